@@ -1,0 +1,39 @@
+#pragma once
+// The one error type of the record layer and of the runtime conversions:
+// a number in the style of the original runtime (3021 no current row,
+// 13 type mismatch, 6 overflow, 94 invalid use of Null, ...) and a text.
+
+#include <QString>
+#include <stdexcept>
+
+namespace ado {
+
+class Error : public std::runtime_error {
+public:
+    Error(long number, const QString &description)
+        : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+    long number() const { return number_; }
+    const QString &description() const { return description_; }
+
+private:
+    long number_;
+    QString description_;
+};
+
+// Error numbers the program relies on.
+namespace err {
+constexpr long Overflow = 6;
+constexpr long TypeMismatch = 13;
+constexpr long InvalidUseOfNull = 94;
+constexpr long NoCurrentRecord = 3021;     // BOF or EOF is true, or the current row was deleted
+constexpr long WrongType = 3421;           // a value the column cannot take
+constexpr long ObjectClosed = 3704;        // operation on a closed object
+constexpr long ReadOnly = 3251;            // operation not allowed by the recordset
+constexpr long ItemNotFound = 3265;        // no field of that name or position
+constexpr long FileNotFound = -2147467259; // cannot open the file
+constexpr long BadPassword = -2147217843;  // not a valid password
+constexpr long NoSuchTable = -2147217865;  // cannot find the input table
+constexpr long SqlFailed = -2147217900;    // the SQL text failed
+} // namespace err
+
+} // namespace ado

@@ -1,0 +1,103 @@
+#pragma once
+// A cursor over one table (updatable, rows in ascending key order) or over a
+// read-only SQL text, with the navigation and editing the program uses.
+// Table recordsets are dynamic: rows added or deleted through them show at
+// once, and MoveFirst/MoveLast pick up rows changed behind their back.
+
+#include "Variant.h"
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <vector>
+
+namespace ado {
+
+class Connection;
+class Recordset;
+
+// Column kinds, read from the declared type of each column.
+enum class ColumnKind { Text, Integer16, Integer32, Double, Date, Key };
+
+class Field {
+public:
+    Variant Value() const;
+    void setValue(const Variant &v);
+    QString Name() const;
+
+private:
+    friend class Recordset;
+    Field(Recordset *rs, int index) : rs_(rs), index_(index) {}
+    Recordset *rs_;
+    int index_;
+};
+
+class Recordset {
+public:
+    Recordset() = default;
+    ~Recordset();
+    Recordset(const Recordset &) = delete;
+    Recordset &operator=(const Recordset &) = delete;
+
+    int CursorType = 0;
+    int LockType = 1;
+    QString Source;
+    Connection *ActiveConnection = nullptr;
+
+    void Open();
+    void Close(); // idempotent
+    bool isOpen() const { return open_; }
+
+    void MoveFirst();
+    void MoveNext();
+    void MovePrevious();
+    void MoveLast();
+    void Move(long n);
+    // BOF and EOF of the original; EOF is a C macro, hence the names.
+    bool isBOF() const;
+    bool isEOF() const;
+
+    Field Fields(int index);
+    Field Fields(const QString &name); // case-insensitive; 3265 when unknown
+    int FieldsCount() const;
+
+    void AddNew();
+    void Update();           // one statement; nothing to do when nothing is pending
+    void Delete(int affect = 1);
+
+    long RecordCount() const;
+    ColumnKind kindOf(int index) const;
+
+private:
+    friend class Field;
+    Variant read(int index);
+    void write(int index, const Variant &v);
+    int indexOf(const QString &name) const;
+    void requireOpen() const;
+    void requireCurrent() const;
+    void loadRow();
+    void reloadKeys();
+    void commitPending();
+    long count() const;
+
+    bool open_ = false;
+    bool table_ = false;
+    QString tableName_;
+    QStringList names_;
+    std::vector<ColumnKind> kinds_;
+
+    // Table mode: the keys in order and the current row's values, read lazily.
+    std::vector<std::int64_t> keys_;
+    std::vector<Variant> row_;
+    bool rowLoaded_ = false;
+    bool adding_ = false;
+    bool deleted_ = false;
+    std::map<int, Variant> pending_;
+
+    // SQL mode: every row, read at open.
+    std::vector<std::vector<Variant>> rows_;
+
+    long pos_ = -1; // -1 before the first row, count() after the last
+};
+
+} // namespace ado

@@ -1,0 +1,70 @@
+#include "Dialoghi.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+namespace dlg {
+
+namespace {
+
+QPointer<QWidget> finestra;
+
+class DialoghiQt : public Dialoghi {
+public:
+    int MsgBox(const QString &prompt, int stile, const QString &titolo) override
+    {
+        QMessageBox box(finestra.data());
+        box.setWindowTitle(titolo.isEmpty() ? QApplication::applicationName() : titolo);
+        box.setText(prompt);
+        const int icona = stile & 0x70;
+        box.setIcon(icona == vbCritical ? QMessageBox::Critical
+                    : icona == vbExclamation ? QMessageBox::Warning
+                    : icona == vbInformation ? QMessageBox::Information
+                                             : QMessageBox::NoIcon);
+        if ((stile & 0x7) == vbYesNo) {
+            QPushButton *si = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
+            QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+            box.setDefaultButton(si);
+            box.setEscapeButton(no);
+            box.exec();
+            return box.clickedButton() == si ? vbYes : vbNo;
+        }
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return vbOK;
+    }
+
+    QString InputBox(const QString &prompt, const QString &titolo) override
+    {
+        bool ok = false;
+        const QString testo = QInputDialog::getText(finestra.data(), titolo, prompt, QLineEdit::Normal, QString(), &ok);
+        return ok ? testo : QString();
+    }
+
+    void Beep() override { QApplication::beep(); }
+};
+
+DialoghiQt qt;
+Dialoghi *corrente = &qt;
+
+} // namespace
+
+Dialoghi &dialoghi()
+{
+    return *corrente;
+}
+
+void impostaDialoghi(Dialoghi *d)
+{
+    corrente = d ? d : &qt;
+}
+
+void impostaFinestraPrincipale(QWidget *w)
+{
+    finestra = w;
+}
+
+} // namespace dlg

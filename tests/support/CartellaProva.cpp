@@ -1,0 +1,47 @@
+#include "CartellaProva.h"
+
+#include "CreaDati.h"
+#include "shell/FileDati.h"
+
+#include <sqlite3.h>
+#include <stdexcept>
+
+CartellaProva::CartellaProva(bool conFile)
+{
+    if (!conFile)
+        return;
+    creadati::Opzioni o;
+    o.cartella = dir_.path();
+    o.comuniCsv = QStringLiteral(VARNEX_DATA_DIR "/comuni.csv");
+    o.atecoCsv = QStringLiteral(VARNEX_DATA_DIR "/ateco_2002.csv");
+    creadati::creaFile(o);
+}
+
+QString CartellaProva::percorso(const QString &nome) const
+{
+    return scheda::percorsoProgramma(dir_.path(), nome);
+}
+
+void CartellaProva::esegui(const QString &nome, const QString &password, const QString &sql) const
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(percorso(nome).toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const QByteArray chiave = QStringLiteral("PRAGMA key = '%1';").arg(password).toUtf8();
+    sqlite3_exec(db, chiave.constData(), nullptr, nullptr, nullptr);
+    char *errore = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &errore);
+    const std::string msg = errore ? errore : "";
+    sqlite3_free(errore);
+    sqlite3_close_v2(db);
+    if (rc != SQLITE_OK)
+        throw std::runtime_error(msg);
+}
+
+void CartellaProva::aggiungiSchede(int n) const
+{
+    QString sql = QStringLiteral("BEGIN;");
+    for (int i = 1; i <= n; ++i)
+        sql += QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('SCHEDA %1');").arg(i);
+    sql += QStringLiteral("COMMIT;");
+    esegui(scheda::FileVarnex, scheda::PasswordVarnex, sql);
+}
