@@ -1,0 +1,130 @@
+#include "PaginaScheda.h"
+#include "RecordScheda.h"
+
+#include "platform/ui/Twips.h"
+#include "shell/Archivio.h"
+#include "shell/Globali.h"
+#include "shell/MostraPagina.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyle>
+
+namespace scheda {
+
+PaginaScheda::PaginaScheda(int numero, QWidget *parent) : QWidget(parent), numero_(numero)
+{
+    setObjectName(QStringLiteral("Form%1").arg(numero));
+    setWindowTitle(QStringLiteral("Pagina %1").arg(numero));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ui::coloreVb(ui::AzzurroPallido));
+    setPalette(p);
+    setMinimumSize(ui::px(13060) - 12, ui::px(15000) - 40);
+
+    CMDPrec = new QPushButton(QStringLiteral("Pag. Preced."), this);
+    CMDPrec->setObjectName(QStringLiteral("CMDPrec"));
+    CMDPrec->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    CMDSucces = new QPushButton(QStringLiteral("Pag. Succes."), this);
+    CMDSucces->setObjectName(QStringLiteral("CMDSucces"));
+    CMDSucces->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    for (QPushButton *b : {CMDPrec, CMDSucces})
+        b->setFocusPolicy(Qt::StrongFocus);
+    posizionaPiede(8040, 13440);
+
+    // Page 1 has no previous page and page 6 no next one.
+    if (numero == 1)
+        CMDPrec->setEnabled(false);
+    else
+        connect(CMDPrec, &QPushButton::clicked, this, [n = numero] { VaiPagina(n - 1); });
+    if (numero == 6)
+        CMDSucces->setEnabled(false);
+    else
+        connect(CMDSucces, &QPushButton::clicked, this, [n = numero] { VaiPagina(n + 1); });
+}
+
+PaginaScheda::~PaginaScheda() = default;
+
+void PaginaScheda::posizionaPiede(int leftTwips, int topTwips)
+{
+    CMDPrec->setGeometry(ui::rettangolo(leftTwips, topTwips, 1095, 735));
+    CMDSucces->setGeometry(ui::rettangolo(leftTwips + 1320, topTwips, 1095, 735));
+}
+
+void PaginaScheda::aggiungiCampo(Campo *c)
+{
+    campi_.append(c);
+}
+
+Campo *PaginaScheda::campo(const QString &nomeControllo) const
+{
+    for (Campo *c : campi_)
+        if (c->controllo() && c->controllo()->objectName() == nomeControllo)
+            return c;
+    return nullptr;
+}
+
+std::span<const Colonna> PaginaScheda::colonne() const
+{
+    return colonnePagina(numero_);
+}
+
+void PaginaScheda::Form_Load()
+{
+    cercaIdRecord();
+    Carica();
+    Posiziona();
+}
+
+void PaginaScheda::Carica()
+{
+    // Every page shows the company name in its caption; only page 1 owns it.
+    const auto cols = colonne();
+    const bool haDenominazione = std::any_of(cols.begin(), cols.end(), [](const Colonna &c) {
+        return QLatin1String(c.nome) == QLatin1String("denominazione");
+    });
+    if (!haDenominazione)
+        RecordScheda().carica(*RsDati, colonneDati().subspan(indiceColonna(QStringLiteral("denominazione")), 1));
+    RecordScheda().carica(*RsDati, cols);
+}
+
+void PaginaScheda::Posiziona()
+{
+    if (conCaricamento)
+        Caricamento = 1;
+    setWindowTitle(QStringLiteral("Pagina %1 - ").arg(numero_) + RecordScheda()[QStringLiteral("denominazione")].toText());
+    for (Campo *c : campi_)
+        c->mostra();
+    if (conCaricamento)
+        Caricamento = 0;
+}
+
+void PaginaScheda::Salva()
+{
+    for (Campo *c : campi_)
+        c->primaDiSalvare();
+    RecordScheda().scrivi(*RsDati, colonne());
+    RsDati->Update();
+}
+
+void PaginaScheda::Validare()
+{
+    // The active control: the focused widget when it lies on this form, else
+    // the form's last focused child (a menu command takes no focus).
+    QWidget *attivo = QApplication::focusWidget();
+    if (!attivo || !isAncestorOf(attivo))
+        attivo = focusWidget();
+    // A widget inside a bound control (a combo's line edit) counts as that control.
+    QWidget *w = attivo;
+    while (w && w != this && !campo(w->objectName()))
+        w = w->parentWidget();
+    if (w && w != this)
+        attivo = w;
+    NomeControllo = attivo && isAncestorOf(attivo) ? attivo->objectName() : QString();
+    if (Campo *c = campo(NomeControllo))
+        c->conferma();
+}
+
+} // namespace scheda

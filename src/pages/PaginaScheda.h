@@ -1,0 +1,61 @@
+#pragma once
+// The page-form contract shared by the six pages of the sheet: finding the
+// current row, loading the page's columns into the in-memory sheet, showing
+// them, writing them back with one update and committing a pending edit for
+// the menu commands. A page declares its columns and its bound controls.
+
+#include "Campo.h"
+#include "shell/ColonneDati.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class QPushButton;
+
+namespace scheda {
+
+class PaginaScheda : public QWidget {
+    Q_OBJECT
+public:
+    explicit PaginaScheda(int numero, QWidget *parent = nullptr);
+    ~PaginaScheda() override;
+
+    int numero() const { return numero_; }
+
+    // The load event: seeks the row of IdRecord, then Carica and Posiziona.
+    virtual void Form_Load();
+    // Row into the in-memory sheet: denominazione and the page's columns.
+    virtual void Carica();
+    // In-memory sheet into the controls, and the caption "Pagina N - " + name.
+    virtual void Posiziona();
+    // The page's columns into the row RsDati stands on, then one Update.
+    virtual void Salva();
+    // Commits the pending edit of the active control.
+    virtual void Validare();
+    // Page 3 offers no Validare; its callers skip it.
+    virtual bool haValidare() const { return true; }
+
+    // The page's columns in its order (the catalogue's share by default).
+    virtual std::span<const Colonna> colonne() const;
+
+    Campo *campo(const QString &nomeControllo) const;
+    const QList<Campo *> &campi() const { return campi_; }
+
+    QPushButton *CMDPrec = nullptr;   // "Pag. Preced."
+    QPushButton *CMDSucces = nullptr; // "Pag. Succes."
+
+protected:
+    // Binds a control; the page keeps its order for Posiziona.
+    void aggiungiCampo(Campo *c);
+    // Places the foot buttons: "Pag. Succes." stands 1320 twips to the right.
+    void posizionaPiede(int leftTwips, int topTwips);
+    // Pages 1 and 4 bracket Posiziona with Caricamento.
+    bool conCaricamento = false;
+
+private:
+    int numero_;
+    QList<Campo *> campi_;
+};
+
+} // namespace scheda

@@ -1,0 +1,15 @@
+#include "Pagine.h"
+#include "PaginaScheda.h"
+
+namespace scheda {
+
+PaginaScheda *creaPagina(int n)
+{
+    // Each page form of its own; a page without its controls yet loads and
+    // saves its columns through the contract alone.
+    switch (n) {
+    default: return new PaginaScheda(n);
+    }
+}
+
+} // namespace scheda

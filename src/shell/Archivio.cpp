@@ -1,0 +1,80 @@
+#include "Archivio.h"
+#include "FileDati.h"
+#include "Globali.h"
+
+#include "platform/dialoghi/Dialoghi.h"
+
+namespace scheda {
+
+std::unique_ptr<ado::Connection> apriConnessione(const QString &nomeFile, const QString &password)
+{
+    auto c = std::make_unique<ado::Connection>();
+    c->Provider = ProviderJet;
+    c->setProperty(QStringLiteral("Data Source"), percorsoProgramma(CartellaProgramma, nomeFile));
+    c->setProperty(QStringLiteral("Jet OLEDB:Database Password"), password);
+    c->Open();
+    return c;
+}
+
+std::unique_ptr<ado::Recordset> apriRecordset(const QString &source, ado::Connection &connessione)
+{
+    auto rs = std::make_unique<ado::Recordset>();
+    rs->CursorType = 2;
+    rs->Source = source;
+    rs->LockType = 2;
+    rs->ActiveConnection = &connessione;
+    rs->Open();
+    return rs;
+}
+
+void apriEsporta()
+{
+    ConnessioneEsporta = apriConnessione(FileEsporta, PasswordEsporta);
+    RsEsporta = apriRecordset(QStringLiteral("Dati"), *ConnessioneEsporta);
+}
+
+void apriArchivio()
+{
+    ConnessioneDati = apriConnessione(FileVarnex, PasswordVarnex);
+    RsDati = apriRecordset(QStringLiteral("Dati"), *ConnessioneDati);
+    ConnessioneIdentifica = apriConnessione(FileIdentifica, PasswordIdentifica);
+    ConnessioneEsporta = apriConnessione(FileEsporta, PasswordEsporta);
+    RsComune = apriRecordset(SqlComune, *ConnessioneIdentifica);
+    RsComune2 = apriRecordset(SqlComune, *ConnessioneIdentifica);
+    RsComuneRegione = apriRecordset(sqlComuneRegione(), *ConnessioneIdentifica);
+    RsAteco = apriRecordset(SqlAteco, *ConnessioneIdentifica);
+    RsEsporta = apriRecordset(QStringLiteral("Dati"), *ConnessioneEsporta);
+}
+
+void chiudiArchivio()
+{
+    for (auto *rs : {&RsDati, &RsComune, &RsComune2, &RsComuneRegione, &RsAteco, &RsEsporta})
+        if (*rs)
+            (*rs)->Close();
+    for (auto *rs : {&RsDati, &RsComune, &RsComune2, &RsComuneRegione, &RsAteco, &RsEsporta})
+        rs->reset();
+    for (auto *c : {&ConnessioneDati, &ConnessioneIdentifica, &ConnessioneEsporta})
+        if (*c)
+            (*c)->Close();
+    for (auto *c : {&ConnessioneDati, &ConnessioneIdentifica, &ConnessioneEsporta})
+        c->reset();
+}
+
+int cercaIdRecord()
+{
+    int posizione = 0;
+    RsDati->MoveFirst();
+    while (!RsDati->isEOF() && !RsDati->Fields(0).Value().looselyEquals(IdRecord)) {
+        RsDati->MoveNext();
+        ++posizione;
+    }
+    if (!RsDati->isEOF())
+        return posizione;
+    dlg::MsgBox(QStringLiteral("La scheda corrente non si trova più nell'archivio: viene mostrata l'ultima scheda."),
+                dlg::vbExclamation, QStringLiteral("Scheda non trovata"));
+    RsDati->MoveLast();
+    IdRecord = RsDati->Fields(0).Value();
+    return int(RsDati->RecordCount()) - 1;
+}
+
+} // namespace scheda

@@ -1,0 +1,43 @@
+#pragma once
+// The three database connections and six recordsets, opened at start-up and
+// closed at exit; the export replaces its pair after each copy to the disk.
+
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+
+#include <QString>
+#include <memory>
+
+namespace scheda {
+
+inline std::unique_ptr<ado::Connection> ConnessioneDati;
+inline std::unique_ptr<ado::Connection> ConnessioneIdentifica;
+inline std::unique_ptr<ado::Connection> ConnessioneEsporta;
+inline std::unique_ptr<ado::Recordset> RsDati;
+inline std::unique_ptr<ado::Recordset> RsComune;
+inline std::unique_ptr<ado::Recordset> RsComune2;
+inline std::unique_ptr<ado::Recordset> RsComuneRegione;
+inline std::unique_ptr<ado::Recordset> RsAteco;
+inline std::unique_ptr<ado::Recordset> RsEsporta;
+
+// The folder of the executable (set at start-up; tests set their own).
+inline QString CartellaProgramma;
+
+// A new connection to a file of the program folder, opened.
+std::unique_ptr<ado::Connection> apriConnessione(const QString &nomeFile, const QString &password);
+// A new recordset on a source, dynamic and pessimistic as every one here, opened.
+std::unique_ptr<ado::Recordset> apriRecordset(const QString &source, ado::Connection &connessione);
+
+// The connection and recordset of the export file, as start-up opens them.
+void apriEsporta();
+// Start-up steps 6 to 11: every connection and recordset, in order.
+void apriArchivio();
+// Exit steps 3 to 5: closes and releases everything, in order.
+void chiudiArchivio();
+
+// Puts RsDati on the row of IdRecord by MoveFirst and MoveNext; returns the
+// row's position. When the key is gone (deleted behind the program's back)
+// it reports it, falls back to the last row and takes that key.
+int cercaIdRecord();
+
+} // namespace scheda

@@ -1,0 +1,57 @@
+// Start-up: the load event of the main window.
+
+#include "Archivio.h"
+#include "Errori.h"
+#include "FileDati.h"
+#include "Globali.h"
+#include "MDIForm1.h"
+#include "MostraPagina.h"
+#include "Uscita.h"
+
+#include "platform/db/Error.h"
+
+#include <QDir>
+
+namespace scheda {
+
+bool MDIForm1::MDIForm_Load()
+{
+    try {
+        QDir::setCurrent(CartellaProgramma);
+        FileHelp = percorsoProgramma(CartellaProgramma, FileHelpChm) + QStringLiteral("::/VarnexHelpHtmlPopup.Txt.Txt");
+        PaginaCorrente = 1;
+        move(0, 0);
+
+        apriArchivio();
+        TabellaVuota = 0;
+        Ricarica = 0;
+
+        // Only this move is guarded: 3021 means "Dati" holds no row.
+        try {
+            RsDati->MoveLast();
+        } catch (const ado::Error &e) {
+            if (e.number() == ado::err::NoCurrentRecord)
+                TabellaVuota = 1;
+        }
+        if (TabellaVuota == 1) {
+            RsDati->AddNew();
+            RsDati->Update();
+            RsDati->MoveLast();
+            TabellaVuota = 0;
+        }
+        IdRecord = RsDati->Fields(0).Value();
+
+        ApriForm(1);
+        if (!FinestraPrincipale) // the first-run question ended the program
+            return false;
+        PaginaCorrente = 1;
+        coloraPulsantiPagina(1);
+        return RsDati != nullptr;
+    } catch (const std::exception &e) {
+        segnalaErrore(e);
+        TerminaProgramma(1);
+        return false;
+    }
+}
+
+} // namespace scheda

@@ -1,0 +1,17 @@
+// The menu commands and the print button of the main window.
+
+#include "MDIForm1.h"
+
+#include "export/Esportazione.h"
+#include "print/ComandiStampa.h"
+
+namespace scheda {
+
+void MDIForm1::Command1_Click() { StampaPaginaMostrata(); }
+void MDIForm1::StampaScheda_Click() { StampaSchedaCorrente(); }
+void MDIForm1::EsposrtaScheda_Click() { EsportaSchedaCorrente(); }
+void MDIForm1::Pag_Click(int n) { AnteprimaPagina(n); }
+void MDIForm1::Sommario_Click() {}
+void MDIForm1::Versione_Click() {}
+
+} // namespace scheda

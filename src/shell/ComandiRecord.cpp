@@ -1,0 +1,184 @@
+// The record commands of the button panel: moves, new, save, restore,
+// delete, find; and the page buttons and exit.
+
+#include "Archivio.h"
+#include "Globali.h"
+#include "MDIForm1.h"
+#include "MostraPagina.h"
+#include "Uscita.h"
+
+#include "pages/PaginaScheda.h"
+#include "platform/db/Error.h"
+#include "platform/dialoghi/Dialoghi.h"
+
+namespace scheda {
+
+namespace {
+
+// Steps of a record move after the move itself: close the page shown and
+// reopen it on the new sheet through its page button.
+void dopoLoSpostamento()
+{
+    const int pagina = PaginaCorrente;
+    ChiudiPaginaMostrata();
+    if (pagina >= 1 && pagina <= 6 && FinestraPrincipale)
+        FinestraPrincipale->CMDPag_Click(pagina);
+}
+
+void primaDelloSpostamento()
+{
+    if (PaginaModificata == 1) {
+        RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
+        if (RispostaSalva == dlg::vbYes && FinestraPrincipale)
+            FinestraPrincipale->CMDSalva_Click(); // writes into the sheet being left
+    }
+    PaginaModificata = 0;
+}
+
+// Page 1 of the current sheet, as the new and delete commands open it.
+void apriPagina1()
+{
+    ChiudiPaginaMostrata();
+    PaginaCorrente = 1;
+    ApriForm(1);
+}
+
+} // namespace
+
+void MDIForm1::CMDPrimo_Click()
+{
+    primaDelloSpostamento();
+    RsDati->MoveFirst();
+    IdRecord = RsDati->Fields(0).Value();
+    Ricarica = 1;
+    dopoLoSpostamento();
+}
+
+void MDIForm1::CMDPrec_Click()
+{
+    primaDelloSpostamento();
+    Ricarica = 1;
+    cercaIdRecord(); // the page or a save may have moved the cursor
+    RsDati->MovePrevious();
+    if (RsDati->isBOF())
+        RsDati->MoveFirst();
+    IdRecord = RsDati->Fields(0).Value();
+    dopoLoSpostamento();
+}
+
+void MDIForm1::CMDSucc_Click()
+{
+    primaDelloSpostamento();
+    Ricarica = 1;
+    cercaIdRecord();
+    RsDati->MoveNext();
+    if (RsDati->isEOF())
+        RsDati->MoveLast();
+    IdRecord = RsDati->Fields(0).Value();
+    dopoLoSpostamento();
+}
+
+void MDIForm1::CMDUltimo_Click()
+{
+    primaDelloSpostamento();
+    RsDati->MoveLast();
+    IdRecord = RsDati->Fields(0).Value();
+    Ricarica = 1;
+    dopoLoSpostamento();
+}
+
+void MDIForm1::CMDNuovo_Click()
+{
+    Messaggio = QStringLiteral("Denominazione dell'Impresa");
+    Valore = dlg::InputBox(Messaggio, QStringLiteral("Inserire la Denominazione dell'Impresa"));
+    if (Valore.isEmpty())
+        return;
+    // The edits of the page shown would be lost with the page: ask first.
+    if (PaginaModificata == 1) {
+        RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
+        if (RispostaSalva == dlg::vbYes)
+            SalvaPaginaMostrata();
+        PaginaModificata = 0;
+    }
+    Valore = Valore.toUpper().left(50);
+    coloraPulsantiPagina(1);
+    // One insert that carries the name.
+    RsDati->AddNew();
+    RsDati->Fields(QStringLiteral("denominazione")).setValue(Valore);
+    RsDati->Update();
+    RsDati->MoveLast();
+    IdRecord = RsDati->Fields(0).Value();
+    apriPagina1();
+}
+
+void MDIForm1::CMDSalva_Click()
+{
+    SalvaPaginaMostrata();
+    PaginaModificata = 0;
+}
+
+void MDIForm1::CMDRipristina_Click()
+{
+    if (PaginaCorrente < 1 || PaginaCorrente > 6)
+        return;
+    PaginaModificata = 0;
+    const int pagina = PaginaCorrente;
+    ChiudiPaginaMostrata();
+    ApriForm(pagina);
+}
+
+void MDIForm1::CMDElimina_Click()
+{
+    RispostaElimina = dlg::MsgBox(QStringLiteral("Cancelli record?"), dlg::vbYesNo | dlg::vbExclamation,
+                                  QStringLiteral("Conferma cancellazione"));
+    if (RispostaElimina == dlg::vbNo)
+        return;
+    cercaIdRecord();
+    RsDati->Delete(1);
+    RsDati->Update();
+    try {
+        RsDati->MoveLast();
+    } catch (const ado::Error &e) {
+        if (e.number() != ado::err::NoCurrentRecord)
+            throw;
+        TabellaVuota = 1;
+    }
+    if (TabellaVuota == 1) {
+        RsDati->AddNew();
+        RsDati->Update();
+        RsDati->MoveLast();
+        TabellaVuota = 0;
+    }
+    IdRecord = RsDati->Fields(0).Value();
+    Ricarica = 1;
+    PaginaModificata = 0;
+    apriPagina1();
+    coloraPulsantiPagina(1);
+}
+
+void MDIForm1::CMDTrova_Click() {}
+
+void MDIForm1::CMDPag_Click(int n)
+{
+    MostraPagina(n, true);
+}
+
+void MDIForm1::CMDPag1_Click() { CMDPag_Click(1); }
+void MDIForm1::CMDPag2_Click() { CMDPag_Click(2); }
+void MDIForm1::CMDPag3_Click() { CMDPag_Click(3); }
+void MDIForm1::CMDPag4_Click() { CMDPag_Click(4); }
+void MDIForm1::CMDPag5_Click() { CMDPag_Click(5); }
+void MDIForm1::CMDPag6_Click() { CMDPag_Click(6); }
+
+void MDIForm1::CMDEsci_Click()
+{
+    ChiudiProgramma();
+}
+
+void MDIForm1::MNUEsciItem_Click()
+{
+    ValidarePaginaMostrata();
+    ChiudiProgramma();
+}
+
+} // namespace scheda

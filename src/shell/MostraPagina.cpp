@@ -1,0 +1,188 @@
+#include "MostraPagina.h"
+#include "Archivio.h"
+#include "Errori.h"
+#include "Globali.h"
+#include "MDIForm1.h"
+
+#include "pages/PaginaScheda.h"
+#include "pages/Pagine.h"
+#include "platform/db/Error.h"
+#include "platform/dialoghi/Dialoghi.h"
+#include "platform/ui/Twips.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <array>
+
+namespace scheda {
+
+namespace {
+
+QPointer<QMdiArea> areaPagine;
+// Index 1..6: page forms; index 0 stands for the other window (number 10).
+std::array<QPointer<QMdiSubWindow>, 7> finestre;
+
+QPointer<QMdiSubWindow> &posto(int numero)
+{
+    return finestre[numero >= 1 && numero <= 6 ? numero : 0];
+}
+
+QMdiSubWindow *nuovaFinestra(QWidget *contenuto)
+{
+    auto *sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWidget(contenuto);
+    sub->setOption(QMdiSubWindow::RubberBandResize, false);
+    if (areaPagine)
+        areaPagine->addSubWindow(sub);
+    return sub;
+}
+
+void mostraAlPosto(QMdiSubWindow *sub)
+{
+    // Top 0, Left 0, Height 15000, Width 13060, in this order.
+    sub->move(0, 0);
+    sub->resize(ui::px(13060), ui::px(15000));
+    if (areaPagine && !areaPagine->window()->isVisible())
+        areaPagine->window()->show();
+    sub->show();
+    sub->raise();
+}
+
+void chiudi(QPointer<QMdiSubWindow> &sub)
+{
+    if (!sub)
+        return;
+    QMdiSubWindow *s = sub;
+    sub = nullptr;
+    // The form may be closing itself from one of its own handlers.
+    s->hide();
+    if (areaPagine)
+        areaPagine->removeSubWindow(s);
+    s->deleteLater();
+}
+
+} // namespace
+
+void impostaAreaPagine(QMdiArea *area)
+{
+    areaPagine = area;
+}
+
+PaginaScheda *Form(int n)
+{
+    if (n < 1 || n > 6 || !finestre[n])
+        return nullptr;
+    return qobject_cast<PaginaScheda *>(finestre[n]->widget());
+}
+
+PaginaScheda *PaginaMostrata()
+{
+    return Form(PaginaCorrente);
+}
+
+void ApriForm(int n)
+{
+    if (!finestre[n]) {
+        PaginaScheda *pagina = creaPagina(n);
+        QMdiSubWindow *sub = nuovaFinestra(pagina);
+        finestre[n] = sub;
+        pagina->Form_Load();
+        // The load event may have closed and reopened the form (page 1's first run).
+        if (finestre[n] != sub)
+            return;
+    }
+    mostraAlPosto(finestre[n]);
+}
+
+void ChiudiForm(int n)
+{
+    chiudi(posto(n));
+}
+
+void ChiudiPaginaMostrata()
+{
+    if ((PaginaCorrente < 1 || PaginaCorrente > 6) && PaginaCorrente != 10)
+        return;
+    for (auto &f : finestre)
+        chiudi(f);
+}
+
+void ApriFinestraPagina(int numero, QWidget *contenuto)
+{
+    chiudi(posto(numero));
+    QMdiSubWindow *sub = nuovaFinestra(contenuto);
+    posto(numero) = sub;
+    mostraAlPosto(sub);
+}
+
+void SalvaPaginaMostrata()
+{
+    PaginaScheda *pagina = PaginaMostrata();
+    if (!pagina)
+        return;
+    // The row of the sheet the page holds, never another one.
+    RsDati->MoveFirst();
+    while (!RsDati->isEOF() && !RsDati->Fields(0).Value().looselyEquals(IdRecord))
+        RsDati->MoveNext();
+    if (RsDati->isEOF())
+        throw ado::Error(ado::err::NoCurrentRecord,
+                         QStringLiteral("La scheda corrente non si trova più nell'archivio: la pagina non è stata salvata."));
+    pagina->Salva();
+}
+
+void ValidarePaginaMostrata()
+{
+    if (PaginaScheda *pagina = PaginaMostrata(); pagina && pagina->haValidare())
+        pagina->Validare();
+}
+
+int ChiediSalvataggio()
+{
+    if (PaginaModificata != 1)
+        return 0;
+    RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
+    if (RispostaSalva == dlg::vbYes)
+        SalvaPaginaMostrata(); // a failure leaves the flag at 1 and ends the command
+    return RispostaSalva;
+}
+
+void MostraPagina(int n, bool dalPulsante)
+{
+    ColoraPulsantiPagina(n);
+    if (PaginaModificata == 1) {
+        RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
+        if (RispostaSalva == dlg::vbYes) {
+            if (dalPulsante && FinestraPrincipale)
+                FinestraPrincipale->CMDSalva_Click();
+            else
+                SalvaPaginaMostrata();
+        }
+    }
+    PaginaModificata = 0;
+    if (PaginaCorrente != n)
+        ChiudiPaginaMostrata();
+    if (PaginaCorrente != n) {
+        PaginaCorrente = std::int16_t(n);
+        ApriForm(n);
+    }
+    if (Ricarica == 1) {
+        Ricarica = 0;
+        PaginaCorrente = std::int16_t(n);
+        ApriForm(n);
+    }
+}
+
+void VaiPagina(int n)
+{
+    eseguiComando([n] { MostraPagina(n, false); });
+}
+
+void ColoraPulsantiPagina(int n)
+{
+    if (FinestraPrincipale)
+        FinestraPrincipale->coloraPulsantiPagina(n);
+}
+
+} // namespace scheda

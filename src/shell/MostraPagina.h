@@ -1,0 +1,59 @@
+#pragma once
+// The show-page operation and the handling of the page forms: which form is
+// open, opening one on the current sheet, closing the page shown, and the
+// calls the shell sends to the page shown (Salva, Validare).
+
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+namespace scheda {
+
+class PaginaScheda;
+
+// The MDI area the page forms open in (the main window sets it).
+void impostaAreaPagine(QMdiArea *area);
+
+// The open page form N (1..6), or nullptr.
+PaginaScheda *Form(int n);
+// The form of the page shown (PaginaCorrente), or nullptr.
+PaginaScheda *PaginaMostrata();
+
+// Loads page form N unless it is open (its load event seeks IdRecord,
+// runs Carica and Posiziona), then places it at Left 0, Top 0, 13060 x 15000
+// twips and shows it.
+void ApriForm(int n);
+// Unloads page form N: its controls are dropped, the in-memory sheet stays.
+void ChiudiForm(int n);
+// Closes the page shown, and with it every other page form still open
+// (page 1 opened beside another by the whole-sheet print) and the record
+// grid window, so that no stale form can later write over another sheet.
+void ChiudiPaginaMostrata();
+
+// Another window in the page place (the record grid window, number 10).
+void ApriFinestraPagina(int numero, QWidget *contenuto);
+
+// Salva of the page shown, after putting RsDati on the row of IdRecord.
+void SalvaPaginaMostrata();
+// Validare of the page shown, where it has one.
+void ValidarePaginaMostrata();
+
+// The save question, when PaginaModificata is 1; on Yes the page shown is
+// saved. Returns the answer (0 when nothing was asked).
+int ChiediSalvataggio();
+
+// Show page N: from the main window's page button (dalPulsante) or from a
+// page's "Pag. Preced." / "Pag. Succes.".
+void MostraPagina(int n, bool dalPulsante);
+void VaiPagina(int n);
+inline void VaiPagina1() { VaiPagina(1); }
+inline void VaiPagina2() { VaiPagina(2); }
+inline void VaiPagina3() { VaiPagina(3); }
+inline void VaiPagina4() { VaiPagina(4); }
+inline void VaiPagina5() { VaiPagina(5); }
+inline void VaiPagina6() { VaiPagina(6); }
+
+// The page buttons of the main window: N yellow, the other five button face.
+void ColoraPulsantiPagina(int n);
+
+} // namespace scheda

@@ -1,0 +1,36 @@
+#include "Uscita.h"
+#include "Archivio.h"
+#include "Globali.h"
+#include "MostraPagina.h"
+
+#include "platform/dialoghi/Dialoghi.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace scheda {
+
+void TerminaProgramma(int stato)
+{
+    chiudiArchivio();
+    if (FinisciProcesso) {
+        FinisciProcesso(stato);
+        return;
+    }
+    std::fflush(nullptr);
+    std::_Exit(stato);
+}
+
+void ChiudiProgramma()
+{
+    if (PaginaModificata == 1) {
+        RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
+        if (RispostaSalva == dlg::vbYes)
+            SalvaPaginaMostrata(); // a failure stops here: the program goes on
+    }
+    PaginaModificata = 0;
+    TerminaProgramma(0);
+}
+
+} // namespace scheda
