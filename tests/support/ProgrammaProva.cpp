@@ -1,0 +1,99 @@
+#include "ProgrammaProva.h"
+
+#include "pages/RecordScheda.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "shell/Archivio.h"
+#include "shell/FileDati.h"
+#include "shell/Globali.h"
+#include "shell/MostraPagina.h"
+#include "shell/Uscita.h"
+
+#include <QApplication>
+
+namespace {
+
+void azzeraStato()
+{
+    using namespace scheda;
+    IdRecord = ado::Variant();
+    PaginaCorrente = 0;
+    PaginaModificata = 0;
+    Ricarica = 0;
+    TabellaVuota = 0;
+    RispostaSalva = RispostaElimina = 0;
+    Messaggio.clear();
+    Valore.clear();
+    FileHelp.clear();
+    Caricamento = 0;
+    ValoreNumero = 0;
+    ValoreData = ado::Variant();
+    TestoMaiuscolo.clear();
+    ValoreOpzione = 0;
+    IndiceLista = 0;
+    NomeControllo.clear();
+    RecordScheda().azzera();
+}
+
+} // namespace
+
+ProgrammaProva::ProgrammaProva(bool conFile) : cartella(conFile)
+{
+    azzeraStato();
+    scheda::CartellaProgramma = cartella.cartella();
+    scheda::FinisciProcesso = [this](int stato) {
+        if (!uscita)
+            uscita = stato;
+    };
+}
+
+ProgrammaProva::~ProgrammaProva()
+{
+    for (int n = 1; n <= 6; ++n)
+        scheda::ChiudiForm(n);
+    scheda::chiudiArchivio();
+    finestra_.reset();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    scheda::FinisciProcesso = nullptr;
+    azzeraStato();
+}
+
+bool ProgrammaProva::avvia()
+{
+    finestra_ = std::make_unique<scheda::MDIForm1>();
+    return finestra_->MDIForm_Load();
+}
+
+ado::Variant ProgrammaProva::valoreSalvato(const ado::Variant &key, const QString &colonna) const
+{
+    ado::Connection c;
+    c.setProperty(QStringLiteral("Data Source"), cartella.percorso(scheda::FileVarnex));
+    c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), scheda::PasswordVarnex);
+    c.Open();
+    ado::Recordset rs;
+    rs.Source = QStringLiteral("Dati");
+    rs.ActiveConnection = &c;
+    rs.Open();
+    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
+        if (rs.Fields(0).Value().looselyEquals(key))
+            return rs.Fields(colonna).Value();
+    return ado::Variant();
+}
+
+QList<qint64> ProgrammaProva::chiavi() const
+{
+    ado::Connection c;
+    c.setProperty(QStringLiteral("Data Source"), cartella.percorso(scheda::FileVarnex));
+    c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), scheda::PasswordVarnex);
+    c.Open();
+    ado::Recordset rs;
+    rs.Source = QStringLiteral("Dati");
+    rs.ActiveConnection = &c;
+    rs.Open();
+    QList<qint64> k;
+    if (rs.RecordCount() > 0)
+        for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
+            k << rs.Fields(0).Value().integer();
+    return k;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The whole program on a temporary program folder: scripted dialogs, an exit
+// hook instead of ending the process, and the main window after start-up.
+
+#include "CartellaProva.h"
+
+#include "platform/db/Variant.h"
+#include "platform/dialoghi/DialoghiScriptati.h"
+#include "shell/MDIForm1.h"
+
+#include <memory>
+#include <optional>
+
+class ProgrammaProva {
+public:
+    // Prepares the folder; preparaCartella may add rows or break files first.
+    explicit ProgrammaProva(bool conFile = true);
+    ~ProgrammaProva();
+
+    // Creates the main window and runs its start-up; false when it failed.
+    bool avvia();
+
+    scheda::MDIForm1 &finestra() { return *finestra_; }
+    CartellaProva cartella;
+    dlg::DialoghiScriptati dialoghi;
+    // Status passed to the exit, once the program has ended.
+    std::optional<int> uscita;
+
+    // A column of row `key` of Varnex.mdb read from the file itself.
+    ado::Variant valoreSalvato(const ado::Variant &key, const QString &colonna) const;
+    // Keys of Varnex.mdb in order, read from the file itself.
+    QList<qint64> chiavi() const;
+
+private:
+    std::unique_ptr<scheda::MDIForm1> finestra_;
+};
