@@ -42,7 +42,7 @@ bool MDIForm1::MDIForm_Load()
         IdRecord = RsDati->Fields(0).Value();
 
         ApriForm(1);
-        if (!FinestraPrincipale) // the first-run question ended the program
+        if (!RsDati) // the first-run question ended the program
             return false;
         PaginaCorrente = 1;
         coloraPulsantiPagina(1);
