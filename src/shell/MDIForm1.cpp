@@ -154,6 +154,9 @@ void MDIForm1::creaPannello()
     }
     for (QToolButton *b : {CMDPrimo, CMDUltimo, Command1})
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QFont piccolo = Command1->font();
+    piccolo.setPointSizeF(7.5); // "Stampa Pagina" fits the half-width button
+    Command1->setFont(piccolo);
 
     // Tab order of the panel.
     QWidget *ordine[] = {CMDPrec, CMDSucc, CMDPrimo, CMDUltimo, CMDNuovo, CMDRipristina, CMDSalva, CMDElimina, CMDTrova,

@@ -96,6 +96,12 @@ void ApriForm(int n)
     mostraAlPosto(finestre[n]);
 }
 
+void MostraForm(int n)
+{
+    if (n >= 1 && n <= 6 && finestre[n])
+        mostraAlPosto(finestre[n]);
+}
+
 void ChiudiForm(int n)
 {
     chiudi(posto(n));

@@ -23,6 +23,9 @@ PaginaScheda *PaginaMostrata();
 // runs Carica and Posiziona), then places it at Left 0, Top 0, 13060 x 15000
 // twips and shows it.
 void ApriForm(int n);
+// Places the open page form N at Left 0, Top 0, 13060 x 15000 twips and
+// shows it (page 1 does so from inside its own load event).
+void MostraForm(int n);
 // Unloads page form N: its controls are dropped, the in-memory sheet stays.
 void ChiudiForm(int n);
 // Closes the page shown, and with it every other page form still open
