@@ -1,0 +1,201 @@
+#pragma once
+// The field handler families as controllers over real widgets: each one binds
+// a control of a page form to its variable of the in-memory sheet and runs
+// the family's handlers on the control's events. A page only declares its
+// bindings, one row per control, and hands them to lega().
+//
+// Focus: a box commits only when the focus really moves to another widget
+// of the same window (Tab, a click on another control or a button, code
+// moving the focus). A menu or pop-up opening, a message box, or switching
+// to another application neither commits nor, when the focus comes back,
+// overwrites what is being typed.
+
+#include "Formati.h"
+#include "pages/Campo.h"
+
+#include <QLineEdit>
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <span>
+
+class QButtonGroup;
+class QKeyEvent;
+class QRadioButton;
+
+namespace maschera {
+class MaskEdBox;
+}
+
+namespace scheda::campi {
+
+enum class Famiglia {
+    Testo,          // upper case on commit
+    TestoMinuscolo, // lower case on commit (the e-mail box)
+    Anno,           // a text box of 4 characters, no number check
+    Intero,         // number boxes, by variant
+    Decimi,
+    DueDecimali,
+    Percentuale,
+    Data,           // masked edit box "##/##/####"
+    Opzioni,        // option group, codes 1..n in the order of `pulsanti`
+    SoloLettura,    // disabled, light yellow, refreshed by its look-up
+};
+
+// How Posiziona shows the value, where a page differs from the family.
+enum class Schema {
+    Famiglia, // text as stored, numbers in the variant's pattern
+    Anno,     // "##0" (the year boxes of pages 2 and 3)
+};
+
+// One binding row of a page.
+struct Legame {
+    QString controllo;            // the control's name ("TXTDenom"); unused for Opzioni
+    Famiglia famiglia = Famiglia::Testo;
+    QString colonna;              // the variable, named as its column
+    int lunghezza = 0;            // text boxes: length limit, 0 for none (year boxes: 4)
+    std::function<void()> dipendenti = {}; // number boxes: recompute what the page derives
+    QStringList pulsanti = {};    // Opzioni: the buttons, code 1 first
+    Schema mostra = Schema::Famiglia;
+    Qt::Alignment allineamento = {}; // text and year boxes: left unless given
+};
+
+// Binds each row to the control of that name among the page's children,
+// applies the family's box settings and returns the controllers in the
+// table's order (the order Posiziona shows them). A name that is missing or
+// names a control of the wrong kind is a programming error (std::logic_error).
+QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella);
+
+// --- Controllers ---------------------------------------------------------------
+
+// A box with focus-in and commit handlers: text, year, number and date boxes.
+class CasellaCampo : public Campo {
+    Q_OBJECT
+public:
+    ~CasellaCampo() override;
+    QWidget *controllo() const override;
+    // Validare: the commit handler, as if the box had lost the focus.
+    void conferma() override { uscita(); }
+
+    virtual void entrata() = 0; // focus-in handler (GotFocus, enter)
+    virtual void uscita() = 0;  // commit handler (LostFocus, leave)
+
+    QLineEdit *casella() const { return box_; }
+    const QString &colonna() const { return colonna_; }
+    // The box that holds the focus as the families see it, if any.
+    static CasellaCampo *attiva();
+
+protected:
+    CasellaCampo(QLineEdit *box, const QString &colonna, QObject *parent);
+    ado::Variant variabile() const;
+    void imposta(const ado::Variant &v);
+    // Sets the text; a stored text longer than the limit is shown whole.
+    void scriviCasella(const QString &testo);
+    void selezionaTutto();
+    // Key events before the box sees them; true when handled.
+    virtual bool tasto(QKeyEvent *) { return false; }
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+    int lunghezza_ = 0;
+
+private:
+    void focusEntrato();
+    void focusUscito();
+    QPointer<QLineEdit> box_;
+    QString colonna_;
+};
+
+class CampoTesto : public CasellaCampo {
+    Q_OBJECT
+public:
+    CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza, Schema schema,
+               QObject *parent);
+    void mostra() override;
+    void entrata() override { GotFocus(); }
+    void uscita() override { LostFocus(); }
+    void GotFocus();
+    void LostFocus();
+
+private:
+    bool minuscole_;
+    Schema schema_;
+};
+
+class CampoNumero : public CasellaCampo {
+    Q_OBJECT
+public:
+    CampoNumero(QLineEdit *box, const QString &colonna, Variante variante, std::function<void()> dipendenti,
+                QObject *parent);
+    void mostra() override;
+    void entrata() override { GotFocus(); }
+    void uscita() override { LostFocus(); }
+    void GotFocus();
+    void LostFocus();
+    // The key filter: "." (46) becomes "," (44); every other key passes.
+    static int KeyPress(int keyAscii) { return keyAscii == 46 ? 44 : keyAscii; }
+    Variante variante() const { return variante_; }
+
+protected:
+    bool tasto(QKeyEvent *k) override;
+
+private:
+    void ricalcola();
+    Variante variante_;
+    Fisso fisso_;
+    std::function<void()> dipendenti_;
+};
+
+class CampoData : public CasellaCampo {
+    Q_OBJECT
+public:
+    CampoData(maschera::MaskEdBox *box, const QString &colonna, QObject *parent);
+    void mostra() override;
+    void entrata() override { Enter(); }
+    void uscita() override { Leave(); }
+    void Enter();
+    void Leave();
+    maschera::MaskEdBox *maschera() const;
+};
+
+// A display-only box: disabled, its text refreshed from its variable.
+class CampoSoloLettura : public Campo {
+    Q_OBJECT
+public:
+    CampoSoloLettura(QLineEdit *box, const QString &colonna, QObject *parent);
+    QWidget *controllo() const override;
+    void mostra() override { GotFocus(); }
+    void conferma() override {}
+    // The refresh a look-up runs after setting the variable.
+    void GotFocus();
+
+private:
+    QPointer<QLineEdit> box_;
+    QString colonna_;
+};
+
+// An option group: a click only raises the flag; Salva takes the code.
+// Two buttons: the first shows code 1, the second any other code, and Salva
+// writes 1 or 2. More buttons: the button of the stored code shows (none for
+// a code outside 1..n) and Salva keeps the code when none is selected.
+class GruppoOpzioni : public Campo {
+    Q_OBJECT
+public:
+    GruppoOpzioni(const QList<QRadioButton *> &pulsanti, const QString &colonna, QObject *parent);
+    QWidget *controllo() const override; // the first button
+    void mostra() override;
+    void conferma() override {}
+    void primaDiSalvare() override;
+    // The Click handler of the button of code k (1..n).
+    void Click(int codice);
+    QRadioButton *pulsante(int codice) const { return pulsanti_.value(codice - 1); }
+    int codiceScelto() const; // 0 when none is selected
+
+private:
+    void seleziona(int codice);
+    QList<QRadioButton *> pulsanti_;
+    QButtonGroup *gruppo_;
+    QString colonna_;
+};
+
+} // namespace scheda::campi

@@ -1,0 +1,86 @@
+#include "Disposizione.h"
+
+#include "platform/maschera/MaskEdBox.h"
+#include "platform/ui/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <cmath>
+
+namespace scheda::campi {
+
+QFont carattere(const QString &nomeWindows, double punti, bool grassetto, bool sottolineato)
+{
+    const bool serif = nomeWindows.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0;
+    QFont f(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
+    f.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    f.setFamilies({f.family(), serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans")});
+    // The forms were drawn at 96 DPI: 8.25 points are 11 pixels.
+    f.setPixelSize(int(std::lround(punti * 96.0 / 72.0)));
+    f.setBold(grassetto);
+    f.setUnderline(sottolineato);
+    return f;
+}
+
+namespace {
+
+void posiziona(QWidget *w, int left, int top, int width, int height)
+{
+    const QSize naturale = w->sizeHint();
+    w->setGeometry(ui::px(left), ui::px(top), width > 0 ? ui::px(width) : naturale.width(),
+                   height > 0 ? ui::px(height) : naturale.height());
+}
+
+} // namespace
+
+QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, int width, int height)
+{
+    auto *l = new QLabel(testo, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    posiziona(l, left, top, width, height);
+    return l;
+}
+
+QGroupBox *cornice(QWidget *parent, const QString &titolo, int left, int top, int width, int height)
+{
+    auto *g = new QGroupBox(titolo, parent);
+    g->setGeometry(ui::rettangolo(left, top, width, height));
+    return g;
+}
+
+QLineEdit *casella(QWidget *parent, const QString &nome, int left, int top, int width, int height)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(nome);
+    e->setGeometry(ui::rettangolo(left, top, width, height));
+    return e;
+}
+
+maschera::MaskEdBox *casellaData(QWidget *parent, const QString &nome, int left, int top, int width, int height)
+{
+    auto *e = new maschera::MaskEdBox(parent);
+    e->setObjectName(nome);
+    e->setGeometry(ui::rettangolo(left, top, width, height));
+    return e;
+}
+
+QRadioButton *opzione(QWidget *parent, const QString &nome, const QString &testo, int left, int top, int width,
+                      int height)
+{
+    auto *r = new QRadioButton(testo, parent);
+    r->setObjectName(nome);
+    posiziona(r, left, top, width, height);
+    return r;
+}
+
+void sfondoBianco(QLineEdit *box)
+{
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, Qt::white);
+    box->setPalette(p);
+}
+
+} // namespace scheda::campi

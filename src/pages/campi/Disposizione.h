@@ -1,0 +1,43 @@
+#pragma once
+// Building blocks of the page layouts: controls placed in twips as the forms
+// give them (inside a frame, relative to the frame), the Windows fonts of
+// the forms mapped to the fonts at hand, the page colours.
+
+#include <QFont>
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace maschera {
+class MaskEdBox;
+}
+
+namespace scheda::campi {
+
+// A font of the forms: "MS Sans Serif", "Arial" and "Verdana" become
+// Liberation Sans, "Times New Roman" Liberation Serif; the size in points
+// at 96 DPI whatever the screen says.
+QFont carattere(const QString &nomeWindows = QStringLiteral("MS Sans Serif"), double punti = 8.25,
+                bool grassetto = false, bool sottolineato = false);
+
+// A label with the page's background; as wide as its text when no width is given.
+QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, int width = 0, int height = 0);
+// A frame with its caption.
+QGroupBox *cornice(QWidget *parent, const QString &titolo, int left, int top, int width, int height);
+// A text box (285 twips high unless told).
+QLineEdit *casella(QWidget *parent, const QString &nome, int left, int top, int width, int height = 285);
+// A masked date box, 1215 x 285 unless told.
+maschera::MaskEdBox *casellaData(QWidget *parent, const QString &nome, int left, int top, int width = 1215,
+                                 int height = 285);
+// An option button; as wide as its caption when no width is given.
+QRadioButton *opzione(QWidget *parent, const QString &nome, const QString &testo, int left, int top, int width = 0,
+                      int height = 255);
+
+// A plain white text box background (the boxes the forms colour white).
+void sfondoBianco(QLineEdit *box);
+
+} // namespace scheda::campi
