@@ -1,0 +1,624 @@
+// The field families on real widgets: keys typed with QTest, the focus moved
+// for real (Tab, clicks, menus, dialogs, another window), beeps counted by
+// the scripted dialogs.
+
+#include "pages/RecordScheda.h"
+#include "pages/campi/Campi.h"
+#include "pages/campi/Disposizione.h"
+#include "platform/dialoghi/DialoghiScriptati.h"
+#include "platform/maschera/MaskEdBox.h"
+#include "shell/Globali.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace scheda;
+using namespace scheda::campi;
+using ado::Variant;
+
+namespace {
+
+class Famiglie : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RecordScheda().azzera();
+        PaginaModificata = 0;
+        Caricamento = 0;
+        ValoreNumero = 0;
+        ValoreData = Variant();
+        TestoMaiuscolo.clear();
+        ValoreOpzione = 0;
+
+        finestra = std::make_unique<QWidget>();
+        finestra->setObjectName(QStringLiteral("Banco"));
+        finestra->resize(700, 420);
+        QWidget *f = finestra.get();
+        int riga = 0;
+        auto prossima = [&riga] { return 120 + 330 * riga++; };
+        casella(f, QStringLiteral("TXTCognome"), 120, prossima(), 2295);
+        casella(f, QStringLiteral("TXTEmailRef"), 120, prossima(), 2295);
+        casella(f, QStringLiteral("TXTEserUltimo"), 120, prossima(), 855);
+        casella(f, QStringLiteral("TXTFattUlt"), 120, prossima(), 1335);
+        casella(f, QStringLiteral("TXTDipA1"), 120, prossima(), 1335);
+        casella(f, QStringLiteral("TXTSpeA1"), 120, prossima(), 1335);
+        casella(f, QStringLiteral("TXTPercPromo"), 120, prossima(), 1335);
+        casellaData(f, QStringLiteral("TXTNato"), 120, prossima());
+        casella(f, QStringLiteral("TXTProvSede"), 120, prossima(), 600);
+        casella(f, QStringLiteral("TXTA2"), 120, prossima(), 1335);
+        riga = 0;
+        opzione(f, QStringLiteral("OPTGiuri1"), QStringLiteral("A) Cooperativa"), 5000, prossima());
+        opzione(f, QStringLiteral("OPTGiuri2"), QStringLiteral("B) Consorzio"), 5000, prossima());
+        for (int k = 1; k <= 4; ++k)
+            opzione(f, QStringLiteral("OPTPromo%1").arg(k), QStringLiteral("Codice %1").arg(k), 5000, prossima());
+        pulsante = new QToolButton(f);
+        pulsante->setObjectName(QStringLiteral("CMDSalva"));
+        pulsante->setFocusPolicy(Qt::StrongFocus); // as the main window's buttons
+        pulsante->setGeometry(400, 300, 80, 30);
+
+        const Legame tabella[] = {
+            {.controllo = QStringLiteral("TXTCognome"), .famiglia = Famiglia::Testo, .colonna = QStringLiteral("cognome"),
+             .lunghezza = 50},
+            {.controllo = QStringLiteral("TXTEmailRef"), .famiglia = Famiglia::TestoMinuscolo,
+             .colonna = QStringLiteral("email_ref"), .lunghezza = 50},
+            {.controllo = QStringLiteral("TXTEserUltimo"), .famiglia = Famiglia::Anno,
+             .colonna = QStringLiteral("eser_ultimo"), .allineamento = Qt::AlignRight},
+            {.controllo = QStringLiteral("TXTFattUlt"), .famiglia = Famiglia::Intero,
+             .colonna = QStringLiteral("fatt_ultimo")},
+            {.controllo = QStringLiteral("TXTDipA1"), .famiglia = Famiglia::Decimi, .colonna = QStringLiteral("dipa1")},
+            {.controllo = QStringLiteral("TXTSpeA1"), .famiglia = Famiglia::DueDecimali,
+             .colonna = QStringLiteral("spea1")},
+            {.controllo = QStringLiteral("TXTPercPromo"), .famiglia = Famiglia::Percentuale,
+             .colonna = QStringLiteral("percpromo")},
+            {.controllo = QStringLiteral("TXTNato"), .famiglia = Famiglia::Data, .colonna = QStringLiteral("nato")},
+            {.controllo = QStringLiteral("TXTProvSede"), .famiglia = Famiglia::SoloLettura,
+             .colonna = QStringLiteral("prov_sede")},
+            // a25 is a 32-bit variable: a2 * 2 beyond it is wrong input in a2.
+            {.controllo = QStringLiteral("TXTA2"), .famiglia = Famiglia::Intero, .colonna = QStringLiteral("a2"),
+             .dipendenti =
+                 [this] {
+                     ++ricalcoli;
+                     RecordScheda().imposta(QStringLiteral("a25"), Variant(RecordScheda()[QStringLiteral("a2")].toDouble() * 2));
+                 }},
+            {.famiglia = Famiglia::Opzioni, .colonna = QStringLiteral("natura_giuridica"),
+             .pulsanti = {QStringLiteral("OPTGiuri1"), QStringLiteral("OPTGiuri2")}},
+            {.famiglia = Famiglia::Opzioni, .colonna = QStringLiteral("nat_giuri_promo"),
+             .pulsanti = {QStringLiteral("OPTPromo1"), QStringLiteral("OPTPromo2"), QStringLiteral("OPTPromo3"),
+                          QStringLiteral("OPTPromo4")}},
+        };
+        campi = lega(f, tabella);
+        imposta("natura_giuridica", Variant(1));
+        imposta("nat_giuri_promo", Variant(1));
+        imposta("nato", Variant("01/01/1000"));
+        // As Carica leaves them: numbers 0, texts empty.
+        for (const char *n : {"fatt_ultimo", "dipa1", "spea1", "percpromo", "a2", "a25"})
+            imposta(n, Variant(0));
+        for (const char *t : {"cognome", "email_ref", "eser_ultimo", "prov_sede"})
+            imposta(t, Variant(""));
+        mostraTutto();
+        finestra->show();
+        finestra->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(finestra.get()));
+    }
+
+    void TearDown() override
+    {
+        finestra.reset();
+        RecordScheda().azzera();
+        PaginaModificata = 0;
+    }
+
+    void mostraTutto()
+    {
+        Caricamento = 1;
+        for (Campo *c : campi)
+            c->mostra();
+        Caricamento = 0;
+    }
+
+    template <typename W = QLineEdit>
+    W *w(const char *nome) const
+    {
+        return finestra->findChild<W *>(QString::fromLatin1(nome));
+    }
+    Campo *campo(const char *nome) const
+    {
+        for (Campo *c : campi)
+            if (c->controllo()->objectName() == QLatin1String(nome))
+                return c;
+        return nullptr;
+    }
+    static void imposta(const char *col, const Variant &v) { RecordScheda().imposta(QString::fromLatin1(col), v); }
+    static Variant valore(const char *col) { return RecordScheda()[QString::fromLatin1(col)]; }
+    static QWidget *fuoco() { return QApplication::focusWidget(); }
+
+    // The box takes the focus as by Tab (from the button when it has it already).
+    void entra(QWidget *box)
+    {
+        if (fuoco() == box)
+            pulsante->setFocus(Qt::MouseFocusReason);
+        box->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(fuoco(), box);
+    }
+    static void digita(const QString &testo) { QTest::keyClicks(fuoco(), testo); }
+    static void tab() { QTest::keyClick(fuoco(), Qt::Key_Tab); }
+    // Types into a box from scratch: enter, clear, type, Tab out.
+    void scrivi(QWidget *box, const QString &testo)
+    {
+        entra(box);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        digita(testo);
+        tab();
+    }
+
+    std::unique_ptr<QWidget> finestra;
+    QToolButton *pulsante = nullptr;
+    QList<Campo *> campi;
+    dlg::DialoghiScriptati dialoghi;
+    int ricalcoli = 0;
+};
+
+// --- Text family ---------------------------------------------------------------
+
+TEST_F(Famiglie, TextIsStoredAndShownUpperCaseAndRaisesTheFlag)
+{
+    entra(w("TXTCognome"));
+    digita(QStringLiteral("rossi"));
+    tab();
+    EXPECT_EQ(valore("cognome"), Variant("ROSSI"));
+    EXPECT_EQ(w("TXTCognome")->text(), QStringLiteral("ROSSI"));
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(fuoco(), w("TXTEmailRef"));
+    EXPECT_TRUE(TestoMaiuscolo.isEmpty()); // cleared after storing
+}
+
+TEST_F(Famiglie, TextRetypedInAnotherCaseOrLeftAloneRaisesNoFlag)
+{
+    imposta("cognome", Variant("ROSSI"));
+    mostraTutto();
+    entra(w("TXTCognome"));
+    EXPECT_EQ(w("TXTCognome")->selectedText(), QStringLiteral("ROSSI")); // typing replaces it
+    digita(QStringLiteral("Rossi"));
+    tab();
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(w("TXTCognome")->text(), QStringLiteral("ROSSI"));
+    EXPECT_EQ(TestoMaiuscolo, QStringLiteral("ROSSI"));
+
+    entra(w("TXTCognome"));
+    tab();
+    EXPECT_EQ(PaginaModificata, 0);
+
+    scrivi(w("TXTCognome"), QString());
+    EXPECT_EQ(valore("cognome"), Variant(""));
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
+TEST_F(Famiglie, TextStopsAtItsLimitAndAStoredLongerTextShowsWhole)
+{
+    scrivi(w("TXTCognome"), QString(55, QLatin1Char('x')));
+    EXPECT_EQ(valore("cognome").text(), QString(50, QLatin1Char('X')));
+    const QString lungo(60, QLatin1Char('Y'));
+    imposta("cognome", Variant(lungo));
+    PaginaModificata = 0;
+    mostraTutto();
+    EXPECT_EQ(w("TXTCognome")->text(), lungo);
+    entra(w("TXTCognome"));
+    tab();
+    EXPECT_EQ(valore("cognome").text(), lungo);
+    EXPECT_EQ(PaginaModificata, 0);
+}
+
+TEST_F(Famiglie, TheEmailBoxStoresLowerCase)
+{
+    scrivi(w("TXTEmailRef"), QStringLiteral("Mario.Rossi@Example.IT"));
+    EXPECT_EQ(valore("email_ref"), Variant("mario.rossi@example.it"));
+    EXPECT_EQ(w("TXTEmailRef")->text(), QStringLiteral("mario.rossi@example.it"));
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
+TEST_F(Famiglie, AYearBoxTakesLettersUpperCaseWithoutBeep)
+{
+    EXPECT_EQ(w("TXTEserUltimo")->maxLength(), 4);
+    EXPECT_TRUE(w("TXTEserUltimo")->alignment() & Qt::AlignRight);
+    scrivi(w("TXTEserUltimo"), QStringLiteral("ab123"));
+    EXPECT_EQ(valore("eser_ultimo"), Variant("AB12"));
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
+// --- Number family -------------------------------------------------------------
+
+TEST_F(Famiglie, ANumberShowsItsPatternAndPlainSelectedOnFocus)
+{
+    imposta("fatt_ultimo", Variant(1500.0));
+    mostraTutto();
+    EXPECT_EQ(w("TXTFattUlt")->text(), QStringLiteral("1.500"));
+    EXPECT_TRUE(w("TXTFattUlt")->alignment() & Qt::AlignRight);
+    entra(w("TXTFattUlt"));
+    EXPECT_EQ(w("TXTFattUlt")->text(), QStringLiteral("1500"));
+    EXPECT_EQ(w("TXTFattUlt")->selectedText(), QStringLiteral("1500"));
+}
+
+TEST_F(Famiglie, TheFullStopKeyTypesTheDecimalComma)
+{
+    entra(w("TXTFattUlt"));
+    digita(QStringLiteral("1.5"));
+    EXPECT_EQ(w("TXTFattUlt")->text(), QStringLiteral("1,5"));
+    tab();
+    EXPECT_EQ(ValoreNumero, 1.5);
+    EXPECT_EQ(valore("fatt_ultimo").toDouble(), 2.0);
+    EXPECT_EQ(w("TXTFattUlt")->text(), QStringLiteral("2"));
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
+TEST_F(Famiglie, WrongInputBeepsAndBringsBackTheStoredValue)
+{
+    imposta("fatt_ultimo", Variant(1500.0));
+    mostraTutto();
+    struct {
+        const char *testo;
+        bool incolla; // a paste, not keys: no full stop becomes a comma
+    } casi[] = {{"", false},   {"abc", false},    {"1.5", true},   {"1e5", false},
+                {"-", false},  {"1,2,3", false},  {"99999999999999999999", false}, {"inf", false}};
+    int beep = 0;
+    for (const auto &c : casi) {
+        entra(w("TXTFattUlt"));
+        QTest::keyClick(fuoco(), Qt::Key_Delete);
+        if (c.incolla)
+            w("TXTFattUlt")->insert(QString::fromLatin1(c.testo));
+        else
+            digita(QString::fromLatin1(c.testo));
+        tab();
+        EXPECT_EQ(dialoghi.beep, ++beep) << c.testo;
+        EXPECT_EQ(w("TXTFattUlt")->text(), QStringLiteral("1500")) << c.testo; // plain, not 1.500
+        EXPECT_EQ(w("TXTFattUlt")->selectedText(), QStringLiteral("1500")) << c.testo;
+        EXPECT_EQ(fuoco(), w("TXTDipA1")) << c.testo; // the focus stays where it went
+        EXPECT_EQ(valore("fatt_ultimo").toDouble(), 1500.0) << c.testo;
+        EXPECT_EQ(PaginaModificata, 0) << c.testo;
+    }
+}
+
+TEST_F(Famiglie, WholeAmountsRoundHalfToEvenAndCompareBeforeRounding)
+{
+    const struct {
+        const char *testo;
+        double memorizzato;
+        double atteso;
+        const char *mostrato;
+        int flag;
+    } casi[] = {
+        {"1,5", 0, 2, "2", 1},     {"2,5", 0, 2, "2", 1},          {"3,5", 0, 4, "4", 1},
+        {"-2,5", 0, -2, "-2", 1},  {"1234", 0, 1234, "1.234", 1},  {"-1500", 0, -1500, "-1.500", 1},
+        {"100,4", 100, 100, "100", 1}, {"1234", 1234, 1234, "1.234", 0}, {"-0", 0, 0, "0", 0},
+    };
+    for (const auto &c : casi) {
+        imposta("fatt_ultimo", Variant(c.memorizzato));
+        PaginaModificata = 0;
+        mostraTutto();
+        scrivi(w("TXTFattUlt"), QString::fromLatin1(c.testo));
+        EXPECT_EQ(valore("fatt_ultimo").toDouble(), c.atteso) << c.testo;
+        EXPECT_EQ(w("TXTFattUlt")->text(), QString::fromLatin1(c.mostrato)) << c.testo;
+        EXPECT_EQ(PaginaModificata, c.flag) << c.testo;
+    }
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
+TEST_F(Famiglie, RetypingTheStoredValueReformatsAndRecomputesWithoutFlag)
+{
+    imposta("a2", Variant(1234.0));
+    imposta("a25", Variant(0));
+    mostraTutto();
+    entra(w("TXTA2"));
+    EXPECT_EQ(w("TXTA2")->text(), QStringLiteral("1234"));
+    tab();
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(w("TXTA2")->text(), QStringLiteral("1.234"));
+    EXPECT_EQ(ricalcoli, 1);
+    EXPECT_EQ(valore("a25"), Variant(std::int64_t(2468)));
+}
+
+TEST_F(Famiglie, ATotalBeyondItsVariableIsWrongInput)
+{
+    imposta("a2", Variant(10.0));
+    mostraTutto();
+    scrivi(w("TXTA2"), QStringLiteral("1500000000")); // a25 would be 3.000.000.000
+    EXPECT_EQ(dialoghi.beep, 1);
+    EXPECT_EQ(valore("a2").toDouble(), 10.0);
+    EXPECT_EQ(valore("a25"), Variant(std::int64_t(20)));
+    EXPECT_EQ(w("TXTA2")->text(), QStringLiteral("10"));
+    EXPECT_EQ(PaginaModificata, 0);
+}
+
+TEST_F(Famiglie, TenthsTwoDecimalsAndPercentages)
+{
+    const struct {
+        const char *box;
+        const char *colonna;
+        const char *testo;
+        double atteso;
+        const char *mostrato;
+    } casi[] = {
+        {"TXTDipA1", "dipa1", "2,31", 2.4, "2,4"},
+        {"TXTDipA1", "dipa1", "2,25", 2.3, "2,3"},
+        {"TXTDipA1", "dipa1", "-2,34", -2.3, "-2,3"},
+        {"TXTDipA1", "dipa1", "2,3", 2.3, "2,3"},
+        {"TXTDipA1", "dipa1", "3", 3, "3,0"},
+        {"TXTDipA1", "dipa1", "0,25", 0.3, ",3"},
+        {"TXTSpeA1", "spea1", "1234,5", 1234.5, "1.234,50"},
+        {"TXTSpeA1", "spea1", "0,125", 0.12, ",12"},
+        {"TXTPercPromo", "percpromo", "150", 100, "100,00"},
+        {"TXTPercPromo", "percpromo", "33,3333", 33.333, "33,33"},
+    };
+    for (const auto &c : casi) {
+        scrivi(w(c.box), QString::fromLatin1(c.testo));
+        EXPECT_EQ(valore(c.colonna).toDouble(), c.atteso) << c.testo; // exact, no binary residue
+        EXPECT_EQ(w(c.box)->text(), QString::fromLatin1(c.mostrato)) << c.testo;
+    }
+    // Entering a tenths box again shows the stored tenth as typed.
+    entra(w("TXTDipA1"));
+    EXPECT_EQ(w("TXTDipA1")->text(), QStringLiteral("0,3"));
+}
+
+// --- Date family ---------------------------------------------------------------
+
+TEST_F(Famiglie, TheEmptyDateShowsTheEmptyMaskAllSelected)
+{
+    auto *nato = w<maschera::MaskEdBox>("TXTNato");
+    EXPECT_EQ(nato->Text(), MascheraVuota);
+    EXPECT_EQ(nato->toolTip(), QStringLiteral("Inserire la data in formato gg/mm/aaaa"));
+    entra(nato);
+    EXPECT_EQ(nato->Text(), MascheraVuota);
+    EXPECT_EQ(nato->SelStart(), 0);
+    EXPECT_EQ(nato->SelLength(), 10);
+    digita(QStringLiteral("05032004"));
+    EXPECT_EQ(nato->Text(), QStringLiteral("05/03/2004"));
+    tab();
+    EXPECT_EQ(valore("nato"), Variant(QDate(2004, 3, 5)));
+    EXPECT_EQ(ValoreData, Variant(QDate(2004, 3, 5)));
+    EXPECT_EQ(nato->Text(), QStringLiteral("05/03/2004"));
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
+TEST_F(Famiglie, AWrongDateBeepsAndBringsBackTheStoredOne)
+{
+    auto *nato = w<maschera::MaskEdBox>("TXTNato");
+    const struct {
+        Variant memorizzato;
+        const char *tasti;
+        const char *ritorno;
+    } casi[] = {
+        {Variant("01/01/1000"), "31022004", "__/__/____"},
+        {Variant("01/01/1000"), "0503", "__/__/____"},
+        {Variant(QDate(2004, 3, 5)), "31022004", "05/03/2004"},
+        {Variant(QDate(2004, 3, 5)), "05/03/20", "05/03/2004"},
+        {Variant(QDate(2004, 3, 5)), "00002004", "05/03/2004"},
+    };
+    int beep = 0;
+    for (const auto &c : casi) {
+        imposta("nato", c.memorizzato);
+        mostraTutto();
+        entra(nato);
+        digita(QString::fromLatin1(c.tasti));
+        tab();
+        EXPECT_EQ(dialoghi.beep, ++beep) << c.tasti;
+        EXPECT_EQ(nato->Text(), QString::fromLatin1(c.ritorno)) << c.tasti;
+        EXPECT_EQ(nato->SelLength(), 10) << c.tasti;
+        EXPECT_EQ(valore("nato"), c.memorizzato) << c.tasti;
+        EXPECT_EQ(PaginaModificata, 0) << c.tasti;
+    }
+}
+
+TEST_F(Famiglie, ClearingTheMaskStoresTheEmptyDate)
+{
+    auto *nato = w<maschera::MaskEdBox>("TXTNato");
+    entra(nato);
+    tab(); // the empty mask left empty: nothing changes
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(valore("nato"), Variant("01/01/1000"));
+
+    imposta("nato", Variant(QDate(2004, 3, 5)));
+    mostraTutto();
+    entra(nato);
+    QTest::keyClick(nato, Qt::Key_Delete); // the whole mask is selected
+    EXPECT_EQ(nato->Text(), MascheraVuota);
+    tab();
+    EXPECT_EQ(valore("nato"), Variant("01/01/1000"));
+    EXPECT_EQ(nato->Text(), MascheraVuota);
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
+TEST_F(Famiglie, TypingTheEmptyDateShowsItUntilTheBoxIsEnteredAgain)
+{
+    auto *nato = w<maschera::MaskEdBox>("TXTNato");
+    imposta("nato", Variant(QDate(2004, 3, 5)));
+    mostraTutto();
+    entra(nato);
+    digita(QStringLiteral("01011000"));
+    tab();
+    EXPECT_EQ(valore("nato"), Variant(QDate(1000, 1, 1)));
+    EXPECT_EQ(nato->Text(), QStringLiteral("01/01/1000"));
+    EXPECT_EQ(PaginaModificata, 1);
+    entra(nato);
+    EXPECT_EQ(nato->Text(), MascheraVuota);
+}
+
+// --- Option family -------------------------------------------------------------
+
+TEST_F(Famiglie, AClickOnlyRaisesTheFlagSalvaTakesTheCode)
+{
+    auto *gruppo = static_cast<GruppoOpzioni *>(campo("OPTGiuri1"));
+    EXPECT_TRUE(w<QRadioButton>("OPTGiuri1")->isChecked());
+    QTest::mouseClick(w<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(ValoreOpzione, 2);
+    EXPECT_EQ(valore("natura_giuridica"), Variant(1));
+    QTest::mouseClick(w<QRadioButton>("OPTGiuri1"), Qt::LeftButton);
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(ValoreOpzione, 1);
+    gruppo->primaDiSalvare();
+    EXPECT_EQ(valore("natura_giuridica"), Variant(1));
+
+    // Clicking the stored code leaves the flag as it was.
+    PaginaModificata = 0;
+    QTest::mouseClick(w<QRadioButton>("OPTGiuri1"), Qt::LeftButton);
+    EXPECT_EQ(PaginaModificata, 0);
+}
+
+TEST_F(Famiglie, TwoChoicesShowAnyOtherCodeAsTheSecond)
+{
+    imposta("natura_giuridica", Variant(3));
+    mostraTutto();
+    EXPECT_TRUE(w<QRadioButton>("OPTGiuri2")->isChecked());
+    EXPECT_EQ(PaginaModificata, 0); // Caricamento held the Click back
+    campo("OPTGiuri1")->primaDiSalvare();
+    EXPECT_EQ(valore("natura_giuridica"), Variant(2));
+
+    // Without the bracket (page 3) the Click of the button shown runs.
+    imposta("natura_giuridica", Variant(3));
+    campo("OPTGiuri1")->mostra();
+    EXPECT_EQ(PaginaModificata, 1);
+    PaginaModificata = 0;
+    imposta("natura_giuridica", Variant(2));
+    campo("OPTGiuri1")->mostra();
+    EXPECT_EQ(PaginaModificata, 0);
+}
+
+TEST_F(Famiglie, FourChoicesShowTheStoredCodeOrNone)
+{
+    auto *gruppo = static_cast<GruppoOpzioni *>(campo("OPTPromo1"));
+    imposta("nat_giuri_promo", Variant(3));
+    mostraTutto();
+    EXPECT_EQ(gruppo->codiceScelto(), 3);
+    imposta("nat_giuri_promo", Variant(7));
+    mostraTutto();
+    EXPECT_EQ(gruppo->codiceScelto(), 0);
+    gruppo->primaDiSalvare();
+    EXPECT_EQ(valore("nat_giuri_promo"), Variant(7));
+    QTest::mouseClick(w<QRadioButton>("OPTPromo2"), Qt::LeftButton);
+    EXPECT_EQ(PaginaModificata, 1);
+    gruppo->primaDiSalvare();
+    EXPECT_EQ(valore("nat_giuri_promo"), Variant(2));
+}
+
+// --- Display-only family -------------------------------------------------------
+
+TEST_F(Famiglie, ADisplayOnlyBoxIsNeverReachedAndRefreshesOnDemand)
+{
+    auto *prov = w("TXTProvSede");
+    EXPECT_FALSE(prov->isEnabled());
+    EXPECT_EQ(prov->palette().color(QPalette::Disabled, QPalette::Base), QColor(255, 255, 192));
+    entra(w<maschera::MaskEdBox>("TXTNato"));
+    tab();
+    EXPECT_EQ(fuoco(), w("TXTA2"));
+    imposta("prov_sede", Variant("AN"));
+    static_cast<CampoSoloLettura *>(campo("TXTProvSede"))->GotFocus();
+    EXPECT_EQ(prov->text(), QStringLiteral("AN"));
+    EXPECT_EQ(PaginaModificata, 0);
+}
+
+// --- Focus rules ---------------------------------------------------------------
+
+TEST_F(Famiglie, AButtonTakesTheFocusSoTheBoxCommitsFirst)
+{
+    Variant visto;
+    QObject::connect(pulsante, &QToolButton::clicked, [&] { visto = valore("cognome"); });
+    entra(w("TXTCognome"));
+    digita(QStringLiteral("bianchi"));
+    QTest::mouseClick(pulsante, Qt::LeftButton);
+    EXPECT_EQ(visto, Variant("BIANCHI"));
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
+TEST_F(Famiglie, AMenuNeitherCommitsNorOverwrites)
+{
+    entra(w("TXTFattUlt"));
+    digita(QStringLiteral("12.5"));
+    QMenu menu(finestra.get());
+    menu.addAction(QStringLiteral("Esci"));
+    menu.popup(finestra->mapToGlobal(QPoint(300, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    EXPECT_EQ(valore("fatt_ultimo"), Variant(0));
+    EXPECT_EQ(PaginaModificata, 0);
+    menu.close();
+    EXPECT_EQ(fuoco(), w("TXTFattUlt"));
+    EXPECT_EQ(w("TXTFattUlt")->text(), QStringLiteral("12,5"));
+    EXPECT_EQ(PaginaModificata, 0);
+    tab();
+    EXPECT_EQ(valore("fatt_ultimo").toDouble(), 12.0);
+}
+
+TEST_F(Famiglie, ADialogOrAnotherApplicationNeitherCommitsNorOverwrites)
+{
+    entra(w<maschera::MaskEdBox>("TXTNato"));
+    digita(QStringLiteral("0503"));
+    for (const char *altra : {"message box", "other application"}) {
+        QDialog finestraAltra;
+        finestraAltra.setWindowTitle(QString::fromLatin1(altra));
+        finestraAltra.show();
+        finestraAltra.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&finestraAltra)) << altra;
+        EXPECT_EQ(dialoghi.beep, 0) << altra; // a half-filled mask, not committed
+        finestraAltra.close();
+        finestra->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(finestra.get())) << altra;
+        EXPECT_EQ(fuoco(), w("TXTNato")) << altra;
+        EXPECT_EQ(w<maschera::MaskEdBox>("TXTNato")->Text(), QStringLiteral("05/03/____")) << altra;
+    }
+    digita(QStringLiteral("2004"));
+    tab();
+    EXPECT_EQ(valore("nato"), Variant(QDate(2004, 3, 5)));
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
+TEST_F(Famiglie, TheFocusMovedWhileTheWindowWasInactiveCommitsOnReturn)
+{
+    entra(w("TXTCognome"));
+    digita(QStringLiteral("verdi"));
+    QDialog altra;
+    altra.show();
+    altra.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&altra));
+    w("TXTEmailRef")->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(valore("cognome"), Variant(""));
+    altra.close();
+    finestra->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(finestra.get()));
+    EXPECT_EQ(fuoco(), w("TXTEmailRef"));
+    EXPECT_EQ(valore("cognome"), Variant("VERDI"));
+    EXPECT_EQ(CasellaCampo::attiva(), campo("TXTEmailRef"));
+}
+
+TEST_F(Famiglie, ConfermaCommitsThePendingEditWhileTheFocusStays)
+{
+    entra(w("TXTCognome"));
+    digita(QStringLiteral("gialli"));
+    campo("TXTCognome")->conferma();
+    EXPECT_EQ(valore("cognome"), Variant("GIALLI"));
+    EXPECT_EQ(fuoco(), w("TXTCognome"));
+    entra(w("TXTFattUlt"));
+    digita(QStringLiteral("1234"));
+    campo("TXTFattUlt")->conferma();
+    EXPECT_EQ(w("TXTFattUlt")->text(), QStringLiteral("1.234"));
+    PaginaModificata = 0;
+    tab(); // the pattern written reads back: the real focus-out finds no change
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(dialoghi.beep, 0);
+    EXPECT_EQ(valore("fatt_ultimo").toDouble(), 1234.0);
+}
+
+TEST_F(Famiglie, AMissingControlIsAProgrammingError)
+{
+    const Legame sbagliato[] = {{.controllo = QStringLiteral("TXTNessuno"), .colonna = QStringLiteral("cognome")}};
+    EXPECT_THROW(lega(finestra.get(), sbagliato), std::logic_error);
+    const Legame tipo[] = {{.controllo = QStringLiteral("TXTCognome"), .famiglia = Famiglia::Data,
+                            .colonna = QStringLiteral("nato")}};
+    EXPECT_THROW(lega(finestra.get(), tipo), std::logic_error);
+}
+
+} // namespace
