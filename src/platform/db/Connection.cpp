@@ -4,6 +4,10 @@
 #include <QFileInfo>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 namespace ado {
 
 Connection::~Connection()
@@ -56,6 +60,9 @@ void Connection::Open()
         throw Error(err::BadPassword, QStringLiteral("Password non valida per il file '%1'.").arg(path));
     }
     sqlite3_exec(db, "PRAGMA journal_mode = DELETE;", nullptr, nullptr, nullptr);
+    // Pages are decrypted on every read that misses the cache: keep a large
+    // archive's "Dati" whole in it, so that a MoveFirst reads no page twice.
+    sqlite3_exec(db, "PRAGMA cache_size = -16384;", nullptr, nullptr, nullptr);
     registerItalianCollation(db);
     db_ = db;
 }
@@ -77,36 +84,153 @@ sqlite3 *Connection::handle() const
 
 namespace {
 
-// Base letters without accents, upper case: the primary sort key.
+// Skipped in the first pass, as a reader skips them: "SANT'ANGELO" files
+// after "SANTA VITTORIA", "L'AQUILA" after "LAPEDONA".
+bool skippedFirst(QChar c)
+{
+    return c == QLatin1Char('\'') || c == QChar(0x2019) || c == QLatin1Char('-');
+}
+
+// Base letters without accents, upper case: the first-pass key.
 QString primaryKey(const QString &s)
 {
     const QString d = s.normalized(QString::NormalizationForm_D);
     QString out;
     out.reserve(d.size());
     for (const QChar c : d) {
-        if (c.category() == QChar::Mark_NonSpacing)
+        if (c.category() == QChar::Mark_NonSpacing || skippedFirst(c))
             continue;
         out.append(c.toUpper());
     }
     return out;
 }
 
+int sign(int v)
+{
+    return v < 0 ? -1 : (v > 0 ? 1 : 0);
+}
+
+int compareSlow(const QString &a, const QString &b)
+{
+    const int p = QString::compare(primaryKey(a), primaryKey(b), Qt::CaseSensitive);
+    if (p != 0)
+        return sign(p);
+    return sign(QString::compare(a, b, Qt::CaseSensitive));
+}
+
+// The first-pass key of each Latin-1 character, from primaryKey itself so
+// that the two ways agree: 0 for a skipped one, Fallback when it yields
+// more than one character (never, today; kept for safety).
+constexpr char16_t Skip = 0;
+constexpr char16_t Fallback = 0xFFFF;
+
+const std::array<char16_t, 256> &latin1Keys()
+{
+    static const std::array<char16_t, 256> keys = [] {
+        std::array<char16_t, 256> k{};
+        for (int c = 0; c < 256; ++c) {
+            const QString key = primaryKey(QString(QChar(c)));
+            k[c] = key.isEmpty() ? Skip : key.size() == 1 && key[0].unicode() != Fallback ? key[0].unicode() : Fallback;
+        }
+        return k;
+    }();
+    return keys;
+}
+
+// Reads code points below 256 from UTF-16 or UTF-8 text; anything else
+// stops the fast comparison and the slow one decides.
+struct Utf16Reader {
+    const QChar *p, *end;
+    bool next(char32_t &c, bool &other)
+    {
+        if (p == end)
+            return false;
+        const char16_t u = (p++)->unicode();
+        other = u > 0xFF;
+        c = u;
+        return true;
+    }
+};
+
+struct Utf8Reader {
+    const unsigned char *p, *end;
+    bool next(char32_t &c, bool &other)
+    {
+        if (p == end)
+            return false;
+        const unsigned char b = *p++;
+        other = false;
+        if (b < 0x80) {
+            c = b;
+        } else if ((b == 0xC2 || b == 0xC3) && p != end && (*p & 0xC0) == 0x80) {
+            c = char32_t(((b & 0x1F) << 6) | (*p++ & 0x3F));
+        } else {
+            other = true;
+        }
+        return true;
+    }
+};
+
+// First pass over both texts; 2 when a character outside Latin-1 appears.
+template <class Reader>
+int comparePrimary(Reader a, Reader b)
+{
+    const auto &keys = latin1Keys();
+    auto nextKey = [&keys](Reader &r, char16_t &k, bool &other) {
+        char32_t c;
+        while (r.next(c, other)) {
+            if (other)
+                return true;
+            k = keys[c];
+            if (k == Fallback) {
+                other = true;
+                return true;
+            }
+            if (k != Skip)
+                return true;
+        }
+        return false;
+    };
+    for (;;) {
+        char16_t ka = 0, kb = 0;
+        bool oa = false, ob = false;
+        const bool ha = nextKey(a, ka, oa);
+        const bool hb = nextKey(b, kb, ob);
+        if (oa || ob)
+            return 2;
+        if (!ha || !hb)
+            return ha ? 1 : (hb ? -1 : 0);
+        if (ka != kb)
+            return ka < kb ? -1 : 1;
+    }
+}
+
 int collate(void *, int la, const void *a, int lb, const void *b)
 {
-    const QString sa = QString::fromUtf8(static_cast<const char *>(a), la);
-    const QString sb = QString::fromUtf8(static_cast<const char *>(b), lb);
-    return compareItalian(sa, sb);
+    const auto *pa = static_cast<const unsigned char *>(a);
+    const auto *pb = static_cast<const unsigned char *>(b);
+    const int p = comparePrimary(Utf8Reader{pa, pa + la}, Utf8Reader{pb, pb + lb});
+    if (p == 2)
+        return compareSlow(QString::fromUtf8(static_cast<const char *>(a), la),
+                           QString::fromUtf8(static_cast<const char *>(b), lb));
+    if (p != 0)
+        return p;
+    // Then exactly; the order of UTF-8 bytes is the order of the characters.
+    const int e = std::memcmp(a, b, std::size_t(std::min(la, lb)));
+    return e != 0 ? sign(e) : sign(la - lb);
 }
 
 } // namespace
 
 int compareItalian(const QString &a, const QString &b)
 {
-    const int p = QString::compare(primaryKey(a), primaryKey(b), Qt::CaseSensitive);
+    const int p = comparePrimary(Utf16Reader{a.constData(), a.constData() + a.size()},
+                                 Utf16Reader{b.constData(), b.constData() + b.size()});
+    if (p == 2)
+        return compareSlow(a, b);
     if (p != 0)
-        return p < 0 ? -1 : 1;
-    const int e = QString::compare(a, b, Qt::CaseSensitive);
-    return e < 0 ? -1 : (e > 0 ? 1 : 0);
+        return p;
+    return sign(QString::compare(a, b, Qt::CaseSensitive));
 }
 
 void registerItalianCollation(sqlite3 *db)

@@ -37,8 +37,9 @@ private:
     sqlite3 *db_ = nullptr;
 };
 
-// Registers the collation ITALIANO (accent- and case-insensitive first,
-// then exact) on a raw handle; Open does it for every connection.
+// Registers the collation ITALIANO on a raw handle; Open does it for every
+// connection. First pass: letters without accents or case, apostrophes and
+// hyphens skipped, blanks kept; names equal there are then ordered exactly.
 void registerItalianCollation(sqlite3 *db);
 // The comparison behind it, for tests and for sorting in memory.
 int compareItalian(const QString &a, const QString &b);

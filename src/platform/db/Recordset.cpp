@@ -97,10 +97,18 @@ Variant toColumn(const Variant &v, ColumnKind kind, const QString &column)
         switch (kind) {
         case ColumnKind::Text:
             return Variant(v.toText());
-        case ColumnKind::Date:
-            return Variant(v.toDate());
+        case ColumnKind::Date: {
+            // The runtime's dates run from 1/1/100 to 31/12/9999; 1/1/1000 is
+            // the program's empty date and an ordinary one here.
+            const QDate d = v.toDate();
+            if (!d.isValid() || d.year() < 100 || d.year() > 9999)
+                throw wrongType(column);
+            return Variant(d);
+        }
         case ColumnKind::Double: {
             const double d = v.isDate() ? throw wrongType(column) : v.toDouble();
+            if (!std::isfinite(d))
+                throw Error(err::Overflow, QStringLiteral("Overflow nel campo '%1'.").arg(column));
             return Variant(d);
         }
         case ColumnKind::Integer16:
@@ -264,9 +272,27 @@ void Recordset::requireCurrent() const
         throw noCurrent();
 }
 
+// Whether the table may have changed since the keys were read: a commit by
+// another connection moves data_version, a change through this connection
+// (any recordset on it) moves its count of changes.
+std::pair<std::int64_t, std::int64_t> Recordset::changeMark() const
+{
+    sqlite3 *db = ActiveConnection->handle();
+    Stmt s = prepare(db, QStringLiteral("PRAGMA data_version"), err::SqlFailed);
+    const std::int64_t version = sqlite3_step(s.get()) == SQLITE_ROW ? sqlite3_column_int64(s.get(), 0) : -1;
+    return {version, std::int64_t(sqlite3_total_changes(db))};
+}
+
+void Recordset::refreshKeys()
+{
+    if (changeMark() != keysMark_ || keysMark_.first < 0)
+        reloadKeys();
+}
+
 void Recordset::reloadKeys()
 {
     sqlite3 *db = ActiveConnection->handle();
+    keysMark_ = changeMark();
     Stmt s = prepare(db, QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(quoteIdent(names_.front()), quoteIdent(tableName_)),
                      err::SqlFailed);
     keys_.clear();
@@ -285,7 +311,7 @@ void Recordset::MoveFirst()
     requireOpen();
     commitPending();
     if (table_)
-        reloadKeys();
+        refreshKeys();
     if (count() == 0)
         throw noCurrent();
     pos_ = 0;
@@ -297,7 +323,7 @@ void Recordset::MoveLast()
     requireOpen();
     commitPending();
     if (table_)
-        reloadKeys();
+        refreshKeys();
     if (count() == 0)
         throw noCurrent();
     pos_ = count() - 1;
@@ -335,7 +361,9 @@ void Recordset::Move(long n)
     commitPending();
     if (n == 0)
         return;
-    if ((n > 0 && isEOF()) || (n < 0 && isBOF()))
+    // From a deleted row the move counts from the place it left, as MoveNext
+    // and MovePrevious do, even when that place is now past either end.
+    if (!deleted_ && ((n > 0 && isEOF()) || (n < 0 && isBOF())))
         throw noCurrent();
     long target = pos_ + n - ((deleted_ && n > 0) ? 1 : 0);
     pos_ = std::clamp(target, -1L, count());

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace ado {
@@ -77,6 +78,8 @@ private:
     void requireCurrent() const;
     void loadRow();
     void reloadKeys();
+    void refreshKeys(); // reloadKeys when the file may have changed since
+    std::pair<std::int64_t, std::int64_t> changeMark() const;
     void commitPending();
     long count() const;
 
@@ -88,6 +91,7 @@ private:
 
     // Table mode: the keys in order and the current row's values, read lazily.
     std::vector<std::int64_t> keys_;
+    std::pair<std::int64_t, std::int64_t> keysMark_{-1, -1}; // changeMark() when keys_ was read
     std::vector<Variant> row_;
     bool rowLoaded_ = false;
     bool adding_ = false;

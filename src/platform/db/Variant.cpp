@@ -2,8 +2,10 @@
 #include "Error.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace ado {
 
@@ -25,17 +27,50 @@ double roundHalfEven(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
-    const double scale = std::pow(10.0, decimals);
-    const double scaled = value * scale;
-    // nearbyint rounds half to even in the default rounding mode; a product
-    // that lands a hair off the half (2,675 * 100) is taken at its decimal face.
-    double r = std::nearbyint(scaled);
-    const double fracAbs = std::fabs(scaled - std::trunc(scaled));
-    if (std::fabs(fracAbs - 0.5) < 1e-9 * std::max(1.0, std::fabs(scaled))) {
-        const double lower = std::floor(scaled);
-        r = std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+    if (decimals <= 0) {
+        // Whole units: nearbyint rounds half to even in the default rounding
+        // mode, and every double is exact here, so no tolerance is needed.
+        const double scale = std::pow(10.0, -decimals);
+        return std::nearbyint(value / scale) * scale;
     }
-    return r / scale;
+    // Decimals: the value is taken at its decimal face (the shortest text that
+    // reads back as it, so 2.675 is 2.675 and not 2.67499999...), rounded as
+    // decimal digits and read back.
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    if (res.ec != std::errc())
+        return value;
+    std::string face(buf, res.ptr);
+    const bool negative = !face.empty() && face.front() == '-';
+    if (negative)
+        face.erase(0, 1);
+    const std::size_t dot = face.find('.');
+    if (dot == std::string::npos || face.size() - dot - 1 <= std::size_t(decimals))
+        return value; // no more decimals than asked for
+    std::string kept = face.substr(0, dot) + face.substr(dot + 1, std::size_t(decimals));
+    const std::string rest = face.substr(dot + 1 + std::size_t(decimals));
+    bool up;
+    if (rest.front() != '5')
+        up = rest.front() > '5';
+    else if (rest.find_first_not_of('0', 1) != std::string::npos)
+        up = true;
+    else
+        up = (kept.back() - '0') % 2 == 1; // an exact half: to the even digit
+    if (up) {
+        std::size_t i = kept.size();
+        while (i > 0 && kept[i - 1] == '9')
+            kept[--i] = '0';
+        if (i == 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[i - 1];
+    }
+    kept.insert(kept.size() - std::size_t(decimals), 1, '.');
+    if (negative)
+        kept.insert(kept.begin(), '-');
+    double out = value;
+    std::from_chars(kept.data(), kept.data() + kept.size(), out);
+    return out;
 }
 
 QString formatDateIt(const QDate &d)

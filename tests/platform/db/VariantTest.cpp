@@ -2,6 +2,7 @@
 #include "platform/db/Variant.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using ado::Variant;
 
@@ -33,15 +34,24 @@ TEST(Variant, NumbersFromItalianText)
 
 TEST(Variant, Int32RoundsHalfToEvenAndOverflows)
 {
-    EXPECT_EQ(Variant(2.5).toInt32(), 2);
-    EXPECT_EQ(Variant(3.5).toInt32(), 4);
-    EXPECT_EQ(Variant(-2.5).toInt32(), -2);
-    EXPECT_EQ(Variant(2147483647.0).toInt32(), 2147483647);
-    try {
-        Variant(2147483648.0).toInt32();
-        ADD_FAILURE();
-    } catch (const ado::Error &e) {
-        EXPECT_EQ(e.number(), ado::err::Overflow);
+    // Large whole numbers are no halves: they come back as they are.
+    const struct {
+        double in;
+        std::int32_t out;
+    } cases[] = {{2.5, 2},           {3.5, 4},           {-2.5, -2},          {-3.5, -4},
+                 {0.5, 0},           {1.4999, 1},        {700000001.0, 700000001},
+                 {2147483647.0, 2147483647},             {2147483646.5, 2147483646},
+                 {-2147483648.0, std::numeric_limits<std::int32_t>::min()}};
+    for (const auto &c : cases)
+        EXPECT_EQ(Variant(c.in).toInt32(), c.out) << c.in;
+    EXPECT_EQ(Variant("2.147.483.647").toInt32(), 2147483647);
+    for (const Variant &over : {Variant(2147483648.0), Variant(2147483647.5), Variant(-2147483649.0), Variant("2.147.483.648")}) {
+        try {
+            over.toInt32();
+            ADD_FAILURE() << over.toText().toStdString();
+        } catch (const ado::Error &e) {
+            EXPECT_EQ(e.number(), ado::err::Overflow) << over.toText().toStdString();
+        }
     }
 }
 
@@ -65,8 +75,16 @@ TEST(Variant, LooseEquality)
 
 TEST(Variant, RoundHalfEven)
 {
-    EXPECT_DOUBLE_EQ(ado::roundHalfEven(2.5), 2.0);
-    EXPECT_DOUBLE_EQ(ado::roundHalfEven(0.125, 2), 0.12);
-    EXPECT_DOUBLE_EQ(ado::roundHalfEven(2.675, 2), 2.68); // taken at its decimal face
-    EXPECT_DOUBLE_EQ(ado::roundHalfEven(-1.5), -2.0);
+    const struct {
+        double in;
+        int decimals;
+        double out;
+    } cases[] = {
+        {2.5, 0, 2.0},       {-1.5, 0, -2.0},      {0.125, 2, 0.12},    {2.675, 2, 2.68}, // taken at its decimal face
+        {-2.675, 2, -2.68},  {0.995, 2, 1.0},      {9.995, 2, 10.0},    {1.005, 2, 1.0},
+        {1.2351, 2, 1.24},   {1.2349, 2, 1.23},    {3.14, 2, 3.14},     {1234567.125, 2, 1234567.12},
+        {123456789012.5, 0, 123456789012.0},       {987654321.0, 2, 987654321.0},
+    };
+    for (const auto &c : cases)
+        EXPECT_DOUBLE_EQ(ado::roundHalfEven(c.in, c.decimals), c.out) << c.in << " @" << c.decimals;
 }
