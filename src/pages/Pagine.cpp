@@ -1,5 +1,6 @@
 #include "Pagine.h"
 #include "PaginaScheda.h"
+#include "page1/Form1.h"
 
 namespace scheda {
 
@@ -8,6 +9,7 @@ PaginaScheda *creaPagina(int n)
     // Each page form of its own; a page without its controls yet loads and
     // saves its columns through the contract alone.
     switch (n) {
+    case 1: return creaForm1();
     default: return new PaginaScheda(n);
     }
 }

@@ -102,6 +102,7 @@ void CasellaCampo::scriviCasella(const QString &testo)
     if (lunghezza_ > 0)
         box_->setMaxLength(std::max(lunghezza_, int(testo.size())));
     box_->setText(testo);
+    box_->setCursorPosition(0); // a box shows the start of a long text
 }
 
 void CasellaCampo::selezionaTutto()
@@ -339,6 +340,7 @@ QWidget *CampoSoloLettura::controllo() const
 void CampoSoloLettura::GotFocus()
 {
     box_->setText(testoSemplice(RecordScheda()[colonna_]));
+    box_->setCursorPosition(0);
 }
 
 // --- GruppoOpzioni -----------------------------------------------------------

@@ -44,10 +44,26 @@ QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, int 
     return l;
 }
 
+QLabel *etichettaPrima(QWidget *parent, const QString &testo, int leftCasella, int top)
+{
+    QLabel *l = etichetta(parent, testo, 0, top);
+    l->move(ui::px(leftCasella - 60) - l->width(), l->y());
+    return l;
+}
+
 QGroupBox *cornice(QWidget *parent, const QString &titolo, int left, int top, int width, int height)
 {
     auto *g = new QGroupBox(titolo, parent);
     g->setGeometry(ui::rettangolo(left, top, width, height));
+    // As the forms draw a frame: an etched line from the caption's middle,
+    // the caption on it over the page's background, children placed from
+    // the frame's outer corner.
+    const QColor sfondo = parent->palette().color(QPalette::Window);
+    g->setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove #f0f0f0; border-radius: 0px; margin-top: %1px; }"
+                                    " QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                                    " left: 6px; padding: 0px 1px; background-color: %2; }")
+                         .arg(g->fontMetrics().height() / 2)
+                         .arg(sfondo.name()));
     return g;
 }
 

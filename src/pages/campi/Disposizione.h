@@ -26,6 +26,9 @@ QFont carattere(const QString &nomeWindows = QStringLiteral("MS Sans Serif"), do
 
 // A label with the page's background; as wide as its text when no width is given.
 QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, int width = 0, int height = 0);
+// A label that ends 60 twips before the box it names (where the forms give
+// only the box's place).
+QLabel *etichettaPrima(QWidget *parent, const QString &testo, int leftCasella, int top);
 // A frame with its caption.
 QGroupBox *cornice(QWidget *parent, const QString &titolo, int left, int top, int width, int height);
 // A text box (285 twips high unless told).

@@ -1,0 +1,58 @@
+#pragma once
+// Page 1 of the sheet: the list of all sheets, the legal representative and
+// section A (company identity, legal form, tax numbers, turnover, capital,
+// registrations). It is also where a first run asks for the first name.
+
+#include "pages/PaginaScheda.h"
+#include "platform/db/Variant.h"
+
+#include <QComboBox>
+#include <QList>
+#include <cstdint>
+#include <functional>
+
+namespace scheda {
+
+// The sheet list: a drop-down list that takes no typing, checked against
+// the table each time it opens.
+class ElencoSchede : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> primaDiAprire;
+    void showPopup() override;
+};
+
+class Form1 : public PaginaScheda {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    void Form_Load() override;
+    void Posiziona() override;
+    void Salva() override;
+
+    // Switches the current sheet to entry IndiceLista of the list.
+    void ComboDenominazione();
+    // A pick in the list (the user's choice, by mouse or keys).
+    void CMBDenominazione_Click(int indice);
+
+    ElencoSchede *CMBDenominazione = nullptr;
+    // Position of the current sheet among the rows, and its list index.
+    std::int16_t IndiceProgetto = 0;
+
+private:
+    void costruisci();
+    // The list from the table: one entry per row in the recordset's order.
+    void riempiElenco();
+    // Rebuilds the list when the table no longer matches it.
+    void aggiornaElenco();
+    // Puts RsDati on the row of IdRecord; false when it is gone.
+    bool suRigaCorrente();
+    QList<ado::Variant> chiavi_; // key of each entry
+};
+
+// The factory the shell opens page 1 with.
+PaginaScheda *creaForm1(QWidget *parent = nullptr);
+
+} // namespace scheda

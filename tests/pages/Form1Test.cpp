@@ -1,0 +1,489 @@
+// Page 1 in the whole program on real files: the first run, the sheet list,
+// the option pairs, every column through Salva and a restart, the Null
+// defaults, Validare, the foot button and the layout.
+
+#include "ProgrammaProva.h"
+
+#include "pages/RecordScheda.h"
+#include "pages/campi/Formati.h"
+#include "pages/page1/Form1.h"
+#include "platform/maschera/MaskEdBox.h"
+#include "platform/ui/Twips.h"
+#include "shell/Archivio.h"
+#include "shell/FileDati.h"
+#include "shell/Globali.h"
+#include "shell/MostraPagina.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace scheda;
+using ado::Variant;
+
+namespace {
+
+const QString Prompt = QStringLiteral("Inserire la Denominazione dell'Impresa");
+const QString Titolo = QStringLiteral("Inserire Record per avviare il Programma");
+
+class Pagina1 : public ::testing::Test {
+protected:
+    // A started program; `righe` are the INSERTs run on the file first.
+    void avvia(const QStringList &righe = {})
+    {
+        for (const QString &r : righe)
+            p.cartella.esegui(FileVarnex, PasswordVarnex, r);
+        ASSERT_TRUE(p.avvia());
+        attiva();
+    }
+    void attiva()
+    {
+        p.finestra().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&p.finestra()));
+    }
+    // Closes everything and starts again on the same folder.
+    void riavvia()
+    {
+        for (int n = 1; n <= 6; ++n)
+            ChiudiForm(n);
+        chiudiArchivio();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        RecordScheda().azzera();
+        PaginaCorrente = 0;
+        ASSERT_TRUE(p.avvia());
+        attiva();
+    }
+    static void inserisci(CartellaProva &c, const QString &nomi)
+    {
+        c.esegui(FileVarnex, PasswordVarnex, QStringLiteral("INSERT INTO Dati (denominazione) VALUES (%1)").arg(nomi));
+    }
+    Form1 *f() const { return qobject_cast<Form1 *>(Form(1)); }
+    template <typename W = QLineEdit>
+    W *w(const char *nome) const
+    {
+        W *x = Form(1)->findChild<W *>(QString::fromLatin1(nome));
+        EXPECT_NE(x, nullptr) << nome;
+        return x;
+    }
+    static QWidget *fuoco() { return QApplication::focusWidget(); }
+    // Types into a box after entering it for real; the commit comes with
+    // the next focus change.
+    void scrivi(QWidget *box, const QString &testo)
+    {
+        box->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(fuoco(), box);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, testo);
+    }
+    // Picks entry i of the sheet list as the user does: a click opens it,
+    // the keys go to the entry, Enter takes it.
+    static void scegli(QComboBox *c, int i)
+    {
+        QTest::mouseClick(c, Qt::LeftButton); // takes the focus and opens the list
+        QAbstractItemView *v = c->view();
+        ASSERT_TRUE(v->isVisible());
+        QTest::keyClick(v, Qt::Key_Home);
+        for (int k = 0; k < i; ++k)
+            QTest::keyClick(v, Qt::Key_Down);
+        QTest::keyClick(v, Qt::Key_Return);
+        ASSERT_FALSE(v->isVisible());
+    }
+    void scegli(int i) { scegli(f()->CMBDenominazione, i); }
+    Variant salvato(qint64 chiave, const char *colonna) const
+    {
+        return p.valoreSalvato(Variant(std::int64_t(chiave)), QString::fromLatin1(colonna));
+    }
+    int domande(const QString &titolo) const
+    {
+        int n = 0;
+        for (const auto &m : p.dialoghi.mostrati)
+            n += m.titolo == titolo;
+        return n;
+    }
+
+    ProgrammaProva p;
+};
+
+// --- First run -----------------------------------------------------------------
+
+TEST_F(Pagina1, FirstRunCancelOrAnEmptyAnswerEndsTheProgram)
+{
+    for (const bool vuota : {false, true}) {
+        SCOPED_TRACE(vuota ? "empty answer" : "cancel");
+        ProgrammaProva q;
+        if (vuota)
+            q.dialoghi.digita(QString());
+        EXPECT_FALSE(q.avvia());
+        ASSERT_EQ(q.dialoghi.mostrati.size(), 1); // no further question
+        EXPECT_TRUE(q.dialoghi.mostrati[0].input);
+        EXPECT_EQ(q.dialoghi.mostrati[0].prompt, Prompt);
+        EXPECT_EQ(q.dialoghi.mostrati[0].titolo, Titolo);
+        EXPECT_EQ(q.uscita, 0);
+        EXPECT_EQ(Messaggio, Prompt);
+    }
+}
+
+TEST_F(Pagina1, FirstRunNameIsStoredUpperCaseAndCutTo50)
+{
+    const QString risposta = QStringLiteral("cooperativa sociale la perla del conero di ancona e dintorni");
+    p.dialoghi.allaDomanda = [](const QString &) {
+        // The question comes once page 1 stands on screen.
+        EXPECT_NE(Form(1), nullptr);
+        EXPECT_TRUE(Form(1) && Form(1)->isVisible());
+    };
+    p.dialoghi.digita(risposta);
+    avvia();
+    const QString atteso = risposta.toUpper().left(50);
+    EXPECT_EQ(salvato(1, "denominazione"), Variant(atteso));
+    ASSERT_NE(f(), nullptr);
+    EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - ") + atteso);
+    EXPECT_EQ(w("TXTDenom")->text(), atteso);
+    EXPECT_EQ(f()->CMBDenominazione->count(), 1);
+    EXPECT_EQ(f()->CMBDenominazione->currentText(), atteso);
+    EXPECT_EQ(p.dialoghi.mostrati.size(), 1); // the reload asks nothing
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(PaginaCorrente, 1);
+    EXPECT_FALSE(p.uscita.has_value());
+}
+
+TEST_F(Pagina1, AnUnnamedSheetThatIsNotTheFirstRowAsksNothing)
+{
+    avvia({QStringLiteral("INSERT INTO Dati (denominazione) VALUES (NULL)"),
+           QStringLiteral("INSERT INTO Dati (denominazione) VALUES (NULL)")});
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+    EXPECT_EQ(IdRecord.integer(), 2);
+    EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - "));
+    EXPECT_EQ(f()->CMBDenominazione->count(), 2);
+    EXPECT_EQ(f()->CMBDenominazione->itemText(0), QString());
+}
+
+// --- The sheet list ------------------------------------------------------------
+
+TEST_F(Pagina1, TheListNamesEverySheetAndAPickShowsItAtOnce)
+{
+    p.cartella.aggiungiSchede(3);
+    avvia();
+    QComboBox *c = f()->CMBDenominazione;
+    ASSERT_EQ(c->count(), 3);
+    EXPECT_EQ(c->itemText(0), QStringLiteral("SCHEDA 1"));
+    EXPECT_EQ(c->currentIndex(), 2);
+    EXPECT_EQ(f()->IndiceProgetto, 2);
+
+    scegli(0);
+    EXPECT_EQ(IdRecord.integer(), 1);
+    EXPECT_EQ(f()->IndiceProgetto, 0);
+    EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 1"));
+    EXPECT_EQ(w("TXTDenom")->text(), QStringLiteral("SCHEDA 1"));
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+    EXPECT_EQ(PaginaModificata, 0);
+
+    scegli(0); // the entry already selected: nothing happens
+    EXPECT_EQ(IdRecord.integer(), 1);
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+}
+
+TEST_F(Pagina1, APickWithEditsAsksToSaveIntoTheSheetLeft)
+{
+    for (const int risposta : {int(dlg::vbYes), int(dlg::vbNo)}) {
+        SCOPED_TRACE(risposta);
+        ProgrammaProva q;
+        q.cartella.aggiungiSchede(3);
+        ASSERT_TRUE(q.avvia());
+        q.finestra().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&q.finestra()));
+        Form1 *pagina = qobject_cast<Form1 *>(Form(1));
+        auto *cognome = pagina->findChild<QLineEdit *>(QStringLiteral("TXTCognome"));
+        auto *denom = pagina->findChild<QLineEdit *>(QStringLiteral("TXTDenom"));
+        scrivi(cognome, QStringLiteral("rossi"));
+        scrivi(denom, QStringLiteral("nuovo nome"));
+        q.dialoghi.rispondi(risposta);
+        QComboBox *c = pagina->CMBDenominazione;
+        scegli(c, 0); // the box commits as the list takes the focus
+
+        ASSERT_EQ(q.dialoghi.mostrati.size(), 1);
+        EXPECT_EQ(q.dialoghi.mostrati[0].prompt, DomandaSalva);
+        EXPECT_EQ(q.dialoghi.mostrati[0].titolo, TitoloSalva);
+        EXPECT_EQ(q.dialoghi.mostrati[0].stile, dlg::vbYesNo | dlg::vbExclamation);
+        const bool si = risposta == dlg::vbYes;
+        EXPECT_EQ(q.valoreSalvato(Variant(3), QStringLiteral("cognome")), si ? Variant("ROSSI") : Variant::null());
+        EXPECT_EQ(q.valoreSalvato(Variant(3), QStringLiteral("denominazione")),
+                  Variant(si ? "NUOVO NOME" : "SCHEDA 3"));
+        EXPECT_EQ(q.valoreSalvato(Variant(1), QStringLiteral("cognome")), Variant::null());
+        EXPECT_EQ(c->itemText(2), si ? QStringLiteral("NUOVO NOME") : QStringLiteral("SCHEDA 3"));
+        EXPECT_EQ(IdRecord.integer(), 1);
+        EXPECT_EQ(cognome->text(), QString());
+        EXPECT_EQ(PaginaModificata, 0);
+        EXPECT_EQ(pagina->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 1"));
+    }
+}
+
+TEST_F(Pagina1, SavingANewNameRenamesItsEntry)
+{
+    p.cartella.aggiungiSchede(2);
+    avvia();
+    scrivi(w("TXTDenom"), QStringLiteral("altra coop"));
+    QTest::mouseClick(p.finestra().CMDSalva, Qt::LeftButton);
+    EXPECT_EQ(salvato(2, "denominazione"), Variant("ALTRA COOP"));
+    EXPECT_EQ(f()->CMBDenominazione->itemText(1), QStringLiteral("ALTRA COOP"));
+    EXPECT_EQ(f()->CMBDenominazione->itemText(0), QStringLiteral("SCHEDA 1"));
+}
+
+TEST_F(Pagina1, AStaleListIsMadeAgainAndNeverReadPastItsEnd)
+{
+    p.cartella.aggiungiSchede(4);
+    avvia();
+    QComboBox *c = f()->CMBDenominazione;
+    // Rows deleted behind the program's back: entry 2 (key 3) now stands at 1.
+    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda = 1"));
+    f()->CMBDenominazione_Click(2);
+    EXPECT_EQ(IdRecord.integer(), 3);
+    EXPECT_EQ(c->count(), 3);
+    EXPECT_EQ(c->currentIndex(), 1);
+    EXPECT_EQ(f()->IndiceProgetto, 1);
+    EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 3"));
+
+    // The entry picked is past the end of the table now: nothing is read there.
+    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (2, 4)"));
+    f()->CMBDenominazione_Click(2);
+    EXPECT_EQ(IdRecord.integer(), 3);
+    EXPECT_EQ(c->count(), 1);
+    EXPECT_EQ(c->currentIndex(), 0);
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+
+    // Opening the list checks it against the table.
+    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("UPDATE Dati SET denominazione = 'ALTRO' WHERE id_scheda = 3"));
+    inserisci(p.cartella, QStringLiteral("'NUOVA'"));
+    c->showPopup();
+    EXPECT_EQ(c->count(), 2);
+    EXPECT_EQ(c->itemText(0), QStringLiteral("ALTRO"));
+    EXPECT_EQ(c->itemText(1), QStringLiteral("NUOVA"));
+    EXPECT_EQ(c->currentIndex(), 0);
+    c->hidePopup();
+}
+
+// --- Option pairs --------------------------------------------------------------
+
+TEST_F(Pagina1, OptionPairsRaiseTheFlagAndSalvaTakesTheButtons)
+{
+    avvia({QStringLiteral("INSERT INTO Dati (denominazione, sez_pref, categoria_mini) VALUES ('COOP', 3, 2)")});
+    EXPECT_TRUE(w<QRadioButton>("OPTGiuri1")->isChecked()); // Null: 1
+    EXPECT_TRUE(w<QRadioButton>("OPTSezPref2")->isChecked()); // 3: the second
+    EXPECT_TRUE(w<QRadioButton>("OPTCategoriaMini2")->isChecked());
+    EXPECT_EQ(PaginaModificata, 0);
+
+    QTest::mouseClick(w<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(RecordScheda()[QStringLiteral("natura_giuridica")], Variant(1));
+    QTest::mouseClick(w<QRadioButton>("OPTGiuri1"), Qt::LeftButton);
+    EXPECT_EQ(PaginaModificata, 1);
+    QTest::mouseClick(w<QRadioButton>("OPTCategoriaMini1"), Qt::LeftButton);
+    QTest::mouseClick(p.finestra().CMDSalva, Qt::LeftButton);
+    EXPECT_EQ(salvato(1, "natura_giuridica"), Variant(1));
+    EXPECT_EQ(salvato(1, "sez_pref"), Variant(2));
+    EXPECT_EQ(salvato(1, "categoria_mini"), Variant(1));
+}
+
+// --- Every column, saved and found again ---------------------------------------
+
+TEST_F(Pagina1, All27ColumnsGoThroughSalvaAndComeBackAfterARestart)
+{
+    p.cartella.aggiungiSchede(1);
+    avvia();
+    const struct {
+        const char *box;
+        const char *tasti;
+        const char *colonna;
+        Variant atteso;
+        const char *mostrato; // after the reload
+    } campi[] = {
+        {"TXTCognome", "rossi", "cognome", Variant("ROSSI"), "ROSSI"},
+        {"TXTNome", "mario", "nome", Variant("MARIO"), "MARIO"},
+        {"TXTNato", "05031960", "nato", Variant(QDate(1960, 3, 5)), "05/03/1960"},
+        {"TXTDenom", "coop alfa", "denominazione", Variant("COOP ALFA"), "COOP ALFA"},
+        {"TXTDataCost", "01021990", "data_costituzione", Variant(QDate(1990, 2, 1)), "01/02/1990"},
+        {"TXTCodFisc", "rssmra60c05a271x", "cod_fiscale", Variant("RSSMRA60C05A271X"), "RSSMRA60C05A271X"},
+        {"TXTIva", "01234567890", "partita_iva", Variant("01234567890"), "01234567890"},
+        {"TXTFattUlt", "1234567", "fatt_ultimo", Variant(1234567.0), "1.234.567"},
+        {"TXTEserUltimo", "2003", "eser_ultimo", Variant("2003"), "2003"},
+        {"TXTFattPen", "2.5", "fatt_penultimo", Variant(2.0), "2"},
+        {"TXTEserPenultimo", "2002", "eser_penultimo", Variant("2002"), "2002"},
+        {"TXTCapSociale", "-1500", "capitale_sociale", Variant(-1500.0), "-1.500"},
+        {"TXTCapVersato", "3.5", "capitale_versato", Variant(4.0), "4"},
+        {"TXTIscrImpr", "ancona", "iscr_reg_imp", Variant("ANCONA"), "ANCONA"},
+        {"TXTNumRea", "an-123", "num_rea", Variant("AN-123"), "AN-123"},
+        {"TXTDataIscr", "29022000", "data_iscr", Variant(QDate(2000, 2, 29)), "29/02/2000"},
+        {"TXTIscrArt", "macerata", "iscr_art", Variant("MACERATA"), "MACERATA"},
+        {"TXTNumArt", "42", "num_art", Variant("42"), "42"},
+        {"TXTDataArt", "31122003", "data_art", Variant(QDate(2003, 12, 31)), "31/12/2003"},
+        {"TXTIscrPref", "pesaro", "iscr_pref", Variant("PESARO"), "PESARO"},
+        {"TXTNumPref", "7/b", "num_pref", Variant("7/B"), "7/B"},
+        {"TXTDataPref", "01011000", "data_pref", Variant(QDate(1000, 1, 1)), "__/__/____"},
+        {"TXTNumMini", "a123456789012345678901234567890123456789012345678901234567890", "num_mini",
+         Variant("A123456789012345678901234567890123456789012345678901234567890"),
+         "A123456789012345678901234567890123456789012345678901234567890"},
+        {"TXTDataMini", "15062004", "data_mini", Variant(QDate(2004, 6, 15)), "15/06/2004"},
+    };
+    for (const auto &c : campi)
+        scrivi(w(c.box), QString::fromLatin1(c.tasti));
+    QTest::mouseClick(w<QRadioButton>("OPTGiuri2"), Qt::LeftButton); // the last box commits here
+    QTest::mouseClick(w<QRadioButton>("OPTSezPref2"), Qt::LeftButton);
+    QTest::mouseClick(w<QRadioButton>("OPTCategoriaMini2"), Qt::LeftButton);
+    EXPECT_EQ(p.dialoghi.beep, 0);
+    QTest::mouseClick(p.finestra().CMDSalva, Qt::LeftButton);
+    EXPECT_EQ(PaginaModificata, 0);
+
+    for (const auto &c : campi)
+        EXPECT_EQ(salvato(1, c.colonna), c.atteso) << c.colonna;
+    for (const char *opzione : {"natura_giuridica", "sez_pref", "categoria_mini"})
+        EXPECT_EQ(salvato(1, opzione), Variant(2)) << opzione;
+
+    riavvia();
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+    EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - COOP ALFA"));
+    for (const auto &c : campi)
+        EXPECT_EQ(w(c.box)->displayText(), QString::fromLatin1(c.mostrato)) << c.box;
+    for (const char *b : {"OPTGiuri2", "OPTSezPref2", "OPTCategoriaMini2"})
+        EXPECT_TRUE(w<QRadioButton>(b)->isChecked()) << b;
+    EXPECT_EQ(PaginaModificata, 0);
+}
+
+TEST_F(Pagina1, ARowOfNullsShowsTheNullDefaultsAndSavesThem)
+{
+    avvia({QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('VUOTA')")});
+    for (const char *t : {"TXTCognome", "TXTNome", "TXTCodFisc", "TXTIva", "TXTEserUltimo", "TXTEserPenultimo",
+                          "TXTIscrImpr", "TXTNumRea", "TXTIscrArt", "TXTNumArt", "TXTIscrPref", "TXTNumPref",
+                          "TXTNumMini"})
+        EXPECT_EQ(w(t)->text(), QString()) << t;
+    for (const char *d : {"TXTNato", "TXTDataCost", "TXTDataIscr", "TXTDataArt", "TXTDataPref", "TXTDataMini"})
+        EXPECT_EQ(w<maschera::MaskEdBox>(d)->Text(), QStringLiteral("__/__/____")) << d;
+    for (const char *n : {"TXTFattUlt", "TXTFattPen", "TXTCapSociale", "TXTCapVersato"})
+        EXPECT_EQ(w(n)->text(), QStringLiteral("0")) << n;
+    for (const char *o : {"OPTGiuri1", "OPTSezPref1", "OPTCategoriaMini1"})
+        EXPECT_TRUE(w<QRadioButton>(o)->isChecked()) << o;
+    EXPECT_EQ(PaginaModificata, 0);
+
+    f()->Salva(); // without any edit: every column written
+    EXPECT_EQ(salvato(1, "nato"), Variant(QDate(1000, 1, 1)));
+    EXPECT_EQ(salvato(1, "fatt_ultimo").toDouble(), 0.0);
+    EXPECT_EQ(salvato(1, "cognome"), Variant(""));
+    EXPECT_EQ(salvato(1, "sez_pref"), Variant(1));
+}
+
+// --- Validare and the foot button ----------------------------------------------
+
+TEST_F(Pagina1, ValidareCommitsThePendingEditOfAnyField)
+{
+    p.cartella.aggiungiSchede(1);
+    avvia();
+    scrivi(w("TXTIscrImpr"), QStringLiteral("roma")); // not a field the export requires
+    f()->Validare();
+    EXPECT_EQ(NomeControllo, QStringLiteral("TXTIscrImpr"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("iscr_reg_imp")], Variant("ROMA"));
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(fuoco(), w("TXTIscrImpr"));
+
+    scrivi(w("TXTDataCost"), QStringLiteral("3102"));
+    f()->Validare();
+    EXPECT_EQ(p.dialoghi.beep, 1);
+    EXPECT_EQ(w<maschera::MaskEdBox>("TXTDataCost")->Text(), QStringLiteral("__/__/____"));
+
+    PaginaModificata = 0;
+    f()->CMBDenominazione->setFocus(Qt::TabFocusReason);
+    f()->Validare();
+    EXPECT_EQ(NomeControllo, QStringLiteral("CMBDenominazione"));
+    EXPECT_EQ(PaginaModificata, 0);
+}
+
+TEST_F(Pagina1, TheNextPageButtonGoesToPage2)
+{
+    p.cartella.aggiungiSchede(1);
+    avvia();
+    EXPECT_FALSE(f()->CMDPrec->isEnabled());
+    scrivi(w("TXTNome"), QStringLiteral("anna"));
+    p.dialoghi.rispondi(dlg::vbYes);
+    QTest::mouseClick(f()->CMDSucces, Qt::LeftButton);
+    EXPECT_EQ(domande(TitoloSalva), 1);
+    EXPECT_EQ(salvato(1, "nome"), Variant("ANNA"));
+    EXPECT_EQ(PaginaCorrente, 2);
+    EXPECT_NE(Form(2), nullptr);
+    EXPECT_EQ(Form(1), nullptr);
+}
+
+// --- Layout --------------------------------------------------------------------
+
+TEST_F(Pagina1, LayoutCaptionsLimitsAndFocusOrder)
+{
+    p.cartella.aggiungiSchede(1);
+    avvia();
+    EXPECT_EQ(w("TXTDenom")->geometry(), ui::rettangolo(2040, 3720, 7575, 285));
+    EXPECT_EQ(w("TXTCodFisc")->geometry(), ui::rettangolo(2040, 5925, 1815, 285));
+    EXPECT_EQ(w<maschera::MaskEdBox>("TXTNato")->geometry(), ui::rettangolo(8040, 1920, 1215, 285));
+    EXPECT_EQ(f()->CMBDenominazione->geometry(), ui::rettangolo(3960, 720, 3375, 315));
+    EXPECT_EQ(w("TXTCapVersato")->geometry(), ui::rettangolo(4440, 240, 1215, 285)); // inside its frame
+    EXPECT_EQ(f()->CMDSucces->geometry(), ui::rettangolo(9360, 13440, 1095, 735));
+    EXPECT_FALSE(f()->CMBDenominazione->isEditable());
+
+    const struct {
+        const char *box;
+        int limite;
+    } limiti[] = {{"TXTCognome", 50}, {"TXTDenom", 50}, {"TXTCodFisc", 16}, {"TXTIva", 11},
+                  {"TXTEserUltimo", 4}, {"TXTNumArt", 50}, {"TXTNumMini", 32767}};
+    for (const auto &l : limiti)
+        EXPECT_EQ(w(l.box)->maxLength(), l.limite) << l.box;
+    for (const char *a : {"TXTFattUlt", "TXTCapSociale", "TXTEserUltimo", "TXTEserPenultimo"})
+        EXPECT_TRUE(w(a)->alignment() & Qt::AlignRight) << a;
+    EXPECT_EQ(w("TXTDenom")->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(w<maschera::MaskEdBox>("TXTDataMini")->toolTip(), QStringLiteral("Inserire la data in formato gg/mm/aaaa"));
+
+    const struct {
+        const char *nome;
+        const char *testo;
+    } didascalie[] = {
+        {"OPTGiuri1", "A) Cooperativa"},
+        {"OPTGiuri2", "B) Consorzio"},
+        {"OPTSezPref1", "Sezione \"Coopereative di produzione e lavoro\""},
+        {"OPTSezPref2", "Sezione \"Cooperative sociali\""},
+        {"OPTCategoriaMini1", "Categoria \"Cooperative di produzione e lavoro"},
+        {"OPTCategoriaMini2", "Categoria \"Cooperative sociali\""},
+    };
+    for (const auto &d : didascalie)
+        EXPECT_EQ(w<QRadioButton>(d.nome)->text(), QString::fromUtf8(d.testo)) << d.nome;
+    QStringList cornici;
+    for (QGroupBox *g : f()->findChildren<QGroupBox *>())
+        cornici << g->title();
+    EXPECT_TRUE(cornici.contains(QStringLiteral("A.11) Iscrizione Albo Cooperative Ministero Attività Produttive")));
+    EXPECT_TRUE(cornici.contains(QStringLiteral("A.6) Fatturato esercizi precedenti l'anno di apertura del Bando")));
+    for (QLabel *l : f()->findChildren<QLabel *>()) {
+        if (l->text() == QStringLiteral("SCHEDA TECNICA")) {
+            EXPECT_TRUE(l->font().bold() && l->font().underline());
+            EXPECT_EQ(l->font().pixelSize(), 13);
+            EXPECT_EQ(l->font().family(), QStringLiteral("Liberation Sans"));
+        }
+        if (l->text() == QStringLiteral("ELENCO PROGETTI :"))
+            EXPECT_TRUE(l->font().bold());
+    }
+
+    const char *ordine[] = {"CMBDenominazione", "TXTCognome",    "TXTNome",       "TXTNato",       "TXTDenom",
+                            "TXTDataCost",      "TXTCodFisc",    "TXTIva",        "TXTFattUlt",    "TXTEserUltimo",
+                            "TXTFattPen",       "TXTEserPenultimo", "TXTCapSociale", "TXTCapVersato", "TXTIscrImpr",
+                            "TXTNumRea",        "TXTDataIscr",   "TXTIscrArt",    "TXTNumArt",     "TXTDataArt",
+                            "TXTIscrPref",      "TXTNumPref",    "TXTDataPref",   "TXTNumMini",    "TXTDataMini",
+                            "OPTGiuri1"};
+    f()->CMBDenominazione->setFocus(Qt::TabFocusReason);
+    for (std::size_t i = 1; i < std::size(ordine); ++i) {
+        QTest::keyClick(fuoco(), Qt::Key_Tab);
+        ASSERT_EQ(fuoco()->objectName(), QString::fromLatin1(ordine[i])) << "after " << ordine[i - 1];
+    }
+    EXPECT_EQ(p.dialoghi.beep, 0);   // every box left as it was
+    EXPECT_EQ(PaginaModificata, 0);
+}
+
+} // namespace

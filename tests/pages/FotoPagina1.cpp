@@ -1,0 +1,46 @@
+// Not a test: draws page 1 of a filled-in sheet in the whole program and
+// saves a picture of the main window, to compare the layout by eye.
+//   xvfb-run -s "-screen 0 1600x1200x24" foto_pagina1 pagina1.png
+
+#include "ProgrammaProva.h"
+
+#include "shell/FileDati.h"
+#include "shell/MostraPagina.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QStyleFactory>
+#include <QTest>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varnex"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+    const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pagina1.png");
+
+    ProgrammaProva p;
+    p.cartella.aggiungiSchede(2);
+    p.cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex, QStringLiteral(
+        "UPDATE Dati SET cognome = 'ROSSI', nome = 'MARIO', nato = '1960-03-05', denominazione = 'COOPERATIVA ALFA',"
+        " natura_giuridica = 1, data_costituzione = '1990-02-01', cod_fiscale = 'RSSMRA60C05A271X',"
+        " partita_iva = '01234567890', fatt_ultimo = 1234567, fatt_penultimo = 987654, eser_ultimo = '2003',"
+        " eser_penultimo = '2002', capitale_sociale = 50000, capitale_versato = 25000, iscr_reg_imp = 'ANCONA',"
+        " num_rea = 'AN-123456', data_iscr = '1990-03-01', iscr_art = 'ANCONA', num_art = '42', data_art = '1000-01-01',"
+        " iscr_pref = 'ANCONA', num_pref = '77', data_pref = '1991-04-02', sez_pref = 2, num_mini = 'A123456',"
+        " data_mini = '2004-06-15', categoria_mini = 1 WHERE id_scheda = 2"));
+    if (!p.avvia())
+        return 1;
+    p.finestra().resize(p.finestra().width(), 1120); // the whole page in the picture
+    p.finestra().show();
+    p.finestra().activateWindow();
+    QTest::qWaitForWindowExposed(&p.finestra());
+    QApplication::processEvents();
+    const bool ok = p.finestra().grab().save(uscita);
+    std::printf("%s %dx%d\n", ok ? "saved" : "NOT saved", p.finestra().width(), p.finestra().height());
+    return ok ? 0 : 1;
+}
