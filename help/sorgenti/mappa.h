@@ -1,0 +1,20 @@
+/* Numeri di contesto della Guida: ogni numero apre l'argomento indicato in alias.txt. */
+#define IDH_SOMMARIO        1000
+#define IDH_AVVIO           1010
+#define IDH_FINESTRA        1020
+#define IDH_INSERIMENTO     1030
+#define IDH_PAGINE          1040
+#define IDH_PAGINA1         1041
+#define IDH_PAGINA2         1042
+#define IDH_PAGINA3         1043
+#define IDH_PAGINA4         1044
+#define IDH_PAGINA5         1045
+#define IDH_PAGINA6         1046
+#define IDH_COMANDI         1050
+#define IDH_SALVATAGGIO     1060
+#define IDH_STAMPA          1070
+#define IDH_ESPORTAZIONE    1080
+#define IDH_INDISPENSABILI  1081
+#define IDH_USCITA          1090
+#define IDH_GUIDA           1100
+#define IDH_INFORMAZIONI    1110

@@ -1,0 +1,45 @@
+#pragma once
+// What the dialogs Apri and Nuovo share: a project identified by its protocol
+// number, typed into TXTProtocollo3, a confirming button and "Annulla".
+
+#include "CasellaTesto.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace scheda {
+
+class DialogoProtocollo : public QDialog {
+    Q_OBJECT
+public:
+    // Load event: the protocol box starts empty.
+    void Form_Load();
+    // Each time the box gets the focus it is emptied again.
+    void TXTProtocollo3_GotFocus();
+    // The text goes to upper case when the box loses the focus.
+    void TXTProtocollo3_LostFocus();
+    // On a first run with an empty table the program ends (files closed);
+    // otherwise the dialog closes.
+    void CMDAnnulla_Click();
+
+    CasellaTesto *TXTProtocollo3 = nullptr;
+    QPushButton *CMDAnnulla = nullptr;
+
+protected:
+    struct Schema {
+        QString caption;
+        int width, height;                 // twips, the window with its frame
+        int titoloLeft, titoloTop;         // "Identificativo Progetto"
+        int protocolloLeft, protocolloTop; // "Protocollo"
+        int casellaLeft, casellaTop;       // TXTProtocollo3
+        QString conferma;                  // caption of the confirming button
+        int confermaLeft, annullaLeft, pulsantiTop;
+    };
+    DialogoProtocollo(const Schema &s, const QString &nome, const QString &nomeConferma, QWidget *parent);
+
+    QPushButton *conferma_ = nullptr;
+};
+
+} // namespace scheda
