@@ -19,6 +19,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -236,6 +238,20 @@ TEST_F(Pagina1, SavingANewNameRenamesItsEntry)
     EXPECT_EQ(f()->CMBDenominazione->itemText(0), QStringLiteral("SCHEDA 1"));
 }
 
+TEST_F(Pagina1, ANewSheetIsTheLastEntrySelected)
+{
+    p.cartella.aggiungiSchede(2);
+    avvia();
+    p.dialoghi.digita(QStringLiteral("nuova coop"));
+    QTest::mouseClick(p.finestra().CMDNuovo, Qt::LeftButton);
+    ASSERT_NE(f(), nullptr);
+    QComboBox *c = f()->CMBDenominazione;
+    ASSERT_EQ(c->count(), 3);
+    EXPECT_EQ(c->currentIndex(), 2);
+    EXPECT_EQ(c->currentText(), QStringLiteral("NUOVA COOP"));
+    EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - NUOVA COOP"));
+}
+
 TEST_F(Pagina1, AStaleListIsMadeAgainAndNeverReadPastItsEnd)
 {
     p.cartella.aggiungiSchede(4);
@@ -400,6 +416,30 @@ TEST_F(Pagina1, ValidareCommitsThePendingEditOfAnyField)
     f()->Validare();
     EXPECT_EQ(NomeControllo, QStringLiteral("CMBDenominazione"));
     EXPECT_EQ(PaginaModificata, 0);
+}
+
+TEST_F(Pagina1, TheMenuBarNeitherCommitsNorOverwritesItsCommandValidatesFirst)
+{
+    p.cartella.aggiungiSchede(1);
+    avvia();
+    scrivi(w("TXTIscrImpr"), QStringLiteral("verdi"));
+    QMenuBar *barra = p.finestra().menuBar();
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(p.finestra().MNUFile->menuAction()).center());
+    ASSERT_TRUE(p.finestra().MNUFile->isVisible());
+    EXPECT_EQ(RecordScheda()[QStringLiteral("iscr_reg_imp")], Variant(""));
+    EXPECT_EQ(PaginaModificata, 0);
+    QTest::keyClick(p.finestra().MNUFile, Qt::Key_Escape);
+    QTest::keyClick(barra, Qt::Key_Escape);
+    EXPECT_EQ(fuoco(), w("TXTIscrImpr"));
+    EXPECT_EQ(w("TXTIscrImpr")->text(), QStringLiteral("verdi"));
+    EXPECT_EQ(PaginaModificata, 0);
+
+    // "&Esci" takes no focus: the page's Validare commits the edit, then the save question.
+    p.dialoghi.rispondi(dlg::vbYes);
+    p.finestra().MNUEsciItem->trigger();
+    EXPECT_EQ(domande(TitoloSalva), 1);
+    EXPECT_EQ(salvato(1, "iscr_reg_imp"), Variant("VERDI"));
+    EXPECT_EQ(p.uscita, 0);
 }
 
 TEST_F(Pagina1, TheNextPageButtonGoesToPage2)

@@ -9,6 +9,18 @@
 // moving the focus). A menu or pop-up opening, a message box, or switching
 // to another application neither commits nor, when the focus comes back,
 // overwrites what is being typed.
+//
+// A page declares, for example:
+//   const Legame tabella[] = {
+//       {.controllo = "TXTViaSede", .famiglia = Famiglia::Testo, .colonna = "via_sede", .lunghezza = 50},
+//       {.controllo = "TXTA2", .famiglia = Famiglia::Intero, .colonna = "a2",
+//        .dipendenti = [this] { ricalcolaStato(); }},
+//   };
+//   for (Campo *c : lega(this, tabella))
+//       aggiungiCampo(c);
+// Dependants store through RecordScheda().imposta: a total its 32-bit
+// variable cannot take throws Overflow there, and the box that committed
+// treats it as wrong input (beep, everything back as it was).
 
 #include "Formati.h"
 #include "pages/Campo.h"
