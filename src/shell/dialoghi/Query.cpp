@@ -103,6 +103,8 @@ ControlloDati::ControlloDati(QWidget *parent) : QFrame(parent), righe_(new Righe
         b->setIcon(style()->standardIcon(icona));
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
+        b->setIconSize(QSize(12, 12));
+        b->setFixedWidth(18);
         connect(b, &QToolButton::clicked, this, azione);
         l->addWidget(b);
         return b;
