@@ -4,17 +4,17 @@
 // text, pop-up help of a control). Each returns the result of its help call:
 // the handle of the window shown, or 0.
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <array>
 #include <cstdint>
 #include <utility>
 
-class QWidget;
-
 class cHtmlHelp {
 public:
     // The owner window of the help windows (start-up: the main window).
-    QWidget *hWnd = nullptr;
+    QPointer<QWidget> hWnd;
     // The help file; it may carry the pop-up text file behind "::/".
     QString HelpFile;
 
