@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <algorithm>
 #include <QPalette>
-#include <QPushButton>
+#include <QToolButton>
 #include <QStyle>
 
 namespace scheda {
@@ -24,25 +24,30 @@ PaginaScheda::PaginaScheda(int numero, QWidget *parent) : QWidget(parent), numer
     setPalette(p);
     setMinimumSize(ui::px(13060) - 12, ui::px(15000) - 40);
 
-    CMDPrec = new QPushButton(QStringLiteral("Pag. Preced."), this);
-    CMDPrec->setObjectName(QStringLiteral("CMDPrec"));
-    CMDPrec->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    CMDSucces = new QPushButton(QStringLiteral("Pag. Succes."), this);
-    CMDSucces->setObjectName(QStringLiteral("CMDSucces"));
-    CMDSucces->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    for (QPushButton *b : {CMDPrec, CMDSucces})
-        b->setFocusPolicy(Qt::StrongFocus);
+    // Graphical buttons: the picture above the caption.
+    auto pulsante = [this](const QString &nome, const QString &caption, QStyle::StandardPixmap icona) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(nome);
+        b->setText(caption);
+        b->setIcon(style()->standardIcon(icona));
+        b->setIconSize(QSize(20, 20));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setFocusPolicy(Qt::StrongFocus); // a click commits the box being edited
+        return b;
+    };
+    CMDPrec = pulsante(QStringLiteral("CMDPrec"), QStringLiteral("Pag. Preced."), QStyle::SP_ArrowLeft);
+    CMDSucces = pulsante(QStringLiteral("CMDSucces"), QStringLiteral("Pag. Succes."), QStyle::SP_ArrowRight);
     posizionaPiede(8040, 13440);
 
     // Page 1 has no previous page and page 6 no next one.
     if (numero == 1)
         CMDPrec->setEnabled(false);
     else
-        connect(CMDPrec, &QPushButton::clicked, this, [n = numero] { VaiPagina(n - 1); });
+        connect(CMDPrec, &QToolButton::clicked, this, [n = numero] { VaiPagina(n - 1); });
     if (numero == 6)
         CMDSucces->setEnabled(false);
     else
-        connect(CMDSucces, &QPushButton::clicked, this, [n = numero] { VaiPagina(n + 1); });
+        connect(CMDSucces, &QToolButton::clicked, this, [n = numero] { VaiPagina(n + 1); });
 }
 
 PaginaScheda::~PaginaScheda() = default;

@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 
-class QPushButton;
+class QToolButton;
 
 namespace scheda {
 
@@ -42,8 +42,8 @@ public:
     Campo *campo(const QString &nomeControllo) const;
     const QList<Campo *> &campi() const { return campi_; }
 
-    QPushButton *CMDPrec = nullptr;   // "Pag. Preced."
-    QPushButton *CMDSucces = nullptr; // "Pag. Succes."
+    QToolButton *CMDPrec = nullptr;   // "Pag. Preced."
+    QToolButton *CMDSucces = nullptr; // "Pag. Succes."
 
 protected:
     // Binds a control; the page keeps its order for Posiziona.

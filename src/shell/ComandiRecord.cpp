@@ -8,6 +8,7 @@
 #include "Uscita.h"
 
 #include "pages/PaginaScheda.h"
+#include "pages/campi/Formati.h"
 #include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"
 
@@ -100,7 +101,7 @@ void MDIForm1::CMDNuovo_Click()
             SalvaPaginaMostrata();
         PaginaModificata = 0;
     }
-    Valore = Valore.toUpper().left(50);
+    Valore = campi::maiuscolo(Valore).left(50); // one character for one, as the boxes do
     coloraPulsantiPagina(1);
     // One insert that carries the name.
     RsDati->AddNew();
