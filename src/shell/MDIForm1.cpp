@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 
@@ -93,7 +94,9 @@ MDIForm1::MDIForm1(QWidget *parent) : QMainWindow(parent)
     FinestraPrincipale = this;
     impostaAreaPagine(area_);
     dlg::impostaFinestraPrincipale(this);
-    resize(ui::px(13060) + ui::px(1980) + 24, 780);
+    // Wide enough for a page beside the panel, as tall as the screen allows.
+    const QRect schermo = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(schermo.width(), ui::px(13060) + ui::px(1980) + 24), std::min(schermo.height() - 40, ui::px(15000) + 60));
 }
 
 MDIForm1::~MDIForm1()
