@@ -7,6 +7,7 @@
 #include "MDIForm1.h"
 #include "MostraPagina.h"
 #include "Uscita.h"
+#include "help/cHtmlHelp.h"
 
 #include "platform/db/Error.h"
 
@@ -19,6 +20,7 @@ bool MDIForm1::MDIForm_Load()
     try {
         QDir::setCurrent(CartellaProgramma);
         FileHelp = percorsoProgramma(CartellaProgramma, FileHelpChm) + QStringLiteral("::/VarnexHelpHtmlPopup.Txt.Txt");
+        PreparaGuida(this);
         PaginaCorrente = 1;
         move(0, 0);
 
