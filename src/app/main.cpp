@@ -3,18 +3,14 @@
 
 #include "shell/Archivio.h"
 #include "shell/MDIForm1.h"
+#include "platform/ui/Aspetto.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varnex"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    ui::impostaAspetto();
     scheda::CartellaProgramma = QCoreApplication::applicationDirPath();
 
     scheda::MDIForm1 finestra;

@@ -2,6 +2,7 @@
 #include "FileDati.h"
 #include "Globali.h"
 
+#include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"
 
 namespace scheda {
@@ -58,6 +59,24 @@ void chiudiArchivio()
             (*c)->Close();
     for (auto *c : {&ConnessioneDati, &ConnessioneIdentifica, &ConnessioneEsporta})
         c->reset();
+}
+
+void ultimaSchedaOVuota(bool altriErrori)
+{
+    try {
+        RsDati->MoveLast();
+    } catch (const ado::Error &e) {
+        if (e.number() == ado::err::NoCurrentRecord)
+            TabellaVuota = 1;
+        else if (altriErrori)
+            throw;
+    }
+    if (TabellaVuota == 1) {
+        RsDati->AddNew();
+        RsDati->Update();
+        RsDati->MoveLast();
+        TabellaVuota = 0;
+    }
 }
 
 int cercaIdRecord()

@@ -35,6 +35,11 @@ void apriArchivio();
 // Exit steps 3 to 5: closes and releases everything, in order.
 void chiudiArchivio();
 
+// Moves RsDati to its last row; when "Dati" has none (error 3021) a blank
+// row is added and taken. Another failure of the move is ignored at
+// start-up and thrown by the delete command (altriErrori).
+void ultimaSchedaOVuota(bool altriErrori);
+
 // Puts RsDati on the row of IdRecord by MoveFirst and MoveNext; returns the
 // row's position. When the key is gone (deleted behind the program's back)
 // it reports it, falls back to the last row and takes that key.

@@ -9,7 +9,6 @@
 #include "Uscita.h"
 #include "help/cHtmlHelp.h"
 
-#include "platform/db/Error.h"
 
 #include <QDir>
 
@@ -28,19 +27,7 @@ bool MDIForm1::MDIForm_Load()
         TabellaVuota = 0;
         Ricarica = 0;
 
-        // Only this move is guarded: 3021 means "Dati" holds no row.
-        try {
-            RsDati->MoveLast();
-        } catch (const ado::Error &e) {
-            if (e.number() == ado::err::NoCurrentRecord)
-                TabellaVuota = 1;
-        }
-        if (TabellaVuota == 1) {
-            RsDati->AddNew();
-            RsDati->Update();
-            RsDati->MoveLast();
-            TabellaVuota = 0;
-        }
+        ultimaSchedaOVuota(false);
         IdRecord = RsDati->Fields(0).Value();
 
         ApriForm(1);

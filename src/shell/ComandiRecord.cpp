@@ -9,7 +9,6 @@
 
 #include "pages/PaginaScheda.h"
 #include "pages/campi/Formati.h"
-#include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"
 
 namespace scheda {
@@ -137,19 +136,7 @@ void MDIForm1::CMDElimina_Click()
     cercaIdRecord();
     RsDati->Delete(1);
     RsDati->Update();
-    try {
-        RsDati->MoveLast();
-    } catch (const ado::Error &e) {
-        if (e.number() != ado::err::NoCurrentRecord)
-            throw;
-        TabellaVuota = 1;
-    }
-    if (TabellaVuota == 1) {
-        RsDati->AddNew();
-        RsDati->Update();
-        RsDati->MoveLast();
-        TabellaVuota = 0;
-    }
+    ultimaSchedaOVuota(true); // the only sheet gone: a blank one takes its place
     IdRecord = RsDati->Fields(0).Value();
     Ricarica = 1;
     PaginaModificata = 0;

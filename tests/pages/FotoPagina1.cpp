@@ -6,21 +6,17 @@
 
 #include "shell/FileDati.h"
 #include "shell/MostraPagina.h"
+#include "platform/ui/Aspetto.h"
 
 #include <QApplication>
 #include <QPixmap>
-#include <QStyleFactory>
 #include <QTest>
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varnex"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    ui::impostaAspetto();
     const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pagina1.png");
 
     ProgrammaProva p;

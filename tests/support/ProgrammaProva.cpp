@@ -65,7 +65,11 @@ bool ProgrammaProva::avvia()
     return finestra_->MDIForm_Load();
 }
 
-ado::Variant ProgrammaProva::valoreSalvato(const ado::Variant &key, const QString &colonna) const
+namespace {
+
+// Runs `leggi` on "Dati" of the folder's main file, through a connection of its own.
+template <typename F>
+auto leggiDati(const CartellaProva &cartella, F leggi)
 {
     ado::Connection c;
     c.setProperty(QStringLiteral("Data Source"), cartella.percorso(scheda::FileVarnex));
@@ -75,25 +79,29 @@ ado::Variant ProgrammaProva::valoreSalvato(const ado::Variant &key, const QStrin
     rs.Source = QStringLiteral("Dati");
     rs.ActiveConnection = &c;
     rs.Open();
-    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
-        if (rs.Fields(0).Value().looselyEquals(key))
-            return rs.Fields(colonna).Value();
-    return ado::Variant();
+    return leggi(rs);
+}
+
+} // namespace
+
+ado::Variant ProgrammaProva::valoreSalvato(const ado::Variant &key, const QString &colonna) const
+{
+    return leggiDati(cartella, [&](ado::Recordset &rs) {
+        if (rs.RecordCount() > 0)
+            for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
+                if (rs.Fields(0).Value().looselyEquals(key))
+                    return rs.Fields(colonna).Value();
+        return ado::Variant();
+    });
 }
 
 QList<qint64> ProgrammaProva::chiavi() const
 {
-    ado::Connection c;
-    c.setProperty(QStringLiteral("Data Source"), cartella.percorso(scheda::FileVarnex));
-    c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), scheda::PasswordVarnex);
-    c.Open();
-    ado::Recordset rs;
-    rs.Source = QStringLiteral("Dati");
-    rs.ActiveConnection = &c;
-    rs.Open();
-    QList<qint64> k;
-    if (rs.RecordCount() > 0)
-        for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
-            k << rs.Fields(0).Value().integer();
-    return k;
+    return leggiDati(cartella, [](ado::Recordset &rs) {
+        QList<qint64> k;
+        if (rs.RecordCount() > 0)
+            for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
+                k << rs.Fields(0).Value().integer();
+        return k;
+    });
 }

@@ -1,4 +1,6 @@
 // Test entry point: one QApplication for every test, offscreen.
+#include "platform/ui/Aspetto.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,6 +8,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    ui::impostaAspetto(); // the program's own style and fonts
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

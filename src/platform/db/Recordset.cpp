@@ -306,7 +306,7 @@ void Recordset::commitPending()
         Update();
 }
 
-void Recordset::MoveFirst()
+void Recordset::moveToEnd(bool last)
 {
     requireOpen();
     commitPending();
@@ -314,20 +314,18 @@ void Recordset::MoveFirst()
         refreshKeys();
     if (count() == 0)
         throw noCurrent();
-    pos_ = 0;
+    pos_ = last ? count() - 1 : 0;
     deleted_ = rowLoaded_ = false;
+}
+
+void Recordset::MoveFirst()
+{
+    moveToEnd(false);
 }
 
 void Recordset::MoveLast()
 {
-    requireOpen();
-    commitPending();
-    if (table_)
-        refreshKeys();
-    if (count() == 0)
-        throw noCurrent();
-    pos_ = count() - 1;
-    deleted_ = rowLoaded_ = false;
+    moveToEnd(true);
 }
 
 void Recordset::MoveNext()

@@ -81,6 +81,7 @@ private:
     void refreshKeys(); // reloadKeys when the file may have changed since
     std::pair<std::int64_t, std::int64_t> changeMark() const;
     void commitPending();
+    void moveToEnd(bool last); // MoveFirst and MoveLast, with the keys refreshed
     long count() const;
 
     bool open_ = false;
