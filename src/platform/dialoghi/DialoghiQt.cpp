@@ -39,9 +39,13 @@ public:
 
     QString InputBox(const QString &prompt, const QString &titolo) override
     {
-        bool ok = false;
-        const QString testo = QInputDialog::getText(finestra.data(), titolo, prompt, QLineEdit::Normal, QString(), &ok);
-        return ok ? testo : QString();
+        QInputDialog box(finestra.data());
+        box.setWindowTitle(titolo);
+        box.setLabelText(prompt);
+        box.setInputMode(QInputDialog::TextInput);
+        box.setOkButtonText(QStringLiteral("OK"));
+        box.setCancelButtonText(QStringLiteral("Annulla"));
+        return box.exec() == QDialog::Accepted ? box.textValue() : QString();
     }
 
     void Beep() override { QApplication::beep(); }
