@@ -71,6 +71,14 @@ Campo *PaginaScheda::campo(const QString &nomeControllo) const
     return nullptr;
 }
 
+QWidget *PaginaScheda::primoControllo() const
+{
+    for (Campo *c : campi_)
+        if (c->controllo() && c->controllo()->isEnabled() && (c->controllo()->focusPolicy() & Qt::TabFocus))
+            return c->controllo();
+    return CMDPrec->isEnabled() ? static_cast<QWidget *>(CMDPrec) : CMDSucces;
+}
+
 std::span<const Colonna> PaginaScheda::colonne() const
 {
     return colonnePagina(numero_);

@@ -39,6 +39,10 @@ public:
     // The page's columns in its order (the catalogue's share by default).
     virtual std::span<const Colonna> colonne() const;
 
+    // The control that takes the focus when the page opens: the first of
+    // its focus order.
+    virtual QWidget *primoControllo() const;
+
     Campo *campo(const QString &nomeControllo) const;
     const QList<Campo *> &campi() const { return campi_; }
 

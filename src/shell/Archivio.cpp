@@ -79,6 +79,24 @@ void ultimaSchedaOVuota(bool altriErrori)
     }
 }
 
+bool posizionaSuIdRecord()
+{
+    RsDati->MoveFirst();
+    while (!RsDati->isEOF() && !RsDati->Fields(0).Value().looselyEquals(IdRecord))
+        RsDati->MoveNext();
+    return !RsDati->isEOF();
+}
+
+void scriviRiga(const std::function<void()> &scrittura)
+{
+    try {
+        scrittura();
+    } catch (...) {
+        RsDati->CancelUpdate();
+        throw;
+    }
+}
+
 int cercaIdRecord()
 {
     int posizione = 0;

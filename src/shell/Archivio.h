@@ -6,6 +6,7 @@
 #include "platform/db/Recordset.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace scheda {
@@ -39,6 +40,14 @@ void chiudiArchivio();
 // row is added and taken. Another failure of the move is ignored at
 // start-up and thrown by the delete command (altriErrori).
 void ultimaSchedaOVuota(bool altriErrori);
+
+// Puts RsDati on the row of IdRecord by MoveFirst and MoveNext, stopping at
+// the end of the table; false when no row holds the key.
+bool posizionaSuIdRecord();
+
+// Runs a write on RsDati; when it fails, the changes not yet stored are
+// dropped (so no later move stores them) and the failure goes on.
+void scriviRiga(const std::function<void()> &scrittura);
 
 // Puts RsDati on the row of IdRecord by MoveFirst and MoveNext; returns the
 // row's position. When the key is gone (deleted behind the program's back)

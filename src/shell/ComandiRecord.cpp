@@ -103,9 +103,11 @@ void MDIForm1::CMDNuovo_Click()
     Valore = campi::maiuscolo(Valore).left(50); // one character for one, as the boxes do
     coloraPulsantiPagina(1);
     // One insert that carries the name.
-    RsDati->AddNew();
-    RsDati->Fields(QStringLiteral("denominazione")).setValue(Valore);
-    RsDati->Update();
+    scriviRiga([] {
+        RsDati->AddNew();
+        RsDati->Fields(QStringLiteral("denominazione")).setValue(Valore);
+        RsDati->Update();
+    });
     RsDati->MoveLast();
     IdRecord = RsDati->Fields(0).Value();
     apriPagina1();
@@ -133,7 +135,15 @@ void MDIForm1::CMDElimina_Click()
                                   QStringLiteral("Conferma cancellazione"));
     if (RispostaElimina == dlg::vbNo)
         return;
-    cercaIdRecord();
+    // Only the sheet the user confirmed: when it has gone from the table
+    // behind the program's back, nothing is deleted and the last sheet shows.
+    if (!posizionaSuIdRecord()) {
+        cercaIdRecord();
+        PaginaModificata = 0;
+        apriPagina1();
+        coloraPulsantiPagina(1);
+        return;
+    }
     RsDati->Delete(1);
     RsDati->Update();
     ultimaSchedaOVuota(true); // the only sheet gone: a blank one takes its place

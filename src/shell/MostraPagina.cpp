@@ -48,6 +48,12 @@ void mostraAlPosto(QMdiSubWindow *sub)
         areaPagine->window()->show();
     sub->show();
     sub->raise();
+    if (areaPagine)
+        areaPagine->setActiveSubWindow(sub);
+    // A page form takes the focus on the first control of its focus order.
+    if (auto *pagina = qobject_cast<PaginaScheda *>(sub->widget()))
+        if (QWidget *primo = pagina->primoControllo())
+            primo->setFocus(Qt::TabFocusReason);
 }
 
 void chiudi(QPointer<QMdiSubWindow> &sub)
@@ -88,7 +94,14 @@ void ApriForm(int n)
         PaginaScheda *pagina = creaPagina(n);
         QMdiSubWindow *sub = nuovaFinestra(pagina);
         finestre[n] = sub;
-        pagina->Form_Load();
+        try {
+            pagina->Form_Load();
+        } catch (...) {
+            // A form that could not load its sheet does not stay open.
+            if (finestre[n] == sub)
+                chiudi(finestre[n]);
+            throw;
+        }
         // The load event may have closed and reopened the form (page 1's first run).
         if (finestre[n] != sub)
             return;
@@ -109,10 +122,10 @@ void ChiudiForm(int n)
 
 void ChiudiPaginaMostrata()
 {
-    if ((PaginaCorrente < 1 || PaginaCorrente > 6) && PaginaCorrente != 10)
+    if (PaginaCorrente < 1 || PaginaCorrente > 6)
         return;
-    for (auto &f : finestre)
-        chiudi(f);
+    for (int n = 1; n <= 6; ++n)
+        chiudi(finestre[n]);
 }
 
 void ApriFinestraPagina(int numero, QWidget *contenuto)
@@ -129,13 +142,10 @@ void SalvaPaginaMostrata()
     if (!pagina)
         return;
     // The row of the sheet the page holds, never another one.
-    RsDati->MoveFirst();
-    while (!RsDati->isEOF() && !RsDati->Fields(0).Value().looselyEquals(IdRecord))
-        RsDati->MoveNext();
-    if (RsDati->isEOF())
+    if (!posizionaSuIdRecord())
         throw ado::Error(ado::err::NoCurrentRecord,
                          QStringLiteral("La scheda corrente non si trova più nell'archivio: la pagina non è stata salvata."));
-    pagina->Salva();
+    scriviRiga([pagina] { pagina->Salva(); });
 }
 
 void ValidarePaginaMostrata()
@@ -156,22 +166,43 @@ int ChiediSalvataggio()
 
 void MostraPagina(int n, bool dalPulsante)
 {
+    const int precedente = PaginaCorrente;
     ColoraPulsantiPagina(n);
-    if (PaginaModificata == 1) {
-        RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
-        if (RispostaSalva == dlg::vbYes) {
-            if (dalPulsante && FinestraPrincipale)
-                FinestraPrincipale->CMDSalva_Click();
-            else
-                SalvaPaginaMostrata();
+    try {
+        if (PaginaModificata == 1) {
+            RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
+            if (RispostaSalva == dlg::vbYes) {
+                if (dalPulsante && FinestraPrincipale)
+                    FinestraPrincipale->CMDSalva_Click();
+                else
+                    SalvaPaginaMostrata();
+            }
         }
+    } catch (...) {
+        // The save failed: the page shown stays, and so do its buttons.
+        ColoraPulsantiPagina(precedente);
+        throw;
     }
     PaginaModificata = 0;
-    if (PaginaCorrente != n)
-        ChiudiPaginaMostrata();
     if (PaginaCorrente != n) {
+        ChiudiPaginaMostrata();
+        if (PaginaCorrente == 10)
+            ChiudiForm(10);
         PaginaCorrente = std::int16_t(n);
-        ApriForm(n);
+        try {
+            ApriForm(n);
+        } catch (...) {
+            // Page N could not load: back to the page that was shown, if it can.
+            PaginaCorrente = std::int16_t(precedente);
+            ColoraPulsantiPagina(precedente);
+            if (precedente >= 1 && precedente <= 6) {
+                try {
+                    ApriForm(precedente);
+                } catch (...) {
+                }
+            }
+            throw;
+        }
     }
     if (Ricarica == 1) {
         Ricarica = 0;

@@ -26,11 +26,13 @@ void ApriForm(int n);
 // Places the open page form N at Left 0, Top 0, 13060 x 15000 twips and
 // shows it (page 1 does so from inside its own load event).
 void MostraForm(int n);
-// Unloads page form N: its controls are dropped, the in-memory sheet stays.
+// Unloads page form N (10: the record grid window): its controls are
+// dropped, the in-memory sheet stays.
 void ChiudiForm(int n);
 // Closes the page shown, and with it every other page form still open
-// (page 1 opened beside another by the whole-sheet print) and the record
-// grid window, so that no stale form can later write over another sheet.
+// (page 1 opened beside another by the whole-sheet print), so that no stale
+// form can later write over another sheet. Nothing while the record grid
+// window is shown.
 void ChiudiPaginaMostrata();
 
 // Another window in the page place (the record grid window, number 10).

@@ -287,6 +287,33 @@ TEST_F(Pagina1, AStaleListIsMadeAgainAndNeverReadPastItsEnd)
 
 // --- Option pairs --------------------------------------------------------------
 
+TEST_F(Pagina1, AListRebuiltWithoutTheSheetShownFallsBackToTheLastSheet)
+{
+    p.cartella.aggiungiSchede(4);
+    avvia();
+    QComboBox *c = f()->CMBDenominazione;
+    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (1, 4)"));
+    c->showPopup();
+    c->hidePopup();
+    EXPECT_EQ(IdRecord.integer(), 3);
+    EXPECT_EQ(c->count(), 2);
+    EXPECT_EQ(c->currentIndex(), 1);
+    EXPECT_EQ(f()->IndiceProgetto, 1);
+    EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 3"));
+    ASSERT_EQ(p.dialoghi.mostrati.size(), 1); // the vanished sheet is reported
+    EXPECT_TRUE(RsDati->Fields(0).Value().looselyEquals(IdRecord));
+}
+
+TEST_F(Pagina1, TheSheetListHasTheFocusWheneverPage1Opens)
+{
+    p.cartella.aggiungiSchede(2);
+    avvia();
+    EXPECT_EQ(QApplication::focusWidget(), f()->CMBDenominazione);
+    VaiPagina(2);
+    VaiPagina(1);
+    EXPECT_EQ(QApplication::focusWidget(), f()->CMBDenominazione);
+}
+
 TEST_F(Pagina1, OptionPairsRaiseTheFlagAndSalvaTakesTheButtons)
 {
     avvia({QStringLiteral("INSERT INTO Dati (denominazione, sez_pref, categoria_mini) VALUES ('COOP', 3, 2)")});

@@ -3,7 +3,6 @@
 #include "pages/RecordScheda.h"
 #include "pages/campi/Campi.h"
 #include "pages/campi/Disposizione.h"
-#include "platform/db/Error.h"
 #include "platform/db/Recordset.h"
 #include "platform/dialoghi/Dialoghi.h"
 #include "platform/maschera/MaskEdBox.h"
@@ -242,12 +241,11 @@ void Form1::riempiElenco()
     }
 }
 
-bool Form1::suRigaCorrente()
+
+
+QWidget *Form1::primoControllo() const
 {
-    RsDati->MoveFirst();
-    while (!RsDati->isEOF() && !RsDati->Fields(0).Value().looselyEquals(IdRecord))
-        RsDati->MoveNext();
-    return !RsDati->isEOF();
+    return CMBDenominazione;
 }
 
 void Form1::aggiornaElenco()
@@ -263,12 +261,17 @@ void Form1::aggiornaElenco()
     uguale = uguale && i == chiavi_.size();
     if (!uguale) {
         riempiElenco();
-        for (int k = 0; k < chiavi_.size(); ++k)
-            if (chiavi_[k].looselyEquals(IdRecord))
-                IndiceProgetto = std::int16_t(k);
+        if (!chiavi_.contains(IdRecord)) {
+            // The sheet shown has gone: the last one takes its place.
+            IndiceProgetto = std::int16_t(cercaIdRecord());
+            Carica();
+            Posiziona();
+            return;
+        }
+        IndiceProgetto = std::int16_t(chiavi_.indexOf(IdRecord));
         CMBDenominazione->setCurrentIndex(IndiceProgetto);
     }
-    suRigaCorrente(); // the cursor back on the sheet shown
+    posizionaSuIdRecord(); // the cursor back on the sheet shown
 }
 
 void Form1::Form_Load()
@@ -296,8 +299,10 @@ void Form1::Form_Load()
         ChiudiProgramma();
         return; // the program has ended
     }
-    RsDati->Fields(QStringLiteral("denominazione")).setValue(ado::Variant(primi(campi::maiuscolo(Valore), 50)));
-    RsDati->Update();
+    scriviRiga([] {
+        RsDati->Fields(QStringLiteral("denominazione")).setValue(ado::Variant(primi(campi::maiuscolo(Valore), 50)));
+        RsDati->Update();
+    });
     PaginaModificata = 0;
     PaginaCorrente = 1;
     // Closed and opened again: the load runs anew, now with a name.
@@ -334,13 +339,8 @@ void Form1::CMBDenominazione_Click(int indice)
     if (PaginaModificata == 1) {
         RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
         if (RispostaSalva == dlg::vbYes) {
-            const bool salvata = eseguiComando([this] {
-                if (!suRigaCorrente())
-                    throw ado::Error(ado::err::NoCurrentRecord,
-                                     QStringLiteral("La scheda corrente non si trova più nell'archivio: la pagina "
-                                                    "non è stata salvata."));
-                Salva();
-            });
+            // The flag belongs to the page shown: that is what gets saved.
+            const bool salvata = eseguiComando([] { SalvaPaginaMostrata(); });
             if (!salvata) {
                 CMBDenominazione->setCurrentIndex(IndiceProgetto);
                 return;

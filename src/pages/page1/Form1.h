@@ -31,6 +31,7 @@ public:
     void Form_Load() override;
     void Posiziona() override;
     void Salva() override;
+    QWidget *primoControllo() const override; // the sheet list
 
     // Switches the current sheet to entry IndiceLista of the list.
     void ComboDenominazione();
@@ -48,7 +49,6 @@ private:
     // Rebuilds the list when the table no longer matches it.
     void aggiornaElenco();
     // Puts RsDati on the row of IdRecord; false when it is gone.
-    bool suRigaCorrente();
     QList<ado::Variant> chiavi_; // key of each entry
 };
 

@@ -202,7 +202,14 @@ void Recordset::Open()
         open_ = true;
         reloadKeys();
     } else {
-        Stmt s = prepare(db, Source, err::SqlFailed);
+        // A failing text names the file it was run on.
+        Stmt s;
+        try {
+            s = prepare(db, Source, err::SqlFailed);
+        } catch (const Error &e) {
+            throw Error(e.number(), QStringLiteral("Errore nell'interrogazione \"%1\" sul file '%2': %3")
+                                        .arg(Source.trimmed(), ActiveConnection->dataSource(), e.description()));
+        }
         const int n = sqlite3_column_count(s.get());
         for (int c = 0; c < n; ++c) {
             names_ << QString::fromUtf8(sqlite3_column_name(s.get(), c));
@@ -459,6 +466,14 @@ void Recordset::AddNew()
     adding_ = true;
     deleted_ = rowLoaded_ = false;
     pending_.clear();
+}
+
+void Recordset::CancelUpdate()
+{
+    requireOpen();
+    adding_ = false; // back on the row that was current before AddNew
+    pending_.clear();
+    rowLoaded_ = false;
 }
 
 void Recordset::Update()

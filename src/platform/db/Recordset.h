@@ -64,6 +64,9 @@ public:
 
     void AddNew();
     void Update();           // one statement; nothing to do when nothing is pending
+    // Drops the changes not yet stored (a row being added included), so
+    // that a failed write is not stored later by a move.
+    void CancelUpdate();
     void Delete(int affect = 1);
 
     long RecordCount() const;

@@ -74,7 +74,10 @@ TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
         {"missing export file", [](CartellaProva &c) { QFile::remove(c.percorso(FileEsporta)); }, FileEsporta, true},
         {"wrong password", [](CartellaProva &c) { c.esegui(FileVarnex, PasswordVarnex, QStringLiteral("PRAGMA rekey = 'altra'")); }, FileVarnex, false},
         {"missing table",
-         [](CartellaProva &c) { c.esegui(FileEsporta, PasswordEsporta, QStringLiteral("DROP TABLE Dati")); }, QStringLiteral("Dati"), false},
+         [](CartellaProva &c) { c.esegui(FileEsporta, PasswordEsporta, QStringLiteral("DROP TABLE Dati")); }, FileEsporta, false},
+        {"missing reference table",
+         [](CartellaProva &c) { c.esegui(FileIdentifica, PasswordIdentifica, QStringLiteral("DROP TABLE comune")); },
+         FileIdentifica, false},
     };
     for (const Caso &caso : casi) {
         SCOPED_TRACE(caso.nome);

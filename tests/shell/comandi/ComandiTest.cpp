@@ -318,3 +318,55 @@ TEST_F(Comandi, AFailedSaveAfterYesStopsTheCommand)
     EXPECT_FALSE(p.uscita.has_value());
     EXPECT_NE(RsDati, nullptr);
 }
+
+TEST_F(Comandi, AWriteThatFailedIsNotStoredByALaterMove)
+{
+    avvia(2);
+    clic(p.finestra().CMDPag[2]);
+    modifica(QStringLiteral("via_sede"), QStringLiteral("VIA BLOCCATA"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("CREATE TRIGGER blocca BEFORE UPDATE ON Dati BEGIN SELECT RAISE(ABORT, 'bloccato'); END"));
+    p.dialoghi.rispondi(dlg::vbYes);
+    clic(p.finestra().CMDPag[3]);
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(PaginaCorrente, 2);
+    // The buttons show the page that stayed.
+    EXPECT_EQ(p.finestra().CMDPag[2]->property("BackColor").toUInt(), ui::Giallo);
+    EXPECT_EQ(p.finestra().CMDPag[3]->property("BackColor").toUInt(), ui::FacciaPulsante);
+
+    // The file accepts writes again; the user now declines the save.
+    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DROP TRIGGER blocca"));
+    p.dialoghi.rispondi(dlg::vbNo);
+    clic(p.finestra().CMDPag[3]);
+    EXPECT_EQ(PaginaCorrente, 3);
+    clic(p.finestra().CMDPrimo);
+    EXPECT_TRUE(p.valoreSalvato(2, QStringLiteral("via_sede")).isNull());
+}
+
+TEST_F(Comandi, DeleteOfASheetGoneBehindTheProgramsBackDeletesNothingElse)
+{
+    avvia(3);
+    clic(p.finestra().CMDPrimo);
+    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda = 1"));
+    p.dialoghi.rispondi(dlg::vbYes);
+    clic(p.finestra().CMDElimina);
+    EXPECT_EQ(p.chiavi(), (QList<qint64>{2, 3}));
+    EXPECT_EQ(IdRecord.integer(), 3); // the last sheet is shown instead
+    EXPECT_EQ(PaginaCorrente, 1);
+    EXPECT_NE(Form(1), nullptr);
+}
+
+TEST_F(Comandi, ANewSheetThatCouldNotBeAddedIsNotAddedLater)
+{
+    avvia(1);
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("CREATE TRIGGER blocca BEFORE INSERT ON Dati BEGIN SELECT RAISE(ABORT, 'bloccato'); END"));
+    p.dialoghi.digita(QStringLiteral("mai aggiunta"));
+    clic(p.finestra().CMDNuovo);
+    EXPECT_TRUE(p.dialoghi.mostrati.last().prompt.startsWith(QStringLiteral("Errore di run-time")));
+    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DROP TRIGGER blocca"));
+    clic(p.finestra().CMDPrimo);
+    clic(p.finestra().CMDUltimo);
+    EXPECT_EQ(p.chiavi(), (QList<qint64>{1}));
+    EXPECT_EQ(IdRecord.integer(), 1);
+}
