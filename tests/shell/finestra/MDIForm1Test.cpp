@@ -1,0 +1,66 @@
+// The main window as the user sees it: caption, menus, page buttons.
+
+#include "ProgrammaProva.h"
+
+#include "platform/ui/Twips.h"
+#include "shell/Globali.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace scheda;
+
+namespace {
+
+QStringList voci(const QList<QAction *> &azioni, bool soloVisibili)
+{
+    QStringList testi;
+    for (const QAction *a : azioni)
+        if (!soloVisibili || a->isVisible())
+            testi << a->text();
+    return testi;
+}
+
+} // namespace
+
+TEST(FinestraPrincipale, CaptionAndMenusAsTheUserSeesThem)
+{
+    ProgrammaProva p;
+    p.cartella.aggiungiSchede(1);
+    ASSERT_TRUE(p.avvia());
+    MDIForm1 &w = p.finestra();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("REGIONE TARVESIA - Velisco - I° Bando"));
+    EXPECT_EQ(voci(w.menuBar()->actions(), true),
+              (QStringList{QStringLiteral("&File"), QStringLiteral("Stampa"), QStringLiteral("Esporta"), QStringLiteral("?")}));
+    EXPECT_EQ(voci(w.MNUFile->actions(), false), QStringList{QStringLiteral("&Esci")});
+    EXPECT_EQ(voci(w.Stampa->actions(), false), QStringList{QStringLiteral("Stampa Scheda Corrente")});
+    EXPECT_EQ(voci(w.Esporta->actions(), false), QStringList{QStringLiteral("Esporta Scheda Corrente")});
+    EXPECT_EQ(voci(w.Aiuto->actions(), false), (QStringList{QStringLiteral("Help"), QStringLiteral("Versione Software ")}));
+    // The preview menu is there, hidden and disabled.
+    EXPECT_FALSE(w.Video->menuAction()->isVisible());
+    EXPECT_FALSE(w.Video->menuAction()->isEnabled());
+    EXPECT_EQ(voci(w.Video->actions(), false).size(), 6);
+    EXPECT_EQ(w.Pag[6]->text(), QStringLiteral("Pag 6"));
+}
+
+TEST(FinestraPrincipale, OnlyThePageShownIsYellowAndFindDoesNothing)
+{
+    ProgrammaProva p;
+    p.cartella.aggiungiSchede(2);
+    ASSERT_TRUE(p.avvia());
+    MDIForm1 &w = p.finestra();
+    QTest::mouseClick(w.CMDPag[4], Qt::LeftButton);
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(w.CMDPag[n]->property("BackColor").toUInt(), n == 4 ? ui::Giallo : ui::FacciaPulsante) << n;
+    EXPECT_EQ(w.CMDPag[4]->palette().color(QPalette::Button), QColor(255, 255, 0));
+
+    const auto id = IdRecord;
+    QTest::mouseClick(w.CMDTrova, Qt::LeftButton);
+    EXPECT_EQ(IdRecord, id);
+    EXPECT_EQ(PaginaCorrente, 4);
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+}
