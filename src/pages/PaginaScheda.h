@@ -34,7 +34,7 @@ public:
     // Commits the pending edit of the active control.
     virtual void Validare();
     // Page 3 offers no Validare; its callers skip it.
-    virtual bool haValidare() const { return true; }
+    virtual bool haValidare() const { return numero_ != 3; }
 
     // The page's columns in its order (the catalogue's share by default).
     virtual std::span<const Colonna> colonne() const;
