@@ -6,6 +6,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "shell/Archivio.h"
 #include "shell/ColonneDati.h"
 #include "shell/FileDati.h"
 
@@ -78,11 +79,11 @@ void scriviAtecoSintetico(const QString &percorso)
 }
 
 // One program folder for the whole run, made once.
-class Archivio {
+class CartellaBench {
 public:
-    static Archivio &istanza()
+    static CartellaBench &istanza()
     {
-        static Archivio a;
+        static CartellaBench a;
         return a;
     }
     QString percorso(const QString &nome) const { return scheda::percorsoProgramma(dir_.path(), nome); }
@@ -90,7 +91,7 @@ public:
     QString fonteComuni;
 
 private:
-    Archivio()
+    CartellaBench()
     {
         if (!dir_.isValid())
             throw std::runtime_error("nessuna cartella temporanea");
@@ -110,6 +111,7 @@ private:
         }
         comuni = righeCsv(o.comuniCsv);
         creadati::creaFile(o);
+        scheda::CartellaProgramma = dir_.path(); // the program's own start-up code opens from here
         aggiungiSchede(SchedeArchivio);
     }
     void aggiungiSchede(int n)
@@ -135,43 +137,14 @@ private:
     QTemporaryDir dir_;
 };
 
-std::unique_ptr<ado::Connection> connetti(const QString &nome, const QString &password)
-{
-    auto c = std::make_unique<ado::Connection>();
-    c->Provider = scheda::ProviderJet;
-    c->setProperty(QStringLiteral("Data Source"), Archivio::istanza().percorso(nome));
-    c->setProperty(QStringLiteral("Jet OLEDB:Database Password"), password);
-    c->Open();
-    return c;
-}
-
-std::unique_ptr<ado::Recordset> apri(const QString &source, ado::Connection &c)
-{
-    auto rs = std::make_unique<ado::Recordset>();
-    rs->CursorType = 2;
-    rs->LockType = 2;
-    rs->Source = source;
-    rs->ActiveConnection = &c;
-    rs->Open();
-    return rs;
-}
-
 // Start-up: the three connections and six recordsets, in the program's order.
 void BM_AperturaArchivio(benchmark::State &state)
 {
-    Archivio &a = Archivio::istanza();
+    CartellaBench &a = CartellaBench::istanza();
     for (auto _ : state) {
-        auto dati = connetti(scheda::FileVarnex, scheda::PasswordVarnex);
-        auto rsDati = apri(QStringLiteral("Dati"), *dati);
-        auto identifica = connetti(scheda::FileIdentifica, scheda::PasswordIdentifica);
-        auto esporta = connetti(scheda::FileEsporta, scheda::PasswordEsporta);
-        auto rsComune = apri(scheda::SqlComune, *identifica);
-        auto rsComune2 = apri(scheda::SqlComune, *identifica);
-        auto rsRegione = apri(scheda::sqlComuneRegione(), *identifica);
-        auto rsAteco = apri(scheda::SqlAteco, *identifica);
-        auto rsEsporta = apri(QStringLiteral("Dati"), *esporta);
-        benchmark::DoNotOptimize(rsComune->RecordCount() + rsComune2->RecordCount() + rsRegione->RecordCount()
-                                 + rsAteco->RecordCount() + rsEsporta->RecordCount() + rsDati->RecordCount());
+        scheda::apriArchivio();
+        benchmark::DoNotOptimize(scheda::RsComune->RecordCount() + scheda::RsDati->RecordCount());
+        scheda::chiudiArchivio();
     }
     state.counters["comuni"] = a.comuni;
     state.SetLabel(a.fonteComuni.toStdString());
@@ -181,13 +154,13 @@ BENCHMARK(BM_AperturaArchivio)->Unit(benchmark::kMillisecond);
 // The parts of start-up one by one.
 void BM_AperturaRecordset(benchmark::State &state)
 {
-    Archivio::istanza();
+    CartellaBench::istanza();
     const int quale = int(state.range(0));
     const QString source = quale == 0 ? QStringLiteral("Dati") : quale == 1 ? scheda::SqlComune : quale == 2 ? scheda::sqlComuneRegione() : scheda::SqlAteco;
-    auto c = quale == 0 ? connetti(scheda::FileVarnex, scheda::PasswordVarnex) : connetti(scheda::FileIdentifica, scheda::PasswordIdentifica);
+    auto c = quale == 0 ? scheda::apriConnessione(scheda::FileVarnex, scheda::PasswordVarnex) : scheda::apriConnessione(scheda::FileIdentifica, scheda::PasswordIdentifica);
     long righe = 0;
     for (auto _ : state) {
-        auto rs = apri(source, *c);
+        auto rs = scheda::apriRecordset(source, *c);
         righe = rs->RecordCount();
         benchmark::DoNotOptimize(righe);
     }
@@ -199,9 +172,9 @@ BENCHMARK(BM_AperturaRecordset)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)
 
 void BM_AperturaConnessione(benchmark::State &state)
 {
-    Archivio::istanza();
+    CartellaBench::istanza();
     for (auto _ : state) {
-        auto c = connetti(scheda::FileVarnex, scheda::PasswordVarnex);
+        auto c = scheda::apriConnessione(scheda::FileVarnex, scheda::PasswordVarnex);
         benchmark::DoNotOptimize(c->isOpen());
     }
 }
@@ -211,9 +184,9 @@ BENCHMARK(BM_AperturaConnessione)->Unit(benchmark::kMillisecond);
 // comparing Fields(0) until the key; the key at the given place.
 void BM_CercaScheda(benchmark::State &state)
 {
-    Archivio::istanza();
-    auto c = connetti(scheda::FileVarnex, scheda::PasswordVarnex);
-    auto rs = apri(QStringLiteral("Dati"), *c);
+    CartellaBench::istanza();
+    auto c = scheda::apriConnessione(scheda::FileVarnex, scheda::PasswordVarnex);
+    auto rs = scheda::apriRecordset(QStringLiteral("Dati"), *c);
     rs->MoveFirst();
     rs->Move(long(state.range(0)) - 1);
     const ado::Variant cercata = rs->Fields(0).Value();
@@ -236,9 +209,9 @@ BENCHMARK(BM_CercaScheda)->Arg(1)->Arg(SchedeArchivio / 2)->Arg(SchedeArchivio)-
 // moves on: MoveFirst then reads the keys again.
 void BM_CercaSchedaDopoSalvataggio(benchmark::State &state)
 {
-    Archivio::istanza();
-    auto c = connetti(scheda::FileVarnex, scheda::PasswordVarnex);
-    auto rs = apri(QStringLiteral("Dati"), *c);
+    CartellaBench::istanza();
+    auto c = scheda::apriConnessione(scheda::FileVarnex, scheda::PasswordVarnex);
+    auto rs = scheda::apriRecordset(QStringLiteral("Dati"), *c);
     rs->MoveLast();
     const ado::Variant cercata = rs->Fields(0).Value();
     int giro = 0;
@@ -258,9 +231,9 @@ BENCHMARK(BM_CercaSchedaDopoSalvataggio)->Unit(benchmark::kMillisecond);
 // The save of one page: every column of the page set, then one Update.
 void BM_SalvaPagina(benchmark::State &state)
 {
-    Archivio::istanza();
-    auto c = connetti(scheda::FileVarnex, scheda::PasswordVarnex);
-    auto rs = apri(QStringLiteral("Dati"), *c);
+    CartellaBench::istanza();
+    auto c = scheda::apriConnessione(scheda::FileVarnex, scheda::PasswordVarnex);
+    auto rs = scheda::apriRecordset(QStringLiteral("Dati"), *c);
     rs->MoveFirst();
     rs->Move(SchedeArchivio / 2);
     const auto colonne = scheda::colonnePagina(int(state.range(0)));

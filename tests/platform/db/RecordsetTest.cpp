@@ -7,6 +7,7 @@
 #include "platform/db/Error.h"
 #include "platform/db/Recordset.h"
 #include "shell/ColonneDati.h"
+#include "shell/Archivio.h"
 #include "shell/FileDati.h"
 
 #include <QDir>
@@ -46,13 +47,7 @@ std::unique_ptr<Connection> connetti(const QString &percorso, const QString &pas
 
 std::unique_ptr<Recordset> apri(Connection &c, const QString &source)
 {
-    auto rs = std::make_unique<Recordset>();
-    rs->CursorType = 2;
-    rs->LockType = 2;
-    rs->Source = source;
-    rs->ActiveConnection = &c;
-    rs->Open();
-    return rs;
+    return scheda::apriRecordset(source, c); // opened as the program opens every recordset
 }
 
 // The number of the error an operation raises; 0 when it raises none.
