@@ -27,11 +27,7 @@ void dopoLoSpostamento()
 
 void primaDelloSpostamento()
 {
-    if (PaginaModificata == 1) {
-        RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
-        if (RispostaSalva == dlg::vbYes && FinestraPrincipale)
-            FinestraPrincipale->CMDSalva_Click(); // writes into the sheet being left
-    }
+    ChiediSalvataggio(); // a Yes writes into the sheet being left
     PaginaModificata = 0;
 }
 
@@ -94,12 +90,8 @@ void MDIForm1::CMDNuovo_Click()
     if (Valore.isEmpty())
         return;
     // The edits of the page shown would be lost with the page: ask first.
-    if (PaginaModificata == 1) {
-        RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
-        if (RispostaSalva == dlg::vbYes)
-            SalvaPaginaMostrata();
-        PaginaModificata = 0;
-    }
+    ChiediSalvataggio();
+    PaginaModificata = 0;
     Valore = campi::maiuscolo(Valore).left(50); // one character for one, as the boxes do
     coloraPulsantiPagina(1);
     // One insert that carries the name.
@@ -158,7 +150,7 @@ void MDIForm1::CMDTrova_Click() {}
 
 void MDIForm1::CMDPag_Click(int n)
 {
-    MostraPagina(n, true);
+    MostraPagina(n);
 }
 
 void MDIForm1::CMDPag1_Click() { CMDPag_Click(1); }

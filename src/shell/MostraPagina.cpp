@@ -164,20 +164,12 @@ int ChiediSalvataggio()
     return RispostaSalva;
 }
 
-void MostraPagina(int n, bool dalPulsante)
+void MostraPagina(int n)
 {
     const int precedente = PaginaCorrente;
     ColoraPulsantiPagina(n);
     try {
-        if (PaginaModificata == 1) {
-            RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
-            if (RispostaSalva == dlg::vbYes) {
-                if (dalPulsante && FinestraPrincipale)
-                    FinestraPrincipale->CMDSalva_Click();
-                else
-                    SalvaPaginaMostrata();
-            }
-        }
+        ChiediSalvataggio();
     } catch (...) {
         // The save failed: the page shown stays, and so do its buttons.
         ColoraPulsantiPagina(precedente);
@@ -213,7 +205,7 @@ void MostraPagina(int n, bool dalPulsante)
 
 void VaiPagina(int n)
 {
-    eseguiComando([n] { MostraPagina(n, false); });
+    eseguiComando([n] { MostraPagina(n); });
 }
 
 void ColoraPulsantiPagina(int n)

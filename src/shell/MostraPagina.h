@@ -47,9 +47,9 @@ void ValidarePaginaMostrata();
 // saved. Returns the answer (0 when nothing was asked).
 int ChiediSalvataggio();
 
-// Show page N: from the main window's page button (dalPulsante) or from a
-// page's "Pag. Preced." / "Pag. Succes.".
-void MostraPagina(int n, bool dalPulsante);
+// Show page N, from the main window's page buttons and the pages'
+// "Pag. Preced." / "Pag. Succes." alike.
+void MostraPagina(int n);
 void VaiPagina(int n);
 inline void VaiPagina1() { VaiPagina(1); }
 inline void VaiPagina2() { VaiPagina(2); }

@@ -24,11 +24,7 @@ void TerminaProgramma(int stato)
 
 void ChiudiProgramma()
 {
-    if (PaginaModificata == 1) {
-        RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
-        if (RispostaSalva == dlg::vbYes)
-            SalvaPaginaMostrata(); // a failure stops here: the program goes on
-    }
+    ChiediSalvataggio(); // a failed save stops here: the program goes on
     PaginaModificata = 0;
     TerminaProgramma(0);
 }

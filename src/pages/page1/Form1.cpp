@@ -336,18 +336,12 @@ void Form1::CMBDenominazione_Click(int indice)
     if (IndiceLista == IndiceProgetto)
         return;
     // Unsaved edits are offered for saving into the sheet being left first.
-    if (PaginaModificata == 1) {
-        RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
-        if (RispostaSalva == dlg::vbYes) {
-            // The flag belongs to the page shown: that is what gets saved.
-            const bool salvata = eseguiComando([] { SalvaPaginaMostrata(); });
-            if (!salvata) {
-                CMBDenominazione->setCurrentIndex(IndiceProgetto);
-                return;
-            }
-        }
-        PaginaModificata = 0;
+    // The flag belongs to the page shown: that is what a Yes saves.
+    if (!eseguiComando([] { ChiediSalvataggio(); })) {
+        CMBDenominazione->setCurrentIndex(IndiceProgetto);
+        return;
     }
+    PaginaModificata = 0;
     IndiceProgetto = std::int16_t(IndiceLista);
     ComboDenominazione();
 }
