@@ -8,9 +8,7 @@
 #include <QHelpEngine>
 #include <QHelpIndexModel>
 #include <QHelpSearchEngine>
-#include <QLibraryInfo>
 #include <QMap>
-#include <QPluginLoader>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -69,30 +67,6 @@ QString collezionePer(const QFileInfo &fi)
 
 } // namespace
 
-void preparaDriverSql()
-{
-#if defined(Q_OS_LINUX)
-    static bool fatto = false;
-    if (fatto)
-        return;
-    fatto = true;
-    QStringList cartelle = QCoreApplication::libraryPaths();
-    cartelle << QLibraryInfo::path(QLibraryInfo::PluginsPath);
-    for (const QString &c : std::as_const(cartelle)) {
-        const QString driver = c + QStringLiteral("/sqldrivers/libqsqlite.so");
-        if (!QFileInfo::exists(driver))
-            continue;
-        // Kept loaded for the whole run: Qt's own loading of the driver finds
-        // it in place, bound to its own SQLite.
-        static QPluginLoader caricatore;
-        caricatore.setFileName(driver);
-        caricatore.setLoadHints(QLibrary::DeepBindHint);
-        if (caricatore.load())
-            return;
-    }
-#endif
-}
-
 FileGuida *FileGuida::apri(const QString &percorso)
 {
     const QFileInfo fi(percorso);
@@ -107,7 +81,6 @@ FileGuida *FileGuida::apri(const QString &percorso)
             return *it;
         m.erase(it);
     }
-    preparaDriverSql();
     auto *g = new FileGuida(chiave, QCoreApplication::instance());
     if (!g->prepara()) {
         delete g;

@@ -62,10 +62,5 @@ private:
     QHash<QString, std::int32_t> nomi_;
 };
 
-// Loads the Qt SQLite driver so that it keeps to the SQLite it was built with.
-// The program also carries the encrypted SQLite of its data files, which
-// exports the same symbols without full-text search; without this the help
-// search would find nothing.
-void preparaDriverSql();
 
 } // namespace hh
