@@ -65,7 +65,7 @@ Variante varianteDi(Famiglia f)
 // --- CasellaCampo ----------------------------------------------------------
 
 CasellaCampo::CasellaCampo(QLineEdit *box, const QString &colonna, QObject *parent)
-    : Campo(parent), box_(box), colonna_(colonna)
+    : Campo(parent), box_(box), filtrato_(box), colonna_(colonna)
 {
     fissoDi(colonna); // a wrong name fails at binding, not at the first edit
     box->installEventFilter(this);
@@ -136,7 +136,8 @@ void CasellaCampo::focusUscito()
 
 bool CasellaCampo::eventFilter(QObject *o, QEvent *e)
 {
-    if (o != box_)
+    // Compared as objects: a box being destroyed is no longer a line edit.
+    if (o != filtrato_ || box_.isNull())
         return false;
     switch (e->type()) {
     case QEvent::FocusIn:

@@ -115,6 +115,7 @@ private:
     void focusEntrato();
     void focusUscito();
     QPointer<QLineEdit> box_;
+    const QObject *filtrato_; // the box, for identity only
     QString colonna_;
 };
 

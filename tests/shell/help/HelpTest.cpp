@@ -372,7 +372,7 @@ TEST(PopUp, WithoutActiveFormTheTextStillShows)
     Guida h;
     QApplication::setActiveWindow(nullptr);
     EXPECT_NE(h.g.PopUp(QStringLiteral("Senza pagina")), 0);
-    const auto &p = std::get<hh::HH_POPUP>(hh::ultimaChiamata().dati);
+    const hh::HH_POPUP p = std::get<hh::HH_POPUP>(hh::ultimaChiamata().dati); // a copy: the call record is a temporary
     EXPECT_EQ(p.pt.x, 0);
     EXPECT_EQ(p.pt.y, 0);
     hh::popupAperto()->close();
