@@ -23,6 +23,19 @@ QMap<QString, QPointer<FileGuida>> &aperti()
     return m;
 }
 
+// When the application ends, the help files close before Qt's SQL module
+// drops its connections: deleting an engine stops its full-text indexing
+// thread and waits for it, instead of leaving it writing into a connection
+// that is going away. Post routines run last added first, so this one is
+// added after the first engine has set up its connections.
+void chiudiGuide()
+{
+    const auto guide = aperti();
+    aperti().clear();
+    for (const QPointer<FileGuida> &g : guide)
+        delete g.data();
+}
+
 QString impronta(const QByteArray &dati)
 {
     return QString::fromLatin1(QCryptographicHash::hash(dati, QCryptographicHash::Sha1).toHex().left(12));
@@ -87,6 +100,8 @@ FileGuida *FileGuida::apri(const QString &percorso)
         return nullptr;
     }
     m.insert(versione, g);
+    static const bool chiusuraRegistrata = (qAddPostRoutine(chiudiGuide), true);
+    Q_UNUSED(chiusuraRegistrata);
     return g;
 }
 
