@@ -6,9 +6,9 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
-#include "shell/Archivio.h"
-#include "shell/ColonneDati.h"
-#include "shell/FileDati.h"
+#include "core/Archivio.h"
+#include "core/ColonneDati.h"
+#include "core/FileDati.h"
 
 #include <QDir>
 #include <QFile>

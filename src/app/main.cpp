@@ -1,7 +1,7 @@
 // The program: the main window runs the start-up in its load event and the
 // event loop does the rest.
 
-#include "shell/Archivio.h"
+#include "core/Archivio.h"
 #include "shell/MDIForm1.h"
 #include "platform/ui/Aspetto.h"
 

@@ -1,4 +1,4 @@
-#include "Esportazione.h"
+#include "export/Esportazione.h"
 
 namespace scheda {
 

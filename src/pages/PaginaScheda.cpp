@@ -1,10 +1,10 @@
-#include "PaginaScheda.h"
-#include "RecordScheda.h"
+#include "pages/PaginaScheda.h"
+#include "core/RecordScheda.h"
 
 #include "platform/ui/Twips.h"
-#include "shell/Archivio.h"
-#include "shell/Globali.h"
-#include "shell/MostraPagina.h"
+#include "core/Archivio.h"
+#include "core/Globali.h"
+#include "pages/ServiziShell.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -56,6 +56,13 @@ void PaginaScheda::posizionaPiede(int leftTwips, int topTwips)
 {
     CMDPrec->setGeometry(ui::rettangolo(leftTwips, topTwips, 1095, 735));
     CMDSucces->setGeometry(ui::rettangolo(leftTwips + 1320, topTwips, 1095, 735));
+}
+
+void PaginaScheda::mostraDaSola()
+{
+    move(0, 0);
+    resize(ui::px(13060), ui::px(15000));
+    show();
 }
 
 void PaginaScheda::aggiungiCampo(Campo *c)

@@ -4,8 +4,8 @@
 // them, writing them back with one update and committing a pending edit for
 // the menu commands. A page declares its columns and its bound controls.
 
-#include "Campo.h"
-#include "shell/ColonneDati.h"
+#include "pages/Campo.h"
+#include "core/ColonneDati.h"
 
 #include <QList>
 #include <QStringList>
@@ -42,6 +42,9 @@ public:
     // The control that takes the focus when the page opens: the first of
     // its focus order.
     virtual QWidget *primoControllo() const;
+
+    // A form outside the main window places and shows itself where a page stands.
+    void mostraDaSola();
 
     Campo *campo(const QString &nomeControllo) const;
     const QList<Campo *> &campi() const { return campi_; }

@@ -1,6 +1,6 @@
-#include "Pagine.h"
-#include "PaginaScheda.h"
-#include "page1/Form1.h"
+#include "pages/Pagine.h"
+#include "pages/PaginaScheda.h"
+#include "pages/page1/Form1.h"
 
 namespace scheda {
 

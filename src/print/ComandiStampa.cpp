@@ -1,4 +1,4 @@
-#include "ComandiStampa.h"
+#include "print/ComandiStampa.h"
 
 namespace scheda {
 

@@ -1,13 +1,13 @@
 // Start-up: the load event of the main window.
 
-#include "Archivio.h"
-#include "Errori.h"
-#include "FileDati.h"
-#include "Globali.h"
-#include "MDIForm1.h"
-#include "MostraPagina.h"
-#include "Uscita.h"
-#include "help/cHtmlHelp.h"
+#include "core/Archivio.h"
+#include "core/Errori.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
+#include "shell/MDIForm1.h"
+#include "shell/MostraPagina.h"
+#include "shell/Uscita.h"
+#include "shell/help/cHtmlHelp.h"
 
 
 #include <QDir>
@@ -34,7 +34,7 @@ bool MDIForm1::MDIForm_Load()
         if (!RsDati) // the first-run question ended the program
             return false;
         PaginaCorrente = 1;
-        coloraPulsantiPagina(1);
+        ColoraPulsantiPagina(1);
         return RsDati != nullptr;
     } catch (const std::exception &e) {
         segnalaErrore(e);

@@ -1,9 +1,9 @@
 // The menu commands and the print button of the main window.
 
-#include "Globali.h"
-#include "MDIForm1.h"
-#include "dialoghi/frmAbout.h"
-#include "help/cHtmlHelp.h"
+#include "core/Globali.h"
+#include "shell/MDIForm1.h"
+#include "shell/dialoghi/frmAbout.h"
+#include "shell/help/cHtmlHelp.h"
 
 #include "export/Esportazione.h"
 #include "print/ComandiStampa.h"

@@ -1,14 +1,15 @@
 // The record commands of the button panel: moves, new, save, restore,
 // delete, find; and the page buttons and exit.
 
-#include "Archivio.h"
-#include "Globali.h"
-#include "MDIForm1.h"
-#include "MostraPagina.h"
-#include "Uscita.h"
+#include "core/Archivio.h"
+#include "core/Globali.h"
+#include "shell/MDIForm1.h"
+#include "shell/MostraPagina.h"
+#include "shell/Uscita.h"
 
 #include "pages/PaginaScheda.h"
-#include "pages/campi/Formati.h"
+#include "pages/ServiziShell.h"
+#include "core/Formati.h"
 #include "platform/dialoghi/Dialoghi.h"
 
 namespace scheda {
@@ -93,7 +94,7 @@ void MDIForm1::CMDNuovo_Click()
     ChiediSalvataggio();
     PaginaModificata = 0;
     Valore = campi::maiuscolo(Valore).left(50); // one character for one, as the boxes do
-    coloraPulsantiPagina(1);
+    ColoraPulsantiPagina(1);
     // One insert that carries the name.
     scriviRiga([] {
         RsDati->AddNew();
@@ -133,7 +134,7 @@ void MDIForm1::CMDElimina_Click()
         cercaIdRecord();
         PaginaModificata = 0;
         apriPagina1();
-        coloraPulsantiPagina(1);
+        ColoraPulsantiPagina(1);
         return;
     }
     RsDati->Delete(1);
@@ -143,7 +144,7 @@ void MDIForm1::CMDElimina_Click()
     Ricarica = 1;
     PaginaModificata = 0;
     apriPagina1();
-    coloraPulsantiPagina(1);
+    ColoraPulsantiPagina(1);
 }
 
 void MDIForm1::CMDTrova_Click() {}

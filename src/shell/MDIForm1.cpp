@@ -1,7 +1,8 @@
-#include "MDIForm1.h"
-#include "Errori.h"
-#include "Globali.h"
-#include "MostraPagina.h"
+#include "shell/MDIForm1.h"
+#include "core/Errori.h"
+#include "core/Globali.h"
+#include "shell/MostraPagina.h"
+#include "shell/ServiziMdi.h"
 
 #include "platform/dialoghi/Dialoghi.h"
 #include "platform/ui/Twips.h"
@@ -20,6 +21,8 @@
 namespace scheda {
 
 namespace {
+
+ServiziMdi serviziMdi;
 
 // The two emblems of the panel, drawn rather than shipped as pictures.
 QPixmap stemma(QSize size, QColor campo, QColor bordo, const QString &sigla)
@@ -93,6 +96,7 @@ MDIForm1::MDIForm1(QWidget *parent) : QMainWindow(parent)
 
     FinestraPrincipale = this;
     impostaAreaPagine(area_);
+    installaServiziShell(&serviziMdi);
     dlg::impostaFinestraPrincipale(this);
     // Wide enough for a page beside the panel, as tall as the screen allows.
     const QRect schermo = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -104,6 +108,7 @@ MDIForm1::~MDIForm1()
     if (FinestraPrincipale == this) {
         FinestraPrincipale = nullptr;
         impostaAreaPagine(nullptr);
+        installaServiziShell(nullptr);
     }
 }
 
@@ -212,17 +217,6 @@ void MDIForm1::creaMenu()
     }
     Video->menuAction()->setVisible(false);
     Video->menuAction()->setEnabled(false);
-}
-
-void MDIForm1::coloraPulsantiPagina(int n)
-{
-    for (int i = 1; i <= 6; ++i) {
-        const unsigned int valore = i == n ? ui::Giallo : ui::FacciaPulsante;
-        CMDPag[i]->setProperty("BackColor", valore);
-        QPalette p = CMDPag[i]->palette();
-        p.setColor(QPalette::Button, ui::colore(valore));
-        CMDPag[i]->setPalette(p);
-    }
 }
 
 void MDIForm1::closeEvent(QCloseEvent *e)

@@ -50,8 +50,6 @@ public:
     void Versione_Click();
     void Pag_Click(int n);
 
-    void coloraPulsantiPagina(int n);
-
     QMdiArea *areaPagine() const { return area_; }
     QWidget *Picture1 = nullptr; // the button panel
 
@@ -71,7 +69,6 @@ protected:
 private:
     void creaPannello();
     void creaMenu();
-    void spostaSchedaCorrente(void (*muovi)());
     QToolButton *pulsante(const QString &nome, const QString &caption, int left, int top, int w, int h,
                           void (MDIForm1::*handler)(), bool grafico = true);
 

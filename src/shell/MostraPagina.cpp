@@ -1,8 +1,9 @@
-#include "MostraPagina.h"
-#include "Archivio.h"
-#include "Errori.h"
-#include "Globali.h"
-#include "MDIForm1.h"
+#include "shell/MostraPagina.h"
+#include "core/Archivio.h"
+#include "core/Errori.h"
+#include "core/Globali.h"
+#include "shell/MDIForm1.h"
+#include "shell/ServiziMdi.h"
 
 #include "pages/PaginaScheda.h"
 #include "pages/Pagine.h"
@@ -13,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QToolButton>
 #include <array>
 
 namespace scheda {
@@ -203,15 +205,61 @@ void MostraPagina(int n)
     }
 }
 
-void VaiPagina(int n)
+// --- The services the page forms, printing and export use ----------------------
+
+void ServiziMdi::vaiPagina(int n)
 {
     eseguiComando([n] { MostraPagina(n); });
 }
 
+void ServiziMdi::mostraAlPosto(PaginaScheda *pagina)
+{
+    for (int n = 1; n <= 6; ++n)
+        if (Form(n) == pagina) {
+            MostraForm(n);
+            return;
+        }
+    pagina->mostraDaSola(); // a form outside the main window
+}
+
+void ServiziMdi::riapri(PaginaScheda *pagina)
+{
+    for (int n = 1; n <= 6; ++n)
+        if (Form(n) == pagina) {
+            ChiudiForm(n);
+            ApriForm(n);
+            return;
+        }
+    pagina->Form_Load();
+}
+
+PaginaScheda *ServiziMdi::paginaMostrata()
+{
+    return PaginaMostrata();
+}
+
+void ServiziMdi::validarePaginaMostrata()
+{
+    ValidarePaginaMostrata();
+}
+
+int ServiziMdi::chiediSalvataggio()
+{
+    return ChiediSalvataggio();
+}
+
 void ColoraPulsantiPagina(int n)
 {
-    if (FinestraPrincipale)
-        FinestraPrincipale->coloraPulsantiPagina(n);
+    if (!FinestraPrincipale)
+        return;
+    for (int i = 1; i <= 6; ++i) {
+        QToolButton *b = FinestraPrincipale->CMDPag[i];
+        const unsigned int valore = i == n ? ui::Giallo : ui::FacciaPulsante;
+        b->setProperty("BackColor", valore);
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, ui::colore(valore));
+        b->setPalette(p);
+    }
 }
 
 } // namespace scheda

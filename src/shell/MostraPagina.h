@@ -48,15 +48,9 @@ void ValidarePaginaMostrata();
 int ChiediSalvataggio();
 
 // Show page N, from the main window's page buttons and the pages'
-// "Pag. Preced." / "Pag. Succes." alike.
+// "Pag. Preced." / "Pag. Succes." alike (VaiPagina1 to VaiPagina6 of
+// pages/ServiziShell.h run it as a command).
 void MostraPagina(int n);
-void VaiPagina(int n);
-inline void VaiPagina1() { VaiPagina(1); }
-inline void VaiPagina2() { VaiPagina(2); }
-inline void VaiPagina3() { VaiPagina(3); }
-inline void VaiPagina4() { VaiPagina(4); }
-inline void VaiPagina5() { VaiPagina(5); }
-inline void VaiPagina6() { VaiPagina(6); }
 
 // The page buttons of the main window: N yellow, the other five button face.
 void ColoraPulsantiPagina(int n);

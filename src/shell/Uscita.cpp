@@ -1,7 +1,8 @@
-#include "Uscita.h"
-#include "Archivio.h"
-#include "Globali.h"
-#include "MostraPagina.h"
+#include "shell/Uscita.h"
+#include "core/Archivio.h"
+#include "core/Globali.h"
+#include "shell/MostraPagina.h"
+#include "shell/ServiziMdi.h"
 
 #include "platform/dialoghi/Dialoghi.h"
 
@@ -22,7 +23,7 @@ void TerminaProgramma(int stato)
     std::_Exit(stato);
 }
 
-void ChiudiProgramma()
+void ServiziMdi::chiudiProgramma()
 {
     ChiediSalvataggio(); // a failed save stops here: the program goes on
     PaginaModificata = 0;

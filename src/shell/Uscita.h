@@ -11,7 +11,7 @@ namespace scheda {
 // exit and returns, and every caller stops at once after the call.
 inline std::function<void(int)> FinisciProcesso;
 
-void ChiudiProgramma();
+// The exit procedure itself is ChiudiProgramma (pages/ServiziShell.h).
 
 // Closes the files and ends the process at once, with no question
 // (start-up failures, the open and new dialogs on an empty table).

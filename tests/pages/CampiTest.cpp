@@ -2,12 +2,12 @@
 // for real (Tab, clicks, menus, dialogs, another window), beeps counted by
 // the scripted dialogs.
 
-#include "pages/RecordScheda.h"
+#include "core/RecordScheda.h"
 #include "pages/campi/Campi.h"
 #include "pages/campi/Disposizione.h"
 #include "platform/dialoghi/DialoghiScriptati.h"
 #include "platform/maschera/MaskEdBox.h"
-#include "shell/Globali.h"
+#include "core/Globali.h"
 
 #include <QApplication>
 #include <QDialog>

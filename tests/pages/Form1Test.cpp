@@ -4,14 +4,15 @@
 
 #include "ProgrammaProva.h"
 
-#include "pages/RecordScheda.h"
-#include "pages/campi/Formati.h"
+#include "core/RecordScheda.h"
+#include "core/Formati.h"
 #include "pages/page1/Form1.h"
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"
-#include "shell/Archivio.h"
-#include "shell/FileDati.h"
-#include "shell/Globali.h"
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
+#include "pages/ServiziShell.h"
 #include "shell/MostraPagina.h"
 
 #include <QAbstractItemView>

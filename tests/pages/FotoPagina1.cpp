@@ -4,7 +4,7 @@
 
 #include "ProgrammaProva.h"
 
-#include "shell/FileDati.h"
+#include "core/FileDati.h"
 #include "shell/MostraPagina.h"
 #include "platform/ui/Aspetto.h"
 

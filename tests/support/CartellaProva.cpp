@@ -1,7 +1,7 @@
 #include "CartellaProva.h"
 
 #include "CreaDati.h"
-#include "shell/FileDati.h"
+#include "core/FileDati.h"
 
 #include <sqlite3.h>
 #include <stdexcept>

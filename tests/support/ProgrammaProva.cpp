@@ -1,11 +1,11 @@
 #include "ProgrammaProva.h"
 
-#include "pages/RecordScheda.h"
+#include "core/RecordScheda.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
-#include "shell/Archivio.h"
-#include "shell/FileDati.h"
-#include "shell/Globali.h"
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
 #include "shell/MostraPagina.h"
 #include "shell/Uscita.h"
 

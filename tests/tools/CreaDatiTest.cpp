@@ -7,8 +7,8 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Error.h"
 #include "platform/db/Recordset.h"
-#include "shell/ColonneDati.h"
-#include "shell/FileDati.h"
+#include "core/ColonneDati.h"
+#include "core/FileDati.h"
 
 #include <QDir>
 #include <QFile>

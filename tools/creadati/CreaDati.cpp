@@ -1,8 +1,8 @@
 #include "CreaDati.h"
 #include "Csv.h"
 
-#include "shell/ColonneDati.h"
-#include "shell/FileDati.h"
+#include "core/ColonneDati.h"
+#include "core/FileDati.h"
 #include "platform/db/Connection.h"
 
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "Campi.h"
+#include "pages/campi/Campi.h"
 
-#include "pages/RecordScheda.h"
+#include "core/RecordScheda.h"
 #include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"
-#include "shell/Errori.h"
-#include "shell/Globali.h"
+#include "core/Errori.h"
+#include "core/Globali.h"
 
 #include <QApplication>
 #include <QButtonGroup>

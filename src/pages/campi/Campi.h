@@ -22,7 +22,7 @@
 // variable cannot take throws Overflow there, and the box that committed
 // treats it as wrong input (beep, everything back as it was).
 
-#include "Formati.h"
+#include "core/Formati.h"
 #include "pages/Campo.h"
 
 #include <QLineEdit>

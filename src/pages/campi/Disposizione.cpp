@@ -1,4 +1,4 @@
-#include "Disposizione.h"
+#include "pages/campi/Disposizione.h"
 
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"

@@ -1,17 +1,16 @@
-#include "Form1.h"
+#include "pages/page1/Form1.h"
 
-#include "pages/RecordScheda.h"
+#include "core/RecordScheda.h"
 #include "pages/campi/Campi.h"
 #include "pages/campi/Disposizione.h"
 #include "platform/db/Recordset.h"
 #include "platform/dialoghi/Dialoghi.h"
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"
-#include "shell/Archivio.h"
-#include "shell/Errori.h"
-#include "shell/Globali.h"
-#include "shell/MostraPagina.h"
-#include "shell/Uscita.h"
+#include "core/Archivio.h"
+#include "core/Errori.h"
+#include "core/Globali.h"
+#include "pages/ServiziShell.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -281,13 +280,7 @@ void Form1::Form_Load()
     PaginaModificata = 0;
     Carica();
     Posiziona();
-    if (Form(1) == this) {
-        MostraForm(1);
-    } else {
-        move(0, 0);
-        resize(ui::px(13060), ui::px(15000));
-        show();
-    }
+    Shell().mostraAlPosto(this);
 
     // First run: the first row of the table has no name yet.
     Valore = testoDenominazione(RsDati->Fields(QStringLiteral("denominazione")).Value());
@@ -306,12 +299,7 @@ void Form1::Form_Load()
     PaginaModificata = 0;
     PaginaCorrente = 1;
     // Closed and opened again: the load runs anew, now with a name.
-    if (Form(1) == this) {
-        ChiudiForm(1);
-        ApriForm(1);
-    } else {
-        Form_Load();
-    }
+    Shell().riapri(this);
 }
 
 void Form1::Posiziona()
@@ -337,7 +325,7 @@ void Form1::CMBDenominazione_Click(int indice)
         return;
     // Unsaved edits are offered for saving into the sheet being left first.
     // The flag belongs to the page shown: that is what a Yes saves.
-    if (!eseguiComando([] { ChiediSalvataggio(); })) {
+    if (!eseguiComando([] { Shell().chiediSalvataggio(); })) {
         CMBDenominazione->setCurrentIndex(IndiceProgetto);
         return;
     }

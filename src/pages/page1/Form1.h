@@ -48,7 +48,6 @@ private:
     void riempiElenco();
     // Rebuilds the list when the table no longer matches it.
     void aggiornaElenco();
-    // Puts RsDati on the row of IdRecord; false when it is gone.
     QList<ado::Variant> chiavi_; // key of each entry
 };
 

@@ -1,5 +1,5 @@
-#include "Connection.h"
-#include "Error.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Error.h"
 
 #include <QFileInfo>
 #include <sqlite3.h>

@@ -1,6 +1,6 @@
 #pragma once
 // The one error type of the record layer and of the runtime conversions:
-// a number in the style of the original runtime (3021 no current row,
+// a number the program and its callers know (3021 no current row,
 // 13 type mismatch, 6 overflow, 94 invalid use of Null, ...) and a text.
 
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Recordset.h"
-#include "Connection.h"
-#include "Error.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Error.h"
 
 #include <QRegularExpression>
 #include <sqlite3.h>

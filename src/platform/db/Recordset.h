@@ -4,7 +4,7 @@
 // Table recordsets are dynamic: rows added or deleted through them show at
 // once, and MoveFirst/MoveLast pick up rows changed behind their back.
 
-#include "Variant.h"
+#include "platform/db/Variant.h"
 
 #include <QString>
 #include <QStringList>
@@ -54,7 +54,7 @@ public:
     void MovePrevious();
     void MoveLast();
     void Move(long n);
-    // BOF and EOF of the original; EOF is a C macro, hence the names.
+    // BOF and EOF; EOF is a C macro, hence the names.
     bool isBOF() const;
     bool isEOF() const;
 

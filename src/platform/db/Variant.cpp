@@ -1,5 +1,5 @@
-#include "Variant.h"
-#include "Error.h"
+#include "platform/db/Variant.h"
+#include "platform/db/Error.h"
 
 #include <QRegularExpression>
 #include <charconv>

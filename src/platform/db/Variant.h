@@ -48,7 +48,7 @@ public:
     // CDate: from a date or a "d/m/yyyy" text ("01/01/1000" included).
     QDate toDate() const;
 
-    // Loose equality as a comparison in the original runtime: Empty equals 0
+    // Loose equality, as the program compares values: Empty equals 0
     // and "", numbers compare numerically, a date and a text compare as dates
     // when the text reads as a date. Null equals nothing.
     bool looselyEquals(const Variant &other) const;

@@ -1,4 +1,4 @@
-#include "Dialoghi.h"
+#include "platform/dialoghi/Dialoghi.h"
 
 #include <QApplication>
 #include <QInputDialog>

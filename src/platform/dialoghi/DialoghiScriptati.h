@@ -2,7 +2,7 @@
 // Dialogs with answers given in advance, for tests: each box takes the next
 // scripted answer (No and the empty text when none is left) and is recorded.
 
-#include "Dialoghi.h"
+#include "platform/dialoghi/Dialoghi.h"
 
 #include <QList>
 #include <QString>

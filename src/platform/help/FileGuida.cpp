@@ -1,4 +1,4 @@
-#include "FileGuida.h"
+#include "platform/help/FileGuida.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

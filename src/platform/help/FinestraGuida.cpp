@@ -1,5 +1,5 @@
-#include "FinestraGuida.h"
-#include "FileGuida.h"
+#include "platform/help/FinestraGuida.h"
+#include "platform/help/FileGuida.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
-#include "HtmlHelp.h"
-#include "FileGuida.h"
-#include "FinestraGuida.h"
-#include "Popup.h"
+#include "platform/help/HtmlHelp.h"
+#include "platform/help/FileGuida.h"
+#include "platform/help/FinestraGuida.h"
+#include "platform/help/Popup.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "Popup.h"
-#include "FinestraGuida.h"
-#include "HtmlHelp.h"
+#include "platform/help/Popup.h"
+#include "platform/help/FinestraGuida.h"
+#include "platform/help/HtmlHelp.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

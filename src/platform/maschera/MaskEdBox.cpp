@@ -1,10 +1,10 @@
-#include "MaskEdBox.h"
+#include "platform/maschera/MaskEdBox.h"
 
 namespace maschera {
 
 MaskEdBox::MaskEdBox(QWidget *parent) : QLineEdit(parent)
 {
-    // Typing overwrites the place under the caret, as in the original control.
+    // Typing overwrites the place under the caret, as a masked box does.
     setMaschera(QStringLiteral("##/##/####"));
 }
 

@@ -4,7 +4,7 @@
 // `Text` is read with its prompt characters, as the date families expect;
 // SelStart and SelLength work on that text.
 //
-// The mask is written as the original control writes it: "#" a digit,
+// The mask is written in the program's own notation: "#" a digit,
 // "9" an optional digit, "?" a letter, "A" a letter or digit (required),
 // "a" the same optional, "&" any character, "C" any character optional,
 // "\" takes the next character literally; anything else is a literal.
@@ -35,7 +35,7 @@ public:
     // Selects `length` characters from SelStart.
     void setSelLength(int length);
 
-    // The Qt input mask the original mask turns into.
+    // The Qt input mask a mask of ours turns into.
     static QString maschereQt(const QString &mask, QChar prompt);
 
 private:

@@ -1,4 +1,4 @@
-#include "Aspetto.h"
+#include "platform/ui/Aspetto.h"
 
 #include <QApplication>
 #include <QFont>

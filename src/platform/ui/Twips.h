@@ -1,5 +1,5 @@
 #pragma once
-// Screen geometry of the original forms: positions and sizes in twips,
+// Screen geometry of the page forms: positions and sizes in twips,
 // 15 twips to the pixel (96 DPI logical), and its colours as &H00BBGGRR&.
 
 #include <QColor>

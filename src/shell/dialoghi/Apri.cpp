@@ -1,4 +1,4 @@
-#include "Apri.h"
+#include "shell/dialoghi/Apri.h"
 
 #include <QPushButton>
 

@@ -2,7 +2,7 @@
 // Dialog "Apri": open a sheet by its protocol number. Its confirming button
 // does nothing; no command of the program opens it.
 
-#include "DialogoProtocollo.h"
+#include "shell/dialoghi/DialogoProtocollo.h"
 
 namespace scheda {
 

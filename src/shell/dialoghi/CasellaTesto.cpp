@@ -1,4 +1,4 @@
-#include "CasellaTesto.h"
+#include "shell/dialoghi/CasellaTesto.h"
 
 namespace scheda {
 

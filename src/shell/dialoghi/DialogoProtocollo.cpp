@@ -1,6 +1,6 @@
-#include "DialogoProtocollo.h"
+#include "shell/dialoghi/DialogoProtocollo.h"
 
-#include "shell/Globali.h"
+#include "core/Globali.h"
 #include "shell/Uscita.h"
 
 #include "platform/ui/Twips.h"

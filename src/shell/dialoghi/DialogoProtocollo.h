@@ -2,7 +2,7 @@
 // What the dialogs Apri and Nuovo share: a project identified by its protocol
 // number, typed into TXTProtocollo3, a confirming button and "Annulla".
 
-#include "CasellaTesto.h"
+#include "shell/dialoghi/CasellaTesto.h"
 
 #include <QDialog>
 

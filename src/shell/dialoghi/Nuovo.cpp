@@ -1,4 +1,4 @@
-#include "Nuovo.h"
+#include "shell/dialoghi/Nuovo.h"
 
 #include <QPushButton>
 

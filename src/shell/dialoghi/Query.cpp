@@ -1,9 +1,9 @@
-#include "Query.h"
+#include "shell/dialoghi/Query.h"
 
-#include "shell/Archivio.h"
-#include "shell/Errori.h"
-#include "shell/FileDati.h"
-#include "shell/Globali.h"
+#include "core/Archivio.h"
+#include "core/Errori.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
 #include "shell/MostraPagina.h"
 
 #include "platform/db/Connection.h"

@@ -1,4 +1,4 @@
-#include "Trova.h"
+#include "shell/dialoghi/Trova.h"
 
 #include "platform/ui/Twips.h"
 

@@ -3,7 +3,7 @@
 // closes the dialog; no command of the program opens it (the main window's
 // "Trova" has an empty handler).
 
-#include "CasellaTesto.h"
+#include "shell/dialoghi/CasellaTesto.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "frmAbout.h"
+#include "shell/dialoghi/frmAbout.h"
 
 #include "platform/ui/Twips.h"
 

@@ -1,6 +1,6 @@
-#include "cHtmlHelp.h"
+#include "shell/help/cHtmlHelp.h"
 
-#include "shell/Globali.h"
+#include "core/Globali.h"
 
 #include "platform/db/Variant.h"
 #include "platform/help/HtmlHelp.h"

@@ -3,9 +3,9 @@
 #include "ProgrammaProva.h"
 
 #include "pages/PaginaScheda.h"
-#include "shell/Archivio.h"
-#include "shell/FileDati.h"
-#include "shell/Globali.h"
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
 #include "shell/MostraPagina.h"
 #include "platform/ui/Twips.h"
 

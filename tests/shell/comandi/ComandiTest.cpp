@@ -4,10 +4,10 @@
 #include "ProgrammaProva.h"
 
 #include "pages/PaginaScheda.h"
-#include "pages/RecordScheda.h"
-#include "shell/Archivio.h"
-#include "shell/FileDati.h"
-#include "shell/Globali.h"
+#include "core/RecordScheda.h"
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
 #include "shell/MostraPagina.h"
 #include "platform/ui/Twips.h"
 

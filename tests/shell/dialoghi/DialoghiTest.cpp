@@ -5,9 +5,9 @@
 
 #include "pages/PaginaScheda.h"
 #include "platform/db/Error.h"
-#include "shell/Archivio.h"
-#include "shell/FileDati.h"
-#include "shell/Globali.h"
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
 #include "shell/MostraPagina.h"
 #include "shell/dialoghi/Apri.h"
 #include "shell/dialoghi/Nuovo.h"

@@ -3,7 +3,7 @@
 #include "ProgrammaProva.h"
 
 #include "platform/ui/Twips.h"
-#include "shell/Globali.h"
+#include "core/Globali.h"
 
 #include <QAction>
 #include <QMenu>

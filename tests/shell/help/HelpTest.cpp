@@ -7,8 +7,8 @@
 #include "platform/help/FileGuida.h"
 #include "platform/help/FinestraGuida.h"
 #include "platform/help/HtmlHelp.h"
-#include "shell/FileDati.h"
-#include "shell/Globali.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
 #include "shell/help/cHtmlHelp.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "FileDati.h"
+#include "core/FileDati.h"
 
 #include <QDir>
 

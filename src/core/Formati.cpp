@@ -1,4 +1,4 @@
-#include "Formati.h"
+#include "core/Formati.h"
 
 #include "platform/db/Error.h"
 

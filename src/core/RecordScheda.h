@@ -4,7 +4,7 @@
 // controls and write it back; printing reads it.
 
 #include "platform/db/Variant.h"
-#include "shell/ColonneDati.h"
+#include "core/ColonneDati.h"
 
 #include <QString>
 #include <array>

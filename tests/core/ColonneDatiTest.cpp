@@ -1,6 +1,6 @@
 // The column list of "Dati": its share per page, kinds and Null defaults.
 
-#include "shell/ColonneDati.h"
+#include "core/ColonneDati.h"
 
 #include <gtest/gtest.h>
 #include <map>

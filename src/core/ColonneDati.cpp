@@ -1,4 +1,4 @@
-#include "ColonneDati.h"
+#include "core/ColonneDati.h"
 
 #include <QStringList>
 #include <array>

@@ -6,7 +6,7 @@
 // No widget here: the controllers in Campi.h only move texts in and out.
 
 #include "platform/db/Variant.h"
-#include "shell/ColonneDati.h"
+#include "core/ColonneDati.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,7 +1,7 @@
 // The pure core of the field families, by tables: reading, rounding,
 // patterns and what each commit does to the variable and the flag.
 
-#include "pages/campi/Formati.h"
+#include "core/Formati.h"
 
 #include <gtest/gtest.h>
 #include <cmath>

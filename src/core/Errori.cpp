@@ -1,4 +1,4 @@
-#include "Errori.h"
+#include "core/Errori.h"
 
 #include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"

@@ -1,4 +1,4 @@
-#include "RecordScheda.h"
+#include "core/RecordScheda.h"
 
 #include "platform/db/Error.h"
 #include "platform/db/Recordset.h"

@@ -1,6 +1,6 @@
-#include "Archivio.h"
-#include "FileDati.h"
-#include "Globali.h"
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
 
 #include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"

@@ -1,0 +1,35 @@
+#include "pages/ServiziShell.h"
+#include "pages/PaginaScheda.h"
+
+namespace scheda {
+
+namespace {
+
+// A page form on its own: it shows itself where a page stands.
+class SenzaShell : public ServiziShell {
+public:
+    void vaiPagina(int) override {}
+    void chiudiProgramma() override {}
+    void mostraAlPosto(PaginaScheda *pagina) override { pagina->mostraDaSola(); }
+    void riapri(PaginaScheda *pagina) override { pagina->Form_Load(); }
+    PaginaScheda *paginaMostrata() override { return nullptr; }
+    void validarePaginaMostrata() override {}
+    int chiediSalvataggio() override { return 0; }
+};
+
+SenzaShell senzaShell;
+ServiziShell *installati = nullptr;
+
+} // namespace
+
+ServiziShell &Shell()
+{
+    return installati ? *installati : senzaShell;
+}
+
+void installaServiziShell(ServiziShell *servizi)
+{
+    installati = servizi;
+}
+
+} // namespace scheda

@@ -1,0 +1,49 @@
+#pragma once
+// What the page forms, printing and export ask of the shell: the show-page
+// operation, the exit procedure, placing a page form, and the page shown.
+// The main window installs the shell's own; until then (a page form made on
+// its own) a page places and shows itself and nothing else happens.
+
+namespace scheda {
+
+class PaginaScheda;
+
+class ServiziShell {
+public:
+    virtual ~ServiziShell() = default;
+
+    // The show-page operation of page N (1..6), as the page buttons run it.
+    virtual void vaiPagina(int n) = 0;
+    // The exit procedure: the save question, then the end of the program.
+    // When it returns the program has ended (or a failed save stopped it),
+    // and the caller does nothing more.
+    virtual void chiudiProgramma() = 0;
+    // Places a page form at Left 0, Top 0, 13060 x 15000 twips and shows it.
+    virtual void mostraAlPosto(PaginaScheda *pagina) = 0;
+    // Closes a page form and opens it again: its load event runs anew.
+    virtual void riapri(PaginaScheda *pagina) = 0;
+
+    // The page shown (PaginaCorrente), or nullptr.
+    virtual PaginaScheda *paginaMostrata() = 0;
+    // Validare of the page shown: commits the edit of its focused box.
+    virtual void validarePaginaMostrata() = 0;
+    // The save question when PaginaModificata is 1; on Yes the page shown
+    // is saved into the current sheet's row. The answer, 0 when not asked.
+    virtual int chiediSalvataggio() = 0;
+};
+
+// The services in use.
+ServiziShell &Shell();
+// Installs the shell's services; nullptr goes back to the stand-alone set.
+void installaServiziShell(ServiziShell *servizi);
+
+inline void VaiPagina(int n) { Shell().vaiPagina(n); }
+inline void VaiPagina1() { VaiPagina(1); }
+inline void VaiPagina2() { VaiPagina(2); }
+inline void VaiPagina3() { VaiPagina(3); }
+inline void VaiPagina4() { VaiPagina(4); }
+inline void VaiPagina5() { VaiPagina(5); }
+inline void VaiPagina6() { VaiPagina(6); }
+inline void ChiudiProgramma() { Shell().chiudiProgramma(); }
+
+} // namespace scheda
