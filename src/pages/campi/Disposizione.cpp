@@ -11,19 +11,6 @@
 
 namespace scheda::campi {
 
-QFont carattere(const QString &nomeWindows, double punti, bool grassetto, bool sottolineato)
-{
-    const bool serif = nomeWindows.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0;
-    QFont f(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
-    f.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    f.setFamilies({f.family(), serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans")});
-    // The forms were drawn at 96 DPI: 8.25 points are 11 pixels.
-    f.setPixelSize(int(std::lround(punti * 96.0 / 72.0)));
-    f.setBold(grassetto);
-    f.setUnderline(sottolineato);
-    return f;
-}
-
 namespace {
 
 void posiziona(QWidget *w, int left, int top, int width, int height)

@@ -3,7 +3,8 @@
 // give them (inside a frame, relative to the frame), the Windows fonts of
 // the forms mapped to the fonts at hand, the page colours.
 
-#include <QFont>
+#include "platform/ui/Aspetto.h"
+
 #include <QString>
 
 class QGroupBox;
@@ -18,11 +19,7 @@ class MaskEdBox;
 
 namespace scheda::campi {
 
-// A font of the forms: "MS Sans Serif", "Arial" and "Verdana" become
-// Liberation Sans, "Times New Roman" Liberation Serif; the size in points
-// at 96 DPI whatever the screen says.
-QFont carattere(const QString &nomeWindows = QStringLiteral("MS Sans Serif"), double punti = 8.25,
-                bool grassetto = false, bool sottolineato = false);
+using ui::carattere;
 
 // A label with the page's background; as wide as its text when no width is given.
 QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, int width = 0, int height = 0);
