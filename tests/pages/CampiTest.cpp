@@ -2,6 +2,8 @@
 // for real (Tab, clicks, menus, dialogs, another window), beeps counted by
 // the scripted dialogs.
 
+#include "Interazione.h"
+
 #include "core/RecordScheda.h"
 #include "pages/campi/Campi.h"
 #include "pages/campi/Disposizione.h"
@@ -20,6 +22,9 @@
 
 using namespace scheda;
 using namespace scheda::campi;
+using prova::digita;
+using prova::fuoco;
+using prova::tab;
 using ado::Variant;
 
 namespace {
@@ -136,27 +141,9 @@ protected:
     }
     static void imposta(const char *col, const Variant &v) { RecordScheda().imposta(QString::fromLatin1(col), v); }
     static Variant valore(const char *col) { return RecordScheda()[QString::fromLatin1(col)]; }
-    static QWidget *fuoco() { return QApplication::focusWidget(); }
-
-    // The box takes the focus as by Tab (from the button when it has it already).
-    void entra(QWidget *box)
-    {
-        if (fuoco() == box)
-            pulsante->setFocus(Qt::MouseFocusReason);
-        box->setFocus(Qt::TabFocusReason);
-        ASSERT_EQ(fuoco(), box);
-    }
-    static void digita(const QString &testo) { QTest::keyClicks(fuoco(), testo); }
-    static void tab() { QTest::keyClick(fuoco(), Qt::Key_Tab); }
-    // Types into a box from scratch: enter, clear, type, Tab out.
-    void scrivi(QWidget *box, const QString &testo)
-    {
-        entra(box);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        digita(testo);
-        tab();
-    }
+    // Entering a box that has the focus already goes through the button first.
+    void entra(QWidget *box) { prova::entra(box, pulsante); }
+    void scrivi(QWidget *box, const QString &testo) { prova::scrivi(box, testo, pulsante); }
 
     std::unique_ptr<QWidget> finestra;
     QToolButton *pulsante = nullptr;

@@ -2,7 +2,7 @@
 // the option pairs, every column through Salva and a restart, the Null
 // defaults, Validare, the foot button and the layout.
 
-#include "ProgrammaProva.h"
+#include "Interazione.h"
 
 #include "core/RecordScheda.h"
 #include "core/Formati.h"
@@ -30,89 +30,21 @@
 
 using namespace scheda;
 using ado::Variant;
+using namespace prova;
 
 namespace {
 
 const QString Prompt = QStringLiteral("Inserire la Denominazione dell'Impresa");
 const QString Titolo = QStringLiteral("Inserire Record per avviare il Programma");
 
-class Pagina1 : public ::testing::Test {
+class Pagina1 : public prova::ConProgramma {
 protected:
-    // A started program; `righe` are the INSERTs run on the file first.
-    void avvia(const QStringList &righe = {})
-    {
-        for (const QString &r : righe)
-            p.cartella.esegui(FileVarnex, PasswordVarnex, r);
-        ASSERT_TRUE(p.avvia());
-        attiva();
-    }
-    void attiva()
-    {
-        p.finestra().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&p.finestra()));
-    }
-    // Closes everything and starts again on the same folder.
-    void riavvia()
-    {
-        for (int n = 1; n <= 6; ++n)
-            ChiudiForm(n);
-        chiudiArchivio();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        RecordScheda().azzera();
-        PaginaCorrente = 0;
-        ASSERT_TRUE(p.avvia());
-        attiva();
-    }
     static void inserisci(CartellaProva &c, const QString &nomi)
     {
         c.esegui(FileVarnex, PasswordVarnex, QStringLiteral("INSERT INTO Dati (denominazione) VALUES (%1)").arg(nomi));
     }
     Form1 *f() const { return qobject_cast<Form1 *>(Form(1)); }
-    template <typename W = QLineEdit>
-    W *w(const char *nome) const
-    {
-        W *x = Form(1)->findChild<W *>(QString::fromLatin1(nome));
-        EXPECT_NE(x, nullptr) << nome;
-        return x;
-    }
-    static QWidget *fuoco() { return QApplication::focusWidget(); }
-    // Types into a box after entering it for real; the commit comes with
-    // the next focus change.
-    void scrivi(QWidget *box, const QString &testo)
-    {
-        box->setFocus(Qt::TabFocusReason);
-        ASSERT_EQ(fuoco(), box);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, testo);
-    }
-    // Picks entry i of the sheet list as the user does: a click opens it,
-    // the keys go to the entry, Enter takes it.
-    static void scegli(QComboBox *c, int i)
-    {
-        QTest::mouseClick(c, Qt::LeftButton); // takes the focus and opens the list
-        QAbstractItemView *v = c->view();
-        ASSERT_TRUE(v->isVisible());
-        QTest::keyClick(v, Qt::Key_Home);
-        for (int k = 0; k < i; ++k)
-            QTest::keyClick(v, Qt::Key_Down);
-        QTest::keyClick(v, Qt::Key_Return);
-        ASSERT_FALSE(v->isVisible());
-    }
-    void scegli(int i) { scegli(f()->CMBDenominazione, i); }
-    Variant salvato(qint64 chiave, const char *colonna) const
-    {
-        return p.valoreSalvato(Variant(std::int64_t(chiave)), QString::fromLatin1(colonna));
-    }
-    int domande(const QString &titolo) const
-    {
-        int n = 0;
-        for (const auto &m : p.dialoghi.mostrati)
-            n += m.titolo == titolo;
-        return n;
-    }
-
-    ProgrammaProva p;
+    void scegliScheda(int i) { scegli(f()->CMBDenominazione, i); }
 };
 
 // --- First run -----------------------------------------------------------------
@@ -148,7 +80,7 @@ TEST_F(Pagina1, FirstRunNameIsStoredUpperCaseAndCutTo50)
     EXPECT_EQ(salvato(1, "denominazione"), Variant(atteso));
     ASSERT_NE(f(), nullptr);
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - ") + atteso);
-    EXPECT_EQ(w("TXTDenom")->text(), atteso);
+    EXPECT_EQ(campo("TXTDenom")->text(), atteso);
     EXPECT_EQ(f()->CMBDenominazione->count(), 1);
     EXPECT_EQ(f()->CMBDenominazione->currentText(), atteso);
     EXPECT_EQ(p.dialoghi.mostrati.size(), 1); // the reload asks nothing
@@ -180,15 +112,15 @@ TEST_F(Pagina1, TheListNamesEverySheetAndAPickShowsItAtOnce)
     EXPECT_EQ(c->currentIndex(), 2);
     EXPECT_EQ(f()->IndiceProgetto, 2);
 
-    scegli(0);
+    scegliScheda(0);
     EXPECT_EQ(IdRecord.integer(), 1);
     EXPECT_EQ(f()->IndiceProgetto, 0);
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 1"));
-    EXPECT_EQ(w("TXTDenom")->text(), QStringLiteral("SCHEDA 1"));
+    EXPECT_EQ(campo("TXTDenom")->text(), QStringLiteral("SCHEDA 1"));
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
     EXPECT_EQ(PaginaModificata, 0);
 
-    scegli(0); // the entry already selected: nothing happens
+    scegliScheda(0); // the entry already selected: nothing happens
     EXPECT_EQ(IdRecord.integer(), 1);
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
 }
@@ -205,8 +137,8 @@ TEST_F(Pagina1, APickWithEditsAsksToSaveIntoTheSheetLeft)
         Form1 *pagina = qobject_cast<Form1 *>(Form(1));
         auto *cognome = pagina->findChild<QLineEdit *>(QStringLiteral("TXTCognome"));
         auto *denom = pagina->findChild<QLineEdit *>(QStringLiteral("TXTDenom"));
-        scrivi(cognome, QStringLiteral("rossi"));
-        scrivi(denom, QStringLiteral("nuovo nome"));
+        scriviSenzaUscire(cognome, QStringLiteral("rossi"));
+        scriviSenzaUscire(denom, QStringLiteral("nuovo nome"));
         q.dialoghi.rispondi(risposta);
         QComboBox *c = pagina->CMBDenominazione;
         scegli(c, 0); // the box commits as the list takes the focus
@@ -232,7 +164,7 @@ TEST_F(Pagina1, SavingANewNameRenamesItsEntry)
 {
     p.cartella.aggiungiSchede(2);
     avvia();
-    scrivi(w("TXTDenom"), QStringLiteral("altra coop"));
+    scriviSenzaUscire(campo("TXTDenom"), QStringLiteral("altra coop"));
     QTest::mouseClick(p.finestra().CMDSalva, Qt::LeftButton);
     EXPECT_EQ(salvato(2, "denominazione"), Variant("ALTRA COOP"));
     EXPECT_EQ(f()->CMBDenominazione->itemText(1), QStringLiteral("ALTRA COOP"));
@@ -318,17 +250,17 @@ TEST_F(Pagina1, TheSheetListHasTheFocusWheneverPage1Opens)
 TEST_F(Pagina1, OptionPairsRaiseTheFlagAndSalvaTakesTheButtons)
 {
     avvia({QStringLiteral("INSERT INTO Dati (denominazione, sez_pref, categoria_mini) VALUES ('COOP', 3, 2)")});
-    EXPECT_TRUE(w<QRadioButton>("OPTGiuri1")->isChecked()); // Null: 1
-    EXPECT_TRUE(w<QRadioButton>("OPTSezPref2")->isChecked()); // 3: the second
-    EXPECT_TRUE(w<QRadioButton>("OPTCategoriaMini2")->isChecked());
+    EXPECT_TRUE(campo<QRadioButton>("OPTGiuri1")->isChecked()); // Null: 1
+    EXPECT_TRUE(campo<QRadioButton>("OPTSezPref2")->isChecked()); // 3: the second
+    EXPECT_TRUE(campo<QRadioButton>("OPTCategoriaMini2")->isChecked());
     EXPECT_EQ(PaginaModificata, 0);
 
-    QTest::mouseClick(w<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
+    QTest::mouseClick(campo<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(RecordScheda()[QStringLiteral("natura_giuridica")], Variant(1));
-    QTest::mouseClick(w<QRadioButton>("OPTGiuri1"), Qt::LeftButton);
+    QTest::mouseClick(campo<QRadioButton>("OPTGiuri1"), Qt::LeftButton);
     EXPECT_EQ(PaginaModificata, 1);
-    QTest::mouseClick(w<QRadioButton>("OPTCategoriaMini1"), Qt::LeftButton);
+    QTest::mouseClick(campo<QRadioButton>("OPTCategoriaMini1"), Qt::LeftButton);
     QTest::mouseClick(p.finestra().CMDSalva, Qt::LeftButton);
     EXPECT_EQ(salvato(1, "natura_giuridica"), Variant(1));
     EXPECT_EQ(salvato(1, "sez_pref"), Variant(2));
@@ -376,10 +308,10 @@ TEST_F(Pagina1, All27ColumnsGoThroughSalvaAndComeBackAfterARestart)
         {"TXTDataMini", "15062004", "data_mini", Variant(QDate(2004, 6, 15)), "15/06/2004"},
     };
     for (const auto &c : campi)
-        scrivi(w(c.box), QString::fromLatin1(c.tasti));
-    QTest::mouseClick(w<QRadioButton>("OPTGiuri2"), Qt::LeftButton); // the last box commits here
-    QTest::mouseClick(w<QRadioButton>("OPTSezPref2"), Qt::LeftButton);
-    QTest::mouseClick(w<QRadioButton>("OPTCategoriaMini2"), Qt::LeftButton);
+        scriviSenzaUscire(campo(c.box), QString::fromLatin1(c.tasti));
+    QTest::mouseClick(campo<QRadioButton>("OPTGiuri2"), Qt::LeftButton); // the last box commits here
+    QTest::mouseClick(campo<QRadioButton>("OPTSezPref2"), Qt::LeftButton);
+    QTest::mouseClick(campo<QRadioButton>("OPTCategoriaMini2"), Qt::LeftButton);
     EXPECT_EQ(p.dialoghi.beep, 0);
     QTest::mouseClick(p.finestra().CMDSalva, Qt::LeftButton);
     EXPECT_EQ(PaginaModificata, 0);
@@ -393,9 +325,9 @@ TEST_F(Pagina1, All27ColumnsGoThroughSalvaAndComeBackAfterARestart)
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - COOP ALFA"));
     for (const auto &c : campi)
-        EXPECT_EQ(w(c.box)->displayText(), QString::fromLatin1(c.mostrato)) << c.box;
+        EXPECT_EQ(campo(c.box)->displayText(), QString::fromLatin1(c.mostrato)) << c.box;
     for (const char *b : {"OPTGiuri2", "OPTSezPref2", "OPTCategoriaMini2"})
-        EXPECT_TRUE(w<QRadioButton>(b)->isChecked()) << b;
+        EXPECT_TRUE(campo<QRadioButton>(b)->isChecked()) << b;
     EXPECT_EQ(PaginaModificata, 0);
 }
 
@@ -405,13 +337,13 @@ TEST_F(Pagina1, ARowOfNullsShowsTheNullDefaultsAndSavesThem)
     for (const char *t : {"TXTCognome", "TXTNome", "TXTCodFisc", "TXTIva", "TXTEserUltimo", "TXTEserPenultimo",
                           "TXTIscrImpr", "TXTNumRea", "TXTIscrArt", "TXTNumArt", "TXTIscrPref", "TXTNumPref",
                           "TXTNumMini"})
-        EXPECT_EQ(w(t)->text(), QString()) << t;
+        EXPECT_EQ(campo(t)->text(), QString()) << t;
     for (const char *d : {"TXTNato", "TXTDataCost", "TXTDataIscr", "TXTDataArt", "TXTDataPref", "TXTDataMini"})
-        EXPECT_EQ(w<maschera::MaskEdBox>(d)->Text(), QStringLiteral("__/__/____")) << d;
+        EXPECT_EQ(campo<maschera::MaskEdBox>(d)->Text(), QStringLiteral("__/__/____")) << d;
     for (const char *n : {"TXTFattUlt", "TXTFattPen", "TXTCapSociale", "TXTCapVersato"})
-        EXPECT_EQ(w(n)->text(), QStringLiteral("0")) << n;
+        EXPECT_EQ(campo(n)->text(), QStringLiteral("0")) << n;
     for (const char *o : {"OPTGiuri1", "OPTSezPref1", "OPTCategoriaMini1"})
-        EXPECT_TRUE(w<QRadioButton>(o)->isChecked()) << o;
+        EXPECT_TRUE(campo<QRadioButton>(o)->isChecked()) << o;
     EXPECT_EQ(PaginaModificata, 0);
 
     f()->Salva(); // without any edit: every column written
@@ -427,17 +359,17 @@ TEST_F(Pagina1, ValidareCommitsThePendingEditOfAnyField)
 {
     p.cartella.aggiungiSchede(1);
     avvia();
-    scrivi(w("TXTIscrImpr"), QStringLiteral("roma")); // not a field the export requires
+    scriviSenzaUscire(campo("TXTIscrImpr"), QStringLiteral("roma")); // not a field the export requires
     f()->Validare();
     EXPECT_EQ(NomeControllo, QStringLiteral("TXTIscrImpr"));
     EXPECT_EQ(RecordScheda()[QStringLiteral("iscr_reg_imp")], Variant("ROMA"));
     EXPECT_EQ(PaginaModificata, 1);
-    EXPECT_EQ(fuoco(), w("TXTIscrImpr"));
+    EXPECT_EQ(fuoco(), campo("TXTIscrImpr"));
 
-    scrivi(w("TXTDataCost"), QStringLiteral("3102"));
+    scriviSenzaUscire(campo("TXTDataCost"), QStringLiteral("3102"));
     f()->Validare();
     EXPECT_EQ(p.dialoghi.beep, 1);
-    EXPECT_EQ(w<maschera::MaskEdBox>("TXTDataCost")->Text(), QStringLiteral("__/__/____"));
+    EXPECT_EQ(campo<maschera::MaskEdBox>("TXTDataCost")->Text(), QStringLiteral("__/__/____"));
 
     PaginaModificata = 0;
     f()->CMBDenominazione->setFocus(Qt::TabFocusReason);
@@ -450,7 +382,7 @@ TEST_F(Pagina1, TheMenuBarNeitherCommitsNorOverwritesItsCommandValidatesFirst)
 {
     p.cartella.aggiungiSchede(1);
     avvia();
-    scrivi(w("TXTIscrImpr"), QStringLiteral("verdi"));
+    scriviSenzaUscire(campo("TXTIscrImpr"), QStringLiteral("verdi"));
     QMenuBar *barra = p.finestra().menuBar();
     QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(p.finestra().MNUFile->menuAction()).center());
     ASSERT_TRUE(p.finestra().MNUFile->isVisible());
@@ -458,8 +390,8 @@ TEST_F(Pagina1, TheMenuBarNeitherCommitsNorOverwritesItsCommandValidatesFirst)
     EXPECT_EQ(PaginaModificata, 0);
     QTest::keyClick(p.finestra().MNUFile, Qt::Key_Escape);
     QTest::keyClick(barra, Qt::Key_Escape);
-    EXPECT_EQ(fuoco(), w("TXTIscrImpr"));
-    EXPECT_EQ(w("TXTIscrImpr")->text(), QStringLiteral("verdi"));
+    EXPECT_EQ(fuoco(), campo("TXTIscrImpr"));
+    EXPECT_EQ(campo("TXTIscrImpr")->text(), QStringLiteral("verdi"));
     EXPECT_EQ(PaginaModificata, 0);
 
     // "&Esci" takes no focus: the page's Validare commits the edit, then the save question.
@@ -475,7 +407,7 @@ TEST_F(Pagina1, TheNextPageButtonGoesToPage2)
     p.cartella.aggiungiSchede(1);
     avvia();
     EXPECT_FALSE(f()->CMDPrec->isEnabled());
-    scrivi(w("TXTNome"), QStringLiteral("anna"));
+    scriviSenzaUscire(campo("TXTNome"), QStringLiteral("anna"));
     p.dialoghi.rispondi(dlg::vbYes);
     QTest::mouseClick(f()->CMDSucces, Qt::LeftButton);
     EXPECT_EQ(domande(TitoloSalva), 1);
@@ -491,11 +423,11 @@ TEST_F(Pagina1, LayoutCaptionsLimitsAndFocusOrder)
 {
     p.cartella.aggiungiSchede(1);
     avvia();
-    EXPECT_EQ(w("TXTDenom")->geometry(), ui::rettangolo(2040, 3720, 7575, 285));
-    EXPECT_EQ(w("TXTCodFisc")->geometry(), ui::rettangolo(2040, 5925, 1815, 285));
-    EXPECT_EQ(w<maschera::MaskEdBox>("TXTNato")->geometry(), ui::rettangolo(8040, 1920, 1215, 285));
+    EXPECT_EQ(campo("TXTDenom")->geometry(), ui::rettangolo(2040, 3720, 7575, 285));
+    EXPECT_EQ(campo("TXTCodFisc")->geometry(), ui::rettangolo(2040, 5925, 1815, 285));
+    EXPECT_EQ(campo<maschera::MaskEdBox>("TXTNato")->geometry(), ui::rettangolo(8040, 1920, 1215, 285));
     EXPECT_EQ(f()->CMBDenominazione->geometry(), ui::rettangolo(3960, 720, 3375, 315));
-    EXPECT_EQ(w("TXTCapVersato")->geometry(), ui::rettangolo(4440, 240, 1215, 285)); // inside its frame
+    EXPECT_EQ(campo("TXTCapVersato")->geometry(), ui::rettangolo(4440, 240, 1215, 285)); // inside its frame
     EXPECT_EQ(f()->CMDSucces->geometry(), ui::rettangolo(9360, 13440, 1095, 735));
     EXPECT_FALSE(f()->CMBDenominazione->isEditable());
 
@@ -505,11 +437,11 @@ TEST_F(Pagina1, LayoutCaptionsLimitsAndFocusOrder)
     } limiti[] = {{"TXTCognome", 50}, {"TXTDenom", 50}, {"TXTCodFisc", 16}, {"TXTIva", 11},
                   {"TXTEserUltimo", 4}, {"TXTNumArt", 50}, {"TXTNumMini", 32767}};
     for (const auto &l : limiti)
-        EXPECT_EQ(w(l.box)->maxLength(), l.limite) << l.box;
+        EXPECT_EQ(campo(l.box)->maxLength(), l.limite) << l.box;
     for (const char *a : {"TXTFattUlt", "TXTCapSociale", "TXTEserUltimo", "TXTEserPenultimo"})
-        EXPECT_TRUE(w(a)->alignment() & Qt::AlignRight) << a;
-    EXPECT_EQ(w("TXTDenom")->palette().color(QPalette::Base), QColor(Qt::white));
-    EXPECT_EQ(w<maschera::MaskEdBox>("TXTDataMini")->toolTip(), QStringLiteral("Inserire la data in formato gg/mm/aaaa"));
+        EXPECT_TRUE(campo(a)->alignment() & Qt::AlignRight) << a;
+    EXPECT_EQ(campo("TXTDenom")->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(campo<maschera::MaskEdBox>("TXTDataMini")->toolTip(), QStringLiteral("Inserire la data in formato gg/mm/aaaa"));
 
     const struct {
         const char *nome;
@@ -523,7 +455,7 @@ TEST_F(Pagina1, LayoutCaptionsLimitsAndFocusOrder)
         {"OPTCategoriaMini2", "Categoria \"Cooperative sociali\""},
     };
     for (const auto &d : didascalie)
-        EXPECT_EQ(w<QRadioButton>(d.nome)->text(), QString::fromUtf8(d.testo)) << d.nome;
+        EXPECT_EQ(campo<QRadioButton>(d.nome)->text(), QString::fromUtf8(d.testo)) << d.nome;
     QStringList cornici;
     for (QGroupBox *g : f()->findChildren<QGroupBox *>())
         cornici << g->title();

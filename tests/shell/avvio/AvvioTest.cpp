@@ -1,6 +1,6 @@
 // Start-up on real files: the first sheet, the last row, the fatal cases.
 
-#include "ProgrammaProva.h"
+#include "Interazione.h"
 
 #include "pages/PaginaScheda.h"
 #include "core/Archivio.h"
@@ -15,20 +15,8 @@
 
 using namespace scheda;
 
-namespace {
-
-unsigned int coloreDi(const QToolButton *b)
-{
-    return b->property("BackColor").toUInt();
-}
-
-void soloPaginaGialla(MDIForm1 &w, int n)
-{
-    for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(coloreDi(w.CMDPag[i]), i == n ? ui::Giallo : ui::FacciaPulsante) << "Pag. " << i;
-}
-
-} // namespace
+using prova::coloreDi;
+using prova::soloPaginaGialla;
 
 TEST(Avvio, EmptyTableGetsOneBlankSheet)
 {

@@ -1,7 +1,7 @@
 // The show-page operation, the record commands and the exit, driven through
 // the main window's buttons and menus with scripted answers.
 
-#include "ProgrammaProva.h"
+#include "Interazione.h"
 
 #include "pages/PaginaScheda.h"
 #include "core/RecordScheda.h"
@@ -19,35 +19,12 @@
 #include <gtest/gtest.h>
 
 using namespace scheda;
+using prova::clic;
 
 namespace {
 
-const QString Si = QStringLiteral("Salva Pagina Modificata");
-
-// A started program on `schede` named sheets, on the last one.
-class Comandi : public ::testing::Test {
-protected:
-    void avvia(int schede = 3)
-    {
-        p.cartella.aggiungiSchede(schede);
-        ASSERT_TRUE(p.avvia());
-    }
-    void clic(QToolButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
-    // An edit of the page shown, as a field handler makes it.
-    void modifica(const QString &colonna, const ado::Variant &v)
-    {
-        RecordScheda().imposta(colonna, v);
-        PaginaModificata = 1;
-    }
-    int domandeSalva() const
-    {
-        int n = 0;
-        for (const auto &m : p.dialoghi.mostrati)
-            n += m.titolo == Si;
-        return n;
-    }
-    ProgrammaProva p;
-};
+// A started program on named sheets, on the last one.
+class Comandi : public prova::ConProgramma {};
 
 } // namespace
 
@@ -64,7 +41,7 @@ TEST_F(Comandi, PageSwitchWithEditsWritesOnYesOnly)
         PaginaModificata = 1;
         // The buttons are coloured before the question.
         unsigned int coloreAllaDomanda = 0;
-        q.dialoghi.allaDomanda = [&](const QString &) { coloreAllaDomanda = q.finestra().CMDPag[3]->property("BackColor").toUInt(); };
+        q.dialoghi.allaDomanda = [&](const QString &) { coloreAllaDomanda = prova::coloreDi(q.finestra().CMDPag[3]); };
         q.dialoghi.rispondi(risposta);
         QTest::mouseClick(q.finestra().CMDPag[3], Qt::LeftButton);
         EXPECT_EQ(coloreAllaDomanda, ui::Giallo);
@@ -103,7 +80,7 @@ TEST_F(Comandi, PageFootButtonsGoToTheNeighbours)
     clic(p.finestra().CMDPag[3]);
     QTest::mouseClick(Form(3)->CMDSucces, Qt::LeftButton);
     EXPECT_EQ(PaginaCorrente, 4);
-    EXPECT_EQ(p.finestra().CMDPag[4]->property("BackColor").toUInt(), ui::Giallo);
+    EXPECT_EQ(prova::coloreDi(p.finestra().CMDPag[4]), ui::Giallo);
     QTest::mouseClick(Form(4)->CMDPrec, Qt::LeftButton);
     EXPECT_EQ(PaginaCorrente, 3);
     EXPECT_TRUE(Form(3)->CMDPrec->isEnabled());
@@ -161,8 +138,7 @@ TEST_F(Comandi, NewSheetTakesTheNameUpperCaseCutTo50)
     EXPECT_EQ(PaginaCorrente, 1);
     EXPECT_NE(Form(1), nullptr);
     EXPECT_EQ(Form(4), nullptr);
-    EXPECT_EQ(p.finestra().CMDPag[1]->property("BackColor").toUInt(), ui::Giallo);
-    EXPECT_EQ(p.finestra().CMDPag[4]->property("BackColor").toUInt(), ui::FacciaPulsante);
+    prova::soloPaginaGialla(p.finestra(), 1);
 }
 
 TEST_F(Comandi, NewSheetCancelledChangesNothing)
@@ -213,7 +189,7 @@ TEST_F(Comandi, DeleteTakesTheLastSheetAndTheOnlyOneLeavesABlankOne)
     EXPECT_EQ(IdRecord.integer(), 2);
     EXPECT_EQ(PaginaCorrente, 1);
     EXPECT_EQ(Ricarica, 1);
-    EXPECT_EQ(p.finestra().CMDPag[1]->property("BackColor").toUInt(), ui::Giallo);
+    EXPECT_EQ(prova::coloreDi(p.finestra().CMDPag[1]), ui::Giallo);
 
     p.dialoghi.rispondi(dlg::vbYes);
     p.dialoghi.digita(QStringLiteral("dopo"));
@@ -331,8 +307,7 @@ TEST_F(Comandi, AWriteThatFailedIsNotStoredByALaterMove)
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(PaginaCorrente, 2);
     // The buttons show the page that stayed.
-    EXPECT_EQ(p.finestra().CMDPag[2]->property("BackColor").toUInt(), ui::Giallo);
-    EXPECT_EQ(p.finestra().CMDPag[3]->property("BackColor").toUInt(), ui::FacciaPulsante);
+    prova::soloPaginaGialla(p.finestra(), 2);
 
     // The file accepts writes again; the user now declines the save.
     p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DROP TRIGGER blocca"));

@@ -1,6 +1,6 @@
 // The main window as the user sees it: caption, menus, page buttons.
 
-#include "ProgrammaProva.h"
+#include "Interazione.h"
 
 #include "platform/ui/Twips.h"
 #include "core/Globali.h"
@@ -54,8 +54,7 @@ TEST(FinestraPrincipale, OnlyThePageShownIsYellowAndFindDoesNothing)
     ASSERT_TRUE(p.avvia());
     MDIForm1 &w = p.finestra();
     QTest::mouseClick(w.CMDPag[4], Qt::LeftButton);
-    for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(w.CMDPag[n]->property("BackColor").toUInt(), n == 4 ? ui::Giallo : ui::FacciaPulsante) << n;
+    prova::soloPaginaGialla(w, 4);
     EXPECT_EQ(w.CMDPag[4]->palette().color(QPalette::Button), QColor(255, 255, 0));
 
     const auto id = IdRecord;

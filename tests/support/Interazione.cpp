@@ -1,0 +1,127 @@
+#include "Interazione.h"
+
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "core/RecordScheda.h"
+#include "pages/PaginaScheda.h"
+#include "platform/ui/Twips.h"
+#include "shell/MostraPagina.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QTest>
+#include <QToolButton>
+
+namespace prova {
+
+void entra(QWidget *box, QWidget *altrove)
+{
+    if (fuoco() == box && altrove)
+        altrove->setFocus(Qt::MouseFocusReason);
+    box->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(fuoco(), box) << qPrintable(box->objectName());
+}
+
+void digita(const QString &testo) { QTest::keyClicks(fuoco(), testo); }
+
+void tab() { QTest::keyClick(fuoco(), Qt::Key_Tab); }
+
+void scriviSenzaUscire(QWidget *box, const QString &testo, QWidget *altrove)
+{
+    entra(box, altrove);
+    if (fuoco() != box)
+        return;
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    digita(testo);
+}
+
+void scrivi(QWidget *box, const QString &testo, QWidget *altrove)
+{
+    scriviSenzaUscire(box, testo, altrove);
+    tab();
+}
+
+void scegli(QComboBox *lista, int voce)
+{
+    QTest::mouseClick(lista, Qt::LeftButton);
+    QAbstractItemView *v = lista->view();
+    ASSERT_TRUE(v->isVisible());
+    QTest::keyClick(v, Qt::Key_Home);
+    for (int k = 0; k < voce; ++k)
+        QTest::keyClick(v, Qt::Key_Down);
+    QTest::keyClick(v, Qt::Key_Return);
+    ASSERT_FALSE(v->isVisible());
+}
+
+void clic(QAbstractButton *pulsante) { QTest::mouseClick(pulsante, Qt::LeftButton); }
+
+unsigned int coloreDi(const QAbstractButton *pulsante) { return pulsante->property("BackColor").toUInt(); }
+
+void soloPaginaGialla(scheda::MDIForm1 &finestra, int n)
+{
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(coloreDi(finestra.CMDPag[i]), i == n ? ui::Giallo : ui::FacciaPulsante) << "Pag. " << i;
+}
+
+int domande(const dlg::DialoghiScriptati &dialoghi, const QString &titolo)
+{
+    int n = 0;
+    for (const auto &m : dialoghi.mostrati)
+        n += m.titolo == titolo;
+    return n;
+}
+
+void ConProgramma::avvia(int schede)
+{
+    if (schede > 0)
+        p.cartella.aggiungiSchede(schede);
+    ASSERT_TRUE(p.avvia());
+    attiva();
+}
+
+void ConProgramma::avvia(const QStringList &righe)
+{
+    for (const QString &r : righe)
+        p.cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex, r);
+    avvia();
+}
+
+void ConProgramma::attiva()
+{
+    p.finestra().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.finestra()));
+}
+
+void ConProgramma::riavvia()
+{
+    for (int n = 1; n <= 6; ++n)
+        scheda::ChiudiForm(n);
+    scheda::chiudiArchivio();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    scheda::RecordScheda().azzera();
+    scheda::PaginaCorrente = 0;
+    avvia();
+}
+
+void ConProgramma::apriPagina(int n)
+{
+    clic(p.finestra().CMDPag[n]);
+    ASSERT_EQ(scheda::PaginaCorrente, n);
+}
+
+void ConProgramma::modifica(const QString &colonna, const ado::Variant &valore)
+{
+    scheda::RecordScheda().imposta(colonna, valore);
+    scheda::PaginaModificata = 1;
+}
+
+ado::Variant ConProgramma::salvato(qint64 chiave, const char *colonna) const
+{
+    return p.valoreSalvato(ado::Variant(std::int64_t(chiave)), QString::fromLatin1(colonna));
+}
+
+const QWidget *ConProgramma::paginaMostrata() { return scheda::PaginaMostrata(); }
+
+} // namespace prova

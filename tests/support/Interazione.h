@@ -1,0 +1,95 @@
+#pragma once
+// What a user does in a test: enter a box, type, Tab out, pick a list entry,
+// click; the questions the scripted dialogs were asked; and a fixture with
+// the whole program started on a temporary folder, for page and shell tests.
+
+#include "ProgrammaProva.h"
+
+#include "core/Globali.h"
+#include "platform/db/Variant.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+class QAbstractButton;
+class QComboBox;
+
+namespace prova {
+
+// The widget with the keyboard focus.
+inline QWidget *fuoco() { return QApplication::focusWidget(); }
+
+// The box takes the focus as by Tab. When it has it already, the focus goes
+// to `altrove` first (if given), so that the box sees a real entry again.
+void entra(QWidget *box, QWidget *altrove = nullptr);
+// Keys typed into the focused widget.
+void digita(const QString &testo);
+// Tab pressed in the focused widget.
+void tab();
+// Enters the box, clears it and types: the focus stays in the box, so the
+// commit comes with the next focus change (a click, a menu command).
+void scriviSenzaUscire(QWidget *box, const QString &testo, QWidget *altrove = nullptr);
+// As scriviSenzaUscire, then Tab out: the box commits.
+void scrivi(QWidget *box, const QString &testo, QWidget *altrove = nullptr);
+// Picks entry `voce` of a drop-down list as the user does: a click takes the
+// focus and opens the list, the keys go to the entry, Enter takes it.
+void scegli(QComboBox *lista, int voce);
+// A left click, which also gives a button the focus.
+void clic(QAbstractButton *pulsante);
+
+// The colour a button shows (its BackColor).
+unsigned int coloreDi(const QAbstractButton *pulsante);
+// Page button N of the main window yellow, the other five button face.
+void soloPaginaGialla(scheda::MDIForm1 &finestra, int n);
+
+// How many boxes with this title were shown.
+int domande(const dlg::DialoghiScriptati &dialoghi, const QString &titolo);
+// How many times the save question was asked.
+inline int domandeSalva(const dlg::DialoghiScriptati &dialoghi) { return domande(dialoghi, scheda::TitoloSalva); }
+
+// A child of `dove` by name; a missing one fails the test.
+template <typename W = QLineEdit>
+W *figlio(const QWidget *dove, const QString &nome)
+{
+    W *x = dove ? dove->findChild<W *>(nome) : nullptr;
+    EXPECT_NE(x, nullptr) << qPrintable(nome);
+    return x;
+}
+
+// The whole program started on a temporary folder, its main window active.
+class ConProgramma : public ::testing::Test {
+protected:
+    // Starts on `schede` sheets named "SCHEDA 1".."SCHEDA n" (none: the
+    // first run asks for a name), on the last one.
+    void avvia(int schede = 0);
+    // Starts after running these statements on the main file.
+    void avvia(const QStringList &righe);
+    // Brings the main window to the front, as the user has it.
+    void attiva();
+    // Closes everything and starts again on the same folder.
+    void riavvia();
+    // Page N through its button of the main window.
+    void apriPagina(int n);
+    // An edit of the page shown, as a field handler makes it.
+    static void modifica(const QString &colonna, const ado::Variant &valore);
+
+    // A control of the page shown, by name.
+    template <typename W = QLineEdit>
+    W *campo(const char *nome) const
+    {
+        return figlio<W>(paginaMostrata(), QString::fromLatin1(nome));
+    }
+    // A column of row `chiave` as the file holds it.
+    ado::Variant salvato(qint64 chiave, const char *colonna) const;
+    int domande(const QString &titolo) const { return prova::domande(p.dialoghi, titolo); }
+    int domandeSalva() const { return prova::domandeSalva(p.dialoghi); }
+
+    ProgrammaProva p;
+
+private:
+    static const QWidget *paginaMostrata();
+};
+
+} // namespace prova
