@@ -5,6 +5,7 @@
 #include "core/Archivio.h"
 #include "core/Globali.h"
 #include "pages/ServiziShell.h"
+#include "pages/campi/Campi.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -76,6 +77,14 @@ Campo *PaginaScheda::campo(const QString &nomeControllo) const
         if (c->controllo() && c->controllo()->objectName() == nomeControllo)
             return c;
     return nullptr;
+}
+
+int PaginaScheda::codiceMostrato(const QString &colonna) const
+{
+    for (Campo *c : campi_)
+        if (const auto *g = qobject_cast<const campi::GruppoOpzioni *>(c); g && g->colonna() == colonna)
+            return g->codiceScelto();
+    return 0;
 }
 
 QWidget *PaginaScheda::primoControllo() const

@@ -47,6 +47,11 @@ public:
     void mostraDaSola();
 
     Campo *campo(const QString &nomeControllo) const;
+    // The code of the button chosen on screen in the option group of a
+    // column (1..n): what the page shows before Salva takes it into the
+    // in-memory sheet. 0 when no button is chosen or the page has no group
+    // for the column.
+    int codiceMostrato(const QString &colonna) const;
     const QList<Campo *> &campi() const { return campi_; }
 
     QToolButton *CMDPrec = nullptr;   // "Pag. Preced."

@@ -267,6 +267,19 @@ TEST_F(Pagina1, OptionPairsRaiseTheFlagAndSalvaTakesTheButtons)
     EXPECT_EQ(salvato(1, "categoria_mini"), Variant(1));
 }
 
+TEST_F(Pagina1, ThePageTellsTheCodeChosenOnScreenBeforeSalva)
+{
+    avvia({QStringLiteral("INSERT INTO Dati (denominazione, natura_giuridica) VALUES ('COOP', 1)")});
+    EXPECT_EQ(f()->codiceMostrato(QStringLiteral("natura_giuridica")), 1);
+    QTest::mouseClick(w<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
+    EXPECT_EQ(f()->codiceMostrato(QStringLiteral("natura_giuridica")), 2);
+    EXPECT_EQ(RecordScheda()[QStringLiteral("natura_giuridica")], Variant(1)); // not taken yet
+    EXPECT_EQ(f()->codiceMostrato(QStringLiteral("sez_pref")), 1);
+    // No option group of its own: nothing to tell.
+    EXPECT_EQ(f()->codiceMostrato(QStringLiteral("denominazione")), 0);
+    EXPECT_EQ(f()->codiceMostrato(QStringLiteral("nat_giuri_promo")), 0);
+}
+
 // --- Every column, saved and found again ---------------------------------------
 
 TEST_F(Pagina1, All27ColumnsGoThroughSalvaAndComeBackAfterARestart)

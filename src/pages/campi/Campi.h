@@ -203,6 +203,7 @@ public:
     void Click(int codice);
     QRadioButton *pulsante(int codice) const { return pulsanti_.value(codice - 1); }
     int codiceScelto() const; // 0 when none is selected
+    const QString &colonna() const { return colonna_; }
 
 private:
     void seleziona(int codice);
