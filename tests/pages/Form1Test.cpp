@@ -271,7 +271,7 @@ TEST_F(Pagina1, ThePageTellsTheCodeChosenOnScreenBeforeSalva)
 {
     avvia({QStringLiteral("INSERT INTO Dati (denominazione, natura_giuridica) VALUES ('COOP', 1)")});
     EXPECT_EQ(f()->codiceMostrato(QStringLiteral("natura_giuridica")), 1);
-    QTest::mouseClick(w<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
+    QTest::mouseClick(campo<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
     EXPECT_EQ(f()->codiceMostrato(QStringLiteral("natura_giuridica")), 2);
     EXPECT_EQ(RecordScheda()[QStringLiteral("natura_giuridica")], Variant(1)); // not taken yet
     EXPECT_EQ(f()->codiceMostrato(QStringLiteral("sez_pref")), 1);
