@@ -288,6 +288,20 @@ QString minuscolo(const QString &s)
     return testoMappato(s, false);
 }
 
+QString primiCaratteri(const QString &s, int n)
+{
+    if (n <= 0)
+        return QString();
+    if (s.size() <= n)
+        return s;
+    return s.left(s.at(n - 1).isHighSurrogate() ? n - 1 : n);
+}
+
+QString nomeScheda(const QString &risposta)
+{
+    return primiCaratteri(maiuscolo(risposta), LunghezzaDenominazione);
+}
+
 QString testoDataMemorizzata(const ado::Variant &v)
 {
     return testoSemplice(v);

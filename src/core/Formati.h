@@ -82,6 +82,14 @@ QString formattaAnno(const ado::Variant &v);
 QString maiuscolo(const QString &s);
 QString minuscolo(const QString &s);
 
+// At most the first `n` UTF-16 units of a text, one less rather than half a
+// surrogate pair.
+QString primiCaratteri(const QString &s, int n);
+// The name given to a sheet (the first run, "Nuovo"): upper case, cut to the
+// 50 characters of its column.
+inline constexpr int LunghezzaDenominazione = 50;
+QString nomeScheda(const QString &risposta);
+
 // Dates.
 inline const QString MascheraVuota = QStringLiteral("__/__/____");
 inline const QString DataVuota = QStringLiteral("01/01/1000");

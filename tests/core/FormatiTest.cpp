@@ -163,6 +163,33 @@ TEST(Maiuscole, OneCharacterForOne)
     EXPECT_EQ(minuscolo(q("Mario.Rossi@Example.IT")), q("mario.rossi@example.it"));
 }
 
+TEST(NomeScheda, UpperCaseCutTo50NeverHalfACharacter)
+{
+    const QString a49(49, QLatin1Char('a')), A49(49, QLatin1Char('A'));
+    const QString musica = q("\U0001D11E"); // one character, two UTF-16 units
+    const struct {
+        QString risposta;
+        QString atteso;
+    } casi[] = {
+        {q("coop alfa"), q("COOP ALFA")},
+        {QString(50, QLatin1Char('b')), QString(50, QLatin1Char('B'))},
+        {QString(60, QLatin1Char('c')), QString(50, QLatin1Char('C'))},
+        {a49 + q("èx"), A49 + q("È")},
+        {a49 + musica, A49},             // the pair would be split at 50: it goes whole
+        {QString(48, QLatin1Char('a')) + musica + q("z"), QString(48, QLatin1Char('A')) + musica},
+        {musica.repeated(30), musica.repeated(25)},
+        {q("straße ") + QString(50, QLatin1Char('x')), q("STRAßE ") + QString(43, QLatin1Char('X'))},
+        {QString(), QString()},
+    };
+    for (const auto &c : casi) {
+        EXPECT_EQ(nomeScheda(c.risposta), c.atteso) << qPrintable(c.risposta);
+        EXPECT_LE(nomeScheda(c.risposta).size(), 50);
+    }
+    EXPECT_EQ(primiCaratteri(q("abc"), 0), QString());
+    EXPECT_EQ(primiCaratteri(musica, 1), QString());
+    EXPECT_EQ(primiCaratteri(musica, 2), musica);
+}
+
 TEST(ConfermaTesto, CasedTextAndTheFlag)
 {
     const struct {

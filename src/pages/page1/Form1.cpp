@@ -33,14 +33,6 @@ QString testoDenominazione(const ado::Variant &v)
     return v.isNull() ? QString() : v.toText();
 }
 
-// The first `n` characters, never half a surrogate pair.
-QString primi(const QString &s, int n)
-{
-    if (s.size() <= n)
-        return s;
-    return s.left(s.at(n - 1).isHighSurrogate() ? n - 1 : n);
-}
-
 } // namespace
 
 void ElencoSchede::showPopup()
@@ -293,7 +285,7 @@ void Form1::Form_Load()
         return; // the program has ended
     }
     scriviRiga([] {
-        RsDati->Fields(QStringLiteral("denominazione")).setValue(ado::Variant(primi(campi::maiuscolo(Valore), 50)));
+        RsDati->Fields(QStringLiteral("denominazione")).setValue(ado::Variant(campi::nomeScheda(Valore)));
         RsDati->Update();
     });
     PaginaModificata = 0;
