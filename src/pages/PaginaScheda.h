@@ -31,10 +31,9 @@ public:
     virtual void Posiziona();
     // The page's columns into the row RsDati stands on, then one Update.
     virtual void Salva();
-    // Commits the pending edit of the active control.
+    // Commits the pending edit of the active control, whatever bound
+    // control it is, on every page: no typed value is lost to a menu command.
     virtual void Validare();
-    // Page 3 offers no Validare; its callers skip it.
-    virtual bool haValidare() const { return numero_ != 3; }
 
     // The page's columns in its order (the catalogue's share by default).
     virtual std::span<const Colonna> colonne() const;

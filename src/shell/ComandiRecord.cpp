@@ -91,16 +91,18 @@ void MDIForm1::CMDNuovo_Click()
     if (Valore.isEmpty())
         return;
     // The edits of the page shown would be lost with the page: ask first.
-    ChiediSalvataggio();
-    PaginaModificata = 0;
-    Valore = campi::maiuscolo(Valore).left(50); // one character for one, as the boxes do
-    ColoraPulsantiPagina(1);
-    // One insert that carries the name.
+    if (ChiediSalvataggio() == dlg::vbYes)
+        PaginaModificata = 0; // written: nothing is pending any more
+    Valore = campi::nomeScheda(Valore);
+    // One insert that carries the name. When it fails nothing has changed:
+    // the page shown stays with its edits, its flag and its yellow button.
     scriviRiga([] {
         RsDati->AddNew();
         RsDati->Fields(QStringLiteral("denominazione")).setValue(Valore);
         RsDati->Update();
     });
+    PaginaModificata = 0;
+    ColoraPulsantiPagina(1);
     RsDati->MoveLast();
     IdRecord = RsDati->Fields(0).Value();
     apriPagina1();

@@ -43,9 +43,10 @@ QMdiSubWindow *nuovaFinestra(QWidget *contenuto)
 
 void mostraAlPosto(QMdiSubWindow *sub)
 {
-    // Top 0, Left 0, Height 15000, Width 13060, in this order.
+    // Top 0, Left 0, Height 15000, Width 13060, in this order; a fixed
+    // border: the user cannot resize the window.
     sub->move(0, 0);
-    sub->resize(ui::px(13060), ui::px(15000));
+    sub->setFixedSize(ui::px(13060), ui::px(15000));
     if (areaPagine && !areaPagine->window()->isVisible())
         areaPagine->window()->show();
     sub->show();
@@ -152,7 +153,7 @@ void SalvaPaginaMostrata()
 
 void ValidarePaginaMostrata()
 {
-    if (PaginaScheda *pagina = PaginaMostrata(); pagina && pagina->haValidare())
+    if (PaginaScheda *pagina = PaginaMostrata())
         pagina->Validare();
 }
 

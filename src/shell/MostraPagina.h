@@ -40,7 +40,7 @@ void ApriFinestraPagina(int numero, QWidget *contenuto);
 
 // Salva of the page shown, after putting RsDati on the row of IdRecord.
 void SalvaPaginaMostrata();
-// Validare of the page shown, where it has one.
+// Validare of the page shown (any of the six), before a menu command.
 void ValidarePaginaMostrata();
 
 // The save question, when PaginaModificata is 1; on Yes the page shown is

@@ -9,10 +9,13 @@
 #include "core/FileDati.h"
 #include "core/Globali.h"
 #include "shell/MostraPagina.h"
+#include "shell/dialoghi/Query.h"
 #include "platform/ui/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 #include <QPushButton>
 #include <QToolButton>
@@ -344,4 +347,159 @@ TEST_F(Comandi, ANewSheetThatCouldNotBeAddedIsNotAddedLater)
     clic(p.finestra().CMDUltimo);
     EXPECT_EQ(p.chiavi(), (QList<qint64>{1}));
     EXPECT_EQ(IdRecord.integer(), 1);
+}
+
+TEST_F(Comandi, SalvaWritesIntoTheCurrentSheetsRowWhereverTheCursorStands)
+{
+    avvia(3);
+    apriPagina(2);
+    modifica(QStringLiteral("via_sede"), QStringLiteral("VIA GIUSTA"));
+    RsDati->MoveFirst(); // as a look-up or the sheet list leaves it
+    clic(p.finestra().CMDSalva);
+    EXPECT_EQ(salvato(3, "via_sede").toText(), QStringLiteral("VIA GIUSTA"));
+    EXPECT_TRUE(salvato(1, "via_sede").isNull());
+    EXPECT_TRUE(salvato(2, "via_sede").isNull());
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+}
+
+TEST_F(Comandi, WithTheRecordGridShownSalvaWritesNoRowAndRipristinaDoesNothing)
+{
+    avvia(2);
+    apriPagina(2);
+    ASSERT_NE(ApriQuery(), nullptr);
+    ASSERT_EQ(PaginaCorrente, 10);
+    modifica(QStringLiteral("via_sede"), QStringLiteral("VIA MAI SCRITTA"));
+    clic(p.finestra().CMDSalva);
+    EXPECT_TRUE(salvato(2, "via_sede").isNull());
+    EXPECT_EQ(PaginaModificata, 0);
+
+    PaginaModificata = 1;
+    clic(p.finestra().CMDRipristina);
+    EXPECT_EQ(PaginaCorrente, 10);
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(RecordScheda()[QStringLiteral("via_sede")].toText(), QStringLiteral("VIA MAI SCRITTA"));
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(Form(n), nullptr) << n;
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+}
+
+TEST(ComandiSpostamento, AMoveWithEditsWritesIntoTheSheetLeftOnYesOnly)
+{
+    using Comando = QToolButton *MDIForm1::*;
+    const struct {
+        const char *nome;
+        Comando pulsante;
+        qint64 arrivo; // from sheet 2 of 3
+    } spostamenti[] = {
+        {"Primo", &MDIForm1::CMDPrimo, 1},
+        {"Precedente", &MDIForm1::CMDPrec, 1},
+        {"Successivo", &MDIForm1::CMDSucc, 3},
+        {"Ultimo", &MDIForm1::CMDUltimo, 3},
+    };
+    for (const auto &s : spostamenti) {
+        for (const int risposta : {int(dlg::vbYes), int(dlg::vbNo)}) {
+            SCOPED_TRACE(testing::Message() << s.nome << " answer " << risposta);
+            ProgrammaProva q;
+            q.cartella.aggiungiSchede(3);
+            ASSERT_TRUE(q.avvia());
+            clic(q.finestra().CMDPrec);
+            clic(q.finestra().CMDPag[3]);
+            ASSERT_EQ(IdRecord.integer(), 2);
+            RecordScheda().imposta(QStringLiteral("c2"), 77);
+            PaginaModificata = 1;
+            q.dialoghi.rispondi(risposta);
+            clic(q.finestra().*s.pulsante);
+            EXPECT_EQ(prova::domandeSalva(q.dialoghi), 1);
+            EXPECT_EQ(IdRecord.integer(), s.arrivo);
+            EXPECT_EQ(PaginaCorrente, 3);
+            EXPECT_NE(Form(3), nullptr);
+            EXPECT_EQ(PaginaModificata, 0);
+            for (const int chiave : {1, 2, 3}) {
+                const ado::Variant c2 = q.valoreSalvato(chiave, QStringLiteral("c2"));
+                if (risposta == dlg::vbYes && chiave == 2)
+                    EXPECT_EQ(c2.toDouble(), 77.0);
+                else
+                    EXPECT_TRUE(c2.isNull()) << "sheet " << chiave;
+            }
+        }
+    }
+}
+
+TEST(ComandiNuovo, AFailedInsertChangesNothingOnThePageShown)
+{
+    for (const int risposta : {int(dlg::vbYes), int(dlg::vbNo)}) {
+        SCOPED_TRACE(risposta);
+        ProgrammaProva q;
+        q.cartella.aggiungiSchede(2);
+        ASSERT_TRUE(q.avvia());
+        clic(q.finestra().CMDPag[4]);
+        PaginaScheda *pagina4 = Form(4);
+        ASSERT_NE(pagina4, nullptr);
+        RecordScheda().imposta(QStringLiteral("denominazione_promo"), QStringLiteral("ENTE"));
+        PaginaModificata = 1;
+        q.cartella.esegui(FileVarnex, PasswordVarnex,
+                          QStringLiteral("CREATE TRIGGER blocca BEFORE INSERT ON Dati BEGIN SELECT RAISE(ABORT, 'bloccato'); END"));
+        q.dialoghi.digita(QStringLiteral("mai aggiunta"));
+        q.dialoghi.rispondi(risposta);
+        clic(q.finestra().CMDNuovo);
+
+        ASSERT_EQ(q.dialoghi.mostrati.size(), 3); // the name, the save question, the failure
+        EXPECT_TRUE(q.dialoghi.mostrati[2].prompt.startsWith(QStringLiteral("Errore di run-time")));
+        EXPECT_EQ(q.chiavi(), (QList<qint64>{1, 2}));
+        EXPECT_EQ(IdRecord.integer(), 2);
+        EXPECT_EQ(PaginaCorrente, 4);
+        EXPECT_EQ(Form(4), pagina4);
+        EXPECT_EQ(Form(1), nullptr);
+        prova::soloPaginaGialla(q.finestra(), 4);
+        EXPECT_EQ(RecordScheda()[QStringLiteral("denominazione_promo")].toText(), QStringLiteral("ENTE"));
+        // Written on Yes, so nothing is pending; kept pending on No.
+        EXPECT_EQ(PaginaModificata, risposta == dlg::vbYes ? 0 : 1);
+        EXPECT_EQ(q.valoreSalvato(2, QStringLiteral("denominazione_promo")),
+                  risposta == dlg::vbYes ? ado::Variant("ENTE") : ado::Variant::null());
+    }
+}
+
+TEST_F(Comandi, AfterTheExitNoFileIsOpenAndNoJournalIsLeft)
+{
+    avvia(2);
+    apriPagina(2);
+    modifica(QStringLiteral("via_sede"), QStringLiteral("VIA ULTIMA"));
+    p.dialoghi.rispondi(dlg::vbYes); // the exit writes before it closes
+    clic(p.finestra().CMDEsci);
+    ASSERT_EQ(p.uscita, std::optional<int>(0));
+
+    const QString cartella = QDir(p.cartella.cartella()).canonicalPath();
+    QStringList aperti;
+    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::Files | QDir::System)) {
+        const QString bersaglio = fd.symLinkTarget();
+        if (bersaglio.startsWith(cartella + QLatin1Char('/')))
+            aperti << bersaglio;
+    }
+    EXPECT_TRUE(aperti.isEmpty()) << qPrintable(aperti.join(QLatin1Char(' ')));
+    const QStringList resti = QDir(cartella).entryList({QStringLiteral("*-journal"), QStringLiteral("*-wal"),
+                                                        QStringLiteral("*-shm")}, QDir::Files | QDir::Hidden);
+    EXPECT_TRUE(resti.isEmpty()) << qPrintable(resti.join(QLatin1Char(' ')));
+    EXPECT_EQ(salvato(2, "via_sede").toText(), QStringLiteral("VIA ULTIMA"));
+}
+
+TEST_F(Comandi, TheMenuCommandsValidateEveryPageShownPage3Included)
+{
+    avvia(1);
+    for (int n = 1; n <= 6; ++n) {
+        SCOPED_TRACE(n);
+        apriPagina(n);
+        QToolButton *piede = n == 6 ? Form(n)->CMDPrec : Form(n)->CMDSucces;
+        piede->setFocus(Qt::TabFocusReason);
+        NomeControllo.clear();
+        ValidarePaginaMostrata();
+        EXPECT_EQ(NomeControllo, piede->objectName()); // Validare read the page's active control
+    }
+    // The exit menu item too, on page 3.
+    apriPagina(3);
+    Form(3)->CMDSucces->setFocus(Qt::TabFocusReason);
+    NomeControllo.clear();
+    p.finestra().MNUEsciItem->trigger();
+    EXPECT_EQ(NomeControllo, QStringLiteral("CMDSucces"));
+    EXPECT_EQ(p.uscita, std::optional<int>(0));
 }

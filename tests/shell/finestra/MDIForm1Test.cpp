@@ -2,10 +2,13 @@
 
 #include "Interazione.h"
 
+#include "pages/PaginaScheda.h"
 #include "platform/ui/Twips.h"
+#include "shell/MostraPagina.h"
 #include "core/Globali.h"
 
 #include <QAction>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -62,4 +65,35 @@ TEST(FinestraPrincipale, OnlyThePageShownIsYellowAndFindDoesNothing)
     EXPECT_EQ(IdRecord, id);
     EXPECT_EQ(PaginaCorrente, 4);
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+}
+
+TEST(FinestraPrincipale, APageWindowHasAFixedSize)
+{
+    ProgrammaProva p;
+    p.cartella.aggiungiSchede(1);
+    ASSERT_TRUE(p.avvia());
+    // Room for the whole page, so the mouse reaches its edges.
+    p.finestra().resize(ui::px(13060 + 1980) + 80, ui::px(15000) + 120);
+    p.finestra().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.finestra()));
+    for (const int n : {1, 4}) {
+        SCOPED_TRACE(n);
+        QTest::mouseClick(p.finestra().CMDPag[n], Qt::LeftButton);
+        auto *sub = qobject_cast<QMdiSubWindow *>(Form(n)->parentWidget());
+        ASSERT_NE(sub, nullptr);
+        const QSize misura(ui::px(13060), ui::px(15000));
+        EXPECT_EQ(sub->size(), misura);
+        EXPECT_EQ(sub->minimumSize(), misura);
+        EXPECT_EQ(sub->maximumSize(), misura);
+        // The user drags the right edge and then the bottom edge.
+        const QPoint presa[] = {QPoint(misura.width() - 2, 200), QPoint(300, misura.height() - 2)};
+        for (const QPoint &da : presa) {
+            QTest::mouseMove(sub, da); // over the border: the resize cursor
+            QTest::mousePress(sub, Qt::LeftButton, {}, da);
+            QTest::mouseMove(sub, da - QPoint(120, 120));
+            QTest::mouseRelease(sub, Qt::LeftButton, {}, da - QPoint(120, 120));
+            EXPECT_EQ(sub->size(), misura);
+        }
+        EXPECT_EQ(sub->pos(), QPoint(0, 0));
+    }
 }
