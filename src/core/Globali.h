@@ -32,6 +32,20 @@ inline std::int16_t ValoreOpzione = 0;
 inline int IndiceLista = 0;
 inline QString NomeControllo;
 
+// Scratch values and values on entry of the look-up boxes: the upper-cased
+// text looked up and 1 when found; the stored value when the box was entered.
+inline QString ChiaveComune;
+inline std::int16_t ComuneTrovato = 0;
+inline QString ChiaveComunePosta;
+inline std::int16_t ComunePostaTrovato = 0;
+inline QString ChiaveIstat;
+inline std::int16_t IstatTrovato = 0;
+inline QString VecchioComuneSede;
+inline QString VecchioComunePosta;
+inline QString VecchioComuneLoc;
+inline QString VecchioIstatPromo;
+inline QString VecchioIstat;
+
 // The question every command asks before it leaves or uses a modified page.
 inline const QString DomandaSalva = QStringLiteral("La pagina è stata modificata, vuoi salvarla?");
 inline const QString TitoloSalva = QStringLiteral("Salva Pagina Modificata");

@@ -14,11 +14,13 @@ namespace scheda {
 class Campo : public QObject {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    Campo(const QString &colonna, QObject *parent) : QObject(parent), colonna_(colonna) {}
     ~Campo() override = default;
 
     // The control (its objectName is the control's name, e.g. "TXTDenom").
     virtual QWidget *controllo() const = 0;
+    // The variable it shows, named as its column.
+    const QString &colonna() const { return colonna_; }
     // Variable into the control, raising no edit and no flag.
     virtual void mostra() = 0;
     // The control's commit handler, as when it loses the focus.
@@ -26,9 +28,8 @@ public:
     // Just before Salva writes the row (option groups store their code here).
     virtual void primaDiSalvare() {}
 
-signals:
-    // A number was committed into the variable: dependants recompute.
-    void valoreConfermato();
+private:
+    QString colonna_;
 };
 
 } // namespace scheda

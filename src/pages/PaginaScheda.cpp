@@ -1,6 +1,7 @@
 #include "pages/PaginaScheda.h"
 #include "core/RecordScheda.h"
 
+#include "platform/ui/Aspetto.h"
 #include "platform/ui/Twips.h"
 #include "core/Archivio.h"
 #include "core/Globali.h"
@@ -19,6 +20,7 @@ PaginaScheda::PaginaScheda(int numero, QWidget *parent) : QWidget(parent), numer
 {
     setObjectName(QStringLiteral("Form%1").arg(numero));
     setWindowTitle(QStringLiteral("Pagina %1").arg(numero));
+    setFont(ui::carattere());
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, ui::coloreVb(ui::AzzurroPallido));
@@ -87,12 +89,24 @@ int PaginaScheda::codiceMostrato(const QString &colonna) const
     return 0;
 }
 
+void PaginaScheda::disponi(std::span<const campi::Elemento> righe, const campi::Ricalcolo *ricalcolo)
+{
+    const campi::PaginaCostruita fatto = campi::costruisciPagina(this, righe, ricalcolo);
+    for (Campo *c : fatto.campi)
+        aggiungiCampo(c);
+    ordine_ = fatto.ordine;
+    ordine_ << CMDPrec << CMDSucces;
+    for (qsizetype i = 1; i < ordine_.size(); ++i)
+        setTabOrder(ordine_[i - 1], ordine_[i]);
+}
+
 QWidget *PaginaScheda::primoControllo() const
 {
-    for (Campo *c : campi_)
-        if (c->controllo() && c->controllo()->isEnabled() && (c->controllo()->focusPolicy() & Qt::TabFocus))
-            return c->controllo();
-    return CMDPrec->isEnabled() ? static_cast<QWidget *>(CMDPrec) : CMDSucces;
+    const QList<QWidget *> ordine = ordine_.isEmpty() ? QList<QWidget *>{CMDPrec, CMDSucces} : ordine_;
+    for (QWidget *w : ordine)
+        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    return nullptr;
 }
 
 std::span<const Colonna> PaginaScheda::colonne() const

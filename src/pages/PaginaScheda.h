@@ -4,8 +4,9 @@
 // them, writing them back with one update and committing a pending edit for
 // the menu commands. A page declares its columns and its bound controls.
 
-#include "pages/Campo.h"
 #include "core/ColonneDati.h"
+#include "pages/Campo.h"
+#include "pages/campi/Tabella.h"
 
 #include <QList>
 #include <QStringList>
@@ -39,8 +40,8 @@ public:
     virtual std::span<const Colonna> colonne() const;
 
     // The control that takes the focus when the page opens: the first of
-    // its focus order.
-    virtual QWidget *primoControllo() const;
+    // its focus order that can take it.
+    QWidget *primoControllo() const;
 
     // A form outside the main window places and shows itself where a page stands.
     void mostraDaSola();
@@ -57,6 +58,9 @@ public:
     QToolButton *CMDSucces = nullptr; // "Pag. Succes."
 
 protected:
+    // Builds the page from its table: the controls, their bindings (in the
+    // table's order, Posiziona's) and the focus order, the foot buttons last.
+    void disponi(std::span<const campi::Elemento> righe, const campi::Ricalcolo *ricalcolo = nullptr);
     // Binds a control; the page keeps its order for Posiziona.
     void aggiungiCampo(Campo *c);
     // Places the foot buttons: "Pag. Succes." stands 1320 twips to the right.
@@ -67,6 +71,7 @@ protected:
 private:
     int numero_;
     QList<Campo *> campi_;
+    QList<QWidget *> ordine_; // focus order
 };
 
 } // namespace scheda

@@ -1,4 +1,8 @@
 #include "pages/campi/Campi.h"
+#include "pages/campi/Combo.h"
+#include "pages/campi/Fuoco.h"
+#include "pages/campi/Ricalcolo.h"
+#include "pages/campi/Ricerca.h"
 
 #include "core/RecordScheda.h"
 #include "platform/db/Error.h"
@@ -13,6 +17,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <stdexcept>
 
@@ -20,18 +25,8 @@ namespace scheda::campi {
 
 namespace {
 
-// The box the families regard as focused: set on a focus-in that counts,
-// cleared by the commit of a real focus-out. A focus that leaves for a
-// menu, a dialog or another application and comes back finds it unchanged.
-QPointer<CasellaCampo> attivo;
-
 constexpr unsigned int GialloChiaro = 0x00C0FFFF;
 const QString SuggerimentoData = QStringLiteral("Inserire la data in formato gg/mm/aaaa");
-
-bool motivoDiPassaggio(Qt::FocusReason r)
-{
-    return r != Qt::PopupFocusReason && r != Qt::MenuBarFocusReason && r != Qt::ActiveWindowFocusReason;
-}
 
 Fisso fissoDi(const QString &colonna)
 {
@@ -50,6 +45,25 @@ W *cerca(QWidget *pagina, const QString &nome)
     return w;
 }
 
+void gialloChiaro(QWidget *box)
+{
+    box->setEnabled(false);
+    QPalette p = box->palette();
+    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(gruppo, QPalette::Base, ui::coloreVb(GialloChiaro));
+    box->setPalette(p);
+}
+
+// A display box: a line edit or a plain text box of several lines.
+QWidget *cercaTesto(QWidget *pagina, const QString &nome)
+{
+    if (auto *righe = pagina->findChild<QPlainTextEdit *>(nome)) {
+        righe->setReadOnly(true);
+        return righe;
+    }
+    return cerca<QLineEdit>(pagina, nome);
+}
+
 Variante varianteDi(Famiglia f)
 {
     switch (f) {
@@ -65,9 +79,10 @@ Variante varianteDi(Famiglia f)
 // --- CasellaCampo ----------------------------------------------------------
 
 CasellaCampo::CasellaCampo(QLineEdit *box, const QString &colonna, QObject *parent)
-    : Campo(parent), box_(box), filtrato_(box), colonna_(colonna)
+    : Campo(colonna, parent), box_(box), filtrato_(box)
 {
     fissoDi(colonna); // a wrong name fails at binding, not at the first edit
+    new Fuoco(box, this, [this] { entrata(); }, [this] { uscita(); });
     box->installEventFilter(this);
 }
 
@@ -84,17 +99,18 @@ QWidget *CasellaCampo::controllo() const
 
 CasellaCampo *CasellaCampo::attiva()
 {
-    return attivo;
+    Fuoco *f = Fuoco::attivo();
+    return f ? qobject_cast<CasellaCampo *>(f->parent()) : nullptr;
 }
 
 ado::Variant CasellaCampo::variabile() const
 {
-    return RecordScheda()[colonna_];
+    return RecordScheda()[colonna()];
 }
 
 void CasellaCampo::imposta(const ado::Variant &v)
 {
-    RecordScheda().imposta(colonna_, v);
+    RecordScheda().imposta(colonna(), v);
 }
 
 void CasellaCampo::scriviCasella(const QString &testo)
@@ -110,52 +126,12 @@ void CasellaCampo::selezionaTutto()
     box_->setSelection(0, int(box_->displayText().size()));
 }
 
-void CasellaCampo::focusEntrato()
-{
-    if (attivo == this)
-        return; // back from a menu, a dialog or another application
-    if (CasellaCampo *prima = attivo) {
-        // The focus moved on while the window was inactive: that box loses it now.
-        attivo = nullptr;
-        if (prima->box_ && prima->box_->isVisible() && prima->box_->window() == box_->window())
-            eseguiComando([prima] { prima->uscita(); });
-    }
-    attivo = this;
-    eseguiComando([this] { entrata(); });
-}
-
-void CasellaCampo::focusUscito()
-{
-    QWidget *nuovo = QApplication::focusWidget();
-    const bool passaggio = nuovo && nuovo != box_ && nuovo->window() == box_->window() && box_->isVisible();
-    if (!passaggio || attivo != this)
-        return;
-    attivo = nullptr;
-    eseguiComando([this] { uscita(); });
-}
-
 bool CasellaCampo::eventFilter(QObject *o, QEvent *e)
 {
     // Compared as objects: a box being destroyed is no longer a line edit.
-    if (o != filtrato_ || box_.isNull())
+    if (o != filtrato_ || box_.isNull() || e->type() != QEvent::KeyPress)
         return false;
-    switch (e->type()) {
-    case QEvent::FocusIn:
-    case QEvent::FocusOut: {
-        // The box handles the event first, so the handler has the last word
-        // on text and selection.
-        const Qt::FocusReason motivo = static_cast<QFocusEvent *>(e)->reason();
-        const bool entra = e->type() == QEvent::FocusIn;
-        static_cast<QObject *>(box_.data())->event(e);
-        if (entra)
-            focusEntrato(); // a box entered anew runs its focus-in handler
-        else if (motivoDiPassaggio(motivo))
-            focusUscito();
-        return true;
-    }
-    case QEvent::KeyPress: return tasto(static_cast<QKeyEvent *>(e));
-    default: return false;
-    }
+    return tasto(static_cast<QKeyEvent *>(e));
 }
 
 // --- CampoTesto --------------------------------------------------------------
@@ -193,10 +169,9 @@ void CampoTesto::LostFocus()
 
 // --- CampoNumero -------------------------------------------------------------
 
-CampoNumero::CampoNumero(QLineEdit *box, const QString &colonna, Variante variante, std::function<void()> dipendenti,
+CampoNumero::CampoNumero(QLineEdit *box, const QString &colonna, Variante variante, const Ricalcolo *ricalcolo,
                          QObject *parent)
-    : CasellaCampo(box, colonna, parent), variante_(variante), fisso_(fissoDi(colonna)),
-      dipendenti_(std::move(dipendenti))
+    : CasellaCampo(box, colonna, parent), variante_(variante), fisso_(fissoDi(colonna)), ricalcolo_(ricalcolo)
 {
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -212,45 +187,31 @@ void CampoNumero::GotFocus()
     selezionaTutto();
 }
 
-void CampoNumero::ricalcola()
-{
-    if (dipendenti_)
-        dipendenti_();
-}
-
 void CampoNumero::LostFocus()
 {
     const EsitoNumero e = confermaNumero(casella()->text(), variabile(), variante_, fisso_);
-    if (!e.valido) {
+    // The dependants as they will stand, before anything is stored: a total
+    // its variable cannot hold makes the whole commit wrong input.
+    std::optional<Valori> dipendenti = Valori{};
+    if (e.valido && ricalcolo_)
+        dipendenti = ricalcolo_->valuta(RecordScheda(), colonna(), e.valore);
+    if (!e.valido || !dipendenti) {
         dlg::Beep();
         GotFocus();
         return;
     }
     ValoreNumero = e.valoreNumero;
-    const ado::Variant prima = variabile();
-    const std::int16_t flagPrima = PaginaModificata;
     if (e.modificato)
         PaginaModificata = 1;
-    try {
-        if (e.scrivi)
-            imposta(ado::Variant(e.valore));
-        ricalcola();
-    } catch (const ado::Error &errore) {
-        if (errore.number() != ado::err::Overflow)
-            throw;
-        // A total beyond what its 32-bit variable holds: wrong input as well.
-        imposta(prima);
-        PaginaModificata = flagPrima;
-        try {
-            ricalcola();
-        } catch (const ado::Error &) {
-        }
-        dlg::Beep();
-        GotFocus();
-        return;
-    }
+    if (e.scrivi)
+        imposta(ado::Variant(e.valore));
     scriviCasella(formattaValore(variabile(), variante_));
-    emit valoreConfermato();
+    // Each dependant is stored and shown before the next one.
+    QObject *pagina = parent();
+    for (const auto &[c, v] : *dipendenti) {
+        RecordScheda().imposta(c, v);
+        mostraColonna(pagina, c);
+    }
 }
 
 bool CampoNumero::tasto(QKeyEvent *k)
@@ -322,15 +283,11 @@ void CampoData::Leave()
 
 // --- CampoSoloLettura --------------------------------------------------------
 
-CampoSoloLettura::CampoSoloLettura(QLineEdit *box, const QString &colonna, QObject *parent)
-    : Campo(parent), box_(box), colonna_(colonna)
+CampoSoloLettura::CampoSoloLettura(QWidget *box, const QString &colonna, QObject *parent)
+    : Campo(colonna, parent), box_(box)
 {
     fissoDi(colonna);
-    box->setEnabled(false);
-    QPalette p = box->palette();
-    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(gruppo, QPalette::Base, ui::coloreVb(GialloChiaro));
-    box->setPalette(p);
+    gialloChiaro(box);
 }
 
 QWidget *CampoSoloLettura::controllo() const
@@ -340,14 +297,41 @@ QWidget *CampoSoloLettura::controllo() const
 
 void CampoSoloLettura::GotFocus()
 {
-    box_->setText(testoSemplice(RecordScheda()[colonna_]));
+    const QString testo = testoSemplice(RecordScheda()[colonna()]);
+    if (auto *righe = qobject_cast<QPlainTextEdit *>(box_.data())) {
+        righe->setPlainText(testo);
+        return;
+    }
+    auto *box = static_cast<QLineEdit *>(box_.data());
+    box->setText(testo);
+    box->setCursorPosition(0);
+}
+
+// --- CampoCalcolato ----------------------------------------------------------
+
+CampoCalcolato::CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante, QObject *parent)
+    : Campo(colonna, parent), box_(box), variante_(variante)
+{
+    fissoDi(colonna);
+    gialloChiaro(box);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+QWidget *CampoCalcolato::controllo() const
+{
+    return box_;
+}
+
+void CampoCalcolato::mostra()
+{
+    box_->setText(formattaValore(RecordScheda()[colonna()], variante_));
     box_->setCursorPosition(0);
 }
 
 // --- GruppoOpzioni -----------------------------------------------------------
 
 GruppoOpzioni::GruppoOpzioni(const QList<QRadioButton *> &pulsanti, const QString &colonna, QObject *parent)
-    : Campo(parent), pulsanti_(pulsanti), gruppo_(new QButtonGroup(this)), colonna_(colonna)
+    : Campo(colonna, parent), pulsanti_(pulsanti), gruppo_(new QButtonGroup(this))
 {
     fissoDi(colonna);
     for (int i = 0; i < pulsanti_.size(); ++i) {
@@ -385,7 +369,7 @@ void GruppoOpzioni::seleziona(int codice)
 
 void GruppoOpzioni::mostra()
 {
-    const ado::Variant v = RecordScheda()[colonna_];
+    const ado::Variant v = RecordScheda()[colonna()];
     int codice = 0;
     if (pulsanti_.size() == 2) {
         codice = opzioneDiversa(v, 1) ? 2 : 1;
@@ -406,7 +390,7 @@ void GruppoOpzioni::Click(int codice)
     if (Caricamento == 1)
         return;
     ValoreOpzione = std::int16_t(codice);
-    if (opzioneDiversa(RecordScheda()[colonna_], codice))
+    if (opzioneDiversa(RecordScheda()[colonna()], codice))
         PaginaModificata = 1;
 }
 
@@ -414,9 +398,9 @@ void GruppoOpzioni::primaDiSalvare()
 {
     const int scelto = codiceScelto();
     if (pulsanti_.size() == 2)
-        RecordScheda().imposta(colonna_, ado::Variant(scelto == 1 ? 1 : 2));
+        RecordScheda().imposta(colonna(), ado::Variant(scelto == 1 ? 1 : 2));
     else if (scelto > 0)
-        RecordScheda().imposta(colonna_, ado::Variant(scelto));
+        RecordScheda().imposta(colonna(), ado::Variant(scelto));
 }
 
 // --- lega --------------------------------------------------------------------
@@ -441,15 +425,25 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
         case Famiglia::Decimi:
         case Famiglia::DueDecimali:
         case Famiglia::Percentuale:
-            c = new CampoNumero(cerca<QLineEdit>(pagina, l.controllo), l.colonna, varianteDi(l.famiglia), l.dipendenti,
+            c = new CampoNumero(cerca<QLineEdit>(pagina, l.controllo), l.colonna, varianteDi(l.famiglia), l.ricalcolo,
                                 pagina);
             break;
         case Famiglia::Data:
             c = new CampoData(cerca<maschera::MaskEdBox>(pagina, l.controllo), l.colonna, pagina);
             break;
         case Famiglia::SoloLettura:
-            c = new CampoSoloLettura(cerca<QLineEdit>(pagina, l.controllo), l.colonna, pagina);
+            c = new CampoSoloLettura(cercaTesto(pagina, l.controllo), l.colonna, pagina);
             break;
+        case Famiglia::Calcolato:
+            c = new CampoCalcolato(cerca<QLineEdit>(pagina, l.controllo), l.colonna, l.variante, pagina);
+            break;
+        case Famiglia::Ricerca: {
+            const MembroRicerca *m = membroRicerca(l.controllo);
+            if (!m)
+                throw std::logic_error("casella di ricerca sconosciuta: " + l.controllo.toStdString());
+            c = new CampoRicerca(cerca<ComboScheda>(pagina, l.controllo), *m, pagina);
+            break;
+        }
         case Famiglia::Opzioni: {
             QList<QRadioButton *> pulsanti;
             for (const QString &nome : l.pulsanti)
@@ -463,6 +457,13 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
         campi << c;
     }
     return campi;
+}
+
+void mostraColonna(QObject *pagina, const QString &colonna)
+{
+    for (Campo *c : pagina->findChildren<Campo *>(Qt::FindDirectChildrenOnly))
+        if (c->colonna() == colonna)
+            c->mostra();
 }
 
 } // namespace scheda::campi

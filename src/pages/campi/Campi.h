@@ -4,23 +4,18 @@
 // the family's handlers on the control's events. A page only declares its
 // bindings, one row per control, and hands them to lega().
 //
-// Focus: a box commits only when the focus really moves to another widget
-// of the same window (Tab, a click on another control or a button, code
-// moving the focus). A menu or pop-up opening, a message box, or switching
-// to another application neither commits nor, when the focus comes back,
-// overwrites what is being typed.
+// Focus: the rules of Fuoco.h (a box commits only when the focus really
+// moves to another widget of the program).
 //
-// A page declares, for example:
-//   const Legame tabella[] = {
-//       {.controllo = "TXTViaSede", .famiglia = Famiglia::Testo, .colonna = "via_sede", .lunghezza = 50},
-//       {.controllo = "TXTA2", .famiglia = Famiglia::Intero, .colonna = "a2",
-//        .dipendenti = [this] { ricalcolaStato(); }},
-//   };
-//   for (Campo *c : lega(this, tabella))
-//       aggiungiCampo(c);
-// Dependants store through RecordScheda().imposta: a total its 32-bit
-// variable cannot take throws Overflow there, and the box that committed
-// treats it as wrong input (beep, everything back as it was).
+// A binding row, for example:
+//   {.controllo = "TXTViaSede", .famiglia = Famiglia::Testo, .colonna = "via_sede", .lunghezza = 50},
+//   {.controllo = "TXTA2", .famiglia = Famiglia::Intero, .colonna = "a2", .ricalcolo = &ricalcolo},
+// A number box with dependants renews them after every numeric commit, from
+// the in-memory sheet (Ricalcolo.h); a commit whose dependants could not be
+// held (a 32-bit total out of range) is wrong input: beep, the stored value
+// back, nothing stored or recomputed, the flag as it was. Page layouts give
+// their rows in a page table (Tabella.h), which builds the controls and
+// binds them through lega().
 
 #include "core/Formati.h"
 #include "pages/Campo.h"
@@ -42,6 +37,8 @@ class MaskEdBox;
 
 namespace scheda::campi {
 
+class Ricalcolo;
+
 enum class Famiglia {
     Testo,          // upper case on commit
     TestoMinuscolo, // lower case on commit (the e-mail box)
@@ -53,6 +50,8 @@ enum class Famiglia {
     Data,           // masked edit box "##/##/####"
     Opzioni,        // option group, codes 1..n in the order of `pulsanti`
     SoloLettura,    // disabled, light yellow, refreshed by its look-up
+    Calcolato,      // a computed amount: disabled, light yellow, in its variant's pattern
+    Ricerca,        // a look-up combo box (Ricerca.h), its parameters found by name
 };
 
 // How Posiziona shows the value, where a page differs from the family.
@@ -67,10 +66,11 @@ struct Legame {
     Famiglia famiglia = Famiglia::Testo;
     QString colonna;              // the variable, named as its column
     int lunghezza = 0;            // text boxes: length limit, 0 for none (year boxes: 4)
-    std::function<void()> dipendenti = {}; // number boxes: recompute what the page derives
+    const Ricalcolo *ricalcolo = nullptr; // number boxes: what their commit renews
     QStringList pulsanti = {};    // Opzioni: the buttons, code 1 first
     Schema mostra = Schema::Famiglia;
     Qt::Alignment allineamento = {}; // text and year boxes: left unless given
+    Variante variante = Variante::Intero; // Calcolato: the pattern it shows
 };
 
 // Binds each row to the control of that name among the page's children,
@@ -78,6 +78,10 @@ struct Legame {
 // table's order (the order Posiziona shows them). A name that is missing or
 // names a control of the wrong kind is a programming error (std::logic_error).
 QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella);
+
+// Shows again every control of the page bound to a column (a dependant just
+// stored).
+void mostraColonna(QObject *pagina, const QString &colonna);
 
 // --- Controllers ---------------------------------------------------------------
 
@@ -94,7 +98,6 @@ public:
     virtual void uscita() = 0;  // commit handler (LostFocus, leave)
 
     QLineEdit *casella() const { return box_; }
-    const QString &colonna() const { return colonna_; }
     // The box that holds the focus as the families see it, if any.
     static CasellaCampo *attiva();
 
@@ -112,11 +115,8 @@ protected:
     int lunghezza_ = 0;
 
 private:
-    void focusEntrato();
-    void focusUscito();
     QPointer<QLineEdit> box_;
     const QObject *filtrato_; // the box, for identity only
-    QString colonna_;
 };
 
 class CampoTesto : public CasellaCampo {
@@ -138,7 +138,7 @@ private:
 class CampoNumero : public CasellaCampo {
     Q_OBJECT
 public:
-    CampoNumero(QLineEdit *box, const QString &colonna, Variante variante, std::function<void()> dipendenti,
+    CampoNumero(QLineEdit *box, const QString &colonna, Variante variante, const Ricalcolo *ricalcolo,
                 QObject *parent);
     void mostra() override;
     void entrata() override { GotFocus(); }
@@ -153,10 +153,9 @@ protected:
     bool tasto(QKeyEvent *k) override;
 
 private:
-    void ricalcola();
     Variante variante_;
     Fisso fisso_;
-    std::function<void()> dipendenti_;
+    const Ricalcolo *ricalcolo_;
 };
 
 class CampoData : public CasellaCampo {
@@ -171,11 +170,12 @@ public:
     maschera::MaskEdBox *maschera() const;
 };
 
-// A display-only box: disabled, its text refreshed from its variable.
+// A display-only box: disabled, its text refreshed from its variable. A
+// box of several lines (the descriptions) is a plain text box.
 class CampoSoloLettura : public Campo {
     Q_OBJECT
 public:
-    CampoSoloLettura(QLineEdit *box, const QString &colonna, QObject *parent);
+    CampoSoloLettura(QWidget *box, const QString &colonna, QObject *parent);
     QWidget *controllo() const override;
     void mostra() override { GotFocus(); }
     void conferma() override {}
@@ -183,8 +183,22 @@ public:
     void GotFocus();
 
 private:
+    QPointer<QWidget> box_;
+};
+
+// A computed amount: disabled, light yellow, shown in its variant's pattern
+// (1234 as "1.234"); only the commits of the boxes it depends on renew it.
+class CampoCalcolato : public Campo {
+    Q_OBJECT
+public:
+    CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante, QObject *parent);
+    QWidget *controllo() const override;
+    void mostra() override;
+    void conferma() override {}
+
+private:
     QPointer<QLineEdit> box_;
-    QString colonna_;
+    Variante variante_;
 };
 
 // An option group: a click only raises the flag; Salva takes the code.
@@ -203,13 +217,11 @@ public:
     void Click(int codice);
     QRadioButton *pulsante(int codice) const { return pulsanti_.value(codice - 1); }
     int codiceScelto() const; // 0 when none is selected
-    const QString &colonna() const { return colonna_; }
 
 private:
     void seleziona(int codice);
     QList<QRadioButton *> pulsanti_;
     QButtonGroup *gruppo_;
-    QString colonna_;
 };
 
 } // namespace scheda::campi

@@ -35,13 +35,6 @@ QString testoDenominazione(const ado::Variant &v)
 
 } // namespace
 
-void ElencoSchede::showPopup()
-{
-    if (primaDiAprire)
-        primaDiAprire();
-    QComboBox::showPopup();
-}
-
 Form1::Form1(QWidget *parent) : PaginaScheda(1, parent)
 {
     conCaricamento = true;
@@ -51,173 +44,118 @@ Form1::Form1(QWidget *parent) : PaginaScheda(1, parent)
 void Form1::costruisci()
 {
     using namespace campi;
-    setFont(carattere());
-    const QFont grassetto = carattere(QStringLiteral("MS Sans Serif"), 8.25, true);
+    const Stile grassetto{.grassetto = true};
+    const Stile bianco{.sfondo = 0x00FFFFFF};
+    const Posto prima{PrimaDellaCasella};
+    const auto testo = [](const char *box, const char *colonna, const char *label, Posto posto, Posto etichetta,
+                          int limite, int tab, Stile stile = {}) {
+        return Elemento{.nome = box, .colonna = colonna, .testo = label, .posto = posto, .etichetta = etichetta,
+                        .lunghezza = limite, .tab = tab, .stile = stile};
+    };
+    const auto data = [](const char *box, const char *colonna, const char *label, Posto posto, Posto etichetta,
+                         int tab) {
+        return Elemento{.nome = box, .famiglia = Famiglia::Data, .colonna = colonna, .testo = label, .posto = posto,
+                        .etichetta = etichetta, .tab = tab};
+    };
+    const auto importo = [](const char *box, const char *colonna, const char *label, Posto posto, Posto etichetta,
+                            const char *in, int tab) {
+        return Elemento{.nome = box, .famiglia = Famiglia::Intero, .colonna = colonna, .testo = label, .posto = posto,
+                        .etichetta = etichetta, .in = in, .tab = tab};
+    };
+    const auto anno = [&](const char *box, const char *colonna, int top, int tab) {
+        return Elemento{.nome = box, .famiglia = Famiglia::Anno, .colonna = colonna,
+                        .testo = "Esercizio di riferimento :", .posto = {6360, top, 855}, .etichetta = prima,
+                        .in = "A6", .lunghezza = 4, .tab = tab,
+                        .stile = {.allineamento = Qt::AlignRight | Qt::AlignVCenter}};
+    };
+    const auto opzione = [](const char *nome, const char *colonna, const char *caption, Posto posto, const char *in,
+                            int tab) {
+        return Elemento{.genere = Genere::Opzione, .nome = nome, .colonna = colonna, .testo = caption,
+                        .posto = posto, .in = in, .tab = tab};
+    };
+    const auto titolo = [](const char *caption, Posto posto, Stile stile) {
+        return Elemento{.genere = Genere::Etichetta, .testo = caption, .posto = posto, .stile = stile};
+    };
+    const auto cornice = [](const char *nome, const char *caption, Posto posto) {
+        return Elemento{.genere = Genere::Cornice, .nome = nome, .testo = caption, .posto = posto};
+    };
 
-    // Heading lines.
-    auto *titoloElenco = etichetta(this, QStringLiteral("ELENCO PROGETTI :"), 1920, 800);
-    titoloElenco->setFont(grassetto);
-    titoloElenco->adjustSize();
-    CMBDenominazione = new ElencoSchede(this);
-    CMBDenominazione->setObjectName(QStringLiteral("CMBDenominazione"));
-    CMBDenominazione->setEditable(false);
-    CMBDenominazione->setGeometry(ui::rettangolo(3960, 720, 3375, 315));
-    auto *legale = etichetta(this, QStringLiteral("LEGALE RAPPRESENTANTE"), 3960, 1320);
-    legale->setFont(grassetto);
-    legale->adjustSize();
-    etichetta(this, QStringLiteral("Cognome :"), 360, 1920);
-    casella(this, QStringLiteral("TXTCognome"), 1320, 1920, 2295);
-    etichetta(this, QStringLiteral("Nome :"), 3960, 1920);
-    casella(this, QStringLiteral("TXTNome"), 4680, 1920, 2295);
-    etichetta(this, QStringLiteral("Nato/a il :"), 7320, 1920);
-    casellaData(this, QStringLiteral("TXTNato"), 8040, 1920);
-    auto *schedaTecnica = etichetta(this, QStringLiteral("SCHEDA TECNICA"), 3960, 3000);
-    schedaTecnica->setFont(carattere(QStringLiteral("MS Sans Serif"), 9.75, true, true));
-    schedaTecnica->adjustSize();
-    auto *sezioneA = etichetta(this, QStringLiteral("A) DATI RELATIVI ALL'IMPRESA"), 360, 3360);
-    sezioneA->setFont(grassetto);
-    sezioneA->adjustSize();
+    // The rows in the order Posiziona shows the fields; `tab` gives the
+    // focus order: the list, the boxes, then the option buttons.
+    std::vector<Elemento> righe = {
+        titolo("ELENCO PROGETTI :", {1920, 800}, grassetto),
+        {.genere = Genere::Elenco, .nome = "CMBDenominazione", .posto = {3960, 720, 3375, 315}, .tab = 0},
+        titolo("LEGALE RAPPRESENTANTE", {3960, 1320}, grassetto),
+        testo("TXTCognome", "cognome", "Cognome :", {1320, 1920, 2295}, {360}, 50, 1),
+        testo("TXTNome", "nome", "Nome :", {4680, 1920, 2295}, {3960}, 50, 2),
+        data("TXTNato", "nato", "Nato/a il :", {8040, 1920}, {7320}, 3),
+        titolo("SCHEDA TECNICA", {3960, 3000}, {.punti = 9.75, .grassetto = true, .sottolineato = true}),
+        titolo("A) DATI RELATIVI ALL'IMPRESA", {360, 3360}, grassetto),
+        testo("TXTDenom", "denominazione", "A.1) Denominazione :", {2040, 3720, 7575}, {360}, 50, 4, bianco),
+        cornice("A2", "A.2) Natura giuridica", {360, 4200, 2655, 1095}),
+        opzione("OPTGiuri1", "natura_giuridica", "A) Cooperativa", {600, 240}, "A2", 25),
+        opzione("OPTGiuri2", "natura_giuridica", "B) Consorzio", {600, 600}, "A2", 26),
+        data("TXTDataCost", "data_costituzione", "A.3) Data di costituzione :", {2280, 5520}, {360}, 5),
+        testo("TXTCodFisc", "cod_fiscale", "A.4) Cod. Fiscale :", {2040, 5925, 1815}, {360, 6000}, 16, 6, bianco),
+        testo("TXTIva", "partita_iva", "A.5) P. IVA", {2040, 6360, 1815}, {360, 6405}, 11, 7, bianco),
+        cornice("A6", "A.6) Fatturato esercizi precedenti l'anno di apertura del Bando", {360, 6960, 7455, 1215}),
+        importo("TXTFattUlt", "fatt_ultimo", "Fatturato ultimo esercizio (euro) :", {2880, 360, 1335}, {120}, "A6", 8),
+        importo("TXTFattPen", "fatt_penultimo", "Fatturato penultimo esercizio (euro) :", {2880, 840, 1335}, {120},
+                "A6", 10),
+        anno("TXTEserUltimo", "eser_ultimo", 360, 9),
+        anno("TXTEserPenultimo", "eser_penultimo", 840, 11),
+        cornice("A7", "A.7) Capitale sociale", {360, 8400, 5775, 615}),
+        importo("TXTCapSociale", "capitale_sociale", "Capitale sociale :", {1680, 240, 1215}, {120}, "A7", 12),
+        importo("TXTCapVersato", "capitale_versato", "Di cui versato :", {4440, 240, 1215}, prima, "A7", 13),
+    };
 
-    // A.1 to A.5.
-    etichetta(this, QStringLiteral("A.1) Denominazione :"), 360, 3720);
-    sfondoBianco(casella(this, QStringLiteral("TXTDenom"), 2040, 3720, 7575));
-    QGroupBox *a2 = cornice(this, QStringLiteral("A.2) Natura giuridica"), 360, 4200, 2655, 1095);
-    opzione(a2, QStringLiteral("OPTGiuri1"), QStringLiteral("A) Cooperativa"), 600, 240);
-    opzione(a2, QStringLiteral("OPTGiuri2"), QStringLiteral("B) Consorzio"), 600, 600);
-    etichetta(this, QStringLiteral("A.3) Data di costituzione :"), 360, 5520);
-    casellaData(this, QStringLiteral("TXTDataCost"), 2280, 5520);
-    etichetta(this, QStringLiteral("A.4) Cod. Fiscale :"), 360, 6000);
-    sfondoBianco(casella(this, QStringLiteral("TXTCodFisc"), 2040, 5925, 1815));
-    etichetta(this, QStringLiteral("A.5) P. IVA"), 360, 6405);
-    sfondoBianco(casella(this, QStringLiteral("TXTIva"), 2040, 6360, 1815));
-
-    // A.6 and A.7: turnover, years and capital.
-    QGroupBox *a6 = cornice(this, QStringLiteral("A.6) Fatturato esercizi precedenti l'anno di apertura del Bando"), 360,
-                            6960, 7455, 1215);
-    etichetta(a6, QStringLiteral("Fatturato ultimo esercizio (euro) :"), 120, 360);
-    casella(a6, QStringLiteral("TXTFattUlt"), 2880, 360, 1335);
-    etichettaPrima(a6, QStringLiteral("Esercizio di riferimento :"), 6360, 360);
-    casella(a6, QStringLiteral("TXTEserUltimo"), 6360, 360, 855);
-    etichetta(a6, QStringLiteral("Fatturato penultimo esercizio (euro) :"), 120, 840);
-    casella(a6, QStringLiteral("TXTFattPen"), 2880, 840, 1335);
-    etichettaPrima(a6, QStringLiteral("Esercizio di riferimento :"), 6360, 840);
-    casella(a6, QStringLiteral("TXTEserPenultimo"), 6360, 840, 855);
-    QGroupBox *a7 = cornice(this, QStringLiteral("A.7) Capitale sociale"), 360, 8400, 5775, 615);
-    etichetta(a7, QStringLiteral("Capitale sociale :"), 120, 240);
-    casella(a7, QStringLiteral("TXTCapSociale"), 1680, 240, 1215);
-    etichettaPrima(a7, QStringLiteral("Di cui versato :"), 4440, 240);
-    casella(a7, QStringLiteral("TXTCapVersato"), 4440, 240, 1215);
-
-    // A.8 to A.11: the registrations, each with place, number and date.
+    // A.8 to A.10: the registrations, each with place, number and date.
     struct Iscrizione {
-        const char *titolo;
+        const char *cornice, *titolo;
         int top, altezza, riga;
-        const char *etichettaLuogo, *luogo, *etichettaNumero, *numero, *etichettaData, *data;
+        const char *etichettaLuogo, *luogo, *colonnaLuogo, *etichettaNumero, *numero, *colonnaNumero,
+            *etichettaData, *data, *colonnaData;
     };
     const Iscrizione iscrizioni[] = {
-        {"A.8) Iscrizione CCIAA", 9240, 615, 240, "Iscrizione CCIAA di :", "TXTIscrImpr", "N. REA :", "TXTNumRea",
-         "Data :", "TXTDataIscr"},
-        {"A.9) Iscrizione Albo Artigiani", 10080, 735, 300, "Iscr. Albo Artigiani di :", "TXTIscrArt", "n :",
-         "TXTNumArt", "Data:", "TXTDataArt"},
-        {"A.10) Iscrizione Registro Prefettizio", 11040, 1455, 300, "Isc. Reg. Prefettiz. di :", "TXTIscrPref", "n :",
-         "TXTNumPref", "Data:", "TXTDataPref"},
+        {"A8", "A.8) Iscrizione CCIAA", 9240, 615, 240, "Iscrizione CCIAA di :", "TXTIscrImpr", "iscr_reg_imp",
+         "N. REA :", "TXTNumRea", "num_rea", "Data :", "TXTDataIscr", "data_iscr"},
+        {"A9", "A.9) Iscrizione Albo Artigiani", 10080, 735, 300, "Iscr. Albo Artigiani di :", "TXTIscrArt",
+         "iscr_art", "n :", "TXTNumArt", "num_art", "Data:", "TXTDataArt", "data_art"},
+        {"A10", "A.10) Iscrizione Registro Prefettizio", 11040, 1455, 300, "Isc. Reg. Prefettiz. di :", "TXTIscrPref",
+         "iscr_pref", "n :", "TXTNumPref", "num_pref", "Data:", "TXTDataPref", "data_pref"},
     };
-    QGroupBox *a10 = nullptr;
+    const auto dentro = [](Elemento e, const char *in) {
+        e.in = in;
+        return e;
+    };
+    int tab = 14;
     for (const Iscrizione &i : iscrizioni) {
-        QGroupBox *g = cornice(this, QString::fromUtf8(i.titolo), 360, i.top, 7455, i.altezza);
-        etichetta(g, QString::fromUtf8(i.etichettaLuogo), 120, i.riga);
-        casella(g, QString::fromLatin1(i.luogo), 1920, i.riga, 1095);
-        etichettaPrima(g, QString::fromUtf8(i.etichettaNumero), 4080, i.riga);
-        casella(g, QString::fromLatin1(i.numero), 4080, i.riga, 855);
-        etichettaPrima(g, QString::fromUtf8(i.etichettaData), 6000, i.riga);
-        casellaData(g, QString::fromLatin1(i.data), 6000, i.riga);
-        a10 = g;
+        righe.push_back(cornice(i.cornice, i.titolo, {360, i.top, 7455, i.altezza}));
+        righe.push_back(
+            dentro(testo(i.luogo, i.colonnaLuogo, i.etichettaLuogo, {1920, i.riga, 1095}, {120}, 50, tab++), i.cornice));
+        righe.push_back(dentro(testo(i.numero, i.colonnaNumero, i.etichettaNumero, {4080, i.riga, 855}, prima, 50, tab++),
+                               i.cornice));
+        righe.push_back(dentro(data(i.data, i.colonnaData, i.etichettaData, {6000, i.riga}, prima, tab++), i.cornice));
     }
-    opzione(a10, QStringLiteral("OPTSezPref1"), QStringLiteral("Sezione \"Coopereative di produzione e lavoro\""), 1920,
-            720);
-    opzione(a10, QStringLiteral("OPTSezPref2"), QStringLiteral("Sezione \"Cooperative sociali\""), 1920, 1080);
-    QGroupBox *a11 = cornice(this, QStringLiteral("A.11) Iscrizione Albo Cooperative Ministero Attività Produttive"),
-                             360, 12720, 5895, 1575);
-    etichettaPrima(a11, QStringLiteral("n :"), 960, 360);
-    casella(a11, QStringLiteral("TXTNumMini"), 960, 360, 1095);
-    etichettaPrima(a11, QStringLiteral("Data :"), 3600, 360);
-    casellaData(a11, QStringLiteral("TXTDataMini"), 3600, 360);
-    opzione(a11, QStringLiteral("OPTCategoriaMini1"), QStringLiteral("Categoria \"Cooperative di produzione e lavoro"),
-            1920, 840);
-    opzione(a11, QStringLiteral("OPTCategoriaMini2"), QStringLiteral("Categoria \"Cooperative sociali\""), 1920, 1200);
+    const Elemento resto[] = {
+        opzione("OPTSezPref1", "sez_pref", "Sezione \"Coopereative di produzione e lavoro\"", {1920, 720}, "A10", 27),
+        opzione("OPTSezPref2", "sez_pref", "Sezione \"Cooperative sociali\"", {1920, 1080}, "A10", 28),
+        cornice("A11", "A.11) Iscrizione Albo Cooperative Ministero Attività Produttive", {360, 12720, 5895, 1575}),
+        {.nome = "TXTNumMini", .colonna = "num_mini", .testo = "n :", .posto = {960, 360, 1095}, .etichetta = prima,
+         .in = "A11", .tab = 23},
+        {.nome = "TXTDataMini", .famiglia = Famiglia::Data, .colonna = "data_mini", .testo = "Data :",
+         .posto = {3600, 360}, .etichetta = prima, .in = "A11", .tab = 24},
+        opzione("OPTCategoriaMini1", "categoria_mini", "Categoria \"Cooperative di produzione e lavoro", {1920, 840},
+                "A11", 29),
+        opzione("OPTCategoriaMini2", "categoria_mini", "Categoria \"Cooperative sociali\"", {1920, 1200}, "A11", 30),
+    };
+    righe.insert(righe.end(), std::begin(resto), std::end(resto));
+    disponi(righe);
 
-    // The bindings, in the order Posiziona shows them.
-    const auto testo = [](const char *box, const char *colonna, int limite) {
-        return Legame{.controllo = QString::fromLatin1(box), .famiglia = Famiglia::Testo,
-                      .colonna = QString::fromLatin1(colonna), .lunghezza = limite};
-    };
-    const auto tipo = [](const char *box, Famiglia f, const char *colonna) {
-        return Legame{.controllo = QString::fromLatin1(box), .famiglia = f, .colonna = QString::fromLatin1(colonna)};
-    };
-    const auto anno = [](const char *box, const char *colonna) {
-        return Legame{.controllo = QString::fromLatin1(box), .famiglia = Famiglia::Anno,
-                      .colonna = QString::fromLatin1(colonna), .lunghezza = 4,
-                      .allineamento = Qt::AlignRight | Qt::AlignVCenter};
-    };
-    const auto coppia = [](const char *colonna, const char *primo, const char *secondo) {
-        return Legame{.famiglia = Famiglia::Opzioni, .colonna = QString::fromLatin1(colonna),
-                      .pulsanti = {QString::fromLatin1(primo), QString::fromLatin1(secondo)}};
-    };
-    const Legame tabella[] = {
-        testo("TXTCognome", "cognome", 50),
-        testo("TXTNome", "nome", 50),
-        tipo("TXTNato", Famiglia::Data, "nato"),
-        testo("TXTDenom", "denominazione", 50),
-        coppia("natura_giuridica", "OPTGiuri1", "OPTGiuri2"),
-        tipo("TXTDataCost", Famiglia::Data, "data_costituzione"),
-        testo("TXTCodFisc", "cod_fiscale", 16),
-        testo("TXTIva", "partita_iva", 11),
-        tipo("TXTFattUlt", Famiglia::Intero, "fatt_ultimo"),
-        tipo("TXTFattPen", Famiglia::Intero, "fatt_penultimo"),
-        anno("TXTEserUltimo", "eser_ultimo"),
-        anno("TXTEserPenultimo", "eser_penultimo"),
-        tipo("TXTCapSociale", Famiglia::Intero, "capitale_sociale"),
-        tipo("TXTCapVersato", Famiglia::Intero, "capitale_versato"),
-        testo("TXTIscrImpr", "iscr_reg_imp", 50),
-        testo("TXTNumRea", "num_rea", 50),
-        tipo("TXTDataIscr", Famiglia::Data, "data_iscr"),
-        testo("TXTIscrArt", "iscr_art", 50),
-        testo("TXTNumArt", "num_art", 50),
-        tipo("TXTDataArt", Famiglia::Data, "data_art"),
-        testo("TXTIscrPref", "iscr_pref", 50),
-        testo("TXTNumPref", "num_pref", 50),
-        tipo("TXTDataPref", Famiglia::Data, "data_pref"),
-        coppia("sez_pref", "OPTSezPref1", "OPTSezPref2"),
-        testo("TXTNumMini", "num_mini", 0),
-        tipo("TXTDataMini", Famiglia::Data, "data_mini"),
-        coppia("categoria_mini", "OPTCategoriaMini1", "OPTCategoriaMini2"),
-    };
-    for (Campo *c : lega(this, tabella))
-        aggiungiCampo(c);
-
-    // Focus order: the list, the boxes, then the option buttons and the foot.
-    const char *ordine[] = {
-        "CMBDenominazione", "TXTCognome",   "TXTNome",          "TXTNato",         "TXTDenom",
-        "TXTDataCost",      "TXTCodFisc",   "TXTIva",           "TXTFattUlt",      "TXTEserUltimo",
-        "TXTFattPen",       "TXTEserPenultimo", "TXTCapSociale", "TXTCapVersato",  "TXTIscrImpr",
-        "TXTNumRea",        "TXTDataIscr",  "TXTIscrArt",       "TXTNumArt",       "TXTDataArt",
-        "TXTIscrPref",      "TXTNumPref",   "TXTDataPref",      "TXTNumMini",      "TXTDataMini",
-        "OPTGiuri1",        "OPTGiuri2",    "OPTSezPref1",      "OPTSezPref2",     "OPTCategoriaMini1",
-        "OPTCategoriaMini2", "CMDPrec",     "CMDSucces",
-    };
-    QWidget *prima = nullptr;
-    for (const char *nome : ordine) {
-        QWidget *w = findChild<QWidget *>(QString::fromLatin1(nome));
-        if (prima)
-            setTabOrder(prima, w);
-        prima = w;
-    }
-    for (QLabel *l : findChildren<QLabel *>())
-        l->setFocusPolicy(Qt::NoFocus);
-
+    CMBDenominazione = findChild<ComboScheda *>(QStringLiteral("CMBDenominazione"));
     connect(CMBDenominazione, &QComboBox::activated, this,
             [this](int indice) { eseguiComando([this, indice] { CMBDenominazione_Click(indice); }); });
-    CMBDenominazione->primaDiAprire = [this] { eseguiComando([this] { aggiornaElenco(); }); };
+    CMBDenominazione->primaDiAprire = [this] { aggiornaElenco(); };
 }
 
 void Form1::riempiElenco()
@@ -233,11 +171,6 @@ void Form1::riempiElenco()
 }
 
 
-
-QWidget *Form1::primoControllo() const
-{
-    return CMBDenominazione;
-}
 
 void Form1::aggiornaElenco()
 {

@@ -6,22 +6,13 @@
 #include "pages/PaginaScheda.h"
 #include "platform/db/Variant.h"
 
-#include <QComboBox>
+#include "pages/campi/Combo.h"
+
 #include <QList>
 #include <cstdint>
 #include <functional>
 
 namespace scheda {
-
-// The sheet list: a drop-down list that takes no typing, checked against
-// the table each time it opens.
-class ElencoSchede : public QComboBox {
-    Q_OBJECT
-public:
-    using QComboBox::QComboBox;
-    std::function<void()> primaDiAprire;
-    void showPopup() override;
-};
 
 class Form1 : public PaginaScheda {
     Q_OBJECT
@@ -31,14 +22,15 @@ public:
     void Form_Load() override;
     void Posiziona() override;
     void Salva() override;
-    QWidget *primoControllo() const override; // the sheet list
 
     // Switches the current sheet to entry IndiceLista of the list.
     void ComboDenominazione();
     // A pick in the list (the user's choice, by mouse or keys).
     void CMBDenominazione_Click(int indice);
 
-    ElencoSchede *CMBDenominazione = nullptr;
+    // The sheet list: a drop-down list that takes no typing, checked
+    // against the table each time it opens.
+    campi::ComboScheda *CMBDenominazione = nullptr;
     // Position of the current sheet among the rows, and its list index.
     std::int16_t IndiceProgetto = 0;
 

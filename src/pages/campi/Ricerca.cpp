@@ -1,0 +1,240 @@
+#include "pages/campi/Ricerca.h"
+
+#include "core/Archivio.h"
+#include "core/Errori.h"
+#include "core/Formati.h"
+#include "core/Globali.h"
+#include "core/RecordScheda.h"
+#include "pages/campi/Combo.h"
+#include "pages/campi/Campi.h"
+#include "pages/campi/Fuoco.h"
+#include "platform/db/Recordset.h"
+#include "platform/dialoghi/Dialoghi.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace scheda::campi {
+
+namespace {
+
+const MembroRicerca Membri[] = {
+    {"CMBComuneSede", &RsComune, "descrizione", "comune_sede", {{"prov_sede", "id_provincia"}, {"cap_sede", "cap"}},
+     {"TXTProvSede", "TXTCapSede"}, &VecchioComuneSede, &ChiaveComune, &ComuneTrovato, "id_provincia"},
+    {"CMBComunePosta", &RsComune2, "descrizione", "comune_posta", {{"prov_posta", "id_provincia"}, {"cap_posta", "cap"}},
+     {"TXTProvPosta", "TXTCapPosta"}, &VecchioComunePosta, &ChiaveComunePosta, &ComunePostaTrovato, "id_provincia"},
+    {"CMBComuneLoc", &RsComuneRegione, "descrizione", "comune_loc", {{"prov_loc", "id_provincia"}, {"cap_loc", "cap"}},
+     {"TXTProvLoc", "TXTCapLoc"}, &VecchioComuneLoc, &ChiaveComune, &ComuneTrovato, "id_provincia"},
+    {"CMBIstatPromo", &RsAteco, "codice_istat", "istat_codice_promo", {{"istat_descrizione_promo", "descrizione"}},
+     {"TXTDescIstatPromo"}, &VecchioIstatPromo, &ChiaveIstat, &IstatTrovato, nullptr},
+    {"CMBIstat", &RsAteco, "codice_istat", "istat_codice", {{"istat_descrizione", "descrizione"}}, {"TXTDescIstat"},
+     &VecchioIstat, &ChiaveIstat, &IstatTrovato, nullptr},
+};
+
+QString testo(const ado::Variant &v)
+{
+    return v.isNull() ? QString() : v.toText();
+}
+
+// The open list: each entry with what tells equal names apart at its right,
+// in grey; the entry itself, and so the box's text, is the bare name.
+class VoceConDettaglio : public QStyledItemDelegate {
+public:
+    VoceConDettaglio(const CampoRicerca *campo, QObject *parent) : QStyledItemDelegate(parent), campo_(campo) {}
+    void paint(QPainter *p, const QStyleOptionViewItem &o, const QModelIndex &i) const override
+    {
+        QStyledItemDelegate::paint(p, o, i);
+        const QString d = campo_ ? campo_->dettaglio(i.row()) : QString();
+        if (d.isEmpty())
+            return;
+        p->save();
+        const bool scelta = o.state & QStyle::State_Selected;
+        p->setPen(o.palette.color(scelta ? QPalette::HighlightedText : QPalette::PlaceholderText));
+        p->drawText(o.rect.adjusted(0, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter, d);
+        p->restore();
+    }
+
+private:
+    QPointer<const CampoRicerca> campo_;
+};
+
+} // namespace
+
+const MembroRicerca *membroRicerca(const QString &combo)
+{
+    for (const MembroRicerca &m : Membri)
+        if (combo == QLatin1String(m.combo))
+            return &m;
+    return nullptr;
+}
+
+CampoRicerca::CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObject *parent)
+    : Campo(QString::fromLatin1(membro.colonna), parent), box_(box), m_(membro)
+{
+    RecordScheda()[colonna()]; // a wrong name fails at binding, not at the first edit
+    for (const Dipendente &d : m_.dipendenti)
+        RecordScheda()[QString::fromLatin1(d.variabile)];
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->lineEdit()->setMaxLength(32767);
+    fuoco_ = new Fuoco(box, this, [this] { GotFocus(); }, [this] { LostFocus(); });
+    box->primaDiAprire = [this] { DropDown(); };
+    if (m_.dettaglio)
+        box->view()->setItemDelegate(new VoceConDettaglio(this, box));
+    connect(box, &QComboBox::activated, this, [this](int i) { eseguiComando([this, i] { Click(i); }); });
+}
+
+QWidget *CampoRicerca::controllo() const
+{
+    return box_;
+}
+
+ado::Recordset &CampoRicerca::lista() const
+{
+    return **m_.lista;
+}
+
+void CampoRicerca::mostra()
+{
+    box_->setEditText(testo(RecordScheda()[colonna()]));
+    box_->lineEdit()->setCursorPosition(0);
+}
+
+void CampoRicerca::conferma()
+{
+    LostFocus();
+    GotFocus();
+}
+
+void CampoRicerca::DropDown()
+{
+    QStringList voci;
+    dettagli_.clear();
+    ado::Recordset &rs = lista();
+    if (rs.RecordCount() > 0) {
+        ado::Field chiave = rs.Fields(QString::fromLatin1(m_.chiave));
+        rs.MoveFirst();
+        while (!rs.isEOF()) {
+            voci << testo(chiave.Value());
+            if (m_.dettaglio)
+                dettagli_ << testo(rs.Fields(QString::fromLatin1(m_.dettaglio)).Value());
+            rs.MoveNext();
+        }
+    }
+    // Clearing empties the list and the text part; the list comes in one call.
+    box_->clear();
+    box_->addItems(voci);
+    box_->setCurrentIndex(-1);
+    box_->setEditText(QString());
+    scelta_ = -1;
+}
+
+void CampoRicerca::GotFocus()
+{
+    *m_.vecchio = testo(RecordScheda()[colonna()]);
+    entrata_ = dipendentiMemorizzati();
+    scelta_ = -1;
+    box_->setEditText(*m_.vecchio);
+}
+
+int CampoRicerca::cerca(const QString &chiave) const
+{
+    ado::Recordset &rs = lista();
+    if (rs.RecordCount() == 0)
+        return -1;
+    ado::Field campo = rs.Fields(QString::fromLatin1(m_.chiave));
+    // Unchanged, a name that stands in the list more than once keeps the row
+    // of its stored dependants; typed, it takes the first row.
+    const bool memorizzata = chiave == testo(RecordScheda()[colonna()]);
+    const QStringList memorizzati = dipendentiMemorizzati();
+    int prima = -1;
+    int riga = 0;
+    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext(), ++riga) {
+        const ado::Variant v = campo.Value();
+        if (v.isNull() || v.toText() != chiave)
+            continue;
+        if (prima < 0)
+            prima = riga;
+        if (!memorizzata)
+            break;
+        QStringList d;
+        for (const Dipendente &x : m_.dipendenti)
+            d << testo(rs.Fields(QString::fromLatin1(x.colonnaLista)).Value());
+        if (d == memorizzati)
+            return riga;
+    }
+    return prima;
+}
+
+void CampoRicerca::prendiRiga(int riga)
+{
+    ado::Recordset &rs = lista();
+    rs.MoveFirst();
+    rs.Move(riga);
+    RecordScheda().imposta(colonna(), ado::Variant(*m_.chiaveTrovata));
+    for (const Dipendente &d : m_.dipendenti)
+        RecordScheda().imposta(QString::fromLatin1(d.variabile),
+                               ado::Variant(testo(rs.Fields(QString::fromLatin1(d.colonnaLista)).Value())));
+    box_->setEditText(testo(RecordScheda()[colonna()]));
+}
+
+QStringList CampoRicerca::dipendentiMemorizzati() const
+{
+    QStringList d;
+    for (const Dipendente &x : m_.dipendenti)
+        d << testo(RecordScheda()[QString::fromLatin1(x.variabile)]);
+    return d;
+}
+
+void CampoRicerca::aggiornaCaselle()
+{
+    for (const QString &nome : m_.caselle)
+        for (CampoSoloLettura *c : parent()->findChildren<CampoSoloLettura *>(Qt::FindDirectChildrenOnly))
+            if (c->controllo() && c->controllo()->objectName() == nome)
+                c->GotFocus();
+}
+
+void CampoRicerca::Click(int indice)
+{
+    *m_.chiaveTrovata = maiuscolo(box_->currentText());
+    *m_.trovato = 0;
+    // The row picked, not the first of that name: equal names of two
+    // provinces are told apart in the list.
+    const bool valida = indice >= 0 && indice < lista().RecordCount() && box_->itemText(indice) == *m_.chiaveTrovata;
+    const int riga = valida ? indice : cerca(*m_.chiaveTrovata);
+    if (riga >= 0) {
+        *m_.trovato = 1;
+        prendiRiga(riga);
+        scelta_ = riga;
+        testoScelto_ = *m_.chiaveTrovata;
+    } else {
+        dlg::Beep();
+        GotFocus();
+    }
+    aggiornaCaselle();
+}
+
+void CampoRicerca::LostFocus()
+{
+    *m_.chiaveTrovata = maiuscolo(box_->currentText());
+    *m_.trovato = 0;
+    const int riga = scelta_ >= 0 && testoScelto_ == *m_.chiaveTrovata ? scelta_ : cerca(*m_.chiaveTrovata);
+    if (riga >= 0) {
+        *m_.trovato = 1;
+        prendiRiga(riga);
+        if (*m_.vecchio != *m_.chiaveTrovata || entrata_ != dipendentiMemorizzati())
+            PaginaModificata = 1;
+    } else if (box_->currentText().isEmpty()) {
+        // Left empty: the stored value stays, and the box shows it again.
+        box_->setEditText(testo(RecordScheda()[colonna()]));
+    } else {
+        dlg::Beep();
+        GotFocus();
+    }
+    aggiornaCaselle();
+}
+
+} // namespace scheda::campi

@@ -1,0 +1,95 @@
+#pragma once
+// The look-up boxes: a combo box whose value must equal an entry of a
+// reference list (a municipality, an ATECO 2002 code) and which fills the
+// values that depend on it (province and postal code, description).
+//
+// - DropDown builds the list anew from the reference recordset, in its
+//   order, and empties the box; the list shows beside each entry what tells
+//   equal names apart (the province), the box takes the bare name.
+// - GotFocus takes the value on entry and shows the stored value.
+// - Click (a pick from the list or with the arrow keys) stores the picked
+//   row's value and dependants at once, without raising the flag.
+// - LostFocus accepts the upper-cased text only when it equals an entry
+//   exactly (no trimming, no prefix, no completion): typed, it takes the
+//   first such row; after a pick, the picked one; unchanged, the row of the
+//   stored dependants. The flag rises when the value or a dependant changed
+//   since the box was entered. Any other text beeps and brings the stored
+//   value back; an empty text keeps the stored value and shows it again.
+// An empty list or a Null in a reference row is "not found" or an empty text.
+
+#include "pages/Campo.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+
+namespace ado {
+class Recordset;
+}
+
+namespace scheda::campi {
+
+class ComboScheda;
+class Fuoco;
+
+// A dependant: the sheet's variable and the reference column it takes.
+struct Dipendente {
+    const char *variabile;
+    const char *colonnaLista;
+};
+
+// The parameters of one look-up box.
+struct MembroRicerca {
+    const char *combo;                        // the control, "CMBComuneSede"
+    std::unique_ptr<ado::Recordset> *lista;   // the reference recordset, read at each use
+    const char *chiave;                       // its key column
+    const char *colonna;                      // the stored value
+    QList<Dipendente> dipendenti;             // in the order they are filled
+    QStringList caselle;                      // display boxes refreshed, in order
+    QString *vecchio;                         // the value on entry
+    QString *chiaveTrovata;                   // key scratch
+    std::int16_t *trovato;                    // found scratch
+    const char *dettaglio;                    // reference column shown beside the key in the list
+};
+
+// The five members, by control name; nullptr for another name.
+const MembroRicerca *membroRicerca(const QString &combo);
+
+class CampoRicerca : public Campo {
+    Q_OBJECT
+public:
+    CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObject *parent);
+
+    QWidget *controllo() const override;
+    void mostra() override; // the stored value into the box's text
+    // Validare: LostFocus, then GotFocus.
+    void conferma() override;
+
+    void DropDown();
+    void GotFocus();
+    void Click(int indice);
+    void LostFocus();
+
+    ComboScheda *combo() const { return box_; }
+    // What the open list shows beside entry i (the province), "" for none.
+    QString dettaglio(int i) const { return dettagli_.value(i); }
+
+private:
+    ado::Recordset &lista() const;
+    QString testoDi(int campoLista) const; // the current row's column as text, Null as ""
+    int cerca(const QString &chiave) const; // row of the first equal key, -1
+    void prendiRiga(int riga);              // stores key and dependants of a row
+    QStringList dipendentiMemorizzati() const;
+    void aggiornaCaselle();
+
+    QPointer<ComboScheda> box_;
+    const MembroRicerca &m_;
+    Fuoco *fuoco_;
+    int scelta_ = -1;        // the row picked from the list, while the box shows it
+    QString testoScelto_;
+    QStringList entrata_;    // the dependants when the box was entered
+    QStringList dettagli_;   // beside each entry of the open list
+};
+
+} // namespace scheda::campi

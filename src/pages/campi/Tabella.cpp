@@ -1,0 +1,176 @@
+#include "pages/campi/Tabella.h"
+
+#include "pages/campi/Combo.h"
+#include "pages/campi/Disposizione.h"
+#include "platform/maschera/MaskEdBox.h"
+#include "platform/ui/Twips.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <algorithm>
+#include <stdexcept>
+
+namespace scheda::campi {
+
+namespace {
+
+constexpr int AltezzaCasella = 285;
+constexpr int AltezzaCombo = 315;
+constexpr int LarghezzaData = 1215;
+
+void applicaCarattere(QWidget *w, const Stile &s)
+{
+    if (s.punti > 0 || s.grassetto || s.sottolineato)
+        w->setFont(carattere(QStringLiteral("MS Sans Serif"), s.punti > 0 ? s.punti : 8.25, s.grassetto, s.sottolineato));
+}
+
+void applicaSfondo(QWidget *w, const Stile &s, QPalette::ColorRole ruolo)
+{
+    if (!s.sfondo)
+        return;
+    QPalette p = w->palette();
+    p.setColor(ruolo, ui::coloreVb(s.sfondo));
+    w->setPalette(p);
+    if (ruolo == QPalette::Window)
+        w->setAutoFillBackground(true);
+}
+
+QLabel *nuovaEtichetta(QWidget *parent, const QString &testo, const Posto &p, const Stile &s, int leftCasella)
+{
+    QLabel *l = p.left == PrimaDellaCasella ? etichettaPrima(parent, testo, leftCasella, p.top)
+                                           : etichetta(parent, testo, p.left, p.top, p.width, p.height);
+    applicaCarattere(l, s);
+    if (p.width == 0 && p.height == 0) {
+        // As wide as its caption in its own type.
+        const int left = l->x() + l->width();
+        l->adjustSize();
+        if (p.left == PrimaDellaCasella)
+            l->move(left - l->width(), l->y());
+    }
+    applicaSfondo(l, s, QPalette::Window);
+    if (s.allineamento)
+        l->setAlignment(s.allineamento);
+    return l;
+}
+
+QWidget *nuovaCasella(QWidget *parent, const Elemento &e)
+{
+    const Posto &p = e.posto;
+    switch (e.famiglia) {
+    case Famiglia::Data:
+        return casellaData(parent, e.nome, p.left, p.top, p.width ? p.width : LarghezzaData,
+                           p.height ? p.height : AltezzaCasella);
+    case Famiglia::Ricerca: {
+        auto *c = new ComboScheda(parent, true);
+        c->setObjectName(e.nome);
+        c->setGeometry(ui::rettangolo(p.left, p.top, p.width, p.height ? p.height : AltezzaCombo));
+        return c;
+    }
+    case Famiglia::SoloLettura:
+        if (e.righe) {
+            auto *t = new QPlainTextEdit(parent);
+            t->setObjectName(e.nome);
+            t->setGeometry(ui::rettangolo(p.left, p.top, p.width, p.height));
+            return t;
+        }
+        [[fallthrough]];
+    default:
+        return casella(parent, e.nome, p.left, p.top, p.width, p.height ? p.height : AltezzaCasella);
+    }
+}
+
+bool numerica(Famiglia f)
+{
+    return f == Famiglia::Intero || f == Famiglia::Decimi || f == Famiglia::DueDecimali || f == Famiglia::Percentuale;
+}
+
+} // namespace
+
+PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righe, const Ricalcolo *ricalcolo)
+{
+    QHash<QString, QWidget *> cornici;
+    for (const Elemento &e : righe)
+        if (e.genere == Genere::Cornice) {
+            QGroupBox *g = cornice(pagina, e.testo, e.posto.left, e.posto.top, e.posto.width, e.posto.height);
+            g->setObjectName(e.nome);
+            applicaCarattere(g, e.stile);
+            cornici.insert(e.nome, g);
+        }
+    const auto genitore = [&](const Elemento &e) -> QWidget * {
+        if (e.in.isEmpty())
+            return pagina;
+        QWidget *g = cornici.value(e.in);
+        if (!g)
+            throw std::logic_error("cornice sconosciuta: " + e.in.toStdString());
+        return g;
+    };
+
+    std::vector<Legame> legami;
+    QList<std::pair<int, QWidget *>> ordine;
+    for (const Elemento &e : righe) {
+        QWidget *parent = genitore(e);
+        QWidget *w = nullptr;
+        switch (e.genere) {
+        case Genere::Cornice:
+            continue;
+        case Genere::Etichetta:
+            nuovaEtichetta(parent, e.testo, e.posto, e.stile, 0);
+            continue;
+        case Genere::Opzione: {
+            w = opzione(parent, e.nome, e.testo, e.posto.left, e.posto.top, e.posto.width,
+                        e.posto.height ? e.posto.height : 255);
+            applicaCarattere(w, e.stile);
+            auto gruppo = std::find_if(legami.begin(), legami.end(), [&e](const Legame &l) {
+                return l.famiglia == Famiglia::Opzioni && l.colonna == e.colonna;
+            });
+            if (gruppo == legami.end())
+                legami.push_back(Legame{.famiglia = Famiglia::Opzioni, .colonna = e.colonna, .pulsanti = {e.nome}});
+            else
+                gruppo->pulsanti << e.nome;
+            break;
+        }
+        case Genere::Elenco: {
+            auto *c = new ComboScheda(parent, false);
+            c->setObjectName(e.nome);
+            c->setGeometry(ui::rettangolo(e.posto.left, e.posto.top, e.posto.width,
+                                          e.posto.height ? e.posto.height : AltezzaCombo));
+            w = c;
+            break;
+        }
+        case Genere::Campo: {
+            w = nuovaCasella(parent, e);
+            applicaCarattere(w, e.stile);
+            applicaSfondo(w, e.stile, QPalette::Base);
+            if (!e.testo.isEmpty()) {
+                Posto p = e.etichetta;
+                if (p.top == 0)
+                    p.top = e.posto.top;
+                nuovaEtichetta(parent, e.testo, p, e.stileEtichetta, e.posto.left);
+            }
+            legami.push_back(Legame{.controllo = e.nome, .famiglia = e.famiglia, .colonna = e.colonna,
+                                    .lunghezza = e.lunghezza, .ricalcolo = numerica(e.famiglia) ? ricalcolo : nullptr,
+                                    .mostra = e.mostra, .allineamento = e.stile.allineamento,
+                                    .variante = e.variante});
+            break;
+        }
+        }
+        if (e.tab >= 0)
+            ordine.append({e.tab, w});
+    }
+
+    PaginaCostruita fatto;
+    fatto.campi = lega(pagina, legami);
+    std::stable_sort(ordine.begin(), ordine.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[tab, w] : ordine) {
+        if (!fatto.ordine.isEmpty())
+            QWidget::setTabOrder(fatto.ordine.last(), w);
+        fatto.ordine << w;
+    }
+    return fatto;
+}
+
+} // namespace scheda::campi

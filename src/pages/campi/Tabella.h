@@ -1,0 +1,84 @@
+#pragma once
+// A page form as a table: one row per frame, label, field or option button,
+// giving its name, caption, column, family, place and size (twips, inside
+// its frame relative to the frame), type and colours, and its position in
+// the focus order. One builder makes the controls, binds the fields to
+// their columns and sets the focus order; each control is named once.
+//
+//   const Elemento righe[] = {
+//       {.genere = Genere::Cornice, .nome = "A2", .testo = "A.2) Natura giuridica", .posto = {360, 4200, 2655, 1095}},
+//       {.nome = "TXTCognome", .colonna = "cognome", .testo = "Cognome :", .posto = {1320, 1920, 2295},
+//        .etichetta = {360}, .lunghezza = 50, .tab = 1},
+//       {.genere = Genere::Opzione, .nome = "OPTGiuri1", .colonna = "natura_giuridica",
+//        .testo = "A) Cooperativa", .posto = {600, 240}, .in = "A2", .tab = 26},
+//   };
+// Grids are rows made by a loop from their naming rule, added to the rest.
+
+#include "pages/campi/Campi.h"
+
+#include <QList>
+#include <QString>
+#include <span>
+
+namespace scheda::campi {
+
+class Ricalcolo;
+
+enum class Genere {
+    Campo,     // a field bound to its column, by family; with its label when `testo` is given
+    Cornice,   // a frame; `nome` is what the rows inside it give as `in`
+    Etichetta, // a label standing alone (headings, grid captions)
+    Opzione,   // an option button: the buttons of one column form its group, code 1 first
+    Elenco,    // a drop-down list the page fills and handles itself (page 1's sheet list)
+};
+
+// Left, top, width, height in twips; a width or height of 0 takes what the
+// kind of control has (a text box 285 high, a date box 1215 x 285, a combo
+// box 315 high, a label or an option button as its caption needs).
+struct Posto {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// A field's label that ends 60 twips before its box (where the forms give
+// only the box's place).
+inline constexpr int PrimaDellaCasella = -1;
+
+// Type and colours; zero values keep what the page and the family give.
+struct Stile {
+    double punti = 0;        // size of "MS Sans Serif" (0: the page's 8.25)
+    bool grassetto = false;
+    bool sottolineato = false;
+    unsigned int sfondo = 0; // background &H00BBGGRR& (0: none of its own)
+    Qt::Alignment allineamento = {};
+};
+
+struct Elemento {
+    Genere genere = Genere::Campo;
+    QString nome;
+    Famiglia famiglia = Famiglia::Testo;
+    QString colonna;
+    QString testo;          // caption of a frame, label or button; a field's label
+    Posto posto;            // the control itself
+    Posto etichetta = {};   // a field's label: its left (or PrimaDellaCasella), top (0: the box's)
+    Stile stileEtichetta = {};
+    QString in;             // the frame it stands in ("" the page)
+    int lunghezza = 0;      // text boxes: length limit (0 none; year boxes 4)
+    int tab = -1;           // position in the focus order (-1: none)
+    Stile stile = {};
+    Schema mostra = Schema::Famiglia;
+    Variante variante = Variante::Intero; // computed boxes: the pattern they show
+    bool righe = false;     // a display box of several lines
+};
+
+struct PaginaCostruita {
+    QList<Campo *> campi;    // the bound fields, in the table's order (Posiziona's)
+    QList<QWidget *> ordine; // the controls in focus order
+};
+
+// Builds the rows on `pagina` (frames first), binds the fields through
+// lega() with the page's recompute table, and chains the focus order by
+// `tab`. A row that names an unknown frame or column is a programming error.
+PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righe,
+                                 const Ricalcolo *ricalcolo = nullptr);
+
+} // namespace scheda::campi
