@@ -28,6 +28,24 @@ Stmt prepare(sqlite3 *db, const QString &sql, long errNumber)
     return Stmt(s);
 }
 
+// One run of a kept statement: reset and unbound when the run ends, however
+// it ends, so that no statement holds the file's read lock between calls.
+class Run {
+public:
+    explicit Run(sqlite3_stmt *s) : s_(s) {}
+    ~Run()
+    {
+        sqlite3_reset(s_);
+        sqlite3_clear_bindings(s_);
+    }
+    Run(const Run &) = delete;
+    Run &operator=(const Run &) = delete;
+    sqlite3_stmt *get() const { return s_; }
+
+private:
+    sqlite3_stmt *s_;
+};
+
 Error noCurrent()
 {
     return Error(err::NoCurrentRecord,
@@ -167,7 +185,38 @@ QString Field::Name() const { return rs_->names_.at(index_); }
 
 // --- Recordset -------------------------------------------------------------
 
+// The statements of a table recordset: the key list, the row read, the
+// change check and the delete are the same texts for its whole life; the
+// writes differ by the columns they set, and a page saves the same set
+// each time. Kept until Close.
+class Recordset::Statements {
+public:
+    sqlite3_stmt *get(sqlite3 *db, const QString &sql)
+    {
+        const auto it = kept_.find(sql);
+        if (it != kept_.end())
+            return it->second.get();
+        // A recordset written column by column in ever new sets does not
+        // grow without end.
+        if (kept_.size() >= MaxKept)
+            kept_.clear();
+        return kept_.emplace(sql, prepare(db, sql, err::SqlFailed)).first->second.get();
+    }
+    void clear() { kept_.clear(); }
+
+private:
+    static constexpr std::size_t MaxKept = 64;
+    std::map<QString, Stmt> kept_;
+};
+
+Recordset::Recordset() : statements_(std::make_unique<Statements>()) {}
+
 Recordset::~Recordset() = default;
+
+sqlite3_stmt *Recordset::statement(const QString &sql) const
+{
+    return statements_->get(ActiveConnection->handle(), sql);
+}
 
 void Recordset::Open()
 {
@@ -183,6 +232,7 @@ void Recordset::Open()
     rows_.clear();
     keys_.clear();
     pending_.clear();
+    statements_->clear();
     adding_ = deleted_ = rowLoaded_ = false;
 
     if (table_) {
@@ -234,6 +284,7 @@ void Recordset::Open()
 void Recordset::Close()
 {
     open_ = false;
+    statements_->clear();
     rows_.clear();
     keys_.clear();
     row_.clear();
@@ -285,7 +336,7 @@ void Recordset::requireCurrent() const
 std::pair<std::int64_t, std::int64_t> Recordset::changeMark() const
 {
     sqlite3 *db = ActiveConnection->handle();
-    Stmt s = prepare(db, QStringLiteral("PRAGMA data_version"), err::SqlFailed);
+    const Run s(statement(QStringLiteral("PRAGMA data_version")));
     const std::int64_t version = sqlite3_step(s.get()) == SQLITE_ROW ? sqlite3_column_int64(s.get(), 0) : -1;
     return {version, std::int64_t(sqlite3_total_changes(db))};
 }
@@ -298,10 +349,8 @@ void Recordset::refreshKeys()
 
 void Recordset::reloadKeys()
 {
-    sqlite3 *db = ActiveConnection->handle();
     keysMark_ = changeMark();
-    Stmt s = prepare(db, QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(quoteIdent(names_.front()), quoteIdent(tableName_)),
-                     err::SqlFailed);
+    const Run s(statement(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(quoteIdent(names_.front()), quoteIdent(tableName_))));
     keys_.clear();
     while (sqlite3_step(s.get()) == SQLITE_ROW)
         keys_.push_back(sqlite3_column_int64(s.get(), 0));
@@ -415,9 +464,7 @@ void Recordset::loadRow()
 {
     if (rowLoaded_)
         return;
-    sqlite3 *db = ActiveConnection->handle();
-    Stmt s = prepare(db, QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front())),
-                     err::SqlFailed);
+    const Run s(statement(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front()))));
     sqlite3_bind_int64(s.get(), 1, keys_[pos_]);
     if (sqlite3_step(s.get()) != SQLITE_ROW)
         throw noCurrent(); // deleted behind our back
@@ -494,7 +541,7 @@ void Recordset::Update()
                                 ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdent(tableName_))
                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                       .arg(quoteIdent(tableName_), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-        Stmt s = prepare(db, sql, err::SqlFailed);
+        const Run s(statement(sql));
         int i = 1;
         for (const auto &[c, v] : pending_)
             bind(s.get(), i++, v);
@@ -509,10 +556,8 @@ void Recordset::Update()
         QStringList sets;
         for (const auto &[c, v] : pending_)
             sets << quoteIdent(names_[c]) + QStringLiteral(" = ?");
-        Stmt s = prepare(db,
-                         QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                             .arg(quoteIdent(tableName_), sets.join(QLatin1Char(',')), quoteIdent(names_.front())),
-                         err::SqlFailed);
+        const Run s(statement(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                  .arg(quoteIdent(tableName_), sets.join(QLatin1Char(',')), quoteIdent(names_.front()))));
         int i = 1;
         for (const auto &[c, v] : pending_)
             bind(s.get(), i++, v);
@@ -539,8 +584,7 @@ void Recordset::Delete(int affect)
         return;
     }
     sqlite3 *db = ActiveConnection->handle();
-    Stmt s = prepare(db, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front())),
-                     err::SqlFailed);
+    const Run s(statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front()))));
     sqlite3_bind_int64(s.get(), 1, keys_[pos_]);
     stepDone(db, s.get());
     keys_.erase(keys_.begin() + pos_);

@@ -3,14 +3,19 @@
 // read-only SQL text, with the navigation and editing the program uses.
 // Table recordsets are dynamic: rows added or deleted through them show at
 // once, and MoveFirst/MoveLast pick up rows changed behind their back.
+// A recordset prepares each of its statements once and keeps it until
+// Close; none is left running between calls, so it holds no lock on the file.
 
 #include "platform/db/Variant.h"
 
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
+
+struct sqlite3_stmt;
 
 namespace ado {
 
@@ -35,7 +40,7 @@ private:
 
 class Recordset {
 public:
-    Recordset() = default;
+    Recordset();
     ~Recordset();
     Recordset(const Recordset &) = delete;
     Recordset &operator=(const Recordset &) = delete;
@@ -74,6 +79,9 @@ public:
 
 private:
     friend class Field;
+    class Statements;
+    // The statement of an SQL text, prepared on first use and kept until Close.
+    sqlite3_stmt *statement(const QString &sql) const;
     Variant read(int index);
     void write(int index, const Variant &v);
     int indexOf(const QString &name) const;
@@ -87,6 +95,7 @@ private:
     void moveToEnd(bool last); // MoveFirst and MoveLast, with the keys refreshed
     long count() const;
 
+    std::unique_ptr<Statements> statements_;
     bool open_ = false;
     bool table_ = false;
     QString tableName_;

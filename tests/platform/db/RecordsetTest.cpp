@@ -725,6 +725,98 @@ TEST_F(Dati, TheCursorIsDynamic)
     EXPECT_TRUE(rs->isEOF());
 }
 
+// The statements prepared on a connection, and how many of them are running.
+std::pair<int, int> istruzioniPreparate(Connection &c)
+{
+    int preparate = 0, attive = 0;
+    for (sqlite3_stmt *s = sqlite3_next_stmt(c.handle(), nullptr); s; s = sqlite3_next_stmt(c.handle(), s)) {
+        ++preparate;
+        attive += sqlite3_stmt_busy(s) ? 1 : 0;
+    }
+    return {preparate, attive};
+}
+
+// The prepared statement whose text begins so, and the steps its program
+// has made over all its runs; nullptr and 0 when there is none.
+std::pair<sqlite3_stmt *, int> istruzione(Connection &c, const QString &inizio)
+{
+    for (sqlite3_stmt *s = sqlite3_next_stmt(c.handle(), nullptr); s; s = sqlite3_next_stmt(c.handle(), s))
+        if (QString::fromUtf8(sqlite3_sql(s)).startsWith(inizio))
+            return {s, sqlite3_stmt_status(s, SQLITE_STMTSTATUS_VM_STEP, 0)};
+    return {nullptr, 0};
+}
+
+TEST_F(Dati, StatementsAreKeptForTheRecordsetsLifeAndHoldNoLock)
+{
+    prepara(60);
+    const auto leggiTutto = [&] {
+        QStringList nomi;
+        for (rs->MoveFirst(); !rs->isEOF(); rs->MoveNext())
+            nomi << rs->Fields(QStringLiteral("denominazione")).Value().toText();
+        return nomi;
+    };
+    const auto salva = [&](const QString &nome) {
+        rs->Fields(QStringLiteral("nome")).setValue(nome);
+        rs->Fields(QStringLiteral("cognome")).setValue(nome);
+        rs->Update();
+    };
+    rs->MoveFirst();
+    rs->Fields(QStringLiteral("denominazione")).Value();
+    salva(QStringLiteral("PRIMO"));
+    const auto dopoUnaRiga = istruzioniPreparate(*conn);
+    const auto lettura = istruzione(*conn, QStringLiteral("SELECT * FROM"));
+    const auto scrittura = istruzione(*conn, QStringLiteral("UPDATE"));
+    ASSERT_NE(lettura.first, nullptr) << "the row read is kept";
+    ASSERT_NE(scrittura.first, nullptr) << "the save is kept";
+    EXPECT_EQ(leggiTutto().size(), 60);
+    for (int i = 0; i < 20; ++i) {
+        rs->MoveFirst();
+        rs->Move(i);
+        salva(QStringLiteral("GIRO %1").arg(i)); // the same columns: the same statement
+    }
+    EXPECT_EQ(istruzioniPreparate(*conn), dopoUnaRiga) << "no statement per row read or per save";
+    // One statement run again for every row and for every save.
+    const auto letturaDopo = istruzione(*conn, QStringLiteral("SELECT * FROM"));
+    const auto scritturaDopo = istruzione(*conn, QStringLiteral("UPDATE"));
+    EXPECT_EQ(letturaDopo.first, lettura.first);
+    EXPECT_GE(letturaDopo.second, 50 * lettura.second);
+    EXPECT_EQ(scritturaDopo.first, scrittura.first);
+    EXPECT_GE(scritturaDopo.second, 20 * scrittura.second);
+    EXPECT_EQ(dopoUnaRiga.second, 0) << "none left running between calls";
+
+    // Between calls the file is free for another connection, and what it
+    // writes is read afresh: rows, names and deletions.
+    rs->MoveFirst();
+    rs->Move(9);
+    EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(), QStringLiteral("SCHEDA 10"));
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("UPDATE Dati SET denominazione = 'CAMBIATO' WHERE id_scheda = 10;"
+                                   "DELETE FROM Dati WHERE id_scheda = 1"));
+    EXPECT_EQ(leggiTutto().at(8), QStringLiteral("CAMBIATO"));
+    EXPECT_EQ(rs->RecordCount(), 59);
+    rs->MoveFirst(); // on key 2
+    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda = 3"));
+    rs->MoveNext(); // key 3 is gone, unseen until the next MoveFirst: no row to read
+    EXPECT_EQ(erroreDi([&] { rs->Fields(QStringLiteral("denominazione")).Value(); }), err::NoCurrentRecord);
+    EXPECT_EQ(erroreDi([&] { salva(QStringLiteral("PERSO")); }), err::NoCurrentRecord);
+    rs->CancelUpdate();
+
+    // A failing statement leaves the kept ones usable.
+    rs->MoveFirst();
+    rs->Fields(QStringLiteral("nato")).setValue(QStringLiteral("31/12/2004"));
+    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("CREATE TRIGGER no BEFORE UPDATE ON Dati BEGIN SELECT RAISE(ABORT, 'vietato'); END"));
+    EXPECT_EQ(erroreDi([&] { rs->Update(); }), err::SqlFailed);
+    rs->CancelUpdate();
+    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DROP TRIGGER no"));
+    salva(QStringLiteral("DOPO"));
+    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT nome FROM Dati WHERE id_scheda = 2")), QStringLiteral("DOPO"));
+    EXPECT_EQ(istruzioniPreparate(*conn).second, 0);
+
+    // Close lets them go, so the connection closes the file whole.
+    rs->Close();
+    EXPECT_EQ(istruzioniPreparate(*conn), std::make_pair(0, 0));
+}
+
 // --- Values by column type ------------------------------------------------------
 
 TEST_F(Dati, DatesKeepTheEmptyDate)
