@@ -28,6 +28,11 @@ public:
     // A pick in the list (the user's choice, by mouse or keys).
     void CMBDenominazione_Click(int indice);
 
+    // The list from the table: one entry per row in the recordset's order.
+    void riempiElenco();
+    // Rebuilds the list when the table no longer matches it.
+    void aggiornaElenco();
+
     // The sheet list: a drop-down list that takes no typing, checked
     // against the table each time it opens.
     campi::ComboScheda *CMBDenominazione = nullptr;
@@ -36,10 +41,6 @@ public:
 
 private:
     void costruisci();
-    // The list from the table: one entry per row in the recordset's order.
-    void riempiElenco();
-    // Rebuilds the list when the table no longer matches it.
-    void aggiornaElenco();
     QList<ado::Variant> chiavi_; // key of each entry
 };
 

@@ -1,0 +1,238 @@
+// The whole program on an archive of 10,000 sheets, driven through its main
+// window as the user drives it: start-up to page 1 shown, filling and
+// opening page 1's sheet list, a record move with page 1 shown, a page
+// switch that saves. Each timed step ends with the events it posted handled
+// (the page closed, the new one painted).
+//
+//   bench_programma [--piene] [benchmark flags]
+// --piene fills every column of every sheet (a larger file); by default a
+// sheet holds its name and a few values.
+
+#include "CartellaProva.h"
+
+#include "core/Archivio.h"
+#include "core/ColonneDati.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
+#include "core/RecordScheda.h"
+#include "pages/page1/Form1.h"
+#include "platform/dialoghi/DialoghiScriptati.h"
+#include "platform/ui/Aspetto.h"
+#include "shell/MDIForm1.h"
+#include "shell/MostraPagina.h"
+#include "shell/Uscita.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTest>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+
+using namespace scheda;
+
+namespace {
+
+constexpr int SchedeArchivio = 10000;
+bool schedePiene = false;
+
+// Every column of every sheet with a value of its type.
+QString sqlRiempiTutto()
+{
+    QStringList assegna;
+    for (const Colonna &c : colonneDati()) {
+        QString v;
+        switch (c.tipo) {
+        case Tipo::Testo: v = QStringLiteral("'VALORE DI PROVA'"); break;
+        case Tipo::Data: v = QStringLiteral("'2004-06-15'"); break;
+        case Tipo::Numero: v = QStringLiteral("1234"); break;
+        case Tipo::Opzione: v = QStringLiteral("1"); break;
+        }
+        if (QLatin1String(c.nome) != QLatin1String("denominazione"))
+            assegna << QString::fromLatin1(c.nome) + QStringLiteral(" = ") + v;
+    }
+    return QStringLiteral("UPDATE Dati SET ") + assegna.join(QStringLiteral(", "));
+}
+
+// The program set up as the tests set it up, on one folder for the whole
+// run: scripted dialogs, the exit hook, the main window after start-up.
+class Programma {
+public:
+    static Programma &istanza()
+    {
+        static Programma p;
+        return p;
+    }
+
+    void avvia()
+    {
+        finestra_ = std::make_unique<MDIForm1>();
+        if (!finestra_->MDIForm_Load())
+            throw std::runtime_error("avvio fallito");
+        QApplication::processEvents();
+    }
+    void chiudi()
+    {
+        for (int n = 1; n <= 6; ++n)
+            ChiudiForm(n);
+        chiudiArchivio();
+        finestra_.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+        RecordScheda().azzera();
+        PaginaCorrente = 0;
+    }
+    MDIForm1 &finestra()
+    {
+        if (!finestra_)
+            avvia();
+        return *finestra_;
+    }
+    Form1 *pagina1() { return qobject_cast<Form1 *>(Form(1)); }
+    void clic(QToolButton *b)
+    {
+        QTest::mouseClick(b, Qt::LeftButton);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+    CartellaProva cartella;
+    dlg::DialoghiScriptati dialoghi;
+
+private:
+    Programma()
+    {
+        cartella.aggiungiSchede(SchedeArchivio);
+        if (schedePiene)
+            cartella.esegui(FileVarnex, PasswordVarnex, sqlRiempiTutto());
+        CartellaProgramma = cartella.cartella();
+        FinisciProcesso = [](int) {};
+    }
+    std::unique_ptr<MDIForm1> finestra_;
+};
+
+void etichetta(benchmark::State &state)
+{
+    state.SetLabel(schedePiene ? "10,000 sheets, every column filled" : "10,000 sheets");
+}
+
+// Start-up: the main window made and loaded until page 1 stands on screen.
+void BM_AvvioFinoAPagina1(benchmark::State &state)
+{
+    Programma &p = Programma::istanza();
+    p.chiudi();
+    for (auto _ : state) {
+        p.avvia();
+        state.PauseTiming();
+        if (!p.pagina1() || !p.pagina1()->isVisible())
+            state.SkipWithError("page 1 not shown");
+        p.chiudi();
+        state.ResumeTiming();
+    }
+    etichetta(state);
+}
+BENCHMARK(BM_AvvioFinoAPagina1)->Unit(benchmark::kMillisecond);
+
+// Page 1's sheet list made from the table.
+void BM_RiempiElencoPagina1(benchmark::State &state)
+{
+    Programma &p = Programma::istanza();
+    p.finestra();
+    Form1 *f = p.pagina1();
+    for (auto _ : state)
+        f->riempiElenco();
+    posizionaSuIdRecord();
+    state.counters["voci"] = f->CMBDenominazione->count();
+    etichetta(state);
+}
+BENCHMARK(BM_RiempiElencoPagina1)->Unit(benchmark::kMillisecond);
+
+// Opening the sheet list: checked against the table, rebuilt when a name
+// changed behind the program's back (argument 1).
+void BM_AperturaElencoPagina1(benchmark::State &state)
+{
+    Programma &p = Programma::istanza();
+    p.finestra();
+    Form1 *f = p.pagina1();
+    const bool cambiato = state.range(0) == 1;
+    int giro = 0;
+    for (auto _ : state) {
+        if (cambiato) {
+            state.PauseTiming();
+            p.cartella.esegui(FileVarnex, PasswordVarnex,
+                              QStringLiteral("UPDATE Dati SET denominazione = 'SCHEDA %1' WHERE id_scheda = 5000").arg(++giro));
+            state.ResumeTiming();
+        }
+        f->CMBDenominazione->showPopup();
+        f->CMBDenominazione->hidePopup();
+        QApplication::processEvents();
+    }
+    state.SetLabel(cambiato ? "a name changed behind the program's back" : "table unchanged");
+}
+BENCHMARK(BM_AperturaElencoPagina1)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// "<" and ">" by turns, near the end of the table, with page 1 shown.
+void BM_SpostamentoRecordPagina1(benchmark::State &state)
+{
+    Programma &p = Programma::istanza();
+    MDIForm1 &w = p.finestra();
+    bool indietro = true;
+    for (auto _ : state) {
+        p.clic(indietro ? w.CMDPrec : w.CMDSucc);
+        indietro = !indietro;
+    }
+    if (PaginaCorrente != 1 || !p.pagina1())
+        state.SkipWithError("page 1 not shown");
+    etichetta(state);
+}
+BENCHMARK(BM_SpostamentoRecordPagina1)->Unit(benchmark::kMillisecond);
+
+// A page button pressed with an edit on the page shown, answered Yes: the
+// page is saved, closed, and page N opens (2 from page 1, 1 from page 2).
+void BM_CambioPaginaConSalvataggio(benchmark::State &state)
+{
+    Programma &p = Programma::istanza();
+    MDIForm1 &w = p.finestra();
+    const int verso = int(state.range(0));
+    const int da = verso == 1 ? 2 : 1;
+    const QString colonna = da == 1 ? QStringLiteral("cognome") : QStringLiteral("via_sede");
+    int giro = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (PaginaCorrente != da)
+            p.clic(w.CMDPag[da]);
+        RecordScheda().imposta(colonna, QStringLiteral("VALORE %1").arg(++giro));
+        PaginaModificata = 1;
+        p.dialoghi.rispondi(dlg::vbYes);
+        state.ResumeTiming();
+        p.clic(w.CMDPag[verso]);
+    }
+    if (PaginaCorrente != verso || p.dialoghi.mostrati.size() < qsizetype(giro))
+        state.SkipWithError("the switch did not save");
+    p.dialoghi.mostrati.clear();
+    state.SetLabel(verso == 2 ? "page 1 to page 2" : "page 2 to page 1");
+}
+BENCHMARK(BM_CambioPaginaConSalvataggio)->Arg(2)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    int resto = 0;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--piene") == 0)
+            schedePiene = true;
+        else
+            argv[resto++] = argv[i];
+    }
+    argc = resto;
+    QApplication app(argc, argv);
+    ui::impostaAspetto();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    Programma::istanza().chiudi();
+    benchmark::Shutdown();
+    return 0;
+}
