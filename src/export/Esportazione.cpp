@@ -1,8 +1,97 @@
 #include "export/Esportazione.h"
 
+#include "export/DatiIndispensabili.h"
+#include "export/RigaEsportazione.h"
+
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
+#include "pages/ServiziShell.h"
+#include "platform/db/Error.h"
+#include "platform/dialoghi/Dialoghi.h"
+#include "platform/disco/CopiaFile.h"
+#include "platform/disco/Unita.h"
+
+#include <QDir>
+
 namespace scheda {
 
-// The required-field check and the copy to the disk come with the export.
-void EsportaSchedaCorrente() {}
+namespace {
+
+// Closes and releases the export file's recordset, then its connection.
+void chiudiEsporta()
+{
+    if (RsEsporta)
+        RsEsporta->Close();
+    RsEsporta.reset();
+    if (ConnessioneEsporta)
+        ConnessioneEsporta->Close();
+    ConnessioneEsporta.reset();
+}
+
+// The export file opened as start-up opens it, in place of what is left of
+// the old pair. A failure is reported by the command; the exit then closes
+// only what is open, and the next export tries again first.
+void riapriEsporta()
+{
+    chiudiEsporta();
+    try {
+        apriEsporta();
+    } catch (const ado::Error &e) {
+        throw ado::Error(e.number(), QStringLiteral("Il file di esportazione non si è potuto riaprire: %1\n"
+                                                    "Sarà riaperto alla prossima esportazione.")
+                                         .arg(e.description()));
+    }
+}
+
+void segnalaCopiaFallita(const disco::EsitoCopia &esito)
+{
+    dlg::MsgBox(QStringLiteral("Esportazione non riuscita: il file non è stato copiato sul disco.\n\n"
+                               "Cartella: %1\nMotivo: %2")
+                    .arg(QDir::toNativeSeparators(esito.cartella), esito.motivo),
+                dlg::vbCritical, TitoloEsportazione);
+}
+
+// Steps 7 to 10: the closed file onto the disk, then open again whatever
+// happened to the copy.
+void copiaSuDisco()
+{
+    chiudiEsporta();
+    const disco::EsitoCopia esito =
+        disco::copiaSostituendo(percorsoProgramma(CartellaProgramma, FileEsporta), disco::percorsoLocale(FileSuDisco));
+    if (esito.riuscita)
+        dlg::MsgBox(EsportazioneRiuscita, dlg::vbOKOnly, TitoloEsportazione);
+    else
+        segnalaCopiaFallita(esito);
+    riapriEsporta();
+}
+
+} // namespace
+
+void EsportaSchedaCorrente()
+{
+    // A menu item takes no focus: the box being edited commits here.
+    Shell().validarePaginaMostrata();
+    if (Shell().chiediSalvataggio() == dlg::vbYes)
+        PaginaModificata = 0;
+
+    if (!RsEsporta || !ConnessioneEsporta || !RsEsporta->isOpen())
+        riapriEsporta();
+    verificaFileEsportazione();
+    if (!posizionaSuIdRecord())
+        throw ado::Error(ado::err::NoCurrentRecord,
+                         QStringLiteral("La scheda corrente non si trova più nell'archivio: la scheda non è stata esportata."));
+    copiaSchedaInEsportazione();
+
+    if (const auto mancante = primoDatoMancante(*RsEsporta)) {
+        dlg::MsgBox(*mancante, dlg::vbExclamation, TitoloDatiIndispensabili);
+        return;
+    }
+
+    const int RispostaFloppy = dlg::MsgBox(DomandaFloppy, dlg::vbYesNo | dlg::vbExclamation, TitoloFloppy);
+    if (RispostaFloppy == dlg::vbNo)
+        return;
+    copiaSuDisco();
+}
 
 } // namespace scheda

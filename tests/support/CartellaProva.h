@@ -2,6 +2,9 @@
 // A temporary program folder with the three data files, made by the same
 // code as the real ones, and helpers to reach them in tests.
 
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,3 +23,19 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// Runs `leggi` on the recordset of "Dati" of a database file (of a test
+// folder or anywhere else), through a connection of its own.
+template <typename F>
+auto suDati(const QString &percorso, const QString &password, F leggi)
+{
+    ado::Connection c;
+    c.setProperty(QStringLiteral("Data Source"), percorso);
+    c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), password);
+    c.Open();
+    ado::Recordset rs;
+    rs.Source = QStringLiteral("Dati");
+    rs.ActiveConnection = &c;
+    rs.Open();
+    return leggi(rs);
+}

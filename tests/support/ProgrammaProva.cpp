@@ -67,19 +67,10 @@ bool ProgrammaProva::avvia()
 
 namespace {
 
-// Runs `leggi` on "Dati" of the folder's main file, through a connection of its own.
 template <typename F>
 auto leggiDati(const CartellaProva &cartella, F leggi)
 {
-    ado::Connection c;
-    c.setProperty(QStringLiteral("Data Source"), cartella.percorso(scheda::FileVarnex));
-    c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), scheda::PasswordVarnex);
-    c.Open();
-    ado::Recordset rs;
-    rs.Source = QStringLiteral("Dati");
-    rs.ActiveConnection = &c;
-    rs.Open();
-    return leggi(rs);
+    return suDati(cartella.percorso(scheda::FileVarnex), scheda::PasswordVarnex, leggi);
 }
 
 } // namespace

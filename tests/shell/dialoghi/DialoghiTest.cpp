@@ -233,25 +233,19 @@ TEST(Query, ListsEveryRowAndColumnOfDati)
 
     // Every row and column of the file, in order, as the record layer reads them.
     QAbstractItemModel *m = q->DataGrid1->model();
-    ado::Connection c;
-    c.setProperty(QStringLiteral("Data Source"), p.cartella.percorso(FileVarnex));
-    c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), PasswordVarnex);
-    c.Open();
-    ado::Recordset rs;
-    rs.Source = QStringLiteral("Dati");
-    rs.ActiveConnection = &c;
-    rs.Open();
-    ASSERT_EQ(m->columnCount(), rs.FieldsCount());
-    EXPECT_EQ(m->columnCount(), 244);
-    for (int i = 0; i < rs.FieldsCount(); ++i)
-        EXPECT_EQ(m->headerData(i, Qt::Horizontal).toString(), rs.Fields(i).Name()) << i;
-    ASSERT_EQ(m->rowCount(), 3);
-    int riga = 0;
-    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext(), ++riga)
-        for (int i = 0; i < rs.FieldsCount(); ++i) {
-            const ado::Variant v = rs.Fields(i).Value();
-            EXPECT_EQ(m->index(riga, i).data().toString(), v.isNull() ? QString() : v.toText()) << riga << "," << i;
-        }
+    suDati(p.cartella.percorso(FileVarnex), PasswordVarnex, [&](ado::Recordset &rs) {
+        ASSERT_EQ(m->columnCount(), rs.FieldsCount());
+        EXPECT_EQ(m->columnCount(), 244);
+        for (int i = 0; i < rs.FieldsCount(); ++i)
+            EXPECT_EQ(m->headerData(i, Qt::Horizontal).toString(), rs.Fields(i).Name()) << i;
+        ASSERT_EQ(m->rowCount(), 3);
+        int riga = 0;
+        for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext(), ++riga)
+            for (int i = 0; i < rs.FieldsCount(); ++i) {
+                const ado::Variant v = rs.Fields(i).Value();
+                EXPECT_EQ(m->index(riga, i).data().toString(), v.isNull() ? QString() : v.toText()) << riga << "," << i;
+            }
+    });
     const int denominazione = [&] {
         for (int i = 0; i < m->columnCount(); ++i)
             if (m->headerData(i, Qt::Horizontal).toString() == QStringLiteral("denominazione"))

@@ -1,0 +1,146 @@
+// Drive A: as a folder, and the copy that never leaves a partial or lost
+// target: each step failing in turn, on real files.
+
+#include "platform/disco/CopiaFile.h"
+#include "platform/disco/Unita.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using disco::Passo;
+
+namespace {
+
+QByteArray leggi(const QString &percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void scriviFile(const QString &percorso, const QByteArray &dati)
+{
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(dati);
+}
+
+class Copia : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Several blocks, so that a write can fail half-way.
+        for (int i = 0; nuovo.size() < 3 * 4096 + 123; ++i)
+            nuovo += QByteArray::number(i) + ' ';
+        origine = QDir(sorgente.path()).filePath(QStringLiteral("Esporta.mdb"));
+        destinazione = QDir(disco.path()).filePath(QStringLiteral("Esporta.mdb"));
+        scriviFile(origine, nuovo);
+    }
+    void TearDown() override { disco::GuastoSimulato = nullptr; }
+    QStringList fileSulDisco() const { return QDir(disco.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir sorgente, disco;
+    QString origine, destinazione;
+    QByteArray nuovo;
+};
+
+} // namespace
+
+TEST(UnitaA, IsTheFolderOfTheVariableElseMediaFloppy)
+{
+    qunsetenv(disco::VariabileUnitaA);
+    EXPECT_EQ(disco::cartellaUnitaA(), QStringLiteral("/media/floppy"));
+    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("A:\\Esporta.mdb")), QStringLiteral("/media/floppy/Esporta.mdb"));
+    qputenv(disco::VariabileUnitaA, "/tmp/chiavetta/");
+    EXPECT_EQ(disco::cartellaUnitaA(), QStringLiteral("/tmp/chiavetta"));
+    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("A:\\Esporta.mdb")), QStringLiteral("/tmp/chiavetta/Esporta.mdb"));
+    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("a:\\dati\\Esporta.mdb")), QStringLiteral("/tmp/chiavetta/dati/Esporta.mdb"));
+    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("/altrove/Esporta.mdb")), QStringLiteral("/altrove/Esporta.mdb"));
+    qputenv(disco::VariabileUnitaA, "");
+    EXPECT_EQ(disco::cartellaUnitaA(), QStringLiteral("/media/floppy"));
+    qunsetenv(disco::VariabileUnitaA);
+}
+
+TEST_F(Copia, ReplacesTheTargetWholeAndLeavesNothingElse)
+{
+    scriviFile(destinazione, "VECCHIO");
+    const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
+    EXPECT_TRUE(esito.riuscita) << esito.motivo.toStdString();
+    EXPECT_EQ(leggi(destinazione), nuovo);
+    EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
+    EXPECT_EQ(QFile(destinazione).permissions() & QFile::ReadOther, QFile::ReadOther);
+    // Again, onto the copy just made.
+    nuovo += "ANCORA";
+    scriviFile(origine, nuovo);
+    EXPECT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
+    EXPECT_EQ(leggi(destinazione), nuovo);
+}
+
+TEST_F(Copia, AFailingStepKeepsTheOldTargetAndRemovesTheTemporaryFile)
+{
+    struct Caso {
+        Passo passo;
+        int volta; // which call of that step fails (writes are one call per block)
+        int errore;
+    };
+    const Caso casi[] = {
+        {Passo::CreazioneTemporaneo, 1, EACCES}, {Passo::Scrittura, 1, ENOSPC}, {Passo::Scrittura, 3, ENOSPC},
+        {Passo::Sincronizzazione, 1, EIO},       {Passo::Rinomina, 1, EROFS},
+    };
+    for (const Caso &c : casi) {
+        SCOPED_TRACE(int(c.passo) * 10 + c.volta);
+        scriviFile(destinazione, "VECCHIO");
+        int volte = 0;
+        disco::GuastoSimulato = [&](Passo p) { return p == c.passo && ++volte == c.volta ? c.errore : 0; };
+        const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
+        disco::GuastoSimulato = nullptr;
+        EXPECT_FALSE(esito.riuscita);
+        EXPECT_EQ(esito.passo, c.passo);
+        EXPECT_EQ(esito.errore, c.errore);
+        EXPECT_EQ(esito.motivo, qt_error_string(c.errore));
+        EXPECT_EQ(esito.cartella, disco.path());
+        EXPECT_EQ(leggi(destinazione), QByteArray("VECCHIO"));
+        EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
+        // The next copy works.
+        EXPECT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
+        EXPECT_EQ(leggi(destinazione), nuovo);
+    }
+}
+
+TEST_F(Copia, AFolderThatCannotBeFlushedAfterTheRenameIsStillAFailure)
+{
+    scriviFile(destinazione, "VECCHIO");
+    disco::GuastoSimulato = [](Passo p) { return p == Passo::ConfermaCartella ? EIO : 0; };
+    const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
+    EXPECT_FALSE(esito.riuscita);
+    EXPECT_EQ(esito.passo, Passo::ConfermaCartella);
+    // The new file stands whole; only its name may not have reached the disk.
+    EXPECT_EQ(leggi(destinazione), nuovo);
+    EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
+}
+
+TEST_F(Copia, MissingFolderOrSourceIsReportedWithTheFolderTried)
+{
+    const QString mancante = QDir(disco.path()).filePath(QStringLiteral("mancante"));
+    disco::EsitoCopia esito = disco::copiaSostituendo(origine, QDir(mancante).filePath(QStringLiteral("Esporta.mdb")));
+    EXPECT_FALSE(esito.riuscita);
+    EXPECT_EQ(esito.passo, Passo::CreazioneTemporaneo);
+    EXPECT_EQ(esito.errore, ENOENT);
+    EXPECT_EQ(esito.cartella, mancante);
+
+    // A file where the folder should be.
+    scriviFile(mancante, "X");
+    esito = disco::copiaSostituendo(origine, QDir(mancante).filePath(QStringLiteral("Esporta.mdb")));
+    EXPECT_EQ(esito.errore, ENOTDIR);
+    EXPECT_EQ(esito.cartella, mancante);
+
+    scriviFile(destinazione, "VECCHIO");
+    esito = disco::copiaSostituendo(QDir(sorgente.path()).filePath(QStringLiteral("Nessuno.mdb")), destinazione);
+    EXPECT_FALSE(esito.riuscita);
+    EXPECT_EQ(esito.passo, Passo::LetturaOrigine);
+    EXPECT_EQ(esito.errore, ENOENT);
+    EXPECT_EQ(esito.cartella, sorgente.path());
+    EXPECT_EQ(leggi(destinazione), QByteArray("VECCHIO"));
+}
