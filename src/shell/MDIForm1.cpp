@@ -5,6 +5,7 @@
 #include "shell/ServiziMdi.h"
 
 #include "platform/dialoghi/Dialoghi.h"
+#include "platform/ui/Aspetto.h"
 #include "platform/ui/Twips.h"
 
 #include <QCloseEvent>
@@ -16,6 +17,8 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 
 namespace scheda {
@@ -42,8 +45,7 @@ QPixmap stemma(QSize size, QColor campo, QColor bordo, const QString &sigla)
     p.fillPath(scudo, campo);
     p.setPen(QPen(bordo, 2));
     p.drawPath(scudo);
-    QFont f(QStringLiteral("Liberation Sans"), 8, QFont::Bold);
-    p.setFont(f);
+    p.setFont(ui::carattere(QStringLiteral("Arial"), 8, true));
     p.setPen(bordo);
     p.drawText(QRectF(0, 0, size.width(), size.height() * 0.8), Qt::AlignCenter, sigla);
     return pm;
@@ -56,12 +58,34 @@ QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, QCol
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, colore);
     l->setPalette(p);
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(7);
-    l->setFont(f);
+    l->setFont(ui::carattere(QStringLiteral("Arial"), 7));
     l->adjustSize();
     return l;
 }
+
+// A standard (not graphical) command button: a caption wider than the
+// button goes on as many lines as it needs, centred, inside the bevel.
+class PulsanteStandard : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+    // The room the caption has: the bevel and a little margin off each side.
+    QRect areaTesto() const { return rect().adjusted(MargineTesto, MargineTesto, -MargineTesto, -MargineTesto); }
+    static constexpr int MargineTesto = 4;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionToolButton o;
+        initStyleOption(&o);
+        const QString testo = o.text;
+        o.text.clear();
+        p.drawComplexControl(QStyle::CC_ToolButton, o);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        p.drawText(areaTesto(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, testo);
+    }
+};
 
 } // namespace
 
@@ -115,7 +139,7 @@ MDIForm1::~MDIForm1()
 QToolButton *MDIForm1::pulsante(const QString &nome, const QString &caption, int left, int top, int w, int h,
                                 void (MDIForm1::*handler)(), bool grafico)
 {
-    auto *b = new QToolButton(Picture1);
+    QToolButton *b = grafico ? new QToolButton(Picture1) : new PulsanteStandard(Picture1);
     b->setObjectName(nome);
     b->setText(caption);
     b->setGeometry(ui::rettangolo(left, top, w, h));
@@ -162,9 +186,6 @@ void MDIForm1::creaPannello()
     }
     for (QToolButton *b : {CMDPrimo, CMDUltimo, Command1})
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QFont piccolo = Command1->font();
-    piccolo.setPointSizeF(7.5); // "Stampa Pagina" fits the half-width button
-    Command1->setFont(piccolo);
 
     // Tab order of the panel.
     QWidget *ordine[] = {CMDPrec, CMDSucc, CMDPrimo, CMDUltimo, CMDNuovo, CMDRipristina, CMDSalva, CMDElimina, CMDTrova,

@@ -1,6 +1,7 @@
 #include "platform/help/Popup.h"
 #include "platform/help/FinestraGuida.h"
 #include "platform/help/HtmlHelp.h"
+#include "platform/ui/Aspetto.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -20,19 +21,6 @@ QColor daColorRef(std::int32_t valore)
 
 } // namespace
 
-QString famigliaCarattere(const QString &nome)
-{
-    const QString n = nome.trimmed().toLower();
-    if (n == QStringLiteral("times new roman"))
-        return QStringLiteral("Liberation Serif");
-    if (n == QStringLiteral("courier new") || n == QStringLiteral("courier"))
-        return QStringLiteral("Liberation Mono");
-    if (n.isEmpty() || n == QStringLiteral("verdana") || n == QStringLiteral("arial")
-        || n == QStringLiteral("ms sans serif") || n == QStringLiteral("tahoma"))
-        return QStringLiteral("Liberation Sans");
-    return nome.trimmed();
-}
-
 FinestraPopup::FinestraPopup(const QString &testo, const HH_POPUP &formato, QWidget *parent)
     : QFrame(parent, Qt::Popup | Qt::FramelessWindowHint), handle_(nuovoHandle())
 {
@@ -41,20 +29,16 @@ FinestraPopup::FinestraPopup(const QString &testo, const HH_POPUP &formato, QWid
     setFrameShape(QFrame::Box);
     setLineWidth(1);
 
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(8);
+    // "face,size[,charset[,BOLD ITALIC UNDERLINE]]"; 8 points when no size is given.
     const QStringList parti = formato.pszFont.split(QLatin1Char(','));
-    if (!formato.pszFont.trimmed().isEmpty()) {
-        f.setFamily(famigliaCarattere(parti.value(0)));
-        bool ok = false;
-        const double punti = parti.value(1).trimmed().toDouble(&ok);
-        if (ok && punti > 0)
-            f.setPointSizeF(punti);
-        const QString stile = parti.value(3).toUpper();
-        f.setBold(stile.contains(QStringLiteral("BOLD")));
-        f.setItalic(stile.contains(QStringLiteral("ITALIC")));
-        f.setUnderline(stile.contains(QStringLiteral("UNDERLINE")));
-    }
+    bool ok = false;
+    double punti = parti.value(1).trimmed().toDouble(&ok);
+    if (!ok || punti <= 0)
+        punti = 8;
+    const QString stile = parti.value(3).toUpper();
+    QFont f = ui::carattere(parti.value(0), punti, stile.contains(QStringLiteral("BOLD")),
+                            stile.contains(QStringLiteral("UNDERLINE")));
+    f.setItalic(stile.contains(QStringLiteral("ITALIC")));
 
     QPalette p = palette();
     p.setColor(QPalette::Window, formato.clrBackground == -1 ? QColor(0xFF, 0xFF, 0xE1) : daColorRef(formato.clrBackground));

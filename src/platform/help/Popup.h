@@ -33,7 +33,4 @@ private:
     std::int32_t handle_;
 };
 
-// The Windows faces the pop-ups name, as the fonts installed here.
-QString famigliaCarattere(const QString &nome);
-
 } // namespace hh

@@ -15,12 +15,28 @@ void impostaAspetto()
     QApplication::setFont(carattere());
 }
 
+QString famiglia(const QString &nomeWindows)
+{
+    const QString n = nomeWindows.trimmed().toLower();
+    if (n == QLatin1String("times new roman"))
+        return QStringLiteral("Liberation Serif");
+    if (n == QLatin1String("courier new") || n == QLatin1String("courier"))
+        return QStringLiteral("Liberation Mono");
+    if (n.isEmpty() || n == QLatin1String("ms sans serif") || n == QLatin1String("arial") || n == QLatin1String("verdana")
+        || n == QLatin1String("tahoma"))
+        return QStringLiteral("Liberation Sans");
+    return nomeWindows.trimmed();
+}
+
 QFont carattere(const QString &nomeWindows, double punti, bool grassetto, bool sottolineato)
 {
-    const bool serif = nomeWindows.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0;
-    QFont f(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
-    f.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    f.setFamilies({f.family(), serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans")});
+    const QString nome = famiglia(nomeWindows);
+    const bool serif = nome == QLatin1String("Liberation Serif");
+    const bool mono = nome == QLatin1String("Liberation Mono");
+    QFont f(nome);
+    f.setStyleHint(serif ? QFont::Serif : mono ? QFont::Monospace : QFont::SansSerif);
+    f.setFamilies({nome, serif ? QStringLiteral("DejaVu Serif") : mono ? QStringLiteral("DejaVu Sans Mono")
+                                                                        : QStringLiteral("DejaVu Sans")});
     f.setPixelSize(int(std::lround(punti * 96.0 / 72.0)));
     f.setBold(grassetto);
     f.setUnderline(sottolineato);

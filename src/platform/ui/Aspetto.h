@@ -9,10 +9,14 @@ namespace ui {
 
 void impostaAspetto();
 
-// A font of the forms, the one way the program sizes its type: "MS Sans
-// Serif", "Arial" and "Verdana" become Liberation Sans, "Times New Roman"
-// Liberation Serif (DejaVu as fallback); the size in points is turned into
-// pixels at 96 DPI, whatever the screen says (8.25 points are 11 pixels).
+// The family our fonts take for a Windows font name: "MS Sans Serif",
+// "Arial", "Verdana", "Tahoma" (and no name) Liberation Sans, "Times New
+// Roman" Liberation Serif, "Courier New" Liberation Mono; another name as given.
+QString famiglia(const QString &nomeWindows);
+
+// A font of the forms, the one way the program sizes its type: the family
+// above (DejaVu as fallback), the size in points turned into pixels at 96
+// DPI whatever the screen says (8.25 points are 11 pixels).
 QFont carattere(const QString &nomeWindows = QStringLiteral("MS Sans Serif"), double punti = 8.25,
                 bool grassetto = false, bool sottolineato = false);
 

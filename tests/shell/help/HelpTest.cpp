@@ -363,6 +363,7 @@ TEST(PopUp, ShowsTheTextNearTheActivePageThroughTheWholeHelpFile)
     EXPECT_TRUE(aperto->isVisible());
     EXPECT_EQ(aperto->findChild<QLabel *>()->text(), QStringLiteral("Testo della finestra a comparsa"));
     EXPECT_EQ(aperto->findChild<QLabel *>()->font().family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(aperto->findChild<QLabel *>()->font().pixelSize(), 11); // 8 points, at 96 DPI
     EXPECT_EQ(aperto->geometry().top(), 146);
     aperto->close();
 }
