@@ -377,8 +377,11 @@ EsitoNumero confermaNumero(const QString &casella, const ado::Variant &memorizza
         e.scrivi = true;
     }
     if (variante == Variante::Percentuale && e.valore > 100.0) {
+        // A stored value above 100 cut to 100 is a change like any other:
+        // the page is marked, so the row saved agrees with the screen.
         e.valore = 100.0;
         e.scrivi = true;
+        e.modificato = true;
     }
     e.valore += 0.0; // no negative zero
     if (e.scrivi) {

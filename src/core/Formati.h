@@ -115,7 +115,7 @@ EsitoTesto confermaTesto(const QString &casella, const ado::Variant &memorizzato
 struct EsitoNumero {
     bool valido = false;       // false: beep, the stored value comes back
     double valoreNumero = 0;   // ValoreNumero: the typed value
-    bool modificato = false;   // the typed value (before rounding) differs
+    bool modificato = false;   // the typed value (before rounding) differs, or a percentage was cut to 100
     bool scrivi = false;       // the variable takes `valore`
     double valore = 0;         // the variable after the commit
 };

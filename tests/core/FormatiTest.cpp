@@ -273,8 +273,17 @@ TEST(ConfermaNumero, TheExamplesAndTheEdges)
         {Variante::Percentuale, "33,3333", Variant(0), true, true, 33.333, "33,33"},
         {Variante::Percentuale, "0,0625", Variant(0), true, true, 0.062, ",06"},
         {Variante::Percentuale, "100", Variant(100.0), true, false, 100, "100,00"},
-        // A stored 150 (from elsewhere) retyped: no flag, yet capped.
-        {Variante::Percentuale, "150", Variant(150.0), true, false, 100, "100,00"},
+        // A stored value above 100 (from elsewhere) cut to 100 marks the page,
+        // whatever was typed over it.
+        {Variante::Percentuale, "150", Variant(150.0), true, true, 100, "100,00"},
+        {Variante::Percentuale, "100,0004", Variant(100.0004), true, true, 100, "100,00"},
+        {Variante::Percentuale, "100", Variant(150.0), true, true, 100, "100,00"},
+        {Variante::Percentuale, "150", Variant(100.0), true, true, 100, "100,00"},
+        {Variante::Percentuale, "-5", Variant(0), true, true, -5, "-5,00"},
+        {Variante::Percentuale, "12,5004", Variant(12.5), true, true, 12.5, "12,50"},
+        {Variante::Percentuale, "12,5", Variant(12.5), true, false, 12.5, "12,50"},
+        {Variante::Percentuale, "1,0625", Variant(0), true, true, 1.062, "1,06"},
+        {Variante::Percentuale, "1,1875", Variant(0), true, true, 1.188, "1,19"},
     };
     for (const auto &c : casi) {
         const EsitoNumero e = confermaNumero(q(c.casella), c.memorizzato, c.variante, c.fisso);
