@@ -8,12 +8,15 @@
 #include "pages/campi/Campi.h"
 #include "pages/campi/Disposizione.h"
 #include "pages/campi/Ricalcolo.h"
+#include "pages/campi/Tabella.h"
 #include "platform/dialoghi/DialoghiScriptati.h"
 #include "platform/maschera/MaskEdBox.h"
 #include "core/Globali.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
@@ -500,6 +503,7 @@ TEST_F(Famiglie, ADisplayOnlyBoxIsNeverReachedAndRefreshesOnDemand)
     auto *prov = w("TXTProvSede");
     EXPECT_FALSE(prov->isEnabled());
     EXPECT_EQ(prov->palette().color(QPalette::Disabled, QPalette::Base), QColor(255, 255, 192));
+    EXPECT_EQ(prov->palette().color(QPalette::Disabled, QPalette::Text), QColor(0x6D, 0x6D, 0x6D)); // readable
     entra(w<maschera::MaskEdBox>("TXTNato"));
     tab();
     EXPECT_EQ(fuoco(), w("TXTA2"));
@@ -606,6 +610,30 @@ TEST_F(Famiglie, AMissingControlIsAProgrammingError)
     const Legame tipo[] = {{.controllo = QStringLiteral("TXTCognome"), .famiglia = Famiglia::Data,
                             .colonna = QStringLiteral("nato")}};
     EXPECT_THROW(lega(finestra.get(), tipo), std::logic_error);
+}
+
+// --- Page tables -----------------------------------------------------------------
+
+TEST(Tabella, ACaptionWiderThanItsLabelIsCondensedNotCut)
+{
+    QWidget pagina;
+    pagina.setFont(carattere());
+    const QString lungo = QStringLiteral("Utile netto (perdita) dell'esercizio");
+    const Elemento righe[] = {
+        {.genere = Genere::Etichetta, .testo = lungo, .posto = {0, 0, 2295, 255}},
+        {.genere = Genere::Etichetta, .testo = QStringLiteral("Personale"), .posto = {0, 300, 2295, 255}},
+        {.genere = Genere::Etichetta, .testo = lungo, .posto = {0, 600}}, // as wide as its caption
+    };
+    costruisciPagina(&pagina, righe);
+    const QList<QLabel *> etichette = pagina.findChildren<QLabel *>();
+    ASSERT_EQ(etichette.size(), 3);
+    for (QLabel *l : etichette) {
+        SCOPED_TRACE(l->text().toStdString() + " at " + std::to_string(l->y()));
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width());
+        EXPECT_EQ(l->font().pixelSize(), 11);
+        const bool stretto = l->width() == 153 && l->text() == lungo;
+        EXPECT_EQ(l->font().stretch() < 100 && l->font().stretch() > 0, stretto);
+    }
 }
 
 } // namespace

@@ -51,6 +51,8 @@ void gialloChiaro(QWidget *box)
     QPalette p = box->palette();
     for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         p.setColor(gruppo, QPalette::Base, ui::coloreVb(GialloChiaro));
+    // The grey of disabled text on Windows: a figure the user reads, not a faded one.
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6D, 0x6D, 0x6D));
     box->setPalette(p);
 }
 

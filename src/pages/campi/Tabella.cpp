@@ -5,6 +5,7 @@
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -39,6 +40,20 @@ void applicaSfondo(QWidget *w, const Stile &s, QPalette::ColorRole ruolo)
         w->setAutoFillBackground(true);
 }
 
+// A caption a little wider than its label in our fonts is set condensed
+// rather than cut: the forms' own type was narrower.
+void stringiSeServe(QLabel *l)
+{
+    constexpr int StrettoMassimo = 85; // percent of the normal width
+    QFont f = l->font();
+    for (int larghezza = 99; larghezza >= StrettoMassimo
+                              && QFontMetrics(f).horizontalAdvance(l->text()) > l->contentsRect().width();
+         --larghezza)
+        f.setStretch(larghezza);
+    if (f.stretch() != l->font().stretch())
+        l->setFont(f);
+}
+
 QLabel *nuovaEtichetta(QWidget *parent, const QString &testo, const Posto &p, const Stile &s, int leftCasella)
 {
     QLabel *l = p.left == PrimaDellaCasella ? etichettaPrima(parent, testo, leftCasella, p.top)
@@ -51,6 +66,8 @@ QLabel *nuovaEtichetta(QWidget *parent, const QString &testo, const Posto &p, co
         if (p.left == PrimaDellaCasella)
             l->move(left - l->width(), l->y());
     }
+    else if (p.width > 0)
+        stringiSeServe(l);
     applicaSfondo(l, s, QPalette::Window);
     if (s.allineamento)
         l->setAlignment(s.allineamento);
