@@ -1,6 +1,7 @@
 #include "platform/dialoghi/Dialoghi.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -11,6 +12,18 @@ namespace dlg {
 namespace {
 
 QPointer<QWidget> finestra;
+
+// A message box is at least as wide as its title, drawn bold by the desktop
+// with the window's buttons beside it, so a long title is never cut short.
+void larghezzaDelTitolo(QMessageBox &box)
+{
+    QFont grassetto = box.font();
+    grassetto.setBold(true);
+    const int larghezza = QFontMetrics(grassetto).horizontalAdvance(box.windowTitle()) + 120;
+    if (auto *griglia = qobject_cast<QGridLayout *>(box.layout()))
+        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), griglia->rowCount(), 0, 1,
+                         griglia->columnCount());
+}
 
 class DialoghiQt : public Dialoghi {
 public:
@@ -29,10 +42,12 @@ public:
             QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
             box.setDefaultButton(si);
             box.setEscapeButton(no);
+            larghezzaDelTitolo(box);
             box.exec();
             return box.clickedButton() == si ? vbYes : vbNo;
         }
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        larghezzaDelTitolo(box);
         box.exec();
         return vbOK;
     }
