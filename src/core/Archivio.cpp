@@ -41,7 +41,7 @@ void apriArchivio()
     ConnessioneIdentifica = apriConnessione(FileIdentifica, PasswordIdentifica);
     ConnessioneEsporta = apriConnessione(FileEsporta, PasswordEsporta);
     RsComune = apriRecordset(SqlComune, *ConnessioneIdentifica);
-    RsComune2 = apriRecordset(SqlComune, *ConnessioneIdentifica);
+    RsComune2 = RsComune->Clone(); // the same sorted list, read once, a cursor of its own
     RsComuneRegione = apriRecordset(sqlComuneRegione(), *ConnessioneIdentifica);
     RsAteco = apriRecordset(SqlAteco, *ConnessioneIdentifica);
     RsEsporta = apriRecordset(QStringLiteral("Dati"), *ConnessioneEsporta);

@@ -229,10 +229,10 @@ void Recordset::Open()
     table_ = ident.match(Source).hasMatch();
     names_.clear();
     kinds_.clear();
-    rows_.clear();
     keys_.clear();
     pending_.clear();
     statements_->clear();
+    rows_ = std::make_shared<const Rows>();
     adding_ = deleted_ = rowLoaded_ = false;
 
     if (table_) {
@@ -266,26 +266,48 @@ void Recordset::Open()
             const char *decl = sqlite3_column_decltype(s.get(), c);
             kinds_.push_back(kindFromDecl(QString::fromUtf8(decl ? decl : ""), false));
         }
+        auto rows = std::make_shared<Rows>();
         int rc;
         while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
             std::vector<Variant> row;
             row.reserve(n);
             for (int c = 0; c < n; ++c)
                 row.push_back(fromColumn(s.get(), c, kinds_[c]));
-            rows_.push_back(std::move(row));
+            rows->push_back(std::move(row));
         }
         if (rc != SQLITE_DONE)
             throw Error(err::SqlFailed, QString::fromUtf8(sqlite3_errmsg(db)));
+        rows_ = std::move(rows);
         open_ = true;
     }
     pos_ = count() > 0 ? 0 : -1;
+}
+
+std::unique_ptr<Recordset> Recordset::Clone() const
+{
+    requireOpen();
+    auto clone = std::make_unique<Recordset>();
+    clone->CursorType = CursorType;
+    clone->LockType = LockType;
+    clone->Source = Source;
+    clone->ActiveConnection = ActiveConnection;
+    if (table_) {
+        clone->Open();
+        return clone;
+    }
+    clone->names_ = names_;
+    clone->kinds_ = kinds_;
+    clone->rows_ = rows_;
+    clone->open_ = true;
+    clone->pos_ = clone->count() > 0 ? 0 : -1;
+    return clone;
 }
 
 void Recordset::Close()
 {
     open_ = false;
     statements_->clear();
-    rows_.clear();
+    rows_ = std::make_shared<const Rows>();
     keys_.clear();
     row_.clear();
     pending_.clear();
@@ -300,7 +322,7 @@ void Recordset::requireOpen() const
 
 long Recordset::count() const
 {
-    return table_ ? long(keys_.size()) : long(rows_.size());
+    return table_ ? long(keys_.size()) : long(rows_->size());
 }
 
 long Recordset::RecordCount() const
@@ -480,7 +502,7 @@ Variant Recordset::read(int index)
 {
     requireCurrent();
     if (!table_)
-        return rows_[pos_][index];
+        return (*rows_)[pos_][index];
     if (adding_) {
         const auto it = pending_.find(index);
         return it == pending_.end() ? Variant::null() : it->second;

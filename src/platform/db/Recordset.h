@@ -53,6 +53,10 @@ public:
     void Open();
     void Close(); // idempotent
     bool isOpen() const { return open_; }
+    // A second recordset over the same rows with a position of its own, on
+    // its first row. A read-only SQL recordset shares the rows it read (no
+    // second query); a table recordset opens afresh on its table.
+    std::unique_ptr<Recordset> Clone() const;
 
     void MoveFirst();
     void MoveNext();
@@ -111,8 +115,9 @@ private:
     bool deleted_ = false;
     std::map<int, Variant> pending_;
 
-    // SQL mode: every row, read at open.
-    std::vector<std::vector<Variant>> rows_;
+    // SQL mode: every row, read at open, shared with the clones.
+    using Rows = std::vector<std::vector<Variant>>;
+    std::shared_ptr<const Rows> rows_ = std::make_shared<const Rows>();
 
     long pos_ = -1; // -1 before the first row, count() after the last
 };

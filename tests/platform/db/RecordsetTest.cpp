@@ -377,6 +377,55 @@ TEST(Riferimento, TheWholeMunicipalityListComesSorted)
         EXPECT_LE(compareItalian(nomi[i - 1], nomi[i]), 0) << nomi[i - 1].toStdString() << " | " << nomi[i].toStdString();
 }
 
+TEST(Riferimento, ACloneSharesTheRowsReadAndMovesOnItsOwn)
+{
+    CartellaProva cartella;
+    auto c = connetti(cartella.percorso(FileIdentifica), PasswordIdentifica);
+    auto comune = apri(*c, scheda::SqlComune);
+    comune->Move(5);
+    std::unique_ptr<Recordset> clone;
+    {
+        ContaIstruzioni conta(*c);
+        clone = comune->Clone();
+        EXPECT_TRUE(conta.istruzioni.isEmpty()) << "no second query: " << conta.istruzioni.join(" | ").toStdString();
+    }
+    EXPECT_EQ(clone->Source, comune->Source);
+    EXPECT_EQ(clone->CursorType, 2);
+    EXPECT_EQ(clone->LockType, 2);
+    EXPECT_EQ(clone->RecordCount(), comune->RecordCount());
+    EXPECT_FALSE(clone->isBOF()) << "a clone stands on the first row";
+    const std::vector<QString> dalClone = finoAllaFine(*clone);
+    EXPECT_EQ(long(dalClone.size()), comune->RecordCount());
+    EXPECT_EQ(comune->Fields(0).Value().toText(), dalClone[5]) << "the original did not move";
+    comune->MoveFirst();
+    EXPECT_EQ(finoAllaFine(*comune), dalClone);
+    EXPECT_EQ(erroreDi([&] { clone->MoveFirst(); clone->Fields(0).setValue(QStringLiteral("X")); }), err::ReadOnly);
+
+    // Either one closed, the other keeps the rows; a closed one clones nothing.
+    comune->Close();
+    clone->MoveLast();
+    EXPECT_EQ(clone->Fields(0).Value().toText(), dalClone.back());
+    EXPECT_EQ(erroreDi([&] { comune->Clone(); }), err::ObjectClosed);
+    auto nipote = clone->Clone();
+    clone->Close();
+    EXPECT_EQ(finoAllaFine(*nipote), dalClone);
+
+    // A table recordset's clone is a cursor of its own on the same table,
+    // dynamic like it.
+    CartellaProva dati;
+    dati.aggiungiSchede(3);
+    auto cd = connetti(dati.percorso(FileVarnex), PasswordVarnex);
+    auto rs = apri(*cd, QStringLiteral("Dati"));
+    rs->MoveLast();
+    auto rs2 = rs->Clone();
+    EXPECT_EQ(rs2->Fields(0).Value().integer(), 1);
+    rs2->AddNew();
+    rs2->Update();
+    rs->MoveLast();
+    EXPECT_EQ(rs->Fields(0).Value().integer(), 4);
+    EXPECT_EQ(rs2->Fields(0).Value().integer(), 4);
+}
+
 // --- Navigation on "Dati" ------------------------------------------------------
 
 TEST(Navigazione, NoCurrentRecordExactlyWhereAdoRaisesIt)

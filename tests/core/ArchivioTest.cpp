@@ -1,0 +1,138 @@
+// The reference recordsets as start-up opens them: the region's list holds
+// exactly its five provinces, sorted; the two lists of all municipalities
+// move each on its own.
+
+#include "CartellaProva.h"
+
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "platform/db/Connection.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using namespace scheda;
+
+namespace {
+
+// The archive of a program folder, opened by the program's own code.
+class Archivio : public ::testing::Test {
+protected:
+    void apri()
+    {
+        CartellaProgramma = cartella.cartella();
+        apriArchivio();
+    }
+    void TearDown() override { chiudiArchivio(); }
+
+    static QStringList nomi(ado::Recordset &rs, QStringList *province = nullptr)
+    {
+        QStringList out;
+        for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
+            out << rs.Fields(QStringLiteral("descrizione")).Value().toText();
+            if (province)
+                *province << rs.Fields(QStringLiteral("id_provincia")).Value().toText();
+        }
+        return out;
+    }
+    // One number read from the reference file past the recordsets.
+    long conta(const QString &sql) const
+    {
+        sqlite3_stmt *s = nullptr;
+        sqlite3_prepare_v2(ConnessioneIdentifica->handle(), sql.toUtf8().constData(), -1, &s, nullptr);
+        const long n = s && sqlite3_step(s) == SQLITE_ROW ? long(sqlite3_column_int64(s, 0)) : -1;
+        sqlite3_finalize(s);
+        return n;
+    }
+
+    CartellaProva cartella;
+};
+
+const QStringList Cinque = {QStringLiteral("AN"), QStringLiteral("AP"), QStringLiteral("FM"), QStringLiteral("MC"),
+                            QStringLiteral("PU")};
+
+} // namespace
+
+TEST_F(Archivio, RsComuneRegioneYieldsExactlyTheFiveProvincesSorted)
+{
+    // Homonyms and near misses of other provinces, stored out of order.
+    cartella.esegui(FileIdentifica, PasswordIdentifica, QStringLiteral(
+        "DELETE FROM comune;"
+        "INSERT INTO comune VALUES ('URBINO', 'PU', '61029'), ('SANT''ELPIDIO A MARE', 'FM', '63811'),"
+        " ('SAN MARCELLO PITEGLIO', 'PT', '51028'), ('MONTECAROTTO', 'AN', '60036'), ('ROMA', 'RM', '00100'),"
+        " ('SANTA VITTORIA IN MATENANO', 'FM', '63854'), ('L''AQUILA', 'AQ', '67100'), ('MACERATA', 'MC', '62100'),"
+        " ('SANT''ANGELO IN VADO', 'PU', '61048'), ('CASTELFIDARDO', 'AN', '60022'), ('NESSUNA', NULL, '00000'),"
+        " ('MONTE SAN GIUSTO', 'MC', '62015'), ('SPAZIO', 'AN ', '60000'), ('ANCONETTA', 'ANC', '60000'),"
+        " ('CASTEL DI LAMA', 'AP', '63082'), ('PERUGIA', 'PG', '06100'), ('LAPEDONA', 'FM', '63823'),"
+        " ('ASCOLI PICENO', 'AP', '63100'), ('SAN MARCELLO', 'AN', '60030'), ('ANCONA', 'AN', '60121'),"
+        " ('FERMO', 'FM', '63900'), ('PESARO', 'PU', '61121'), ('TERAMO', 'TE', '64100')"));
+    apri();
+    QStringList province;
+    EXPECT_EQ(nomi(*RsComuneRegione, &province),
+              (QStringList{"ANCONA", "ASCOLI PICENO", "CASTEL DI LAMA", "CASTELFIDARDO", "FERMO", "LAPEDONA", "MACERATA",
+                           "MONTE SAN GIUSTO", "MONTECAROTTO", "PESARO", "SAN MARCELLO", "SANTA VITTORIA IN MATENANO",
+                           "SANT'ANGELO IN VADO", "SANT'ELPIDIO A MARE", "URBINO"}));
+    EXPECT_EQ(province, (QStringList{"AN", "AP", "AP", "AN", "FM", "FM", "MC", "MC", "AN", "PU", "AN", "FM", "PU", "FM", "PU"}));
+    // The other columns travel with the name.
+    RsComuneRegione->MoveFirst();
+    EXPECT_EQ(RsComuneRegione->Fields(QStringLiteral("cap")).Value().toText(), QStringLiteral("60121"));
+}
+
+TEST_F(Archivio, RsComuneRegioneOnTheProgramsOwnList)
+{
+    apri();
+    QStringList province;
+    const QStringList regione = nomi(*RsComuneRegione, &province);
+    EXPECT_EQ(long(regione.size()),
+              conta(QStringLiteral("SELECT count(*) FROM comune WHERE id_provincia IN ('AN', 'AP', 'FM', 'MC', 'PU')")));
+    for (const QString &p : Cinque)
+        EXPECT_TRUE(province.contains(p)) << p.toStdString();
+    for (const QString &p : province)
+        EXPECT_TRUE(Cinque.contains(p)) << p.toStdString();
+    for (qsizetype i = 1; i < regione.size(); ++i)
+        EXPECT_LT(ado::compareItalian(regione[i - 1], regione[i]), 0)
+            << regione[i - 1].toStdString() << " | " << regione[i].toStdString();
+}
+
+TEST_F(Archivio, RsComuneAndRsComune2KeepTheirOwnPositions)
+{
+    apri();
+    const QStringList tutti = nomi(*RsComune);
+    ASSERT_GT(tutti.size(), 1000);
+    EXPECT_EQ(long(tutti.size()), conta(QStringLiteral("SELECT count(*) FROM comune")));
+    EXPECT_EQ(RsComune2->Source, SqlComune);
+    EXPECT_EQ(RsComune2->FieldsCount(), 3);
+
+    // RsComune walked to the end left RsComune2 on its first row.
+    EXPECT_TRUE(RsComune->isEOF());
+    EXPECT_FALSE(RsComune2->isBOF());
+    EXPECT_EQ(RsComune2->Fields(0).Value().toText(), tutti.first());
+
+    const auto nome = [](ado::Recordset &rs) { return rs.Fields(QStringLiteral("descrizione")).Value().toText(); };
+    RsComune2->MoveFirst();
+    RsComune2->Move(100);
+    RsComune->MoveFirst();
+    RsComune->Move(7);
+    EXPECT_EQ(nome(*RsComune2), tutti[100]);
+    EXPECT_EQ(nome(*RsComune), tutti[7]);
+    RsComune->MoveNext();
+    RsComune2->MovePrevious();
+    EXPECT_EQ(nome(*RsComune), tutti[8]);
+    EXPECT_EQ(nome(*RsComune2), tutti[99]);
+    RsComune2->MoveLast();
+    RsComune2->MoveNext();
+    EXPECT_TRUE(RsComune2->isEOF());
+    EXPECT_FALSE(RsComune->isEOF());
+    EXPECT_EQ(nome(*RsComune), tutti[8]);
+
+    // The same rows in the same order, whichever walks them.
+    EXPECT_EQ(nomi(*RsComune2), tutti);
+    EXPECT_EQ(nome(*RsComune), tutti[8]);
+
+    // One closed (as the exit closes them in turn), the other still reads.
+    RsComune->Close();
+    RsComune2->MoveFirst();
+    RsComune2->Move(3);
+    EXPECT_EQ(nome(*RsComune2), tutti[3]);
+}
