@@ -513,6 +513,43 @@ TEST_F(Famiglie, ADisplayOnlyBoxIsNeverReachedAndRefreshesOnDemand)
     EXPECT_EQ(PaginaModificata, 0);
 }
 
+TEST_F(Famiglie, AComputedBoxIsDisabledOrReadOnlyInTheFocusOrder)
+{
+    QWidget *f = finestra.get();
+    auto *totale = casella(f, QStringLiteral("TXTSpeA7"), 5000, 2700, 1095);
+    auto *riga = casella(f, QStringLiteral("TXTSpeC1"), 5000, 3100, 1095);
+    const Legame tabella[] = {
+        {.controllo = QStringLiteral("TXTSpeA7"), .famiglia = Famiglia::Calcolato, .colonna = QStringLiteral("spea7"),
+         .variante = Variante::DueDecimali},
+        {.controllo = QStringLiteral("TXTSpeC1"), .famiglia = Famiglia::Calcolato, .colonna = QStringLiteral("spec1"),
+         .variante = Variante::DueDecimali, .attivo = true},
+    };
+    imposta("spea7", Variant(1234.5));
+    imposta("spec1", Variant(0.5));
+    for (Campo *c : lega(f, tabella))
+        c->mostra();
+    totale->show();
+    riga->show();
+    EXPECT_FALSE(totale->isEnabled());
+    EXPECT_EQ(totale->text(), QStringLiteral("1.234,50"));
+    EXPECT_TRUE(riga->isEnabled());
+    EXPECT_TRUE(riga->isReadOnly());
+    EXPECT_EQ(riga->palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 192));
+    EXPECT_TRUE(riga->alignment() & Qt::AlignRight);
+
+    // Reached by Tab, it takes no typing and commits nothing.
+    QWidget::setTabOrder(w("TXTA2"), riga);
+    entra(w("TXTA2"));
+    tab();
+    ASSERT_EQ(fuoco(), riga);
+    digita(QStringLiteral("99"));
+    tab();
+    EXPECT_EQ(riga->text(), QStringLiteral(",50"));
+    EXPECT_EQ(valore("spec1").toDouble(), 0.5);
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
 // --- Focus rules ---------------------------------------------------------------
 
 TEST_F(Famiglie, AButtonTakesTheFocusSoTheBoxCommitsFirst)

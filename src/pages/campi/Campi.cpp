@@ -45,9 +45,9 @@ W *cerca(QWidget *pagina, const QString &nome)
     return w;
 }
 
-void gialloChiaro(QWidget *box)
+void gialloChiaro(QWidget *box, bool attivo = false)
 {
-    box->setEnabled(false);
+    box->setEnabled(attivo);
     QPalette p = box->palette();
     for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         p.setColor(gruppo, QPalette::Base, ui::coloreVb(GialloChiaro));
@@ -311,11 +311,13 @@ void CampoSoloLettura::GotFocus()
 
 // --- CampoCalcolato ----------------------------------------------------------
 
-CampoCalcolato::CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante, QObject *parent)
+CampoCalcolato::CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante, bool attivo,
+                               QObject *parent)
     : Campo(colonna, parent), box_(box), variante_(variante)
 {
     fissoDi(colonna);
-    gialloChiaro(box);
+    gialloChiaro(box, attivo);
+    box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -437,7 +439,8 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
             c = new CampoSoloLettura(cercaTesto(pagina, l.controllo), l.colonna, pagina);
             break;
         case Famiglia::Calcolato:
-            c = new CampoCalcolato(cerca<QLineEdit>(pagina, l.controllo), l.colonna, l.variante, pagina);
+            c = new CampoCalcolato(cerca<QLineEdit>(pagina, l.controllo), l.colonna, l.variante, l.attivo,
+                                   pagina);
             break;
         case Famiglia::Ricerca: {
             const MembroRicerca *m = membroRicerca(l.controllo);

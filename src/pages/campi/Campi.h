@@ -50,7 +50,8 @@ enum class Famiglia {
     Data,           // masked edit box "##/##/####"
     Opzioni,        // option group, codes 1..n in the order of `pulsanti`
     SoloLettura,    // disabled, light yellow, refreshed by its look-up
-    Calcolato,      // a computed amount: disabled, light yellow, in its variant's pattern
+    Calcolato,      // a computed amount: light yellow, in its variant's pattern; disabled,
+                    // or read-only in the focus order (`attivo`)
     Ricerca,        // a look-up combo box (Ricerca.h), its parameters found by name
 };
 
@@ -71,6 +72,7 @@ struct Legame {
     Schema mostra = Schema::Famiglia;
     Qt::Alignment allineamento = {}; // text and year boxes: left unless given
     Variante variante = Variante::Intero; // Calcolato: the pattern it shows
+    bool attivo = false;          // Calcolato: enabled but read-only, so it keeps its place in the focus order
 };
 
 // Binds each row to the control of that name among the page's children,
@@ -186,12 +188,13 @@ private:
     QPointer<QWidget> box_;
 };
 
-// A computed amount: disabled, light yellow, shown in its variant's pattern
-// (1234 as "1.234"); only the commits of the boxes it depends on renew it.
+// A computed amount: light yellow, shown in its variant's pattern (1234 as
+// "1.234"); only the commits of the boxes it depends on renew it. Disabled,
+// or `attivo`: reached by Tab and its text selectable, but it takes no typing.
 class CampoCalcolato : public Campo {
     Q_OBJECT
 public:
-    CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante, QObject *parent);
+    CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante, bool attivo, QObject *parent);
     QWidget *controllo() const override;
     void mostra() override;
     void conferma() override {}

@@ -135,7 +135,7 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
         case Genere::Cornice:
             continue;
         case Genere::Etichetta:
-            nuovaEtichetta(parent, e.testo, e.posto, e.stile, 0);
+            nuovaEtichetta(parent, e.testo, e.posto, e.stile, 0)->setObjectName(e.nome);
             continue;
         case Genere::Opzione: {
             w = opzione(parent, e.nome, e.testo, e.posto.left, e.posto.top, e.posto.width,
@@ -171,7 +171,7 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
             legami.push_back(Legame{.controllo = e.nome, .famiglia = e.famiglia, .colonna = e.colonna,
                                     .lunghezza = e.lunghezza, .ricalcolo = numerica(e.famiglia) ? ricalcolo : nullptr,
                                     .mostra = e.mostra, .allineamento = e.stile.allineamento,
-                                    .variante = e.variante});
+                                    .variante = e.variante, .attivo = e.attivo});
             break;
         }
         }

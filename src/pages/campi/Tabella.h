@@ -27,7 +27,7 @@ class Ricalcolo;
 enum class Genere {
     Campo,     // a field bound to its column, by family; with its label when `testo` is given
     Cornice,   // a frame; `nome` is what the rows inside it give as `in`
-    Etichetta, // a label standing alone (headings, grid captions)
+    Etichetta, // a label standing alone (headings, grid captions), named by `nome` if given
     Opzione,   // an option button: the buttons of one column form its group, code 1 first
     Elenco,    // a drop-down list the page fills and handles itself (page 1's sheet list)
 };
@@ -68,6 +68,7 @@ struct Elemento {
     Schema mostra = Schema::Famiglia;
     Variante variante = Variante::Intero; // computed boxes: the pattern they show
     bool righe = false;     // a display box of several lines
+    bool attivo = false;    // a computed box: read-only in the focus order instead of disabled
 };
 
 struct PaginaCostruita {
