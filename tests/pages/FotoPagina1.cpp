@@ -2,6 +2,7 @@
 // saves a picture of the main window, to compare the layout by eye.
 //   xvfb-run -s "-screen 0 1600x1200x24" foto_pagina1 pagina1.png
 
+#include "Foto.h"
 #include "ProgrammaProva.h"
 
 #include "core/FileDati.h"
@@ -9,9 +10,6 @@
 #include "platform/ui/Aspetto.h"
 
 #include <QApplication>
-#include <QPixmap>
-#include <QTest>
-#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -31,12 +29,5 @@ int main(int argc, char **argv)
         " data_mini = '2004-06-15', categoria_mini = 1 WHERE id_scheda = 2"));
     if (!p.avvia())
         return 1;
-    p.finestra().resize(p.finestra().width(), 1120); // the whole page in the picture
-    p.finestra().show();
-    p.finestra().activateWindow();
-    QTest::qWaitForWindowExposed(&p.finestra());
-    QApplication::processEvents();
-    const bool ok = p.finestra().grab().save(uscita);
-    std::printf("%s %dx%d\n", ok ? "saved" : "NOT saved", p.finestra().width(), p.finestra().height());
-    return ok ? 0 : 1;
+    return salvaFoto(p, uscita);
 }

@@ -1,0 +1,10 @@
+#pragma once
+// The pictures of the pages (not tests): the main window of a started
+// program, tall enough for a whole page, saved to a file.
+
+#include <QString>
+
+class ProgrammaProva;
+
+// Shows the window, waits for it and saves it; the exit status for main().
+int salvaFoto(ProgrammaProva &p, const QString &file);
