@@ -1,6 +1,7 @@
 // The record layer at the program's sizes: start-up (three files, six
 // recordsets, the whole municipality list), the seek of a sheet by
-// MoveFirst/MoveNext over 10,000 rows, and the save of one page.
+// MoveFirst/MoveNext over 10,000 rows, the save of one page, and the export
+// of a sheet (row copy and tests; with the copy onto the disk).
 
 #include "CreaDati.h"
 
@@ -9,9 +10,14 @@
 #include "core/Archivio.h"
 #include "core/ColonneDati.h"
 #include "core/FileDati.h"
+#include "core/Globali.h"
+#include "export/Esportazione.h"
+#include "platform/dialoghi/DialoghiScriptati.h"
+#include "platform/disco/Unita.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <benchmark/benchmark.h>
@@ -255,6 +261,46 @@ void BM_SalvaPagina(benchmark::State &state)
     state.counters["colonne"] = double(colonne.size());
 }
 BENCHMARK(BM_SalvaPagina)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The export command on the sheet in the middle of the archive, made
+// complete: the seek, the row copy into the export file and the sixteen
+// tests; with argument 1 also the close, the copy onto the disk (flushed to
+// it) and the reopening.
+void BM_EsportaScheda(benchmark::State &state)
+{
+    CartellaBench &a = CartellaBench::istanza();
+    QTemporaryDir disco;
+    qputenv(disco::VariabileUnitaA, QFile::encodeName(disco.path()));
+    scheda::apriArchivio();
+    scheda::RsDati->MoveFirst();
+    scheda::RsDati->Move(SchedeArchivio / 2);
+    for (const scheda::Colonna &col : scheda::colonneDati()) {
+        ado::Variant v;
+        switch (col.tipo) {
+        case scheda::Tipo::Testo: v = QStringLiteral("VALORE"); break;
+        case scheda::Tipo::Data: v = QStringLiteral("05/03/2024"); break;
+        case scheda::Tipo::Numero: v = 12.5; break;
+        case scheda::Tipo::Opzione: v = 2; break;
+        }
+        scheda::RsDati->Fields(QString::fromLatin1(col.nome)).setValue(v);
+    }
+    scheda::RsDati->Update();
+    scheda::IdRecord = scheda::RsDati->Fields(0).Value();
+    const bool suDisco = state.range(0) == 1;
+    dlg::DialoghiScriptati dialoghi;
+    for (auto _ : state) {
+        dialoghi.mostrati.clear();
+        dialoghi.rispondi(suDisco ? dlg::vbYes : dlg::vbNo);
+        scheda::EsportaSchedaCorrente();
+        if (dialoghi.mostrati.size() != (suDisco ? 2 : 1))
+            state.SkipWithError("l'esportazione non è arrivata in fondo");
+    }
+    scheda::chiudiArchivio();
+    qunsetenv(disco::VariabileUnitaA);
+    state.SetLabel(suDisco ? "with the copy onto the disk" : "row copy and tests");
+    state.counters["bytes"] = double(QFileInfo(a.percorso(scheda::FileEsporta)).size());
+}
+BENCHMARK(BM_EsportaScheda)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
