@@ -1,0 +1,42 @@
+#pragma once
+// The one renderer of the report layouts, for the printer, the PDF file and
+// the preview window alike: one page of an instance, drawn on a painter
+// whose units are twips with the origin at the sheet's top left corner.
+// Captions stand on one line at the top of their label and keep their
+// blanks; tabs stop every eight average characters (the
+// width of an "x"); a caption wider than
+// its label is narrowed to fit (down to 60 %), and what is still wider is
+// cut at the label's sides; inside a border it keeps 30 twips clear of the
+// lines. Lines come last, over the cells.
+
+#include "platform/report/Istanza.h"
+
+#include <QFont>
+#include <QRect>
+#include <vector>
+
+class QPainter;
+
+namespace report {
+
+void disegnaPagina(QPainter &p, const IstanzaRapporto &istanza);
+
+// Where each section starts, in twips from the top of the sheet: the page
+// footer stands at the foot of the printable area, the others one under
+// the other from the top margin.
+std::vector<int> cimeSezioni(const Rapporto &r);
+// A control's rectangle on the sheet.
+QRect rettangoloSulFoglio(const Rapporto &r, int sezione, const Controllo &c);
+
+// A layout font as the painter in twips takes it: the Windows font mapped
+// as on screen, sized at 20 twips to the point.
+QFont carattereTwips(const Carattere &c);
+
+// The width, in per cent of its font's, a caption prints with in its label:
+// 100 when it fits; below 60 it is also cut.
+int larghezzaCaption(const Controllo &c, const QString &testo);
+
+// The sheet in twips, and its size for a paint device.
+QRect foglio(const Rapporto &r);
+
+} // namespace report

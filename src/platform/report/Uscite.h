@@ -1,0 +1,63 @@
+#pragma once
+// Where a printed page goes: the default printer, one job per page, or a
+// PDF file of one or more pages. Both draw through the one renderer.
+// Failures are typed errors: 482 for the printer, 75 for the file.
+
+#include "platform/report/Istanza.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QString>
+#include <memory>
+
+class QPdfWriter;
+
+namespace report {
+
+inline constexpr long ErroreStampante = 482;
+inline constexpr long ErroreFile = 75;
+
+// A PDF file being written, page by page. Until chiudi() succeeds the file
+// is not complete, and it is removed when the object goes.
+class FilePdf {
+public:
+    // Creates the file (error 75 when it cannot).
+    explicit FilePdf(const QString &percorso, const QString &titolo = QString());
+    ~FilePdf();
+    FilePdf(const FilePdf &) = delete;
+    FilePdf &operator=(const FilePdf &) = delete;
+
+    void aggiungi(const IstanzaRapporto &pagina);
+    // Completes the file (error 75 when it cannot be written whole).
+    void chiudi();
+
+    const QString &percorso() const { return percorso_; }
+    int pagine() const { return pagine_; }
+
+private:
+    [[noreturn]] void fallisci(const QString &motivo);
+
+    QString percorso_;
+    QString titolo_;
+    QFile file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    QPainter painter_;
+    int pagine_ = 0;
+    bool chiuso_ = false;
+};
+
+// The default printer, used without a dialog.
+class Stampante {
+public:
+    virtual ~Stampante() = default;
+    // A default printer is there to print on.
+    virtual bool disponibile() = 0;
+    // One job of one page (error 482 when it fails).
+    virtual void stampa(const IstanzaRapporto &pagina) = 0;
+};
+
+// The one in use: the system's default printer unless a test installed another.
+Stampante &stampante();
+void impostaStampante(Stampante *s); // nullptr restores the system's
+
+} // namespace report
