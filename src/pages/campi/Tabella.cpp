@@ -91,6 +91,9 @@ QWidget *nuovaCasella(QWidget *parent, const Elemento &e)
         if (e.righe) {
             auto *t = new QPlainTextEdit(parent);
             t->setObjectName(e.nome);
+            // The text wraps at the box's width; a display box has no scroll bars.
+            t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             t->setGeometry(ui::rettangolo(p.left, p.top, p.width, p.height));
             return t;
         }
