@@ -33,8 +33,9 @@ void tab();
 void scriviSenzaUscire(QWidget *box, const QString &testo, QWidget *altrove = nullptr);
 // As scriviSenzaUscire, then Tab out: the box commits.
 void scrivi(QWidget *box, const QString &testo, QWidget *altrove = nullptr);
-// Picks entry `voce` of a drop-down list as the user does: a click takes the
-// focus and opens the list, the keys go to the entry, Enter takes it.
+// Picks entry `voce` of a drop-down list as the user does: a click (on the
+// arrow of a look-up box) takes the focus and opens the list, the keys go to
+// the entry, Enter takes it.
 void scegli(QComboBox *lista, int voce);
 // A left click, which also gives a button the focus.
 void clic(QAbstractButton *pulsante);
