@@ -496,6 +496,33 @@ TEST_F(Famiglie, FourChoicesShowTheStoredCodeOrNone)
     EXPECT_EQ(valore("nat_giuri_promo"), Variant(2));
 }
 
+TEST_F(Famiglie, TabEntersAGroupOnItsChosenButtonOnly)
+{
+    imposta("natura_giuridica", Variant(2));
+    imposta("nat_giuri_promo", Variant(3));
+    mostraTutto();
+    const auto daCapo = [this] {
+        entra(w("TXTA2"));
+        tab();
+    };
+    daCapo();
+    EXPECT_EQ(fuoco(), w<QRadioButton>("OPTGiuri2"));
+    tab();
+    EXPECT_EQ(fuoco(), w<QRadioButton>("OPTPromo3"));
+    tab();
+    EXPECT_EQ(fuoco(), pulsante);
+
+    // The stop follows the button chosen; with none chosen it is the first.
+    QTest::mouseClick(w<QRadioButton>("OPTGiuri1"), Qt::LeftButton);
+    imposta("nat_giuri_promo", Variant(7));
+    campo("OPTPromo1")->mostra();
+    daCapo();
+    EXPECT_EQ(fuoco(), w<QRadioButton>("OPTGiuri1"));
+    tab();
+    EXPECT_EQ(fuoco(), w<QRadioButton>("OPTPromo1"));
+    EXPECT_EQ(PaginaModificata, 1); // the click
+}
+
 // --- Display-only family -------------------------------------------------------
 
 TEST_F(Famiglie, ADisplayOnlyBoxIsNeverReachedAndRefreshesOnDemand)

@@ -344,6 +344,20 @@ GruppoOpzioni::GruppoOpzioni(const QList<QRadioButton *> &pulsanti, const QStrin
             eseguiComando([this, codice] { Click(codice); });
         });
     }
+    connect(gruppo_, &QButtonGroup::buttonToggled, this, [this] { fermataTab(); });
+    fermataTab();
+}
+
+void GruppoOpzioni::fermataTab()
+{
+    // Tab stops once in a group, on its chosen button (the first when none
+    // is chosen); the arrow keys move within it.
+    const int fermata = std::max(codiceScelto(), 1);
+    for (int i = 0; i < pulsanti_.size(); ++i) {
+        QRadioButton *b = pulsanti_[i];
+        b->setFocusPolicy(i + 1 == fermata ? Qt::FocusPolicy(b->focusPolicy() | Qt::TabFocus)
+                                           : Qt::FocusPolicy(b->focusPolicy() & ~Qt::TabFocus));
+    }
 }
 
 QWidget *GruppoOpzioni::controllo() const
@@ -369,6 +383,7 @@ void GruppoOpzioni::seleziona(int codice)
     for (QRadioButton *b : pulsanti_)
         b->setChecked(false);
     gruppo_->setExclusive(true);
+    fermataTab();
 }
 
 void GruppoOpzioni::mostra()

@@ -223,6 +223,7 @@ public:
 
 private:
     void seleziona(int codice);
+    void fermataTab();
     QList<QRadioButton *> pulsanti_;
     QButtonGroup *gruppo_;
 };
