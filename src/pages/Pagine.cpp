@@ -1,6 +1,7 @@
 #include "pages/Pagine.h"
 #include "pages/PaginaScheda.h"
 #include "pages/page1/Form1.h"
+#include "pages/page3/Form3.h"
 
 namespace scheda {
 
@@ -10,6 +11,7 @@ PaginaScheda *creaPagina(int n)
     // saves its columns through the contract alone.
     switch (n) {
     case 1: return creaForm1();
+    case 3: return new Form3;
     default: return new PaginaScheda(n);
     }
 }
