@@ -2,6 +2,10 @@
 
 #include "ProgrammaProva.h"
 
+#include "core/FileDati.h"
+#include "pages/ServiziShell.h"
+#include "platform/ui/Aspetto.h"
+
 #include <QApplication>
 #include <QTest>
 #include <cstdio>
@@ -16,4 +20,18 @@ int salvaFoto(ProgrammaProva &p, const QString &file)
     const bool ok = p.finestra().grab().save(file);
     std::printf("%s %dx%d\n", ok ? "saved" : "NOT saved", p.finestra().width(), p.finestra().height());
     return ok ? 0 : 1;
+}
+
+int fotoPagina(int argc, char **argv, int pagina, const QString &riempi)
+{
+    QApplication app(argc, argv);
+    ui::impostaAspetto();
+    const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pagina%1.png").arg(pagina);
+    ProgrammaProva p;
+    p.cartella.aggiungiSchede(1);
+    p.cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex, riempi);
+    if (!p.avvia())
+        return 1;
+    scheda::VaiPagina(pagina);
+    return salvaFoto(p, uscita);
 }

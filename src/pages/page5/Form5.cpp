@@ -1,0 +1,138 @@
+#include "pages/page5/Form5.h"
+
+#include "pages/campi/Ricalcolo.h"
+
+#include <vector>
+
+namespace scheda {
+
+namespace {
+
+using namespace campi;
+
+// The totals carry the amounts' two decimals, so no binary residue of the
+// sums reaches the screen, the row or the export (0,1 + 0,2 - 0,3 is 0).
+constexpr int Centesimi = 2;
+
+// C.4: each row total is its two amounts, each column total (the grand
+// total too) its six rows; C.6: the total of the three years.
+const Ricalcolo &ricalcolo()
+{
+    static const Ricalcolo r = [] {
+        Ricalcolo r;
+        aggiungiRighe(r, {QStringLiteral("spea"), QStringLiteral("speb"), QStringLiteral("spec")},
+                      {{7, {1, 2, 3, 4, 5, 6}, Centesimi}}, {});
+        for (int n = 1; n <= 6; ++n) {
+            const QString riga = QString::number(n);
+            r.formula({.risultato = QStringLiteral("spec") + riga,
+                       .termini = {{QStringLiteral("spea") + riga}, {QStringLiteral("speb") + riga}},
+                       .decimali = Centesimi});
+            for (const QString colonna : {QStringLiteral("spea"), QStringLiteral("speb")})
+                r.dipendenti(colonna + riga, {QStringLiteral("spec") + riga, colonna + QLatin1Char('7'),
+                                              QStringLiteral("spec7")});
+        }
+        r.formula({.risultato = QStringLiteral("cost4"),
+                   .termini = {{QStringLiteral("cost1")}, {QStringLiteral("cost2")}, {QStringLiteral("cost3")}},
+                   .decimali = Centesimi});
+        for (int k = 1; k <= 3; ++k)
+            r.dipendenti(QStringLiteral("cost%1").arg(k), {QStringLiteral("cost4")});
+        return r;
+    }();
+    return r;
+}
+
+// The C.4 rows: label and its width; row 7 is the totals.
+struct RigaSpese {
+    const char *etichetta;
+    int larghezza;
+};
+const RigaSpese RigheSpese[] = {
+    {"a) suolo aziendale", 1695}, {"b) opere murarie", 1335},    {"c) macc. imp. att.", 1215},
+    {"d) prog. infor.", 975},     {"e) brevetti", 1575},         {"f) conulenze e studi", 1575},
+    {"       TOTALE", 1575},
+};
+// Column A (direct purchase), B (leasing), C (row totals): where the boxes stand.
+struct ColonnaSpese {
+    char lettera;
+    int left;
+};
+const ColonnaSpese ColonneSpese[] = {{'A', 1920}, {'B', 3000}, {'C', 4080}};
+// The focus order runs across the grid row by row (A then B), then the
+// dates and C.6; the row totals follow, then the column totals.
+int tabSpese(char lettera, int n)
+{
+    static const int totaliRiga[] = {21, 22, 23, 24, 35, 37};
+    static const int totaliColonna[] = {39, 40, 41};
+    if (n == 7)
+        return totaliColonna[lettera - 'A'];
+    if (lettera == 'C')
+        return totaliRiga[n - 1];
+    return 2 * (n - 1) + (lettera - 'A');
+}
+
+std::vector<Elemento> righe()
+{
+    const auto etichetta = [](const char *testo, Posto posto, const char *in) {
+        return Elemento{.genere = Genere::Etichetta, .testo = QString::fromUtf8(testo), .posto = posto, .in = in};
+    };
+    std::vector<Elemento> r = {
+        {.genere = Genere::Cornice, .nome = "Frame5",
+         .testo = "C.4) Spese del programma di investimenti relative al Titolo I (Importi in euro)",
+         .posto = {480, 600, 5535, 4215}},
+        {.genere = Genere::Cornice, .nome = "Frame1", .testo = "C.5) Date previste relative al programma",
+         .posto = {480, 5400, 5535, 1215}},
+        {.genere = Genere::Cornice, .nome = "Frame2", .testo = "C.6) Costi generali di cui al titolo II (Importi in euro)",
+         .posto = {480, 7200, 5655, 3015}},
+        etichetta("DOMANDA", {2880, 360, 975, 255}, "Frame5"),
+        etichetta("SPESE", {240, 720, 1455, 255}, "Frame5"),
+        etichetta("DIRETTE", {2160, 720, 735, 255}, "Frame5"),
+        etichetta("LEASING", {3240, 720, 735, 255}, "Frame5"),
+        etichetta("TOTALE", {4320, 720, 735, 255}, "Frame5"),
+    };
+    for (int n = 1; n <= 7; ++n)
+        r.push_back(etichetta(RigheSpese[n - 1].etichetta, {240, 1080 + 360 * (n - 1), RigheSpese[n - 1].larghezza, 255},
+                              "Frame5"));
+    // The grid's boxes, column by column as Posiziona shows them: the amounts
+    // typed in A and B; the totals computed, the row totals read-only in
+    // the focus order, the column totals disabled.
+    for (const ColonnaSpese &c : ColonneSpese)
+        for (int n = 1; n <= 7; ++n) {
+            const bool digitato = c.lettera != 'C' && n < 7;
+            r.push_back({.nome = QStringLiteral("TXTSpe%1%2").arg(c.lettera).arg(n),
+                         .famiglia = digitato ? Famiglia::DueDecimali : Famiglia::Calcolato,
+                         .colonna = QStringLiteral("spe%1%2").arg(QChar(c.lettera).toLower()).arg(n),
+                         .posto = {c.left, 1080 + 360 * (n - 1), 1095}, .in = "Frame5", .tab = tabSpese(c.lettera, n),
+                         .variante = Variante::DueDecimali, .attivo = !digitato && n < 7});
+        }
+    r.push_back({.nome = "TXTdataAvvio", .famiglia = Famiglia::Data, .colonna = "dataavvio",
+                 .testo = "C.5.1) Data di avvio a realizzazione :", .posto = {3000, 360}, .etichetta = {360, 0, 2655},
+                 .in = "Frame1", .tab = 12});
+    r.push_back({.nome = "TXTDataUltimazione", .famiglia = Famiglia::Data, .colonna = "dataultimazione",
+                 .testo = "C.5.2) Data di ultimazione :", .posto = {3000, 720}, .etichetta = {360, 0, 2655},
+                 .in = "Frame1", .tab = 13});
+    r.push_back(etichetta("DOMANDA", {2400, 480, 1095, 255}, "Frame2"));
+    r.push_back(etichetta("Esercizi di riferimento", {2040, 960, 1575, 255}, "Frame2"));
+    r.push_back(etichetta("Imp. Costi", {3960, 960, 975, 255}, "Frame2"));
+    const char *esercizi[] = {"Primo esercizio", "Secondo esercizio", "Terzo esercizio"};
+    for (int k = 1; k <= 3; ++k)
+        r.push_back({.nome = QStringLiteral("TXTCostEser%1").arg(k), .famiglia = Famiglia::Anno,
+                     .colonna = QStringLiteral("costeser%1").arg(k), .testo = esercizi[k - 1],
+                     .posto = {2400, 1320 + 360 * (k - 1), 975}, .etichetta = {480, 0, 1575, 255}, .in = "Frame2",
+                     .lunghezza = 4, .tab = 14 + 2 * (k - 1)});
+    for (int k = 1; k <= 4; ++k)
+        r.push_back({.nome = QStringLiteral("TXTCost%1").arg(k),
+                     .famiglia = k < 4 ? Famiglia::DueDecimali : Famiglia::Calcolato,
+                     .colonna = QStringLiteral("cost%1").arg(k), .posto = {3840, 1320 + 360 * (k - 1), 1095},
+                     .in = "Frame2", .tab = k < 4 ? 15 + 2 * (k - 1) : 49, .variante = Variante::DueDecimali});
+    return r;
+}
+
+} // namespace
+
+Form5::Form5(QWidget *parent) : PaginaScheda(5, parent)
+{
+    disponi(righe(), &ricalcolo());
+    posizionaPiede(7320, 8760);
+}
+
+} // namespace scheda
