@@ -471,4 +471,18 @@ TEST_F(Pagina3, LayoutColoursAndFocusOrder)
     EXPECT_EQ(PaginaModificata, 0);
 }
 
+TEST_F(Pagina3, ARow24Beyond32BitsInTheFileIsReportedAndThePageStaysShut)
+{
+    // Written by another program: our 32-bit row 24 cannot take it.
+    avvia({QStringLiteral("INSERT INTO Dati (denominazione, d24) VALUES ('COOP', 3000000000)")});
+    clic(p.finestra().CMDPag[3]);
+    ASSERT_EQ(p.dialoghi.mostrati.size(), 1);
+    EXPECT_TRUE(p.dialoghi.mostrati[0].prompt.contains(QStringLiteral("'6'")));
+    EXPECT_EQ(Form(3), nullptr);
+    EXPECT_EQ(PaginaCorrente, 1);
+    EXPECT_EQ(PaginaMostrata(), Form(1));
+    soloPaginaGialla(p.finestra(), 1);
+    EXPECT_FALSE(p.uscita.has_value());
+}
+
 } // namespace
