@@ -2,6 +2,7 @@
 #include "pages/PaginaScheda.h"
 #include "pages/page1/Form1.h"
 #include "pages/page3/Form3.h"
+#include "pages/page4/Form4.h"
 #include "pages/page5/Form5.h"
 
 namespace scheda {
@@ -13,6 +14,7 @@ PaginaScheda *creaPagina(int n)
     switch (n) {
     case 1: return creaForm1();
     case 3: return new Form3;
+    case 4: return creaForm4();
     case 5: return new Form5;
     default: return new PaginaScheda(n);
     }
