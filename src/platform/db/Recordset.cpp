@@ -268,13 +268,9 @@ void Recordset::Open()
         }
         auto rows = std::make_shared<Rows>();
         int rc;
-        while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
-            std::vector<Variant> row;
-            row.reserve(n);
+        while ((rc = sqlite3_step(s.get())) == SQLITE_ROW)
             for (int c = 0; c < n; ++c)
-                row.push_back(fromColumn(s.get(), c, kinds_[c]));
-            rows->push_back(std::move(row));
-        }
+                rows->push_back(fromColumn(s.get(), c, kinds_[c]));
         if (rc != SQLITE_DONE)
             throw Error(err::SqlFailed, QString::fromUtf8(sqlite3_errmsg(db)));
         rows_ = std::move(rows);
@@ -322,7 +318,7 @@ void Recordset::requireOpen() const
 
 long Recordset::count() const
 {
-    return table_ ? long(keys_.size()) : long(rows_->size());
+    return table_ ? long(keys_.size()) : names_.isEmpty() ? 0 : long(rows_->size()) / long(names_.size());
 }
 
 long Recordset::RecordCount() const
@@ -502,7 +498,7 @@ Variant Recordset::read(int index)
 {
     requireCurrent();
     if (!table_)
-        return (*rows_)[pos_][index];
+        return (*rows_)[std::size_t(pos_) * names_.size() + index];
     if (adding_) {
         const auto it = pending_.find(index);
         return it == pending_.end() ? Variant::null() : it->second;

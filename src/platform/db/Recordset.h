@@ -115,8 +115,9 @@ private:
     bool deleted_ = false;
     std::map<int, Variant> pending_;
 
-    // SQL mode: every row, read at open, shared with the clones.
-    using Rows = std::vector<std::vector<Variant>>;
+    // SQL mode: every value, read at open, row after row (one block for
+    // them all), shared with the clones.
+    using Rows = std::vector<Variant>;
     std::shared_ptr<const Rows> rows_ = std::make_shared<const Rows>();
 
     long pos_ = -1; // -1 before the first row, count() after the last
