@@ -1,11 +1,77 @@
 #include "print/ComandiStampa.h"
 
+#include "core/Globali.h"
+#include "pages/PaginaScheda.h"
+#include "pages/ServiziShell.h"
+#include "platform/dialoghi/Dialoghi.h"
+#include "print/RecordPerStampa.h"
+#include "print/Sessione.h"
+#include "print/Stampa.h"
+
 namespace scheda {
 
-// The reports come with the printing of the sheet; until then the commands
-// have nothing to print.
-void StampaPaginaMostrata() {}
-void StampaSchedaCorrente() {}
-void AnteprimaPagina(int) {}
+namespace {
+
+bool chiediStampa()
+{
+    RispostaStampa = dlg::MsgBox(QStringLiteral("La stampa avverrà sulla stampante predefinita, Procedi?"),
+                                 dlg::vbYesNo | dlg::vbExclamation, QStringLiteral("Seleziona Stampante Predefinita"));
+    return RispostaStampa != dlg::vbNo;
+}
+
+// Page n as the user sees it: the in-memory sheet with the option buttons
+// chosen on the page shown. Page 6 names the legal representative and the
+// seat of the current sheet as stored, whatever page loaded them last.
+SchedaStampa comeSulloSchermo(int n)
+{
+    SchedaStampa copia = SchedaStampa::daMemoria();
+    if (PaginaScheda *mostrata = Shell().paginaMostrata(); mostrata && mostrata->numero() == n)
+        for (const Colonna &c : colonnePagina(n))
+            if (c.tipo == Tipo::Opzione) {
+                const QString nome = QString::fromLatin1(c.nome);
+                if (const int codice = mostrata->codiceMostrato(nome); codice > 0)
+                    copia.imposta(nome, ado::Variant(codice));
+            }
+    if (n == 6) {
+        static constexpr const char *dichiarante[] = {"cognome", "nome", "comune_sede", "prov_sede", "cap_sede"};
+        caricaDallaRiga(copia, dichiarante);
+    }
+    return copia;
+}
+
+} // namespace
+
+void StampaPaginaMostrata()
+{
+    PaginaScheda *pagina = Shell().paginaMostrata();
+    if (!pagina)
+        return;
+    if (!chiediStampa())
+        return;
+    const int n = pagina->numero();
+    const SchedaStampa copia = comeSulloSchermo(n);
+    SessioneStampa sessione(nomeStampa(copia, n));
+    StampaPagina(n, copia);
+    sessione.concludi();
+}
+
+void StampaSchedaCorrente()
+{
+    Shell().validarePaginaMostrata(); // the edit being typed goes into the in-memory sheet
+    if (Shell().chiediSalvataggio() == dlg::vbYes)
+        PaginaModificata = 0;
+    if (!chiediStampa())
+        return;
+    const SchedaStampa copia = CaricaRecordPerStampa();
+    SessioneStampa sessione(nomeStampa(copia));
+    for (int n = 1; n <= 6; ++n)
+        StampaPagina(n, copia);
+    sessione.concludi();
+}
+
+void AnteprimaPagina(int n)
+{
+    VisualizzaPagina(n, comeSulloSchermo(n));
+}
 
 } // namespace scheda

@@ -32,11 +32,9 @@ struct Riga {
     double larghezza = 0;
 };
 
-Riga componi(const QString &testo, const QFont &f)
+Riga componi(const QString &testo, const QFont &f, double tab)
 {
     const QFontMetricsF fm(f);
-    // Eight average characters, the average taken as the width of an "x".
-    const double tab = 8 * fm.horizontalAdvance(QLatin1Char('x'));
     Riga r;
     double x = 0;
     const QStringList pezzi = testo.split(QLatin1Char('\t'));
@@ -50,36 +48,55 @@ Riga componi(const QString &testo, const QFont &f)
     return r;
 }
 
+// A caption in its room: the font narrowed until it fits, as far as it can
+// be read, with a blank's room to spare; the tab stops stay those of the
+// font's own width. The result is
+// the width used, in per cent; below the least one the caption is also cut.
+struct Composta {
+    QFont carattere;
+    Riga riga;
+    int larghezza = 100;
+};
+
+Composta componiNelloSpazio(const QString &testo, const Controllo &c, int spazio)
+{
+    Composta r{carattereTwips(c.carattere)};
+    // Eight average characters, the average taken as the width of an "x".
+    const double tab = 8 * QFontMetricsF(r.carattere).horizontalAdvance(QLatin1Char('x'));
+    r.riga = componi(testo, r.carattere, tab);
+    if (r.riga.larghezza <= spazio)
+        return r;
+    // Narrowed, it keeps a blank's room clear of whatever stands next to it.
+    spazio -= int(std::ceil(QFontMetricsF(r.carattere).horizontalAdvance(QLatin1Char(' '))));
+    while (r.riga.larghezza > spazio) {
+        const int stretta = int(std::floor(r.larghezza * spazio / r.riga.larghezza));
+        if (r.larghezza <= LarghezzaMinima)
+            return Composta{r.carattere, r.riga, stretta};
+        r.larghezza = std::max(LarghezzaMinima, std::min(r.larghezza - 1, stretta));
+        r.carattere.setStretch(r.larghezza);
+        r.riga = componi(testo, r.carattere, tab);
+    }
+    return r;
+}
+
 // The room a caption has: inside a border it keeps clear of the lines.
 QRect spazioTesto(const QRect &r, const Controllo &c)
 {
     return c.cornice ? r.adjusted(Rientro, 0, -Rientro, 0) : r;
 }
 
-// The font's width, in per cent, that lets the caption fit its room.
-int larghezzaPerEntrare(const Riga &riga, int spazio)
-{
-    if (riga.larghezza <= spazio)
-        return 100;
-    return int(std::floor(100.0 * spazio / riga.larghezza));
-}
-
 void disegnaTesto(QPainter &p, const QRect &r, const Controllo &c, const QString &testo)
 {
-    QFont f = carattereTwips(c.carattere);
-    Riga riga = componi(testo, f);
-    if (const int larghezza = larghezzaPerEntrare(riga, r.width()); larghezza < 100) {
-        f.setStretch(std::max(LarghezzaMinima, larghezza));
-        riga = componi(testo, f);
-    }
+    const Composta composta = componiNelloSpazio(testo, c, r.width());
+    const Riga &riga = composta.riga;
     double x = r.left();
     if (c.allineamento == Allineamento::Destra)
         x = r.right() + 1 - riga.larghezza;
     else if (c.allineamento == Allineamento::Centro)
         x = r.left() + (r.width() - riga.larghezza) / 2;
-    const double linea = r.top() + QFontMetricsF(f).ascent();
+    const double linea = r.top() + QFontMetricsF(composta.carattere).ascent();
     p.save();
-    p.setFont(f);
+    p.setFont(composta.carattere);
     p.setPen(Qt::black);
     // Cut at the sides only: a descender may pass the label's foot.
     p.setClipRect(QRect(r.left(), r.top() - r.height(), r.width(), 3 * r.height()), Qt::IntersectClip);
@@ -137,8 +154,7 @@ QRect rettangoloSulFoglio(const Rapporto &r, int sezione, const Controllo &c)
 
 int larghezzaCaption(const Controllo &c, const QString &testo)
 {
-    const QRect spazio = spazioTesto(QRect(0, 0, c.width, c.height), c);
-    return larghezzaPerEntrare(componi(testo, carattereTwips(c.carattere)), spazio.width());
+    return componiNelloSpazio(testo, c, spazioTesto(QRect(0, 0, c.width, c.height), c).width()).larghezza;
 }
 
 QRect foglio(const Rapporto &r)

@@ -3,11 +3,11 @@
 // the preview window alike: one page of an instance, drawn on a painter
 // whose units are twips with the origin at the sheet's top left corner.
 // Captions stand on one line at the top of their label and keep their
-// blanks; tabs stop every eight average characters (the
-// width of an "x"); a caption wider than
-// its label is narrowed to fit (down to 60 %), and what is still wider is
-// cut at the label's sides; inside a border it keeps 30 twips clear of the
-// lines. Lines come last, over the cells.
+// blanks; tabs stop every eight average characters (the width of an "x").
+// A caption wider than its label is narrowed to fit with a blank to spare
+// (down to 60 %); what is still wider is cut at the label's sides. Inside a
+// border a caption keeps 30 twips clear of the lines. Lines come last, over
+// the cells.
 
 #include "platform/report/Istanza.h"
 

@@ -1,0 +1,42 @@
+#include "print/RecordPerStampa.h"
+
+#include "core/Archivio.h"
+#include "platform/db/Error.h"
+
+#include <vector>
+
+namespace scheda {
+
+namespace {
+
+void sullaRigaCorrente()
+{
+    if (!posizionaSuIdRecord())
+        throw ado::Error(ado::err::NoCurrentRecord,
+                         QStringLiteral("La scheda corrente non si trova più nell'archivio: non è stata stampata."));
+}
+
+} // namespace
+
+SchedaStampa CaricaRecordPerStampa()
+{
+    sullaRigaCorrente();
+    SchedaStampa copia;
+    copia.carica(*RsDati, colonneDati());
+    return copia;
+}
+
+void caricaDallaRiga(SchedaStampa &copia, std::span<const char *const> colonne)
+{
+    sullaRigaCorrente();
+    std::vector<Colonna> scelte;
+    for (const char *nome : colonne) {
+        const int i = indiceColonna(QString::fromLatin1(nome));
+        if (i < 0)
+            throw ado::Error(ado::err::ItemNotFound, QStringLiteral("Colonna '%1' inesistente.").arg(QLatin1String(nome)));
+        scelte.push_back(colonneDati()[i]);
+    }
+    copia.carica(*RsDati, scelte);
+}
+
+} // namespace scheda

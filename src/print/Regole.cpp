@@ -1,0 +1,71 @@
+#include "print/Regole.h"
+
+#include "core/Formati.h"
+
+namespace scheda::regole {
+
+using campi::Variante;
+
+QString comeMemorizzato(const ado::Variant &v)
+{
+    return campi::testoSemplice(v);
+}
+
+QString importo(const ado::Variant &v)
+{
+    return campi::formattaValore(v, Variante::Intero);
+}
+
+QString anno(const ado::Variant &v)
+{
+    return campi::formattaAnno(v);
+}
+
+QString decimi(const ado::Variant &v)
+{
+    return campi::formattaValore(v, Variante::Decimi);
+}
+
+QString dueDecimali(const ado::Variant &v)
+{
+    return campi::formattaValore(v, Variante::DueDecimali);
+}
+
+QString data(const ado::Variant &v)
+{
+    return campi::testoCasellaData(v);
+}
+
+QString annoInGriglia(const ado::Variant &v)
+{
+    const QString testo = comeMemorizzato(v);
+    return testo.isEmpty() ? QStringLiteral(" ") : testo;
+}
+
+namespace {
+
+QString segno(bool scelto)
+{
+    return scelto ? QStringLiteral("[X]") : QStringLiteral("[ ]");
+}
+
+bool uguale(const ado::Variant &codice, int k)
+{
+    const auto n = campi::numeroDi(codice);
+    return n && *n == k;
+}
+
+} // namespace
+
+QString casella(const ado::Variant &codice, int codiceCasella)
+{
+    return segno(uguale(codice, codiceCasella));
+}
+
+std::pair<QString, QString> dueCaselle(const ado::Variant &codice)
+{
+    const bool primo = uguale(codice, 1);
+    return {segno(primo), segno(!primo)};
+}
+
+} // namespace scheda::regole

@@ -1,0 +1,51 @@
+#include "print/SchedaStampa.h"
+
+#include "platform/db/Error.h"
+#include "platform/db/Recordset.h"
+
+namespace scheda {
+
+SchedaStampa SchedaStampa::daMemoria()
+{
+    SchedaStampa s;
+    s.scheda_ = RecordScheda();
+    return s;
+}
+
+const ado::Variant &SchedaStampa::operator[](const QString &colonna) const
+{
+    const ado::Variant &v = scheda_[colonna]; // checks the name
+    if (!comeMemorizzati_.isEmpty())
+        if (const auto it = comeMemorizzati_.constFind(indiceColonna(colonna)); it != comeMemorizzati_.cend())
+            return *it;
+    return v;
+}
+
+void SchedaStampa::imposta(const QString &colonna, const ado::Variant &v)
+{
+    const int i = indiceColonna(colonna);
+    comeMemorizzati_.remove(i);
+    try {
+        scheda_.imposta(colonna, v);
+    } catch (const ado::Error &) {
+        if (i < 0)
+            throw;
+        comeMemorizzati_.insert(i, v);
+    }
+}
+
+void SchedaStampa::carica(ado::Recordset &rs, std::span<const Colonna> colonne)
+{
+    for (const Colonna &c : colonne) {
+        const QString nome = QString::fromLatin1(c.nome);
+        const int i = indiceColonna(nome);
+        comeMemorizzati_.remove(i);
+        try {
+            scheda_.carica(rs, std::span<const Colonna>(&c, 1));
+        } catch (const ado::Error &) {
+            comeMemorizzati_.insert(i, rs.Fields(nome).Value()); // what its fixed type refused
+        }
+    }
+}
+
+} // namespace scheda

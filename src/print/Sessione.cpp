@@ -1,0 +1,99 @@
+#include "print/Sessione.h"
+
+#include "core/Archivio.h"
+#include "core/Globali.h"
+#include "platform/db/Error.h"
+#include "platform/dialoghi/Dialoghi.h"
+#include "print/SchedaStampa.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace scheda {
+
+namespace {
+
+SessioneStampa *inCorso = nullptr;
+
+// A file that is not there yet: the moment, then _2, _3... when needed.
+QString nuovoFile(const QString &cartella, const QString &nome)
+{
+    const QString base = nome + QLatin1Char('_') + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    QString percorso = QDir(cartella).filePath(base + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(percorso); ++n)
+        percorso = QDir(cartella).filePath(base + QStringLiteral("_%1.pdf").arg(n));
+    return percorso;
+}
+
+} // namespace
+
+QString cartellaStampe()
+{
+    QString cartella = qEnvironmentVariable("VARNEX_STAMPE");
+    if (cartella.isEmpty())
+        cartella = QDir(CartellaProgramma).filePath(QStringLiteral("Stampe"));
+    if (!QDir().mkpath(cartella))
+        throw ado::Error(report::ErroreFile, QStringLiteral("Impossibile creare la cartella delle stampe %1.")
+                                                 .arg(QDir::toNativeSeparators(cartella)));
+    return QDir(cartella).absolutePath();
+}
+
+QString nomeStampa(const SchedaStampa &s, int pagina)
+{
+    static const QRegularExpression altro(QStringLiteral("[^A-Za-z0-9]+"));
+    QString denominazione = s["denominazione"].toText().left(40);
+    denominazione.replace(altro, QStringLiteral("-"));
+    denominazione.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
+    QString nome = QStringLiteral("Scheda_") + IdRecord.toText();
+    if (!denominazione.isEmpty())
+        nome += QLatin1Char('_') + denominazione;
+    if (pagina > 0)
+        nome += QStringLiteral("_pagina%1").arg(pagina);
+    return nome;
+}
+
+SessioneStampa::SessioneStampa(const QString &nome) : nome_(nome), precedente_(inCorso)
+{
+    inCorso = this;
+}
+
+SessioneStampa::~SessioneStampa()
+{
+    inCorso = precedente_;
+}
+
+SessioneStampa *SessioneStampa::attiva()
+{
+    return inCorso;
+}
+
+QString SessioneStampa::percorso() const
+{
+    return pdf_ ? pdf_->percorso() : QString();
+}
+
+void SessioneStampa::stampa(const report::IstanzaRapporto &pagina)
+{
+    if (!pdf_ && report::stampante().disponibile()) {
+        report::stampante().stampa(pagina);
+        return;
+    }
+    if (!pdf_)
+        pdf_ = std::make_unique<report::FilePdf>(nuovoFile(cartellaStampe(), nome_), nome_);
+    pdf_->aggiungi(pagina);
+}
+
+void SessioneStampa::concludi()
+{
+    if (!pdf_)
+        return;
+    pdf_->chiudi();
+    const QString percorso = QDir::toNativeSeparators(pdf_->percorso());
+    pdf_.reset();
+    dlg::MsgBox(QStringLiteral("Non c'è una stampante predefinita: la stampa è stata salvata nel file\n%1").arg(percorso),
+                dlg::vbInformation, QStringLiteral("Stampa"));
+}
+
+} // namespace scheda

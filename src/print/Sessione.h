@@ -1,0 +1,47 @@
+#pragma once
+// Where one print command's pages go. With a default printer, each page is
+// a job of its own. Without one, the command's pages make one PDF file, in
+// the folder named by VARNEX_STAMPE or else "Stampe" in the program folder,
+// named after the sheet and the moment; at the end a message gives its
+// full path. A failure stops the command: the pages after it are not
+// printed, a PDF begun is removed, and no message says it was printed.
+
+#include "platform/report/Istanza.h"
+#include "platform/report/Uscite.h"
+
+#include <QString>
+#include <memory>
+
+namespace scheda {
+
+class SchedaStampa;
+
+class SessioneStampa {
+public:
+    // `nome`: what the file is called before its date, e.g. "Scheda_12_COOP".
+    explicit SessioneStampa(const QString &nome);
+    ~SessioneStampa();
+    SessioneStampa(const SessioneStampa &) = delete;
+    SessioneStampa &operator=(const SessioneStampa &) = delete;
+
+    void stampa(const report::IstanzaRapporto &pagina);
+    // The PDF completed and its path told; nothing for a printer.
+    void concludi();
+
+    // The session of the command running, if any.
+    static SessioneStampa *attiva();
+    // The PDF file's path once begun.
+    QString percorso() const;
+
+private:
+    QString nome_;
+    std::unique_ptr<report::FilePdf> pdf_;
+    SessioneStampa *precedente_;
+};
+
+// The folder the PDF files go to, made when missing (error 75 when it cannot be).
+QString cartellaStampe();
+// "Scheda_<key>_<name>" for the whole sheet, with "_pagina<N>" for one page.
+QString nomeStampa(const SchedaStampa &s, int pagina = 0);
+
+} // namespace scheda

@@ -1,0 +1,49 @@
+#include "print/Stampa.h"
+
+#include "pages/PaginaScheda.h"
+#include "pages/ServiziShell.h"
+#include "platform/report/Anteprima.h"
+#include "print/Cornice.h"
+#include "print/Sessione.h"
+
+#include <array>
+#include <optional>
+
+namespace scheda {
+
+report::IstanzaRapporto &DataReport(int n)
+{
+    static std::array<std::optional<report::IstanzaRapporto>, 7> istanze;
+    auto &i = istanze.at(std::size_t(n));
+    if (!i)
+        i.emplace(paginaStampa(n).layout);
+    return *i;
+}
+
+QStringList riempiPagina(int n, const SchedaStampa &s)
+{
+    Riempimento r(DataReport(n), s);
+    paginaStampa(n).riempi(r);
+    return r.impostati();
+}
+
+void StampaPagina(int n, const SchedaStampa &s)
+{
+    riempiPagina(n, s);
+    if (SessioneStampa *sessione = SessioneStampa::attiva()) {
+        sessione->stampa(DataReport(n));
+        return;
+    }
+    SessioneStampa sola(nomeStampa(s, n));
+    sola.stampa(DataReport(n));
+    sola.concludi();
+}
+
+void VisualizzaPagina(int n, const SchedaStampa &s)
+{
+    riempiPagina(n, s);
+    PaginaScheda *mostrata = Shell().paginaMostrata();
+    report::mostraAnteprima(DataReport(n), mostrata ? mostrata->window() : nullptr);
+}
+
+} // namespace scheda

@@ -1,0 +1,32 @@
+#pragma once
+// What the print tests share: a print copy built from values, the place of a
+// control of a printed page on the sheet, and the pages of a PDF.
+
+#include "SchedaPiena.h"
+#include "TestoPdf.h"
+
+#include "platform/report/Disegno.h"
+#include "print/Cornice.h"
+#include "print/SchedaStampa.h"
+
+#include <QRect>
+#include <optional>
+
+namespace prova {
+
+// A copy as a row of Nulls loads, then the given values.
+scheda::SchedaStampa copiaCon(const QList<std::pair<QString, ado::Variant>> &valori = {});
+// The filled sheet of SchedaPiena.h.
+inline scheda::SchedaStampa copiaPiena() { return copiaCon(schedaPiena()); }
+
+// A control of page n's layout by name (any case): its section and row.
+struct Posto {
+    int sezione = -1;
+    const report::Controllo *controllo = nullptr;
+    QRect sulFoglio; // twips
+};
+std::optional<Posto> posto(int pagina, const QString &nome);
+// The words a page of the PDF shows in that control.
+QString testoDi(const PaginaPdf &p, int pagina, const QString &nome);
+
+} // namespace prova

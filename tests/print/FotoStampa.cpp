@@ -1,0 +1,44 @@
+// Not a test: prints the six pages of a filled-in sheet into one PDF file,
+// to turn into pictures and compare the layouts by eye.
+//   foto_stampa scheda.pdf && pdftoppm -r 72 -png scheda.pdf pagina
+
+#include "ProgrammaProva.h"
+#include "SchedaPiena.h"
+
+#include "platform/report/Uscite.h"
+#include "platform/ui/Aspetto.h"
+#include "print/RecordPerStampa.h"
+#include "print/Stampa.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::impostaAspetto();
+    // Absolute: the start-up moves into the program folder.
+    const QString uscita = QFileInfo(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("scheda.pdf")).absoluteFilePath();
+
+    ProgrammaProva p;
+    p.cartella.aggiungiSchede(1);
+    if (!p.avvia())
+        return 1;
+    try {
+        prova::salvaSchedaPiena();
+        const scheda::SchedaStampa copia = scheda::CaricaRecordPerStampa();
+        report::FilePdf pdf(uscita, QStringLiteral("Scheda"));
+        for (int n = 1; n <= 6; ++n) {
+            scheda::riempiPagina(n, copia);
+            pdf.aggiungi(scheda::DataReport(n));
+        }
+        pdf.chiudi();
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    std::printf("saved %s\n", qPrintable(uscita));
+    return 0;
+}

@@ -1,0 +1,312 @@
+// The six printed pages: the layouts as data (what each holds, names, room
+// for every text), the fills (every value label set, by the caption rules)
+// and the pages as printed into a PDF and read back with pdftotext.
+
+#include "AiutiStampa.h"
+
+#include "platform/report/Uscite.h"
+#include "print/Stampa.h"
+
+#include <QDate>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace scheda;
+using report::Genere;
+using ado::Variant;
+
+namespace {
+
+struct Contenuto {
+    int etichette, valori, linee, grigie;
+    bool firma;
+};
+// What the page Parts put on each page.
+const Contenuto Atteso[7] = {
+    {}, {66, 27, 0, 0, true}, {117, 67, 0, 7, true}, {90, 52, 0, 4, true},
+    {64, 29, 6, 0, true}, {62, 30, 19, 3, true}, {68, 45, 14, 0, false},
+};
+
+const report::Sezione &corpo(int n)
+{
+    return paginaStampa(n).layout.sezioni[2];
+}
+
+QString caption(int n, const char *controllo)
+{
+    return DataReport(n).didascalia(u"Section1", QString::fromLatin1(controllo));
+}
+
+} // namespace
+
+TEST(PagineStampate, EachLayoutHoldsWhatItsPageShowsWithinTheFrame)
+{
+    for (int n = 1; n <= 6; ++n) {
+        SCOPED_TRACE(n);
+        const report::Rapporto &r = paginaStampa(n).layout;
+        EXPECT_EQ(QString::fromLatin1(r.nome), QStringLiteral("DataReport%1").arg(n));
+        EXPECT_EQ(QString::fromLatin1(r.caption), QStringLiteral("DataReport%1").arg(n));
+        EXPECT_EQ(r.larghezza, 10420);
+        EXPECT_EQ(r.margine, 720);
+        ASSERT_EQ(r.sezioni.size(), 5u);
+        const char *nomi[] = {"Section4", "Section2", "Section1", "Section3", "Section5"};
+        const int altezze[] = {100, 100, 14500, 360, 100};
+        for (int s = 0; s < 5; ++s) {
+            EXPECT_STREQ(r.sezioni[s].nome, nomi[s]);
+            EXPECT_EQ(r.sezioni[s].altezza, altezze[s]);
+            if (s != 2 && s != 3)
+                EXPECT_TRUE(r.sezioni[s].controlli.empty());
+        }
+        // The signature line in the page footer, on pages 1 to 5 only.
+        const auto piede = r.sezioni[3].controlli;
+        ASSERT_EQ(piede.size(), Atteso[n].firma ? 1u : 0u);
+        if (Atteso[n].firma) {
+            EXPECT_STREQ(piede[0].nome, "Label44");
+            EXPECT_STREQ(piede[0].testo, "Firma : ______________________________");
+            EXPECT_TRUE(piede[0].carattere.grassetto);
+            EXPECT_EQ(QRect(piede[0].left, piede[0].top, piede[0].width, piede[0].height), QRect(0, 0, 5385, 285));
+        }
+
+        int etichette = 0, valori = 0, linee = 0, grigie = 0;
+        QSet<QString> nomiVisti;
+        for (const report::Controllo &c : corpo(n).controlli) {
+            etichette += c.genere != Genere::Linea;
+            valori += c.genere == Genere::Valore;
+            linee += c.genere == Genere::Linea;
+            grigie += c.sfondo == report::Sfondo::Grigio;
+            EXPECT_FALSE(nomiVisti.contains(QString::fromLatin1(c.nome).toLower())) << c.nome;
+            nomiVisti.insert(QString::fromLatin1(c.nome).toLower());
+            // Inside the report's width and the body.
+            EXPECT_GE(c.left, 0) << c.nome;
+            EXPECT_LE(c.left + c.width, r.larghezza) << c.nome;
+            EXPECT_LE(c.top + c.height, 14500) << c.nome;
+            if (c.genere == Genere::Linea)
+                EXPECT_TRUE(c.width == 0 || c.height == 0) << c.nome;
+            // A grey cell carries no border.
+            if (c.sfondo == report::Sfondo::Grigio)
+                EXPECT_FALSE(c.cornice) << c.nome;
+        }
+        EXPECT_EQ(etichette, Atteso[n].etichette);
+        EXPECT_EQ(valori, Atteso[n].valori);
+        EXPECT_EQ(linee, Atteso[n].linee);
+        EXPECT_EQ(grigie, Atteso[n].grigie);
+    }
+}
+
+TEST(PagineStampate, NoStaticTextIsCutEvenWhereItHasToBeNarrowed)
+{
+    for (int n = 1; n <= 6; ++n)
+        for (const report::Controllo &c : corpo(n).controlli)
+            if (c.genere == Genere::Etichetta)
+                EXPECT_GE(report::larghezzaCaption(c, QString::fromUtf8(c.testo)), 60) << n << " " << c.nome;
+}
+
+TEST(PagineStampate, EachFillSetsEveryValueLabelOnceAndNothingElse)
+{
+    const SchedaStampa vuota = prova::copiaCon();
+    for (int n = 1; n <= 6; ++n) {
+        SCOPED_TRACE(n);
+        QStringList attesi;
+        for (const report::Controllo &c : corpo(n).controlli)
+            if (c.genere == Genere::Valore)
+                attesi << QString::fromLatin1(c.nome).toLower();
+        QStringList impostati;
+        for (const QString &nome : riempiPagina(n, vuota))
+            impostati << nome.toLower();
+        EXPECT_EQ(impostati.size(), attesi.size());
+        QStringList a = attesi, b = impostati;
+        a.sort();
+        b.sort();
+        EXPECT_EQ(a, b);
+    }
+}
+
+TEST(PagineStampate, CaptionsFollowTheRulesOfEachPage)
+{
+    const struct {
+        int pagina;
+        const char *controllo;
+        QList<std::pair<QString, Variant>> valori;
+        const char *atteso;
+    } casi[] = {
+        // Two boxes: 1 ticks the first, any other code the second.
+        {1, "NatGiuri1", {{"natura_giuridica", 1}}, "[X]"},
+        {1, "NatGiuri2", {{"natura_giuridica", 1}}, "[ ]"},
+        {1, "NatGiuri1", {{"natura_giuridica", 2}}, "[ ]"},
+        {1, "NatGiuri2", {{"natura_giuridica", 3}}, "[X]"},
+        {1, "SezPref2", {{"sez_pref", 2}}, "[X]"},
+        {1, "Categoriamini1", {}, "[X]"}, // Null: 1
+        // Dates: the empty one as the empty mask, the others day/month/year.
+        {1, "DataIscr", {}, "__/__/____"},
+        {1, "DataIscr", {{"data_iscr", QDate(2004, 3, 7)}}, "07/03/2004"},
+        {1, "DataCostituzione", {{"data_costituzione", QDate(1000, 1, 1)}}, "__/__/____"},
+        // Amounts "#,##0", years "##0", texts as held.
+        {1, "FattUltimo", {{"fatt_ultimo", 1234567.0}}, "1.234.567"},
+        {1, "CapSociale", {}, "0"},
+        {1, "EserUltimo", {{"eser_ultimo", "2004"}}, "2004"},
+        {1, "NumArt", {}, ""},
+        {1, "Denom", {{"denominazione", "  COOP  ALFA "}}, "  COOP  ALFA "},
+        // Page 2: the empty year as one blank, the grey cells blank, the contact by both names.
+        {2, "A1", {}, " "},
+        {2, "B1", {{"b1", "2004"}}, "2004"},
+        {2, "LBL1", {{"a1", "2003"}}, " "},
+        {2, "LBL2", {}, " "},
+        {2, "A25", {{"a25", -15000}}, "-15.000"},
+        {2, "B2", {}, "0"},
+        {2, "Denomref", {{"cognome_ref", "BIANCHI"}, {"nome_ref", "LUCIA"}}, "BIANCHI LUCIA"},
+        {2, "Denomref", {{"nome_ref", "LUCIA"}}, "LUCIA"},
+        {2, "Emailref", {{"email_ref", "lucia@alfa.it"}}, "lucia@alfa.it"},
+        // Page 3.
+        {3, "C1", {}, " "},
+        {3, "D1", {{"d1", "2004"}}, "2004"},
+        {3, "C2", {{"c2", 1234567.0}}, "1.234.567"},
+        {3, "D24", {{"d24", -15000}}, "-15.000"},
+        {3, "CoopDipe1", {}, "[ ]"}, // Null: 2, "NO"
+        {3, "CoopDipe2", {{"coop_dipe", 0}}, "[X]"},
+        {3, "CoopVersa1", {{"coop_versa", 1}}, "[X]"},
+        // Page 4: one box of four, none for a code outside 1 to 4; head counts "#,###.0".
+        {4, "NatGiuPromo3", {{"nat_giuri_promo", 3}}, "[X]"},
+        {4, "NatGiuPromo1", {{"nat_giuri_promo", 3}}, "[ ]"},
+        {4, "NatGiuPromo1", {}, "[X]"},
+        {4, "NatGiuPromo1", {{"nat_giuri_promo", 7}}, "[ ]"},
+        {4, "NatGiuPromo4", {{"nat_giuri_promo", 0}}, "[ ]"},
+        {4, "DipA1", {{"dipa1", 12.5}}, "12,5"},
+        {4, "DipB1", {{"dipb1", 1234.0}}, "1.234,0"},
+        {4, "DipC1", {}, ",0"},
+        {4, "DipC2", {{"dipc2", -0.5}}, "-,5"},
+        {4, "PartitaIvaPromo", {{"partita_iva_promo", "111"}, {"ivapromo", "222"}}, "111"},
+        // Page 5: "#,###.#0", dates dd/mm/yyyy, years.
+        {5, "SpeA1", {{"spea1", 1234.5}}, "1.234,50"},
+        {5, "DataAvvio", {}, "__/__/____"},
+        {5, "DataAvvio", {{"dataavvio", QDate(2005, 4, 5)}}, "05/04/2005"},
+        {5, "DataUltimazione", {{"dataultimazione", QDate(2006, 12, 31)}}, "31/12/2006"},
+        {5, "CostEser1", {{"costeser1", "2005"}}, "2005"},
+        {5, "Cost4", {{"cost4", 20001.25}}, "20.001,25"},
+        // Page 6: the percentages, the legal representative and the registered seat.
+        {6, "Percbanca3", {{"percbanca3", 5.5}}, "5,50"},
+        {6, "IvaPromo", {{"partita_iva_promo", "111"}, {"ivapromo", "222"}}, "222"},
+        {6, "Nome", {{"cognome", "ROSSI"}, {"nome", "MARIO"}}, "ROSSI MARIO in qualità di rappresentante legale"},
+        {6, "Nome", {}, "  in qualità di rappresentante legale"},
+        {6, "ComuneLoc",
+         {{"comune_sede", "GIULIANOVA"}, {"prov_sede", "TE"}, {"cap_sede", "64021"}, {"comune_loc", "TERAMO"},
+          {"prov_loc", "TE"}, {"cap_loc", "64100"}},
+         "GIULIANOVA  Prov. TE CAP 64021"},
+        {6, "ComuneLoc", {}, "  Prov.  CAP "},
+        {6, "Denominazione", {{"denominazione", "COOP ALFA"}}, "COOP ALFA"},
+    };
+    for (const auto &c : casi) {
+        riempiPagina(c.pagina, prova::copiaCon(c.valori));
+        EXPECT_EQ(caption(c.pagina, c.controllo), QString::fromUtf8(c.atteso)) << c.pagina << " " << c.controllo;
+    }
+}
+
+TEST(PagineStampate, ATotalBeyond32BitsPrintsAsTheNumberStored)
+{
+    riempiPagina(2, prova::copiaCon({{"a25", 3000000000.0}, {"b25", std::int64_t(-3000000000LL)}}));
+    EXPECT_EQ(caption(2, "A25"), QStringLiteral("3.000.000.000"));
+    EXPECT_EQ(caption(2, "B25"), QStringLiteral("-3.000.000.000"));
+    // What fits is held as the 32-bit variable holds it.
+    riempiPagina(3, prova::copiaCon({{"c24", 12.5}}));
+    EXPECT_EQ(caption(3, "C24"), QStringLiteral("12"));
+}
+
+TEST(PagineStampate, ASheetPrintedAfterAnotherKeepsNothingOfIt)
+{
+    for (int n = 1; n <= 6; ++n)
+        riempiPagina(n, prova::copiaPiena());
+    for (int n = 1; n <= 6; ++n) {
+        riempiPagina(n, prova::copiaCon());
+        for (const report::Controllo &c : corpo(n).controlli)
+            if (c.genere == Genere::Valore)
+                for (const auto &[colonna, valore] : prova::schedaPiena())
+                    if (valore.isText() && valore.text().size() > 3)
+                        EXPECT_FALSE(caption(n, c.nome).contains(valore.text())) << n << " " << c.nome;
+    }
+}
+
+// --- The pages as printed -------------------------------------------------------
+
+class PdfDellaScheda : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        cartella = new QTemporaryDir;
+        const QString percorso = cartella->filePath(QStringLiteral("scheda.pdf"));
+        const SchedaStampa s = prova::copiaPiena();
+        report::FilePdf pdf(percorso);
+        for (int n = 1; n <= 6; ++n) {
+            riempiPagina(n, s);
+            pdf.aggiungi(DataReport(n));
+            istanze[n] = new report::IstanzaRapporto(DataReport(n));
+        }
+        pdf.chiudi();
+        pagine = prova::leggiPdf(percorso);
+    }
+    static void TearDownTestSuite()
+    {
+        for (auto *&i : istanze) {
+            delete i;
+            i = nullptr;
+        }
+        delete cartella;
+    }
+    static inline QTemporaryDir *cartella = nullptr;
+    static inline QList<prova::PaginaPdf> pagine;
+    static inline report::IstanzaRapporto *istanze[7] = {};
+};
+
+TEST_F(PdfDellaScheda, EveryCaptionStandsInItsLabelAlignedAsTheLayoutSays)
+{
+    ASSERT_EQ(pagine.size(), 6) << "pdftotext (poppler-utils) is needed";
+    for (int n = 1; n <= 6; ++n) {
+        const report::Rapporto &r = paginaStampa(n).layout;
+        for (std::size_t s = 0; s < r.sezioni.size(); ++s)
+            for (std::size_t i = 0; i < r.sezioni[s].controlli.size(); ++i) {
+                const report::Controllo &c = r.sezioni[s].controlli[i];
+                const QString testo = istanze[n]->didascalia(int(s), int(i));
+                if (c.genere == Genere::Linea || testo.simplified().isEmpty())
+                    continue;
+                SCOPED_TRACE(QStringLiteral("page %1, %2").arg(n).arg(QLatin1String(c.nome)).toStdString());
+                const QRect dove = report::rettangoloSulFoglio(r, int(s), c);
+                EXPECT_EQ(pagine[n - 1].testoIn(dove), testo.simplified());
+                // The first word starts at the label's left, the last ends at
+                // its right, when no blank stands before or after.
+                const QStringList parole = testo.simplified().split(QLatin1Char(' '));
+                const int rientro = c.cornice ? 30 : 0;
+                if (c.allineamento == report::Allineamento::Sinistra && !testo.front().isSpace() && !testo.contains(u'\t'))
+                    if (const auto *w = pagine[n - 1].parolaIn(parole.front(), dove))
+                        EXPECT_NEAR(w->box.left(), (dove.left() + rientro) / 20.0, 0.5);
+                if (c.allineamento == report::Allineamento::Destra && !testo.back().isSpace())
+                    if (const auto *w = pagine[n - 1].parolaIn(parole.back(), dove))
+                        EXPECT_NEAR(w->box.right(), (dove.right() + 1 - rientro) / 20.0, 0.5);
+                if (c.allineamento == report::Allineamento::Centro && parole.size() == 1 && testo == testo.trimmed())
+                    if (const auto *w = pagine[n - 1].parolaIn(parole.front(), dove))
+                        EXPECT_NEAR(w->box.center().x(), (dove.left() + dove.width() / 2.0) / 20.0, 0.5);
+            }
+    }
+}
+
+TEST_F(PdfDellaScheda, TheSignatureLineIsAtTheFootOfPages1To5Only)
+{
+    ASSERT_EQ(pagine.size(), 6);
+    const QRect piede(720, 16838 - 720 - 360, 5385, 285);
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(pagine[n - 1].testoIn(piede), n < 6 ? QStringLiteral("Firma : ______________________________") : QString())
+            << n;
+}
+
+TEST_F(PdfDellaScheda, TheLegalFormLinesOfPage4StopAtTheirTab)
+{
+    ASSERT_EQ(pagine.size(), 6);
+    // "A)" at the label's left, the words after the tab one stop further.
+    const auto a = prova::posto(4, QStringLiteral("Label6"));
+    const auto b = prova::posto(4, QStringLiteral("Label7"));
+    const auto *lettera = pagine[3].parolaIn(QStringLiteral("A)"), a->sulFoglio);
+    const auto *dopo = pagine[3].parolaIn(QStringLiteral("Cooperativa"), a->sulFoglio);
+    const auto *dopoB = pagine[3].parolaIn(QStringLiteral("Cooperativa"), b->sulFoglio);
+    ASSERT_TRUE(lettera && dopo && dopoB);
+    EXPECT_NEAR(lettera->box.left(), a->sulFoglio.left() / 20.0, 0.5);
+    EXPECT_GT(dopo->box.left(), lettera->box.right() + 10);
+    EXPECT_NEAR(dopo->box.left(), dopoB->box.left(), 0.5); // the same stop on every line
+}
