@@ -4,6 +4,7 @@
 #include "pages/page3/Form3.h"
 #include "pages/page4/Form4.h"
 #include "pages/page5/Form5.h"
+#include "pages/page6/Form6.h"
 
 namespace scheda {
 
@@ -16,6 +17,7 @@ PaginaScheda *creaPagina(int n)
     case 3: return new Form3;
     case 4: return creaForm4();
     case 5: return new Form5;
+    case 6: return new Form6;
     default: return new PaginaScheda(n);
     }
 }

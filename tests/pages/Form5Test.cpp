@@ -30,15 +30,7 @@ namespace {
 
 class Pagina5 : public ConProgramma {
 protected:
-    // One sheet, "COOP", with these page-5 values (an SQL SET list), on page 5.
-    void apri(const QString &valori = {})
-    {
-        QStringList righe{QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('COOP')")};
-        if (!valori.isEmpty())
-            righe << QStringLiteral("UPDATE Dati SET %1 WHERE id_scheda = 1").arg(valori);
-        avvia(righe);
-        apriPagina(5);
-    }
+    void apri(const QString &valori = {}) { avviaSuPagina(5, valori); }
     PaginaScheda *f() const { return Form(5); }
     maschera::MaskEdBox *data(const char *nome) const { return campo<maschera::MaskEdBox>(nome); }
     static Variant var(const char *colonna) { return RecordScheda()[QString::fromLatin1(colonna)]; }

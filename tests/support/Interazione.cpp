@@ -113,6 +113,15 @@ void ConProgramma::apriPagina(int n)
     ASSERT_EQ(scheda::PaginaCorrente, n);
 }
 
+void ConProgramma::avviaSuPagina(int n, const QString &valori)
+{
+    QStringList righe{QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('COOP')")};
+    if (!valori.isEmpty())
+        righe << QStringLiteral("UPDATE Dati SET %1 WHERE id_scheda = 1").arg(valori);
+    avvia(righe);
+    apriPagina(n);
+}
+
 void ConProgramma::modifica(const QString &colonna, const ado::Variant &valore)
 {
     scheda::RecordScheda().imposta(colonna, valore);

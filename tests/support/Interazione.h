@@ -73,6 +73,9 @@ protected:
     void riavvia();
     // Page N through its button of the main window.
     void apriPagina(int n);
+    // Starts on one sheet named "COOP" whose columns take `valori` (an SQL
+    // SET list; none when empty), then shows page N.
+    void avviaSuPagina(int n, const QString &valori = {});
     // An edit of the page shown, as a field handler makes it.
     static void modifica(const QString &colonna, const ado::Variant &valore);
 

@@ -1,0 +1,90 @@
+#include "pages/page6/Form6.h"
+
+#include <vector>
+
+namespace scheda {
+
+namespace {
+
+using namespace campi;
+
+// The holders by group: the group's label and where it stands, the name
+// rule of its boxes and columns, how many lines (0: one line, unnumbered).
+// Each line holds a name, a code and a percentage box.
+struct Gruppo {
+    const char *etichetta;
+    const char *nomeEtichetta;
+    int larghezza;
+    int top;
+    const char *box;     // TXT<box>n, TXTIva<box>n, TXTPerc<box>n
+    const char *colonna; // <colonna>n, iva<colonna>n, perc<colonna>n
+    int righe;
+};
+const Gruppo Gruppi[] = {
+    {"Soggetto promotore :", "Label6", 1575, 1440, "Promo", "promo", 0},
+    {"Società di gestione Fondi per lo sviluppo della Coop. :", "Label7", 3735, 2160, "Societa", "societa", 0},
+    {"Banche o altri intermediari finanziari :", "Label11", 4095, 2880, "Banca", "banca", 4},
+    {"Enti pubblici :", "Label13", 4095, 4680, "Ente", "ente", 4},
+    {"Persone giuridiche di natura privata :", "Label3", 4095, 6480, "Person", "person", 4},
+};
+
+// The three boxes of a line: prefixes of box and column, place, family, limit.
+struct Casella {
+    const char *box;
+    const char *colonna;
+    int left, width;
+    Famiglia famiglia;
+    int lunghezza;
+};
+const Casella Caselle[] = {
+    {"TXT", "", 360, 4095, Famiglia::Testo, 50},
+    {"TXTIva", "iva", 4680, 1455, Famiglia::Testo, 16},
+    {"TXTPerc", "perc", 6360, 975, Famiglia::Percentuale, 0},
+};
+
+std::vector<Elemento> righe()
+{
+    const Stile grassetto{.grassetto = true};
+    const auto etichetta = [](const char *nome, const char *testo, Posto posto, Stile stile, const char *in) {
+        return Elemento{.genere = Genere::Etichetta, .nome = nome, .testo = QString::fromUtf8(testo), .posto = posto,
+                        .in = in, .stile = stile};
+    };
+    std::vector<Elemento> r = {
+        etichetta("Label17", "D) DATI PER IL CALCOLO DEL PUNTEGGIO", {480, 360, 4335, 255}, grassetto, ""),
+        {.genere = Genere::Cornice, .nome = "Frame5", .testo = "D.1) Percentuale di partecipazione al capitale di rischio",
+         .posto = {480, 720, 8295, 8775}},
+        etichetta("Label22", "DOMANDA", {5760, 600, 975, 255}, grassetto, "Frame5"),
+        etichetta("Label4", "SOCI", {360, 1080, 1455, 255}, grassetto, "Frame5"),
+        etichetta("Label1", "P. IVA o Cod. Fisc.", {4560, 1080, 1695, 255}, grassetto, "Frame5"),
+        etichetta("Label2", "%", {6720, 1080, 255, 255}, grassetto, "Frame5"),
+    };
+    // Line by line in the focus order (name, code, percentage); within a
+    // group Posiziona fills the names, then the codes, then the percentages.
+    int riga = 0;
+    for (const Gruppo &g : Gruppi) {
+        r.push_back(etichetta(g.nomeEtichetta, g.etichetta, {360, g.top, g.larghezza, 255}, {}, "Frame5"));
+        const int linee = g.righe > 0 ? g.righe : 1;
+        for (int k = 0; k < 3; ++k) {
+            const Casella &c = Caselle[k];
+            for (int n = 1; n <= linee; ++n) {
+                const QString numero = g.righe > 0 ? QString::number(n) : QString();
+                r.push_back({.nome = QLatin1String(c.box) + QLatin1String(g.box) + numero, .famiglia = c.famiglia,
+                             .colonna = QLatin1String(c.colonna) + QLatin1String(g.colonna) + numero,
+                             .posto = {c.left, g.top + 240 + 360 * (n - 1), c.width}, .in = "Frame5",
+                             .lunghezza = c.lunghezza, .tab = 3 * (riga + n - 1) + k});
+            }
+        }
+        riga += linee;
+    }
+    return r;
+}
+
+} // namespace
+
+Form6::Form6(QWidget *parent) : PaginaScheda(6, parent)
+{
+    disponi(righe());
+    posizionaPiede(9120, 8400);
+}
+
+} // namespace scheda
