@@ -148,6 +148,18 @@ void BM_RiempiElencoPagina1(benchmark::State &state)
 }
 BENCHMARK(BM_RiempiElencoPagina1)->Unit(benchmark::kMillisecond);
 
+// The one query behind the list: key and name of every sheet.
+void BM_LetturaVociSchede(benchmark::State &state)
+{
+    Programma::istanza().finestra();
+    long voci = 0;
+    for (auto _ : state)
+        voci = leggiVociSchede().chiavi.size();
+    state.counters["voci"] = double(voci);
+    etichetta(state);
+}
+BENCHMARK(BM_LetturaVociSchede)->Unit(benchmark::kMillisecond);
+
 // Opening the sheet list: checked against the table, rebuilt when a name
 // changed behind the program's back (argument 1).
 void BM_AperturaElencoPagina1(benchmark::State &state)

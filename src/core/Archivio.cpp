@@ -97,6 +97,20 @@ void scriviRiga(const std::function<void()> &scrittura)
     }
 }
 
+VociSchede leggiVociSchede()
+{
+    const auto elenco = apriRecordset(SqlElencoSchede, *ConnessioneDati);
+    VociSchede voci;
+    voci.chiavi.reserve(elenco->RecordCount());
+    voci.nomi.reserve(elenco->RecordCount());
+    for (; !elenco->isEOF(); elenco->MoveNext()) {
+        voci.chiavi << elenco->Fields(0).Value();
+        const ado::Variant nome = elenco->Fields(1).Value();
+        voci.nomi << (nome.isNull() ? QString() : nome.toText());
+    }
+    return voci;
+}
+
 int cercaIdRecord()
 {
     int posizione = 0;

@@ -5,7 +5,9 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -48,6 +50,15 @@ bool posizionaSuIdRecord();
 // Runs a write on RsDati; when it fails, the changes not yet stored are
 // dropped (so no later move stores them) and the failure goes on.
 void scriviRiga(const std::function<void()> &scrittura);
+
+// The key and name of every sheet, in the order of RsDati, from one query
+// (a read-only recordset) that leaves RsDati where it stands; a sheet with
+// no name has the empty name.
+struct VociSchede {
+    QList<ado::Variant> chiavi;
+    QStringList nomi;
+};
+VociSchede leggiVociSchede();
 
 // Puts RsDati on the row of IdRecord by MoveFirst and MoveNext; returns the
 // row's position. When the key is gone (deleted behind the program's back)

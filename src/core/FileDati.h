@@ -24,6 +24,8 @@ inline const QStringList ProvinceRegione = {QStringLiteral("AN"), QStringLiteral
 inline const QString SqlComune = QStringLiteral("SELECT * FROM comune ORDER BY descrizione ");
 inline const QString SqlAteco = QStringLiteral("SELECT * FROM ateco_2002 ORDER BY codice_istat ");
 QString sqlComuneRegione();
+// Page 1's sheet list: key and name of every sheet, in the order of RsDati.
+inline const QString SqlElencoSchede = QStringLiteral("SELECT id_scheda, denominazione FROM Dati ORDER BY id_scheda");
 
 // Schema of the reference file.
 inline const QString SqlCreaComune =

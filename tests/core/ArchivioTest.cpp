@@ -1,6 +1,7 @@
-// The reference recordsets as start-up opens them: the region's list holds
-// exactly its five provinces, sorted; the two lists of all municipalities
-// move each on its own.
+// The reference recordsets as start-up opens them, and page 1's sheet
+// list: the region's list holds exactly its five provinces, sorted; the two
+// lists of all municipalities move each on its own; the sheet list comes in
+// RsDati's order without moving it.
 
 #include "CartellaProva.h"
 
@@ -135,4 +136,28 @@ TEST_F(Archivio, RsComuneAndRsComune2KeepTheirOwnPositions)
     RsComune2->MoveFirst();
     RsComune2->Move(3);
     EXPECT_EQ(nome(*RsComune2), tutti[3]);
+}
+
+TEST_F(Archivio, TheSheetListIsReadInRsDatisOrderLeavingRsDatiWhereItStands)
+{
+    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral(
+        "INSERT INTO Dati (id_scheda, denominazione) VALUES (7, 'COOP L''ALBA'), (3, NULL), (12, ''), (5, 'ZETA')"));
+    apri();
+    RsDati->MoveFirst();
+    RsDati->Move(2);
+    VociSchede voci = leggiVociSchede();
+    EXPECT_EQ(voci.nomi, (QStringList{QString(), QStringLiteral("ZETA"), QStringLiteral("COOP L'ALBA"), QString()}));
+    QList<qint64> chiavi;
+    for (const ado::Variant &k : voci.chiavi)
+        chiavi << k.integer();
+    EXPECT_EQ(chiavi, (QList<qint64>{3, 5, 7, 12}));
+    EXPECT_EQ(RsDati->Fields(0).Value().integer(), 7) << "RsDati has not moved";
+
+    // Rows changed behind the program's back are read as they are now.
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("DELETE FROM Dati WHERE id_scheda = 5; UPDATE Dati SET denominazione = 'NUOVO' WHERE id_scheda = 3"));
+    voci = leggiVociSchede();
+    EXPECT_EQ(voci.nomi, (QStringList{QStringLiteral("NUOVO"), QStringLiteral("COOP L'ALBA"), QString()}));
+    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati"));
+    EXPECT_TRUE(leggiVociSchede().chiavi.isEmpty());
 }

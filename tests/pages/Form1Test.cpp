@@ -237,6 +237,89 @@ TEST_F(Pagina1, AListRebuiltWithoutTheSheetShownFallsBackToTheLastSheet)
     EXPECT_TRUE(RsDati->Fields(0).Value().looselyEquals(IdRecord));
 }
 
+TEST_F(Pagina1, TheSheetShownGoneWithEditsAsksToSaveBeforeTheListIsMadeAgain)
+{
+    p.cartella.aggiungiSchede(4);
+    avvia();
+    QComboBox *c = f()->CMBDenominazione;
+    scriviSenzaUscire(campo("TXTCognome"), QStringLiteral("rossi"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (1, 4)"));
+
+    // Yes: the row is gone, the save fails and is reported; the list stays
+    // shut and the page keeps its edits.
+    p.dialoghi.rispondi(dlg::vbYes);
+    QTest::mouseClick(c, Qt::LeftButton); // the box commits as the list takes the focus
+    ASSERT_EQ(p.dialoghi.mostrati.size(), 2);
+    EXPECT_EQ(p.dialoghi.mostrati[0].titolo, TitoloSalva);
+    EXPECT_EQ(p.dialoghi.mostrati[1].stile, dlg::vbCritical);
+    EXPECT_TRUE(p.dialoghi.mostrati[1].prompt.contains(QStringLiteral("la pagina non è stata salvata")));
+    EXPECT_FALSE(c->view()->isVisible());
+    EXPECT_EQ(IdRecord.integer(), 4);
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(campo("TXTCognome")->text(), QStringLiteral("ROSSI"));
+
+    // No: then the last sheet is shown, with the message, and the list opens
+    // without the sheets that have gone; nothing is written.
+    p.dialoghi.mostrati.clear();
+    p.dialoghi.rispondi(dlg::vbNo);
+    QTest::mouseClick(c, Qt::LeftButton);
+    ASSERT_EQ(p.dialoghi.mostrati.size(), 2);
+    EXPECT_EQ(p.dialoghi.mostrati[0].titolo, TitoloSalva);
+    EXPECT_EQ(p.dialoghi.mostrati[1].titolo, QStringLiteral("Scheda non trovata"));
+    EXPECT_TRUE(c->view()->isVisible());
+    c->hidePopup();
+    EXPECT_EQ(IdRecord.integer(), 3);
+    EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 3"));
+    EXPECT_EQ(campo("TXTCognome")->text(), QString());
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(c->count(), 2);
+    EXPECT_EQ(c->currentIndex(), 1);
+    EXPECT_TRUE(salvato(3, "cognome").isNull());
+    EXPECT_TRUE(p.chiavi() == (QList<qint64>{2, 3}));
+}
+
+TEST_F(Pagina1, APickOfASheetThatHasGoneShowsTheStoredSheetNeverTheOldValues)
+{
+    const struct {
+        const char *caso;
+        const char *elimina;
+        qint64 mostrata; // the sheet shown afterwards
+        int messaggi;    // "Scheda non trovata"
+    } casi[] = {
+        {"the sheet shown is still there", "DELETE FROM Dati WHERE id_scheda = 2", 4, 0},
+        {"the sheet shown has gone too", "DELETE FROM Dati WHERE id_scheda IN (2, 4)", 3, 1},
+    };
+    for (const auto &k : casi) {
+        SCOPED_TRACE(k.caso);
+        ProgrammaProva q;
+        q.cartella.aggiungiSchede(4);
+        q.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("UPDATE Dati SET cognome = 'BIANCHI' WHERE id_scheda = 3"));
+        ASSERT_TRUE(q.avvia());
+        Form1 *pagina = qobject_cast<Form1 *>(Form(1));
+        modifica(QStringLiteral("cognome"), QStringLiteral("ROSSI"));
+        pagina->Posiziona();
+        q.cartella.esegui(FileVarnex, PasswordVarnex, QString::fromLatin1(k.elimina));
+        q.dialoghi.rispondi(dlg::vbNo);
+        pagina->CMBDenominazione_Click(1); // the entry of sheet 2
+
+        EXPECT_EQ(prova::domandeSalva(q.dialoghi), 1);
+        EXPECT_EQ(prova::domande(q.dialoghi, QStringLiteral("Scheda non trovata")), k.messaggi);
+        EXPECT_EQ(IdRecord.integer(), k.mostrata);
+        const QString nome = QStringLiteral("SCHEDA %1").arg(k.mostrata);
+        EXPECT_EQ(pagina->windowTitle(), QStringLiteral("Pagina 1 - ") + nome);
+        EXPECT_EQ(figlio(pagina, QStringLiteral("TXTDenom"))->text(), nome);
+        EXPECT_EQ(figlio(pagina, QStringLiteral("TXTCognome"))->text(),
+                  k.mostrata == 3 ? QStringLiteral("BIANCHI") : QString());
+        EXPECT_EQ(pagina->CMBDenominazione->currentText(), nome);
+        EXPECT_EQ(PaginaModificata, 0);
+
+        // A save now writes the sheet shown with its own values.
+        clic(q.finestra().CMDSalva);
+        EXPECT_EQ(q.valoreSalvato(Variant(std::int64_t(k.mostrata)), QStringLiteral("denominazione")), Variant(nome));
+        EXPECT_EQ(q.valoreSalvato(Variant(3), QStringLiteral("cognome")), Variant("BIANCHI"));
+    }
+}
+
 TEST_F(Pagina1, TheSheetListHasTheFocusWheneverPage1Opens)
 {
     p.cartella.aggiungiSchede(2);

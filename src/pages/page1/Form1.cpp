@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringListModel>
 
 namespace scheda {
 
@@ -158,44 +159,61 @@ void Form1::costruisci()
     CMBDenominazione->primaDiAprire = [this] { aggiornaElenco(); };
 }
 
-void Form1::riempiElenco()
+namespace {
+
+// Place of a key in the list's keys, -1 when it is not there.
+int posizioneChiave(const QList<ado::Variant> &chiavi, const ado::Variant &chiave)
 {
-    CMBDenominazione->clear();
-    chiavi_.clear();
-    RsDati->MoveFirst();
-    while (!RsDati->isEOF()) {
-        CMBDenominazione->addItem(testoDenominazione(RsDati->Fields(QStringLiteral("denominazione")).Value()));
-        chiavi_ << RsDati->Fields(0).Value();
-        RsDati->MoveNext();
-    }
+    for (int k = 0; k < chiavi.size(); ++k)
+        if (chiavi[k].looselyEquals(chiave))
+            return k;
+    return -1;
 }
 
+// The entries from what was read: one per sheet, in the order of RsDati.
+// The names go in as one list (thousands of sheets, no item each).
+void mostraVoci(QComboBox &elenco, QList<ado::Variant> &chiavi, VociSchede &&voci)
+{
+    auto *nomi = qobject_cast<QStringListModel *>(elenco.model());
+    if (!nomi) {
+        nomi = new QStringListModel(&elenco);
+        elenco.setModel(nomi);
+    }
+    nomi->setStringList(voci.nomi);
+    chiavi = std::move(voci.chiavi);
+}
 
+} // namespace
+
+void Form1::riempiElenco()
+{
+    mostraVoci(*CMBDenominazione, chiavi_, leggiVociSchede());
+}
 
 void Form1::aggiornaElenco()
 {
-    bool uguale = true;
-    int i = 0;
-    RsDati->MoveFirst();
-    for (; !RsDati->isEOF() && uguale; RsDati->MoveNext(), ++i) {
-        uguale = i < chiavi_.size() && RsDati->Fields(0).Value().looselyEquals(chiavi_[i])
-                 && testoDenominazione(RsDati->Fields(QStringLiteral("denominazione")).Value())
-                        == CMBDenominazione->itemText(i);
+    VociSchede voci = leggiVociSchede();
+    bool uguale = voci.chiavi.size() == chiavi_.size();
+    for (int i = 0; uguale && i < chiavi_.size(); ++i)
+        uguale = voci.chiavi[i].looselyEquals(chiavi_[i]) && voci.nomi[i] == CMBDenominazione->itemText(i);
+    if (uguale)
+        return;
+    const int mostrata = posizioneChiave(voci.chiavi, IdRecord);
+    if (mostrata < 0) {
+        // The sheet shown has gone: its edits are offered for saving first
+        // (a save that fails stops here, the list shut and the page as it
+        // is); then the last sheet takes its place, with a message.
+        Shell().chiediSalvataggio();
+        PaginaModificata = 0;
+        mostraVoci(*CMBDenominazione, chiavi_, std::move(voci));
+        IndiceProgetto = std::int16_t(cercaIdRecord());
+        Carica();
+        Posiziona();
+        return;
     }
-    uguale = uguale && i == chiavi_.size();
-    if (!uguale) {
-        riempiElenco();
-        if (!chiavi_.contains(IdRecord)) {
-            // The sheet shown has gone: the last one takes its place.
-            IndiceProgetto = std::int16_t(cercaIdRecord());
-            Carica();
-            Posiziona();
-            return;
-        }
-        IndiceProgetto = std::int16_t(chiavi_.indexOf(IdRecord));
-        CMBDenominazione->setCurrentIndex(IndiceProgetto);
-    }
-    posizionaSuIdRecord(); // the cursor back on the sheet shown
+    mostraVoci(*CMBDenominazione, chiavi_, std::move(voci));
+    IndiceProgetto = std::int16_t(mostrata);
+    CMBDenominazione->setCurrentIndex(IndiceProgetto);
 }
 
 void Form1::Form_Load()
@@ -271,13 +289,15 @@ void Form1::ComboDenominazione()
         // and the sheet picked is found by its key, if it is still there.
         const ado::Variant scelta = chiavi_.value(IndiceLista);
         riempiElenco();
-        int trovato = -1;
-        for (int k = 0; k < chiavi_.size() && trovato < 0; ++k)
-            if (chiavi_[k].looselyEquals(scelta))
-                trovato = k;
+        const int trovato = posizioneChiave(chiavi_, scelta);
         if (trovato < 0) {
+            // The sheet picked has gone: the sheet shown is shown again as
+            // stored (the question has been answered), or, when it has gone
+            // too, the last sheet with a message; never the old values
+            // under another sheet's key.
             IndiceProgetto = std::int16_t(cercaIdRecord());
-            CMBDenominazione->setCurrentIndex(IndiceProgetto);
+            Carica();
+            Posiziona();
             return;
         }
         IndiceLista = trovato;

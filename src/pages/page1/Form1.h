@@ -28,9 +28,11 @@ public:
     // A pick in the list (the user's choice, by mouse or keys).
     void CMBDenominazione_Click(int indice);
 
-    // The list from the table: one entry per row in the recordset's order.
+    // The list from the table, by one query of key and name: one entry per
+    // row in the order of RsDati, an unnamed sheet as an empty entry.
     void riempiElenco();
-    // Rebuilds the list when the table no longer matches it.
+    // Rebuilds the list when the table no longer matches it; when the sheet
+    // shown has gone, asks the save question first, then shows the last sheet.
     void aggiornaElenco();
 
     // The sheet list: a drop-down list that takes no typing, checked
