@@ -76,7 +76,10 @@ QString SessioneStampa::percorso() const
 
 void SessioneStampa::stampa(const report::IstanzaRapporto &pagina)
 {
-    if (!pdf_ && report::stampante().disponibile()) {
+    // Printer or file, decided once for the whole command.
+    if (!suStampante_)
+        suStampante_ = report::stampante().disponibile();
+    if (*suStampante_) {
         report::stampante().stampa(pagina);
         return;
     }

@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace scheda {
 
@@ -35,6 +36,7 @@ public:
 
 private:
     QString nome_;
+    std::optional<bool> suStampante_;
     std::unique_ptr<report::FilePdf> pdf_;
     SessioneStampa *precedente_;
 };

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace scheda;
@@ -237,6 +238,23 @@ TEST_F(Stampa, ThePagePrintShowsAnUnsavedBoxEditAndAnUnsavedOptionChoice)
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(RecordScheda()[QStringLiteral("natura_giuridica")], Variant(2));
     EXPECT_EQ(salvato(IdRecord.integer(), "denominazione").toText(), QStringLiteral("COOPERATIVA SOCIALE ALFA"));
+}
+
+TEST_F(Stampa, ThePagePrintOfPage4ShowsTheLegalFormChosenOnScreen)
+{
+    avviaPiena(); // stored: 3
+    apriPagina(4);
+    auto *b = campo<QRadioButton>("OPTGiuri2");
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); // on the circle
+    ASSERT_TRUE(b->isChecked());
+    p.dialoghi.rispondi(dlg::vbYes);
+    stampaPagina();
+    const auto pagine = stampato();
+    ASSERT_EQ(pagine.size(), 1);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(testoDi(pagine[0], 4, QStringLiteral("NatGiuPromo%1").arg(k)), k == 2 ? QStringLiteral("[X]") : QStringLiteral("[ ]"))
+            << k;
+    EXPECT_EQ(RecordScheda()[QStringLiteral("nat_giuri_promo")].toDouble(), 3);
 }
 
 TEST_F(Stampa, ThePagePrintAnsweredNoPrintsNothing)

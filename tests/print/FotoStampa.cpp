@@ -1,10 +1,13 @@
 // Not a test: prints the six pages of a filled-in sheet into one PDF file,
-// to turn into pictures and compare the layouts by eye.
+// to turn into pictures and compare the layouts by eye; with a page number
+// and a picture file after it, also the preview window of that page.
 //   foto_stampa scheda.pdf && pdftoppm -r 72 -png scheda.pdf pagina
+//   foto_stampa scheda.pdf 2 anteprima2.png
 
 #include "ProgrammaProva.h"
 #include "SchedaPiena.h"
 
+#include "platform/report/Anteprima.h"
 #include "platform/report/Uscite.h"
 #include "platform/ui/Aspetto.h"
 #include "print/RecordPerStampa.h"
@@ -16,7 +19,8 @@
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::impostaAspetto();
     // Absolute: the start-up moves into the program folder.
@@ -35,6 +39,14 @@ int main(int argc, char **argv)
             pdf.aggiungi(scheda::DataReport(n));
         }
         pdf.chiudi();
+        if (argc > 3) {
+            const int n = QString::fromLocal8Bit(argv[2]).toInt();
+            scheda::riempiPagina(n, copia);
+            report::FinestraAnteprima *f = report::mostraAnteprima(scheda::DataReport(n));
+            f->resize(900, 1000);
+            QApplication::processEvents();
+            f->grab().save(QString::fromLocal8Bit(argv[3]));
+        }
     } catch (const std::exception &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

@@ -96,12 +96,20 @@ void disegnaTesto(QPainter &p, const QRect &r, const Controllo &c, const QString
         x = r.left() + (r.width() - riga.larghezza) / 2;
     const double linea = r.top() + QFontMetricsF(composta.carattere).ascent();
     p.save();
-    p.setFont(composta.carattere);
     p.setPen(Qt::black);
     // Cut at the sides only: a descender may pass the label's foot.
     p.setClipRect(QRect(r.left(), r.top() - r.height(), r.width(), 3 * r.height()), Qt::IntersectClip);
+    QFont f = composta.carattere;
+    f.setUnderline(false);
+    p.setFont(f);
     for (const auto &[dx, pezzo] : riga.pezzi)
         p.drawText(QPointF(x + dx, linea), pezzo);
+    // The underline a tenth of the type size below the baseline, clear of the
+    // letters, as the Windows fonts place it.
+    if (composta.carattere.underline()) {
+        const double dimensione = composta.carattere.pixelSize();
+        p.fillRect(QRectF(x, linea + 0.1 * dimensione, riga.larghezza, std::max(15.0, 0.05 * dimensione)), Qt::black);
+    }
     p.restore();
 }
 
