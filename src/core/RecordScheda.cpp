@@ -57,14 +57,22 @@ void Scheda::imposta(const QString &colonna, const ado::Variant &v)
     valori_[i] = converti(colonneDati()[i], v);
 }
 
-void Scheda::carica(ado::Recordset &rs, std::span<const Colonna> colonne)
+void Scheda::carica(ado::Recordset &rs, std::span<const Colonna> colonne, QStringList *rifiutate)
 {
     for (const Colonna &c : colonne) {
         const QString nome = QString::fromLatin1(c.nome);
         imposta(nome, valoreNull(c));
         const ado::Variant v = rs.Fields(nome).Value();
-        if (!v.isNull())
+        if (v.isNull())
+            continue;
+        try {
             imposta(nome, v);
+        } catch (const ado::Error &e) {
+            if (!rifiutate || c.fisso == Fisso::Nessuno
+                || (e.number() != ado::err::Overflow && e.number() != ado::err::TypeMismatch))
+                throw;
+            *rifiutate << nome;
+        }
     }
 }
 

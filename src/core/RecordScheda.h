@@ -7,6 +7,7 @@
 #include "core/ColonneDati.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <span>
 
@@ -27,8 +28,11 @@ public:
     void imposta(const QString &colonna, const ado::Variant &v);
 
     // Loads the given columns from the current row of rs: each takes its Null
-    // default, then the row's value when it is not Null.
-    void carica(ado::Recordset &rs, std::span<const Colonna> colonne);
+    // default, then the row's value when it is not Null. A value that its
+    // fixed-type variable cannot hold (a 32-bit total beyond its range)
+    // fails the load; with `rifiutate` it leaves the Null default instead
+    // and the column's name is added there.
+    void carica(ado::Recordset &rs, std::span<const Colonna> colonne, QStringList *rifiutate = nullptr);
     // Writes the given columns into the current row (no Update).
     void scrivi(ado::Recordset &rs, std::span<const Colonna> colonne) const;
 

@@ -7,6 +7,7 @@
 #include "core/Globali.h"
 #include "pages/ServiziShell.h"
 #include "pages/campi/Campi.h"
+#include "platform/dialoghi/Dialoghi.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -130,7 +131,14 @@ void PaginaScheda::Carica()
     });
     if (!haDenominazione)
         RecordScheda().carica(*RsDati, colonneDati().subspan(indiceColonna(QStringLiteral("denominazione")), 1));
-    RecordScheda().carica(*RsDati, cols);
+    if (!fuoriLimiteComeErrato) {
+        RecordScheda().carica(*RsDati, cols);
+        return;
+    }
+    QStringList rifiutate;
+    RecordScheda().carica(*RsDati, cols, &rifiutate);
+    if (!rifiutate.isEmpty())
+        dlg::Beep();
 }
 
 void PaginaScheda::Posiziona()

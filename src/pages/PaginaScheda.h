@@ -67,6 +67,10 @@ protected:
     void posizionaPiede(int leftTwips, int topTwips);
     // Pages 1 and 4 bracket Posiziona with Caricamento.
     bool conCaricamento = false;
+    // Carica takes a stored value that its variable cannot hold (a 32-bit
+    // total beyond its range) as wrong input: a beep, and the variable keeps
+    // its Null default. Otherwise the load fails and the page stays shut.
+    bool fuoriLimiteComeErrato = false;
 
 private:
     int numero_;

@@ -1,6 +1,7 @@
 #include "pages/Pagine.h"
 #include "pages/PaginaScheda.h"
 #include "pages/page1/Form1.h"
+#include "pages/page2/Form2.h"
 #include "pages/page3/Form3.h"
 #include "pages/page4/Form4.h"
 #include "pages/page5/Form5.h"
@@ -14,6 +15,7 @@ PaginaScheda *creaPagina(int n)
     // saves its columns through the contract alone.
     switch (n) {
     case 1: return creaForm1();
+    case 2: return new Form2;
     case 3: return new Form3;
     case 4: return creaForm4();
     case 5: return new Form5;

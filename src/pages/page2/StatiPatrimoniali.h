@@ -1,0 +1,23 @@
+#pragma once
+// Section A.15 of page 2: the balance sheets of the last two years, column
+// A the penultimate year (a1..a25), column B the last one (b1..b25). The
+// rows, their captions and colours are a table; the frame, labels and boxes
+// are made from it by the naming rule, and what each entered amount renews
+// (its group's subtotal, then its side's total) is a recompute table.
+
+#include "pages/campi/Ricalcolo.h"
+#include "pages/campi/Tabella.h"
+
+#include <vector>
+
+namespace scheda::pagina2 {
+
+// The frame, its headings, the "PASSIVO" band, the 25 row labels and the
+// 50 boxes, in Posiziona's order (TXTA1..TXTA25, then TXTB1..TXTB25), each
+// box with its place in the focus order (TabIndex 10 + 2n and 11 + 2n).
+std::vector<campi::Elemento> righeStatiPatrimoniali();
+
+// Subtotals and totals of both columns.
+const campi::Ricalcolo &ricalcoloStatiPatrimoniali();
+
+} // namespace scheda::pagina2
