@@ -43,11 +43,23 @@ void scrivi(QWidget *box, const QString &testo, QWidget *altrove)
     tab();
 }
 
+void apriElenco(QComboBox *lista)
+{
+    if (lista->isEditable())
+        QTest::mouseClick(lista, Qt::LeftButton, {}, QPoint(lista->width() - 6, lista->height() / 2));
+    else
+        QTest::mouseClick(lista, Qt::LeftButton);
+    ASSERT_TRUE(lista->view()->isVisible()) << qPrintable(lista->objectName());
+}
+
 void scegli(QComboBox *lista, int voce)
 {
-    // A box with a text part opens its list from the arrow at its right.
-    const QPoint dove = lista->isEditable() ? QPoint(lista->width() - 6, lista->height() / 2) : lista->rect().center();
-    QTest::mouseClick(lista, Qt::LeftButton, {}, dove);
+    apriElenco(lista);
+    scegliAperto(lista, voce);
+}
+
+void scegliAperto(QComboBox *lista, int voce)
+{
     QAbstractItemView *v = lista->view();
     ASSERT_TRUE(v->isVisible());
     QTest::keyClick(v, Qt::Key_Home);

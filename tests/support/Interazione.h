@@ -33,9 +33,12 @@ void tab();
 void scriviSenzaUscire(QWidget *box, const QString &testo, QWidget *altrove = nullptr);
 // As scriviSenzaUscire, then Tab out: the box commits.
 void scrivi(QWidget *box, const QString &testo, QWidget *altrove = nullptr);
-// Picks entry `voce` of a drop-down list as the user does: a click (on the
-// arrow of a look-up box) takes the focus and opens the list, the keys go to
-// the entry, Enter takes it.
+// Opens a drop-down list as the user does: a click, which takes the focus
+// (on the arrow when the box can be typed into).
+void apriElenco(QComboBox *lista);
+// Picks entry `voce` of the open list with the keys; Enter takes it.
+void scegliAperto(QComboBox *lista, int voce);
+// Both: opens the list and picks entry `voce`.
 void scegli(QComboBox *lista, int voce);
 // A left click, which also gives a button the focus.
 void clic(QAbstractButton *pulsante);

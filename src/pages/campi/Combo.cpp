@@ -19,6 +19,8 @@ ComboScheda::ComboScheda(QWidget *parent, bool modificabile) : QComboBox(parent)
         setInsertPolicy(QComboBox::NoInsert);
         setCompleter(nullptr); // what is typed stays as typed: no completion
         lineEdit()->setMaxLength(32767);
+        // Leaving the box with the text of an entry is no pick of it.
+        disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     }
     // Thousands of entries: one height for all, so the list opens at once.
     auto *vista = new QListView(this);

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <optional>
+#include <stdexcept>
 
 namespace scheda::campi {
 
@@ -76,10 +78,9 @@ CampoRicerca::CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObjec
     RecordScheda()[colonna()]; // a wrong name fails at binding, not at the first edit
     for (const Dipendente &d : m_.dipendenti)
         RecordScheda()[QString::fromLatin1(d.variabile)];
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->lineEdit()->setMaxLength(32767);
+    // Typed into, with no completion and no entry added (ComboScheda).
+    if (!box->isEditable())
+        throw std::logic_error("casella di ricerca senza testo: " + box->objectName().toStdString());
     fuoco_ = new Fuoco(box, this, [this] { GotFocus(); }, [this] { LostFocus(); });
     box->primaDiAprire = [this] { DropDown(); };
     if (m_.dettaglio)
@@ -99,6 +100,7 @@ ado::Recordset &CampoRicerca::lista() const
 
 void CampoRicerca::mostra()
 {
+    scelta_ = -1;
     box_->setEditText(testo(RecordScheda()[colonna()]));
     box_->lineEdit()->setCursorPosition(0);
 }
@@ -109,19 +111,26 @@ void CampoRicerca::conferma()
     GotFocus();
 }
 
+bool CampoRicerca::vuota() const
+{
+    return lista().RecordCount() == 0;
+}
+
 void CampoRicerca::DropDown()
 {
     QStringList voci;
     dettagli_.clear();
     ado::Recordset &rs = lista();
-    if (rs.RecordCount() > 0) {
+    if (!vuota()) {
         ado::Field chiave = rs.Fields(QString::fromLatin1(m_.chiave));
-        rs.MoveFirst();
-        while (!rs.isEOF()) {
+        std::optional<ado::Field> dettaglio;
+        if (m_.dettaglio)
+            dettaglio = rs.Fields(QString::fromLatin1(m_.dettaglio));
+        // One entry per row, a row without its key as an empty one.
+        for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
             voci << testo(chiave.Value());
-            if (m_.dettaglio)
-                dettagli_ << testo(rs.Fields(QString::fromLatin1(m_.dettaglio)).Value());
-            rs.MoveNext();
+            if (dettaglio)
+                dettagli_ << testo(dettaglio->Value());
         }
     }
     // Clearing empties the list and the text part; the list comes in one call.
@@ -143,7 +152,7 @@ void CampoRicerca::GotFocus()
 int CampoRicerca::cerca(const QString &chiave) const
 {
     ado::Recordset &rs = lista();
-    if (rs.RecordCount() == 0)
+    if (vuota())
         return -1;
     ado::Field campo = rs.Fields(QString::fromLatin1(m_.chiave));
     // Unchanged, a name that stands in the list more than once keeps the row
@@ -160,25 +169,37 @@ int CampoRicerca::cerca(const QString &chiave) const
             prima = riga;
         if (!memorizzata)
             break;
-        QStringList d;
-        for (const Dipendente &x : m_.dipendenti)
-            d << testo(rs.Fields(QString::fromLatin1(x.colonnaLista)).Value());
-        if (d == memorizzati)
+        if (dipendentiDellaRiga() == memorizzati)
             return riga;
     }
     return prima;
 }
 
-void CampoRicerca::prendiRiga(int riga)
+QStringList CampoRicerca::dipendentiDellaRiga() const
+{
+    QStringList d;
+    for (const Dipendente &x : m_.dipendenti)
+        d << testo(lista().Fields(QString::fromLatin1(x.colonnaLista)).Value());
+    return d;
+}
+
+bool CampoRicerca::prendiRiga(int riga)
 {
     ado::Recordset &rs = lista();
+    // An empty key is no value: the stored one stays.
+    if (riga < 0 || m_.chiaveTrovata->isEmpty() || vuota())
+        return false;
     rs.MoveFirst();
     rs.Move(riga);
+    // The row must still be the one looked up (the list read again since).
+    if (rs.isEOF() || testo(rs.Fields(QString::fromLatin1(m_.chiave)).Value()) != *m_.chiaveTrovata)
+        return false;
+    const QStringList valori = dipendentiDellaRiga();
     RecordScheda().imposta(colonna(), ado::Variant(*m_.chiaveTrovata));
-    for (const Dipendente &d : m_.dipendenti)
-        RecordScheda().imposta(QString::fromLatin1(d.variabile),
-                               ado::Variant(testo(rs.Fields(QString::fromLatin1(d.colonnaLista)).Value())));
+    for (qsizetype i = 0; i < m_.dipendenti.size(); ++i)
+        RecordScheda().imposta(QString::fromLatin1(m_.dipendenti[i].variabile), ado::Variant(valori[i]));
     box_->setEditText(testo(RecordScheda()[colonna()]));
+    return true;
 }
 
 QStringList CampoRicerca::dipendentiMemorizzati() const
@@ -197,17 +218,26 @@ void CampoRicerca::aggiornaCaselle()
                 c->GotFocus();
 }
 
+int CampoRicerca::prendi(int riga)
+{
+    // A row that no longer holds the key: the first row that does.
+    if (!prendiRiga(riga)) {
+        riga = cerca(*m_.chiaveTrovata);
+        if (!prendiRiga(riga))
+            return -1;
+    }
+    *m_.trovato = 1;
+    return riga;
+}
+
 void CampoRicerca::Click(int indice)
 {
     *m_.chiaveTrovata = maiuscolo(box_->currentText());
     *m_.trovato = 0;
     // The row picked, not the first of that name: equal names of two
     // provinces are told apart in the list.
-    const bool valida = indice >= 0 && indice < lista().RecordCount() && box_->itemText(indice) == *m_.chiaveTrovata;
-    const int riga = valida ? indice : cerca(*m_.chiaveTrovata);
+    const int riga = prendi(indice);
     if (riga >= 0) {
-        *m_.trovato = 1;
-        prendiRiga(riga);
         scelta_ = riga;
         testoScelto_ = *m_.chiaveTrovata;
     } else {
@@ -221,15 +251,12 @@ void CampoRicerca::LostFocus()
 {
     *m_.chiaveTrovata = maiuscolo(box_->currentText());
     *m_.trovato = 0;
-    const int riga = scelta_ >= 0 && testoScelto_ == *m_.chiaveTrovata ? scelta_ : cerca(*m_.chiaveTrovata);
-    if (riga >= 0) {
-        *m_.trovato = 1;
-        prendiRiga(riga);
-        if (*m_.vecchio != *m_.chiaveTrovata || entrata_ != dipendentiMemorizzati())
-            PaginaModificata = 1;
-    } else if (box_->currentText().isEmpty()) {
+    if (m_.chiaveTrovata->isEmpty()) {
         // Left empty: the stored value stays, and the box shows it again.
         box_->setEditText(testo(RecordScheda()[colonna()]));
+    } else if (prendi(scelta_ >= 0 && testoScelto_ == *m_.chiaveTrovata ? scelta_ : -1) >= 0) {
+        if (*m_.vecchio != *m_.chiaveTrovata || entrata_ != dipendentiMemorizzati())
+            PaginaModificata = 1;
     } else {
         dlg::Beep();
         GotFocus();

@@ -15,7 +15,8 @@
 //   stored dependants. The flag rises when the value or a dependant changed
 //   since the box was entered. Any other text beeps and brings the stored
 //   value back; an empty text keeps the stored value and shows it again.
-// An empty list or a Null in a reference row is "not found" or an empty text.
+// An empty list or a Null in a reference row is "not found" or an empty
+// text; the empty entry of a row without its key cannot be picked.
 
 #include "pages/Campo.h"
 
@@ -77,9 +78,14 @@ public:
 
 private:
     ado::Recordset &lista() const;
-    QString testoDi(int campoLista) const; // the current row's column as text, Null as ""
-    int cerca(const QString &chiave) const; // row of the first equal key, -1
-    void prendiRiga(int riga);              // stores key and dependants of a row
+    bool vuota() const;                     // the reference list has no row
+    int cerca(const QString &chiave) const; // row of the key (see above), -1
+    QStringList dipendentiDellaRiga() const; // of the list's current row, Null as ""
+    // Stores the key and the dependants of a row when it holds the key.
+    bool prendiRiga(int riga);
+    // That row (the one picked), or else the row the key is looked up in;
+    // found := 1. The row taken, -1 for none.
+    int prendi(int riga);
     QStringList dipendentiMemorizzati() const;
     void aggiornaCaselle();
 

@@ -1,0 +1,504 @@
+// The look-up boxes in the whole program, on a small municipality and
+// activity-code list in the reference file of a temporary program folder:
+// the two of page 2 on page 2 itself, the three that page 4 places on a
+// page of their own. Typed with QTest, picked from the open list, left by
+// Tab, beeps counted by the scripted dialogs.
+
+#include "Interazione.h"
+
+#include "core/FileDati.h"
+#include "core/Globali.h"
+#include "core/RecordScheda.h"
+#include "pages/PaginaScheda.h"
+#include "pages/campi/Combo.h"
+#include "pages/campi/Fuoco.h"
+#include "pages/campi/Ricerca.h"
+#include "pages/campi/Tabella.h"
+#include "shell/MostraPagina.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+using namespace scheda;
+using namespace scheda::campi;
+using namespace prova;
+using ado::Variant;
+
+namespace {
+
+// Two LIVO in two provinces, apostrophes, a row without a name and one
+// without province and postal code; three of them in the region.
+const QString ComuniProva = QStringLiteral(
+    "DELETE FROM comune;"
+    "INSERT INTO comune VALUES ('MACERATA', 'MC', '62100'), ('LIVO', 'CO', '22010'), ('ANCONA', 'AN', '60121'),"
+    " ('L''AQUILA', 'AQ', '67100'), ('LIVO', 'TN', '38020'), (NULL, 'RM', '00100'),"
+    " ('SANT''ELPIDIO A MARE', 'FM', '63811'), ('SENZA DATI', NULL, NULL), ('ZUNGRI', 'VV', '89867');"
+    "DELETE FROM ateco_2002;"
+    "INSERT INTO ateco_2002 VALUES ('01.11', 'Coltivazione di cereali'), ('01.12', 'Coltivazione di ortaggi'),"
+    " ('55.30', 'Ristoranti'), (NULL, 'Senza codice'), ('93.02', NULL);");
+
+QString testo(const char *colonna)
+{
+    const Variant &v = RecordScheda()[QString::fromLatin1(colonna)];
+    return v.isNull() ? QStringLiteral("<Null>") : v.toText();
+}
+
+class Ricerche : public ConProgramma {
+protected:
+    // Page 2 on a sheet whose seat is MACERATA, on the fixture list.
+    void SetUp() override
+    {
+        p.cartella.esegui(FileIdentifica, PasswordIdentifica, ComuniProva);
+        avvia({QStringLiteral("INSERT INTO Dati (denominazione, comune_sede, prov_sede, cap_sede, comune_posta,"
+                              " prov_posta, cap_posta) VALUES ('COOP', 'MACERATA', 'MC', '62100', 'ANCONA', 'AN',"
+                              " '60121')")});
+        apriPagina(2);
+        PaginaModificata = 0;
+    }
+
+    ComboScheda *sede() const { return campo<ComboScheda>("CMBComuneSede"); }
+    ComboScheda *posta() const { return campo<ComboScheda>("CMBComunePosta"); }
+    CampoRicerca *ricerca(const char *nome) const
+    {
+        return qobject_cast<CampoRicerca *>(PaginaMostrata()->campo(QString::fromLatin1(nome)));
+    }
+    QString sedeMostrata() const
+    {
+        return sede()->currentText() + QLatin1Char(' ') + campo("TXTProvSede")->text() + QLatin1Char(' ')
+               + campo("TXTCapSede")->text();
+    }
+    static QString sedeMemorizzata()
+    {
+        return testo("comune_sede") + QLatin1Char(' ') + testo("prov_sede") + QLatin1Char(' ') + testo("cap_sede");
+    }
+    // The entry of the open list of `c` that shows this name and province.
+    int voce(const char *combo, const QString &nome, const QString &provincia) const
+    {
+        for (int i = 0; i < campo<ComboScheda>(combo)->count(); ++i)
+            if (campo<ComboScheda>(combo)->itemText(i) == nome && ricerca(combo)->dettaglio(i) == provincia)
+                return i;
+        return -1;
+    }
+};
+
+// --- Typed names ------------------------------------------------------------------
+
+TEST_F(Ricerche, ATypedNameIsFoundOnlyWhenItsUpperCaseIsAnEntry)
+{
+    const struct {
+        const char *tasti;
+        const char *memorizzato; // comune, provincia, cap after the leave
+        bool beep;
+        int flag;
+    } casi[] = {
+        {"ANCONA", "ANCONA AN 60121", false, 1},
+        {"ancona", "ANCONA AN 60121", false, 1},
+        {"Sant'Elpidio a Mare", "SANT'ELPIDIO A MARE FM 63811", false, 1},
+        {"l'aquila", "L'AQUILA AQ 67100", false, 1},
+        {"livo", "LIVO CO 22010", false, 1}, // typed, the first of the two
+        {"senza dati", "SENZA DATI  ", false, 1}, // its Nulls are empty texts
+        {"macerata", "MACERATA MC 62100", false, 0}, // the stored one again
+        {"ANCO", "MACERATA MC 62100", true, 0},     // no prefix match
+        {" ANCONA", "MACERATA MC 62100", true, 0},  // no trimming
+        {"ANCONA ", "MACERATA MC 62100", true, 0},
+        {"ROMA", "MACERATA MC 62100", true, 0},
+        {"'", "MACERATA MC 62100", true, 0},
+        {"%", "MACERATA MC 62100", true, 0},
+        {"", "MACERATA MC 62100", false, 0}, // cleared: the stored one stays
+    };
+    for (const auto &c : casi) {
+        RecordScheda().imposta(QStringLiteral("comune_sede"), Variant("MACERATA"));
+        RecordScheda().imposta(QStringLiteral("prov_sede"), Variant("MC"));
+        RecordScheda().imposta(QStringLiteral("cap_sede"), Variant("62100"));
+        PaginaModificata = 0;
+        const int beep = p.dialoghi.beep;
+        scrivi(sede(), QString::fromUtf8(c.tasti), campo("TXTViaSede"));
+        EXPECT_EQ(sedeMemorizzata(), QString::fromUtf8(c.memorizzato)) << c.tasti;
+        EXPECT_EQ(sedeMostrata(), QString::fromUtf8(c.memorizzato)) << c.tasti; // the screen agrees
+        EXPECT_EQ(p.dialoghi.beep - beep, c.beep ? 1 : 0) << c.tasti;
+        EXPECT_EQ(PaginaModificata, c.flag) << c.tasti;
+        EXPECT_EQ(fuoco(), campo("TXTViaSede")) << c.tasti;
+    }
+    EXPECT_EQ(ChiaveComune, QString());
+    EXPECT_EQ(ComuneTrovato, 0);
+}
+
+// --- The open list -----------------------------------------------------------------
+
+TEST_F(Ricerche, TheListIsTheReferenceOrderWithTheProvinceBesideEachName)
+{
+    EXPECT_EQ(sede()->count(), 0); // empty until it is opened
+    entra(sede());
+    apriElenco(sede());
+    EXPECT_EQ(sede()->currentText(), QString()); // opening empties the text
+    QStringList voci;
+    for (int i = 0; i < sede()->count(); ++i)
+        voci << sede()->itemText(i) + QLatin1Char('/') + ricerca("CMBComuneSede")->dettaglio(i);
+    // The row without a name is an empty entry, the one without province a bare name.
+    EXPECT_EQ(voci.join(QLatin1Char(' ')),
+              QStringLiteral("/RM ANCONA/AN L'AQUILA/AQ LIVO/CO LIVO/TN MACERATA/MC SANT'ELPIDIO A MARE/FM SENZA DATI/ "
+                             "ZUNGRI/VV"));
+    QTest::keyClick(sede()->view(), Qt::Key_Escape);
+    // Opened again, it is made again, not doubled.
+    apriElenco(sede());
+    EXPECT_EQ(sede()->count(), 9);
+    QTest::keyClick(sede()->view(), Qt::Key_Escape);
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(p.dialoghi.beep, 0);
+}
+
+TEST_F(Ricerche, TheEmptyEntryOfARowWithoutANameCannotBePicked)
+{
+    entra(sede());
+    apriElenco(sede());
+    ASSERT_EQ(sede()->itemText(0), QString());
+    scegliAperto(sede(), 0);
+    EXPECT_EQ(p.dialoghi.beep, 1);
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("MACERATA MC 62100"));
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("MACERATA MC 62100"));
+    EXPECT_EQ(ComuneTrovato, 0);
+    tab();
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("MACERATA MC 62100"));
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(p.dialoghi.beep, 1);
+}
+
+TEST_F(Ricerche, TheSecondOfTwoEqualNamesPickedKeepsItsProvince)
+{
+    entra(sede());
+    apriElenco(sede());
+    const int tn = voce("CMBComuneSede", QStringLiteral("LIVO"), QStringLiteral("TN"));
+    ASSERT_GE(tn, 0);
+    scegliAperto(sede(), tn);
+    // At once: the sheet and both display boxes; the flag waits for the leave.
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("LIVO TN 38020"));
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("LIVO TN 38020"));
+    EXPECT_EQ(sede()->currentText(), QStringLiteral("LIVO")); // the bare name
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(fuoco(), sede());
+    tab();
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("LIVO TN 38020"));
+    EXPECT_EQ(PaginaModificata, 1);
+
+    // Entered and left again, or the same name typed over it: still TN, no flag.
+    PaginaModificata = 0;
+    entra(sede(), campo("TXTViaSede"));
+    tab();
+    scrivi(sede(), QStringLiteral("livo"), campo("TXTViaSede"));
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("LIVO TN 38020"));
+    EXPECT_EQ(PaginaModificata, 0);
+
+    // The first LIVO picked over the second: same name, other province, flag.
+    entra(sede(), campo("TXTViaSede"));
+    apriElenco(sede());
+    scegliAperto(sede(), voce("CMBComuneSede", QStringLiteral("LIVO"), QStringLiteral("CO")));
+    tab();
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("LIVO CO 22010"));
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(p.dialoghi.beep, 0);
+
+    // Saved and found again after a restart, with its province.
+    p.dialoghi.rispondi(dlg::vbYes);
+    clic(p.finestra().CMDSalva);
+    riavvia();
+    apriPagina(2);
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("LIVO CO 22010"));
+}
+
+TEST_F(Ricerche, APickThenAnotherTypedNameTakesTheTypedOne)
+{
+    entra(sede());
+    apriElenco(sede());
+    scegliAperto(sede(), voce("CMBComuneSede", QStringLiteral("LIVO"), QStringLiteral("TN")));
+    QTest::keyClick(sede(), Qt::Key_A, Qt::ControlModifier);
+    digita(QStringLiteral("zungri"));
+    tab();
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("ZUNGRI VV 89867"));
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
+TEST_F(Ricerche, OpeningTheListIsNoFocusChangeAndClosingItUnpickedChangesNothing)
+{
+    scriviSenzaUscire(sede(), QStringLiteral("anc"));
+    Fuoco *attivo = Fuoco::attivo();
+    ASSERT_NE(attivo, nullptr);
+    apriElenco(sede());
+    EXPECT_EQ(Fuoco::attivo(), attivo); // no LostFocus, no GotFocus
+    EXPECT_EQ(VecchioComuneSede, QStringLiteral("MACERATA"));
+    EXPECT_EQ(p.dialoghi.beep, 0); // "anc" was not looked up
+    QTest::keyClick(sede()->view(), Qt::Key_Escape);
+    EXPECT_EQ(fuoco(), sede());
+    EXPECT_EQ(sede()->currentText(), QString()); // not put back by a focus-in
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("MACERATA MC 62100"));
+    tab(); // left empty: as a cleared box
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("MACERATA MC 62100"));
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_EQ(p.dialoghi.beep, 0);
+}
+
+TEST_F(Ricerche, EnterAddsNothingAndTheWheelChangesNothing)
+{
+    entra(sede());
+    apriElenco(sede());
+    QTest::keyClick(sede()->view(), Qt::Key_Escape);
+    const int voci = sede()->count();
+    // Enter on a name that is no entry, then on one that is.
+    for (const char *tasti : {"NUOVO COMUNE", "ANCONA"}) {
+        QTest::keyClick(sede(), Qt::Key_A, Qt::ControlModifier);
+        digita(QString::fromLatin1(tasti));
+        QTest::keyClick(sede(), Qt::Key_Return);
+        EXPECT_EQ(sede()->count(), voci) << tasti;
+        EXPECT_EQ(sede()->currentText(), QString::fromLatin1(tasti)) << tasti;
+        EXPECT_EQ(sedeMemorizzata(), QStringLiteral("MACERATA MC 62100")) << tasti; // no pick
+        EXPECT_EQ(fuoco(), sede()) << tasti;
+    }
+    tab();
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("ANCONA AN 60121"));
+
+    // The wheel over the closed box, focused or not.
+    for (QWidget *dove : {static_cast<QWidget *>(sede()), static_cast<QWidget *>(campo("TXTViaSede"))}) {
+        entra(dove);
+        const QPoint centro = sede()->rect().center();
+        QWheelEvent ruota(centro, sede()->mapToGlobal(centro), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(sede(), &ruota);
+        EXPECT_EQ(sede()->currentText(), QStringLiteral("ANCONA"));
+        EXPECT_EQ(sedeMemorizzata(), QStringLiteral("ANCONA AN 60121"));
+    }
+    EXPECT_EQ(p.dialoghi.beep, 0);
+}
+
+TEST_F(Ricerche, NothingIsCompletedAndAnExactNameLeftAfterOpeningTakesTheFirstOfItsName)
+{
+    entra(sede());
+    apriElenco(sede());
+    QTest::keyClick(sede()->view(), Qt::Key_Escape);
+    QSignalSpy scelte(sede(), &QComboBox::activated);
+    digita(QStringLiteral("ANC"));
+    EXPECT_EQ(sede()->currentText(), QStringLiteral("ANC"));
+    EXPECT_EQ(sede()->lineEdit()->selectedText(), QString());
+    QTest::keyClick(sede(), Qt::Key_A, Qt::ControlModifier);
+    digita(QStringLiteral("LIVO"));
+    tab();
+    EXPECT_EQ(scelte.count(), 0); // leaving is no pick
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("LIVO CO 22010"));
+}
+
+// --- The two boxes of page 2 -------------------------------------------------------
+
+TEST_F(Ricerche, TheTwoMunicipalityBoxesNeverDisturbEachOther)
+{
+    const auto postaMostrata = [this] {
+        return posta()->currentText() + QLatin1Char(' ') + campo("TXTProvPosta")->text() + QLatin1Char(' ')
+               + campo("TXTCapPosta")->text();
+    };
+    const auto postaMemorizzata = [] {
+        return testo("comune_posta") + QLatin1Char(' ') + testo("prov_posta") + QLatin1Char(' ') + testo("cap_posta");
+    };
+    entra(sede());
+    apriElenco(sede());
+    const int tn = voce("CMBComuneSede", QStringLiteral("LIVO"), QStringLiteral("TN"));
+    scegliAperto(sede(), tn);
+    // The other box opens its own list while the first holds its pick.
+    entra(posta());
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("LIVO TN 38020"));
+    apriElenco(posta());
+    EXPECT_EQ(posta()->count(), 9);
+    scegliAperto(posta(), voce("CMBComunePosta", QStringLiteral("LIVO"), QStringLiteral("CO")));
+    EXPECT_EQ(postaMostrata(), QStringLiteral("LIVO CO 22010"));
+    tab();
+    scrivi(sede(), QStringLiteral("zzz")); // wrong: the seat's own stored value comes back
+    EXPECT_EQ(p.dialoghi.beep, 1);
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("LIVO TN 38020"));
+    EXPECT_EQ(postaMemorizzata(), QStringLiteral("LIVO CO 22010"));
+    EXPECT_EQ(postaMostrata(), QStringLiteral("LIVO CO 22010"));
+    scrivi(posta(), QStringLiteral("l'aquila"));
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("LIVO TN 38020"));
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("LIVO TN 38020"));
+    EXPECT_EQ(postaMostrata(), QStringLiteral("L'AQUILA AQ 67100"));
+    EXPECT_EQ(VecchioComuneSede, QStringLiteral("LIVO"));
+    EXPECT_EQ(ChiaveComunePosta, QStringLiteral("L'AQUILA"));
+    EXPECT_EQ(ComunePostaTrovato, 1);
+    // Each list is its own: the seat's still holds its entries.
+    EXPECT_EQ(sede()->count(), 9);
+    EXPECT_EQ(sede()->itemText(tn), QStringLiteral("LIVO"));
+}
+
+// --- Validare ------------------------------------------------------------------
+
+TEST_F(Ricerche, ValidareCommitsTheTypedNameAndTakesAFreshValueOnEntry)
+{
+    scriviSenzaUscire(sede(), QStringLiteral("ancona"));
+    PaginaMostrata()->Validare();
+    EXPECT_EQ(NomeControllo, QStringLiteral("CMBComuneSede"));
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("ANCONA AN 60121"));
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("ANCONA AN 60121"));
+    EXPECT_EQ(VecchioComuneSede, QStringLiteral("ANCONA"));
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(fuoco(), sede());
+    PaginaModificata = 0;
+    tab(); // the real leave finds no change since Validare
+    EXPECT_EQ(PaginaModificata, 0);
+
+    // The correspondence box commits too (no typed value is lost to a menu).
+    scriviSenzaUscire(posta(), QStringLiteral("zungri"));
+    p.dialoghi.rispondi(dlg::vbYes);
+    p.finestra().MNUEsciItem->trigger();
+    EXPECT_EQ(domandeSalva(), 1);
+    EXPECT_EQ(salvato(1, "comune_sede"), Variant("ANCONA"));
+    EXPECT_EQ(salvato(1, "comune_posta"), Variant("ZUNGRI"));
+    EXPECT_EQ(salvato(1, "cap_posta"), Variant("89867"));
+    EXPECT_EQ(p.uscita, 0);
+}
+
+TEST_F(Ricerche, AWrongNameCommittedByValidareBeepsAndShowsTheStoredOne)
+{
+    scriviSenzaUscire(sede(), QStringLiteral("roma"));
+    PaginaMostrata()->Validare();
+    EXPECT_EQ(p.dialoghi.beep, 1);
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("MACERATA MC 62100"));
+    EXPECT_EQ(PaginaModificata, 0);
+}
+
+// --- Lists that hold nothing ---------------------------------------------------------
+
+class RicercheSenzaElenco : public ConProgramma {
+};
+
+TEST_F(RicercheSenzaElenco, AnEmptyListFindsNothingAndNeverFails)
+{
+    p.cartella.esegui(FileIdentifica, PasswordIdentifica, QStringLiteral("DELETE FROM comune"));
+    avvia({QStringLiteral("INSERT INTO Dati (denominazione, comune_sede, prov_sede, cap_sede) VALUES"
+                          " ('COOP', 'ANCONA', 'AN', '60121')")});
+    apriPagina(2);
+    auto *sede = campo<ComboScheda>("CMBComuneSede");
+    entra(sede);
+    tab(); // the stored name is no entry now: wrong input
+    EXPECT_EQ(p.dialoghi.beep, 1);
+    // Opening it: nothing to show, and the text emptied as by any opening.
+    QTest::mouseClick(sede, Qt::LeftButton, {}, QPoint(sede->width() - 6, sede->height() / 2));
+    EXPECT_EQ(sede->count(), 0);
+    EXPECT_FALSE(sede->view()->isVisible());
+    EXPECT_EQ(sede->currentText(), QString());
+    tab();
+    EXPECT_EQ(p.dialoghi.beep, 1);
+    EXPECT_EQ(sede->currentText(), QStringLiteral("ANCONA"));
+    scrivi(sede, QStringLiteral("ancona"), campo("TXTViaSede"));
+    EXPECT_EQ(p.dialoghi.beep, 2);
+    EXPECT_EQ(sede->currentText(), QStringLiteral("ANCONA"));
+    EXPECT_EQ(campo("TXTProvSede")->text(), QStringLiteral("AN"));
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty()); // no error box
+}
+
+// --- The three boxes page 4 places -------------------------------------------------
+
+// The local unit's municipality and the two activity codes on a page of
+// their own, built from rows as page 4 gives them.
+class RicerchePagina4 : public ConProgramma {
+protected:
+    void SetUp() override
+    {
+        p.cartella.esegui(FileIdentifica, PasswordIdentifica, ComuniProva);
+        avvia(1);
+        pagina = std::make_unique<QWidget>();
+        const Elemento righe[] = {
+            {.nome = "CMBComuneLoc", .famiglia = Famiglia::Ricerca, .colonna = "comune_loc",
+             .posto = {120, 120, 4455}, .tab = 0},
+            {.nome = "TXTProvLoc", .famiglia = Famiglia::SoloLettura, .colonna = "prov_loc", .posto = {4700, 120, 600}},
+            {.nome = "TXTCapLoc", .famiglia = Famiglia::SoloLettura, .colonna = "cap_loc", .posto = {5400, 120, 900}},
+            {.nome = "CMBIstatPromo", .famiglia = Famiglia::Ricerca, .colonna = "istat_codice_promo",
+             .posto = {120, 600, 1500}, .tab = 1},
+            {.nome = "TXTDescIstatPromo", .famiglia = Famiglia::SoloLettura, .colonna = "istat_descrizione_promo",
+             .posto = {1800, 600, 4000, 600}, .righe = true},
+            {.nome = "CMBIstat", .famiglia = Famiglia::Ricerca, .colonna = "istat_codice", .posto = {120, 1400, 1500},
+             .tab = 2},
+            {.nome = "TXTDescIstat", .famiglia = Famiglia::SoloLettura, .colonna = "istat_descrizione",
+             .posto = {1800, 1400, 4000}},
+        };
+        const PaginaCostruita fatta = costruisciPagina(pagina.get(), righe);
+        campi = fatta.campi;
+        for (const char *t : {"comune_loc", "prov_loc", "cap_loc", "istat_codice_promo", "istat_codice"})
+            RecordScheda().imposta(QString::fromLatin1(t), Variant(""));
+        for (Campo *c : campi)
+            c->mostra();
+        pagina->resize(500, 200);
+        pagina->show();
+        pagina->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(pagina.get()));
+        PaginaModificata = 0;
+    }
+    void TearDown() override { pagina.reset(); }
+
+    template <typename W = ComboScheda>
+    W *w(const char *nome) const
+    {
+        return figlio<W>(pagina.get(), QString::fromLatin1(nome));
+    }
+
+    std::unique_ptr<QWidget> pagina;
+    QList<Campo *> campi;
+};
+
+TEST_F(RicerchePagina4, TheLocalUnitTakesOnlyMunicipalitiesOfTheRegion)
+{
+    entra(w("CMBComuneLoc"));
+    apriElenco(w("CMBComuneLoc"));
+    QStringList voci;
+    for (int i = 0; i < w("CMBComuneLoc")->count(); ++i)
+        voci << w("CMBComuneLoc")->itemText(i);
+    EXPECT_EQ(voci.join(QLatin1Char(',')), QStringLiteral("ANCONA,MACERATA,SANT'ELPIDIO A MARE"));
+    QTest::keyClick(w("CMBComuneLoc")->view(), Qt::Key_Escape);
+    scrivi(w("CMBComuneLoc"), QStringLiteral("livo"), w("CMBIstatPromo"));
+    EXPECT_EQ(p.dialoghi.beep, 1);
+    EXPECT_EQ(testo("comune_loc"), QString());
+    scrivi(w("CMBComuneLoc"), QStringLiteral("sant'elpidio a mare"), w("CMBIstatPromo"));
+    EXPECT_EQ(testo("comune_loc") + testo("prov_loc") + testo("cap_loc"), QStringLiteral("SANT'ELPIDIO A MAREFM63811"));
+    EXPECT_EQ(w<QLineEdit>("TXTProvLoc")->text(), QStringLiteral("FM"));
+    EXPECT_EQ(w<QLineEdit>("TXTCapLoc")->text(), QStringLiteral("63811"));
+    EXPECT_EQ(VecchioComuneLoc, QString()); // taken when the box was entered
+    EXPECT_EQ(ChiaveComune, QStringLiteral("SANT'ELPIDIO A MARE"));
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
+TEST_F(RicerchePagina4, TheTwoActivityCodeBoxesShareTheirListAndNeverDisturbEachOther)
+{
+    entra(w("CMBIstatPromo"));
+    apriElenco(w("CMBIstatPromo"));
+    QStringList voci;
+    for (int i = 0; i < w("CMBIstatPromo")->count(); ++i)
+        voci << w("CMBIstatPromo")->itemText(i);
+    EXPECT_EQ(voci.join(QLatin1Char(',')), QStringLiteral(",01.11,01.12,55.30,93.02"));
+    scegliAperto(w("CMBIstatPromo"), 3);
+    EXPECT_EQ(w<QPlainTextEdit>("TXTDescIstatPromo")->toPlainText(), QStringLiteral("Ristoranti"));
+    // The other box, typed while the first holds its pick.
+    scrivi(w("CMBIstat"), QStringLiteral("01.12"));
+    EXPECT_EQ(testo("istat_codice_promo"), QStringLiteral("55.30"));
+    EXPECT_EQ(testo("istat_descrizione_promo"), QStringLiteral("Ristoranti"));
+    EXPECT_EQ(testo("istat_codice"), QStringLiteral("01.12"));
+    EXPECT_EQ(w<QLineEdit>("TXTDescIstat")->text(), QStringLiteral("Coltivazione di ortaggi"));
+    scrivi(w("CMBIstat"), QStringLiteral("93.02")); // its description is Null: an empty text
+    EXPECT_EQ(testo("istat_descrizione"), QString());
+    EXPECT_EQ(w<QLineEdit>("TXTDescIstat")->text(), QString());
+    entra(w("CMBIstatPromo"));
+    apriElenco(w("CMBIstatPromo"));
+    scegliAperto(w("CMBIstatPromo"), 1);
+    tab();
+    EXPECT_EQ(testo("istat_codice_promo") + QLatin1Char(' ') + testo("istat_descrizione_promo"),
+              QStringLiteral("01.11 Coltivazione di cereali"));
+    EXPECT_EQ(testo("istat_codice"), QStringLiteral("93.02"));
+    EXPECT_EQ(w("CMBIstat")->currentText(), QStringLiteral("93.02"));
+    EXPECT_EQ(ChiaveIstat, QStringLiteral("01.11"));
+    EXPECT_EQ(IstatTrovato, 1);
+    EXPECT_EQ(p.dialoghi.beep, 0);
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
+} // namespace
