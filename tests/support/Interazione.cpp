@@ -27,6 +27,17 @@ void digita(const QString &testo) { QTest::keyClicks(fuoco(), testo); }
 
 void tab() { QTest::keyClick(fuoco(), Qt::Key_Tab); }
 
+QStringList percorsoTab(qsizetype n)
+{
+    QStringList visti;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i > 0)
+            tab();
+        visti << (fuoco() ? fuoco()->objectName() : QString());
+    }
+    return visti;
+}
+
 void scriviSenzaUscire(QWidget *box, const QString &testo, QWidget *altrove)
 {
     entra(box, altrove);

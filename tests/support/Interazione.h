@@ -31,6 +31,8 @@ void tab();
 // Enters the box, clears it and types: the focus stays in the box, so the
 // commit comes with the next focus change (a click, a menu command).
 void scriviSenzaUscire(QWidget *box, const QString &testo, QWidget *altrove = nullptr);
+// The names of the focused widget and of those Tab moves to, n in all.
+QStringList percorsoTab(qsizetype n);
 // As scriviSenzaUscire, then Tab out: the box commits.
 void scrivi(QWidget *box, const QString &testo, QWidget *altrove = nullptr);
 // Opens a drop-down list as the user does: a click, which takes the focus
