@@ -40,18 +40,33 @@ void applicaSfondo(QWidget *w, const Stile &s, QPalette::ColorRole ruolo)
         w->setAutoFillBackground(true);
 }
 
-// A caption a little wider than its label in our fonts is set condensed
+// A caption a little wider than its place in our fonts is set condensed
 // rather than cut: the forms' own type was narrower.
-void stringiSeServe(QLabel *l)
+QFont stretto(QFont f, const QString &testo, int spazio)
 {
     constexpr int StrettoMassimo = 85; // percent of the normal width
-    QFont f = l->font();
-    for (int larghezza = 99; larghezza >= StrettoMassimo
-                              && QFontMetrics(f).horizontalAdvance(l->text()) > l->contentsRect().width();
+    for (int larghezza = 99; larghezza >= StrettoMassimo && QFontMetrics(f).horizontalAdvance(testo) > spazio;
          --larghezza)
         f.setStretch(larghezza);
+    return f;
+}
+
+void stringiSeServe(QLabel *l)
+{
+    const QFont f = stretto(l->font(), l->text(), l->contentsRect().width());
     if (f.stretch() != l->font().stretch())
         l->setFont(f);
+}
+
+// A frame's caption stands 6 pixels in, with a pixel of padding each side
+// and a little room before the right edge.
+bool stringiTitolo(QGroupBox *g)
+{
+    const QFont f = stretto(g->font(), g->title(), g->width() - 12);
+    if (f.stretch() == g->font().stretch())
+        return false;
+    g->setFont(f);
+    return true;
 }
 
 QLabel *nuovaEtichetta(QWidget *parent, const QString &testo, const Posto &p, const Stile &s, int leftCasella)
@@ -113,11 +128,14 @@ bool numerica(Famiglia f)
 PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righe, const Ricalcolo *ricalcolo)
 {
     QHash<QString, QWidget *> cornici;
+    QList<QWidget *> strette; // frames whose caption is condensed
     for (const Elemento &e : righe)
         if (e.genere == Genere::Cornice) {
             QGroupBox *g = cornice(pagina, e.testo, e.posto.left, e.posto.top, e.posto.width, e.posto.height);
             g->setObjectName(e.nome);
             applicaCarattere(g, e.stile);
+            if (stringiTitolo(g))
+                strette << g;
             cornici.insert(e.nome, g);
         }
     const auto genitore = [&](const Elemento &e) -> QWidget * {
@@ -182,6 +200,11 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
             ordine.append({e.tab, w});
     }
 
+    // What stands inside a frame with a condensed caption keeps the page's type.
+    for (QWidget *g : strette)
+        for (QWidget *w : g->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!w->testAttribute(Qt::WA_SetFont))
+                w->setFont(pagina->font());
     PaginaCostruita fatto;
     fatto.campi = lega(pagina, legami);
     std::stable_sort(ordine.begin(), ordine.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
