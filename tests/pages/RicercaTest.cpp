@@ -212,6 +212,25 @@ TEST_F(Ricerche, TheSecondOfTwoEqualNamesPickedKeepsItsProvince)
     EXPECT_EQ(sedeMostrata(), QStringLiteral("LIVO CO 22010"));
 }
 
+TEST_F(Ricerche, TheArrowKeysOnTheClosedBoxPickTheNextEntry)
+{
+    entra(sede());
+    apriElenco(sede());
+    scegliAperto(sede(), voce("CMBComuneSede", QStringLiteral("LIVO"), QStringLiteral("CO")));
+    QTest::keyClick(sede(), Qt::Key_Down);
+    EXPECT_FALSE(sede()->view()->isVisible());
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("LIVO TN 38020"));
+    QTest::keyClick(sede(), Qt::Key_Down);
+    EXPECT_EQ(sedeMostrata(), QStringLiteral("MACERATA MC 62100"));
+    QTest::keyClick(sede(), Qt::Key_Up);
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("LIVO TN 38020"));
+    EXPECT_EQ(PaginaModificata, 0);
+    tab();
+    EXPECT_EQ(sedeMemorizzata(), QStringLiteral("LIVO TN 38020"));
+    EXPECT_EQ(PaginaModificata, 1); // LIVO of TN in place of MACERATA
+    EXPECT_EQ(p.dialoghi.beep, 0);
+}
+
 TEST_F(Ricerche, APickThenAnotherTypedNameTakesTheTypedOne)
 {
     entra(sede());
