@@ -131,10 +131,6 @@ void PaginaScheda::Carica()
     });
     if (!haDenominazione)
         RecordScheda().carica(*RsDati, colonneDati().subspan(indiceColonna(QStringLiteral("denominazione")), 1));
-    if (!fuoriLimiteComeErrato) {
-        RecordScheda().carica(*RsDati, cols);
-        return;
-    }
     QStringList rifiutate;
     RecordScheda().carica(*RsDati, cols, &rifiutate);
     if (!rifiutate.isEmpty())

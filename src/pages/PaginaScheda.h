@@ -26,7 +26,10 @@ public:
 
     // The load event: seeks the row of IdRecord, then Carica and Posiziona.
     virtual void Form_Load();
-    // Row into the in-memory sheet: denominazione and the page's columns.
+    // Row into the in-memory sheet: denominazione and the page's columns. A
+    // stored value that its variable cannot hold (a 32-bit total beyond its
+    // range, written by another program) is wrong input: a beep, and the
+    // variable keeps its Null default, so the page still opens.
     virtual void Carica();
     // In-memory sheet into the controls, and the caption "Pagina N - " + name.
     virtual void Posiziona();
@@ -67,10 +70,6 @@ protected:
     void posizionaPiede(int leftTwips, int topTwips);
     // Pages 1 and 4 bracket Posiziona with Caricamento.
     bool conCaricamento = false;
-    // Carica takes a stored value that its variable cannot hold (a 32-bit
-    // total beyond its range) as wrong input: a beep, and the variable keeps
-    // its Null default. Otherwise the load fails and the page stays shut.
-    bool fuoriLimiteComeErrato = false;
 
 private:
     int numero_;

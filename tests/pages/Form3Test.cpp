@@ -471,17 +471,21 @@ TEST_F(Pagina3, LayoutColoursAndFocusOrder)
     EXPECT_EQ(PaginaModificata, 0);
 }
 
-TEST_F(Pagina3, ARow24Beyond32BitsInTheFileIsReportedAndThePageStaysShut)
+TEST_F(Pagina3, ARow24Beyond32BitsInTheFileIsWrongInputAndThePageOpens)
 {
     // Written by another program: our 32-bit row 24 cannot take it.
-    avvia({QStringLiteral("INSERT INTO Dati (denominazione, d24) VALUES ('COOP', 3000000000)")});
+    avvia({QStringLiteral("INSERT INTO Dati (denominazione, d22, d24) VALUES ('COOP', 5, 3000000000)")});
     clic(p.finestra().CMDPag[3]);
-    ASSERT_EQ(p.dialoghi.mostrati.size(), 1);
-    EXPECT_TRUE(p.dialoghi.mostrati[0].prompt.contains(QStringLiteral("'6'")));
-    EXPECT_EQ(Form(3), nullptr);
-    EXPECT_EQ(PaginaCorrente, 1);
-    EXPECT_EQ(PaginaMostrata(), Form(1));
-    soloPaginaGialla(p.finestra(), 1);
+    ASSERT_NE(Form(3), nullptr);
+    EXPECT_EQ(PaginaCorrente, 3);
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+    EXPECT_EQ(p.dialoghi.beep, 1);
+    EXPECT_EQ(campo("TXTD24")->text(), QStringLiteral("0"));
+    EXPECT_EQ(campo("TXTD22")->text(), QStringLiteral("5"));
+    EXPECT_EQ(PaginaModificata, 0);
+    // The next commit in the column renews it.
+    scrivi(campo("TXTD23"), QStringLiteral("1"));
+    EXPECT_EQ(campo("TXTD24")->text(), QStringLiteral("-1")); // rows 15 and 22 renewed first: 0 - 1
     EXPECT_FALSE(p.uscita.has_value());
 }
 

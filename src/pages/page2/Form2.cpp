@@ -8,7 +8,6 @@ using namespace campi;
 
 Form2::Form2(QWidget *parent) : PaginaScheda(2, parent)
 {
-    fuoriLimiteComeErrato = true; // a stored liabilities total beyond 32 bits
     const Stile bianco{.sfondo = 0x00FFFFFF};
     const auto cornice = [](const char *nome, const char *caption, Posto posto) {
         return Elemento{.genere = Genere::Cornice, .nome = nome, .testo = QString::fromUtf8(caption), .posto = posto};
