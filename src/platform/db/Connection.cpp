@@ -73,8 +73,20 @@ void Connection::Close()
 {
     if (!db_)
         return;
+    sqlite3_finalize(dataVersion_);
+    dataVersion_ = nullptr;
     sqlite3_close_v2(db_);
     db_ = nullptr;
+}
+
+ChangeMark Connection::changeMark() const
+{
+    sqlite3 *db = handle();
+    if (!dataVersion_ && sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &dataVersion_, nullptr) != SQLITE_OK)
+        throw Error(err::SqlFailed, QString::fromUtf8(sqlite3_errmsg(db)));
+    const std::int64_t version = sqlite3_step(dataVersion_) == SQLITE_ROW ? sqlite3_column_int64(dataVersion_, 0) : -1;
+    sqlite3_reset(dataVersion_);
+    return {version, std::int64_t(sqlite3_total_changes(db))};
 }
 
 sqlite3 *Connection::handle() const

@@ -4,11 +4,19 @@
 // Properties("Jet OLEDB:Database Password"), then Open.
 
 #include <QString>
+#include <cstdint>
 #include <map>
+#include <utility>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace ado {
+
+// Tells whether a file may have changed between two moments: equal marks,
+// no change. A commit by another connection (of this program or another)
+// moves its first part, a change through this connection the second.
+using ChangeMark = std::pair<std::int64_t, std::int64_t>;
 
 class Connection {
 public:
@@ -32,9 +40,13 @@ public:
     sqlite3 *handle() const; // throws 3704 when closed
     QString dataSource() const { return property(QStringLiteral("Data Source")); }
 
+    // The file's mark now (one pragma, kept prepared).
+    ChangeMark changeMark() const;
+
 private:
     std::map<QString, QString> props_; // keys folded to lower case
     sqlite3 *db_ = nullptr;
+    mutable sqlite3_stmt *dataVersion_ = nullptr;
 };
 
 // Registers the collation ITALIANO on a raw handle; Open does it for every

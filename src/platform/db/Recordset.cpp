@@ -348,26 +348,17 @@ void Recordset::requireCurrent() const
         throw noCurrent();
 }
 
-// Whether the table may have changed since the keys were read: a commit by
-// another connection moves data_version, a change through this connection
-// (any recordset on it) moves its count of changes.
-std::pair<std::int64_t, std::int64_t> Recordset::changeMark() const
-{
-    sqlite3 *db = ActiveConnection->handle();
-    const Run s(statement(QStringLiteral("PRAGMA data_version")));
-    const std::int64_t version = sqlite3_step(s.get()) == SQLITE_ROW ? sqlite3_column_int64(s.get(), 0) : -1;
-    return {version, std::int64_t(sqlite3_total_changes(db))};
-}
-
+// The keys are read again when the file may have changed since: a commit by
+// another connection, or a change through this one (any recordset on it).
 void Recordset::refreshKeys()
 {
-    if (changeMark() != keysMark_ || keysMark_.first < 0)
+    if (ActiveConnection->changeMark() != keysMark_ || keysMark_.first < 0)
         reloadKeys();
 }
 
 void Recordset::reloadKeys()
 {
-    keysMark_ = changeMark();
+    keysMark_ = ActiveConnection->changeMark();
     const Run s(statement(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(quoteIdent(names_.front()), quoteIdent(tableName_))));
     keys_.clear();
     while (sqlite3_step(s.get()) == SQLITE_ROW)

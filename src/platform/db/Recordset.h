@@ -6,6 +6,7 @@
 // A recordset prepares each of its statements once and keeps it until
 // Close; none is left running between calls, so it holds no lock on the file.
 
+#include "platform/db/Connection.h"
 #include "platform/db/Variant.h"
 
 #include <QString>
@@ -19,7 +20,6 @@ struct sqlite3_stmt;
 
 namespace ado {
 
-class Connection;
 class Recordset;
 
 // Column kinds, read from the declared type of each column.
@@ -94,7 +94,6 @@ private:
     void loadRow();
     void reloadKeys();
     void refreshKeys(); // reloadKeys when the file may have changed since
-    std::pair<std::int64_t, std::int64_t> changeMark() const;
     void commitPending();
     void moveToEnd(bool last); // MoveFirst and MoveLast, with the keys refreshed
     long count() const;
@@ -108,7 +107,7 @@ private:
 
     // Table mode: the keys in order and the current row's values, read lazily.
     std::vector<std::int64_t> keys_;
-    std::pair<std::int64_t, std::int64_t> keysMark_{-1, -1}; // changeMark() when keys_ was read
+    ChangeMark keysMark_{-1, -1}; // the connection's mark when keys_ was read
     std::vector<Variant> row_;
     bool rowLoaded_ = false;
     bool adding_ = false;
