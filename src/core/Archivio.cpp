@@ -7,6 +7,19 @@
 
 namespace scheda {
 
+namespace {
+
+// The last sheet list read, and the mark of the file when it was read: a
+// record move reopens page 1 on a table that has not changed.
+struct ElencoLetto {
+    const ado::Connection *connessione = nullptr;
+    ado::ChangeMark segno;
+    VociSchede voci;
+};
+ElencoLetto ultimoElenco;
+
+} // namespace
+
 std::unique_ptr<ado::Connection> apriConnessione(const QString &nomeFile, const QString &password)
 {
     auto c = std::make_unique<ado::Connection>();
@@ -36,6 +49,7 @@ void apriEsporta()
 
 void apriArchivio()
 {
+    ultimoElenco = {};
     ConnessioneDati = apriConnessione(FileVarnex, PasswordVarnex);
     RsDati = apriRecordset(QStringLiteral("Dati"), *ConnessioneDati);
     ConnessioneIdentifica = apriConnessione(FileIdentifica, PasswordIdentifica);
@@ -49,6 +63,7 @@ void apriArchivio()
 
 void chiudiArchivio()
 {
+    ultimoElenco = {};
     for (auto *rs : {&RsDati, &RsComune, &RsComune2, &RsComuneRegione, &RsAteco, &RsEsporta})
         if (*rs)
             (*rs)->Close();
@@ -99,6 +114,9 @@ void scriviRiga(const std::function<void()> &scrittura)
 
 VociSchede leggiVociSchede()
 {
+    const ado::ChangeMark segno = ConnessioneDati->changeMark();
+    if (ultimoElenco.connessione == ConnessioneDati.get() && ultimoElenco.segno == segno)
+        return ultimoElenco.voci;
     const auto elenco = apriRecordset(SqlElencoSchede, *ConnessioneDati);
     VociSchede voci;
     voci.chiavi.reserve(elenco->RecordCount());
@@ -108,6 +126,7 @@ VociSchede leggiVociSchede()
         const ado::Variant nome = elenco->Fields(1).Value();
         voci.nomi << (nome.isNull() ? QString() : nome.toText());
     }
+    ultimoElenco = {ConnessioneDati.get(), segno, voci};
     return voci;
 }
 

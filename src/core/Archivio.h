@@ -53,7 +53,8 @@ void scriviRiga(const std::function<void()> &scrittura);
 
 // The key and name of every sheet, in the order of RsDati, from one query
 // (a read-only recordset) that leaves RsDati where it stands; a sheet with
-// no name has the empty name.
+// no name has the empty name. While the file has not changed since the last
+// read, that read is given again without a query.
 struct VociSchede {
     QList<ado::Variant> chiavi;
     QStringList nomi;

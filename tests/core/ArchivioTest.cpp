@@ -4,6 +4,7 @@
 // RsDati's order without moving it.
 
 #include "CartellaProva.h"
+#include "ContaIstruzioni.h"
 
 #include "core/Archivio.h"
 #include "core/FileDati.h"
@@ -153,11 +154,32 @@ TEST_F(Archivio, TheSheetListIsReadInRsDatisOrderLeavingRsDatiWhereItStands)
     EXPECT_EQ(chiavi, (QList<qint64>{3, 5, 7, 12}));
     EXPECT_EQ(RsDati->Fields(0).Value().integer(), 7) << "RsDati has not moved";
 
+    // Nothing changed since: the same entries, with no query of the table.
+    {
+        ContaIstruzioni conta(*ConnessioneDati);
+        EXPECT_EQ(leggiVociSchede().nomi, voci.nomi);
+        EXPECT_EQ(conta.istruzioni, QStringList{QStringLiteral("PRAGMA data_version")});
+    }
+    // A change through the program's own recordset is read: a name, a new
+    // sheet, a deletion.
+    RsDati->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("RINOMINATA"));
+    RsDati->Update();
+    EXPECT_EQ(leggiVociSchede().nomi.at(2), QStringLiteral("RINOMINATA"));
+    RsDati->AddNew();
+    RsDati->Update();
+    EXPECT_EQ(leggiVociSchede().chiavi.size(), 5);
+    RsDati->MoveFirst();
+    RsDati->Delete(1);
+    EXPECT_EQ(leggiVociSchede().chiavi.first().integer(), 5);
+    RsDati->AddNew();
+    RsDati->Delete(1); // a row never stored changes nothing
+    EXPECT_EQ(leggiVociSchede().chiavi.size(), 4);
+
     // Rows changed behind the program's back are read as they are now.
     cartella.esegui(FileVarnex, PasswordVarnex,
-                    QStringLiteral("DELETE FROM Dati WHERE id_scheda = 5; UPDATE Dati SET denominazione = 'NUOVO' WHERE id_scheda = 3"));
+                    QStringLiteral("DELETE FROM Dati WHERE id_scheda = 5; UPDATE Dati SET denominazione = 'NUOVO' WHERE id_scheda = 12"));
     voci = leggiVociSchede();
-    EXPECT_EQ(voci.nomi, (QStringList{QStringLiteral("NUOVO"), QStringLiteral("COOP L'ALBA"), QString()}));
+    EXPECT_EQ(voci.nomi, (QStringList{QStringLiteral("RINOMINATA"), QStringLiteral("NUOVO"), QString()}));
     cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati"));
     EXPECT_TRUE(leggiVociSchede().chiavi.isEmpty());
 }
