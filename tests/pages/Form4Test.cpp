@@ -607,12 +607,7 @@ TEST_F(Pagina4, TheChangeAndTotalBoxesTakeNoTyping)
 TEST_F(Pagina4, ValidareCommitsThePendingEditOfAnyBoxOfThePage)
 {
     apri();
-    const struct {
-        const char *box;
-        const char *tasti;
-        const char *colonna;
-        Variant atteso;
-    } casi[] = {
+    validaOgni({
         {"TXTIva", "it99", "partita_iva_promo", Variant("IT99")},
         {"TXTIndirizzoLoc", "via po", "indirizzo_loc", Variant("VIA PO")},
         {"CMBIstatPromo", "15.81.1", "istat_codice_promo", Variant("15.81.1")},
@@ -620,17 +615,7 @@ TEST_F(Pagina4, ValidareCommitsThePendingEditOfAnyBoxOfThePage)
         {"CMBComuneLoc", "recanati", "comune_loc", Variant("RECANATI")},
         {"TXTDipA1", "2,31", "dipa1", Variant(2.4)},
         {"TXTDipB3", "3", "dipb3", Variant(3.0)},
-    };
-    for (const auto &c : casi) {
-        SCOPED_TRACE(c.box);
-        PaginaModificata = 0;
-        scriviSenzaUscire(campo<QWidget>(c.box), QString::fromLatin1(c.tasti));
-        f()->Validare();
-        EXPECT_EQ(NomeControllo, QString::fromLatin1(c.box));
-        EXPECT_TRUE(valore(c.colonna).looselyEquals(c.atteso));
-        EXPECT_EQ(PaginaModificata, 1);
-        EXPECT_EQ(fuoco(), campo<QWidget>(c.box));
-    }
+    });
     EXPECT_EQ(descrizione("TXTDescIstat"), QStringLiteral("Assistenza sociale non residenziale"));
     EXPECT_EQ(campo("TXTProvLoc")->text(), QStringLiteral("MC"));
     EXPECT_EQ(valore("dipa4").toDouble(), 2.4);
@@ -648,12 +633,9 @@ TEST_F(Pagina4, TheExitMenuCommitsTheGridBoxBeforeItsSaveQuestion)
 {
     apri();
     scriviSenzaUscire(campo("TXTDipB1"), QStringLiteral("4,01"));
-    p.dialoghi.rispondi(dlg::vbYes);
-    p.finestra().MNUEsciItem->trigger();
-    EXPECT_EQ(domandeSalva(), 1);
+    esciSalvando();
     EXPECT_EQ(salvato(1, "dipb1"), Variant(4.1));
     EXPECT_EQ(salvato(1, "dipb4"), Variant(4.1));
-    EXPECT_EQ(p.uscita, 0);
 }
 
 TEST_F(Pagina4, TheFootButtonsGoToPages3And5AfterTheBoxCommits)

@@ -312,35 +312,20 @@ TEST_F(Pagina5, ARowOfNullsShowsTheDefaultsAndSavesThem)
 TEST_F(Pagina5, ValidareCommitsThePendingEditOfAnyBox)
 {
     apri();
-    const struct {
-        const char *box;
-        const char *tasti;
-        const char *colonna;
-        Variant atteso;
-    } casi[] = {
+    validaOgni({
         {"TXTSpeB4", "12,5", "speb4", Variant(12.5)},
         {"TXTCost2", "700", "cost2", Variant(700.0)},
         {"TXTCostEser1", "2004", "costeser1", Variant("2004")},
         {"TXTDataUltimazione", "15062005", "dataultimazione", Variant(QDate(2005, 6, 15))},
-    };
-    for (const auto &c : casi) {
-        scriviSenzaUscire(campo(c.box), QString::fromLatin1(c.tasti));
-        f()->Validare();
-        EXPECT_EQ(NomeControllo, QString::fromLatin1(c.box));
-        EXPECT_EQ(var(c.colonna), c.atteso) << c.box;
-        EXPECT_EQ(fuoco(), campo(c.box));
-    }
+    });
     EXPECT_EQ(num("spec4"), 12.5);
     EXPECT_EQ(num("cost4"), 700.0);
 
     // "&Esci" takes no focus: the pending amount is committed, then saved.
     scriviSenzaUscire(campo("TXTSpeA6"), QStringLiteral("9"));
-    p.dialoghi.rispondi(dlg::vbYes);
-    p.finestra().MNUEsciItem->trigger();
-    EXPECT_EQ(domandeSalva(), 1);
+    esciSalvando();
     EXPECT_EQ(salvato(1, "spea6"), Variant(9.0));
     EXPECT_EQ(salvato(1, "spec7"), Variant(21.5));
-    EXPECT_EQ(p.uscita, 0);
 }
 
 TEST_F(Pagina5, TheFootButtonsGoToPages4And6AfterTheBoxCommits)

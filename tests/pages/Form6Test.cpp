@@ -230,32 +230,17 @@ TEST_F(Pagina6, ARowOfNullsShowsTheDefaultsAndTheFixedTypesHold)
 TEST_F(Pagina6, ValidareCommitsThePendingEditOfAnyBox)
 {
     apri();
-    const struct {
-        const char *box;
-        const char *tasti;
-        const char *colonna;
-        Variant atteso;
-    } casi[] = {
+    validaOgni({
         {"TXTSocieta", "fondo", "societa", Variant("FONDO")},
         {"TXTIvaEnte4", "x1", "ivaente4", Variant("X1")},
         {"TXTPercPerson2", "40", "percperson2", Variant(40.0)},
-    };
-    for (const auto &c : casi) {
-        scriviSenzaUscire(campo(c.box), QString::fromLatin1(c.tasti));
-        f()->Validare();
-        EXPECT_EQ(NomeControllo, QString::fromLatin1(c.box));
-        EXPECT_EQ(var(QString::fromLatin1(c.colonna)), c.atteso) << c.box;
-        EXPECT_EQ(fuoco(), campo(c.box));
-    }
+    });
 
     // "&Esci" takes no focus: the pending name is committed, then saved.
     scriviSenzaUscire(campo("TXTPerson3"), QStringLiteral("gamma srl"));
-    p.dialoghi.rispondi(dlg::vbYes);
-    p.finestra().MNUEsciItem->trigger();
-    EXPECT_EQ(domandeSalva(), 1);
+    esciSalvando();
     EXPECT_EQ(salvato(QStringLiteral("person3")), Variant("GAMMA SRL"));
     EXPECT_EQ(salvato(QStringLiteral("percperson2")).toDouble(), 40.0);
-    EXPECT_EQ(p.uscita, 0);
 }
 
 TEST_F(Pagina6, ThePreviousPageButtonGoesToPage5AfterTheBoxCommits)

@@ -4,6 +4,7 @@
 #include "core/FileDati.h"
 #include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
+#include "pages/ServiziShell.h"
 #include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
 
@@ -149,6 +150,30 @@ void ConProgramma::modifica(const QString &colonna, const ado::Variant &valore)
 {
     scheda::RecordScheda().imposta(colonna, valore);
     scheda::PaginaModificata = 1;
+}
+
+void ConProgramma::validaOgni(std::initializer_list<Pendente> casi)
+{
+    for (const Pendente &c : casi) {
+        SCOPED_TRACE(c.box);
+        scheda::PaginaModificata = 0;
+        QWidget *box = campo<QWidget>(c.box);
+        scriviSenzaUscire(box, QString::fromLatin1(c.tasti));
+        scheda::Shell().validarePaginaMostrata();
+        EXPECT_EQ(scheda::NomeControllo, QString::fromLatin1(c.box));
+        EXPECT_EQ(scheda::RecordScheda()[QString::fromLatin1(c.colonna)], c.atteso);
+        EXPECT_EQ(scheda::PaginaModificata, 1);
+        EXPECT_EQ(fuoco(), box);
+    }
+}
+
+void ConProgramma::esciSalvando()
+{
+    const int prima = domandeSalva();
+    p.dialoghi.rispondi(dlg::vbYes);
+    p.finestra().MNUEsciItem->trigger();
+    EXPECT_EQ(domandeSalva(), prima + 1);
+    EXPECT_EQ(p.uscita, 0);
 }
 
 ado::Variant ConProgramma::salvato(qint64 chiave, const char *colonna) const

@@ -84,6 +84,21 @@ protected:
     // An edit of the page shown, as a field handler makes it.
     static void modifica(const QString &colonna, const ado::Variant &valore);
 
+    // A box of the page shown, the keys typed into it without leaving it,
+    // and what its column holds once Validare has committed them.
+    struct Pendente {
+        const char *box;
+        const char *tasti;
+        const char *colonna;
+        ado::Variant atteso;
+    };
+    // For each case: the keys typed, Validare of the page shown run (as a
+    // menu command does), the box named as the active control, its value
+    // committed, the flag raised and the focus left in it.
+    void validaOgni(std::initializer_list<Pendente> casi);
+    // "&Esci" answered Yes: one save question, and the program ends well.
+    void esciSalvando();
+
     // A control of the page shown, by name.
     template <typename W = QLineEdit>
     W *campo(const char *nome) const

@@ -378,7 +378,7 @@ TEST(Riferimento, ACloneSharesTheRowsReadAndMovesOnItsOwn)
     EXPECT_FALSE(clone->isBOF()) << "a clone stands on the first row";
     const std::vector<QString> dalClone = finoAllaFine(*clone);
     EXPECT_EQ(long(dalClone.size()), comune->RecordCount());
-    EXPECT_EQ(comune->Fields(0).Value().toText(), dalClone[5]) << "the original did not move";
+    EXPECT_EQ(comune->Fields(0).Value().toText(), dalClone[5]) << "the first recordset did not move";
     comune->MoveFirst();
     EXPECT_EQ(finoAllaFine(*comune), dalClone);
     EXPECT_EQ(erroreDi([&] { clone->MoveFirst(); clone->Fields(0).setValue(QStringLiteral("X")); }), err::ReadOnly);
