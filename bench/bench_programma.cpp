@@ -8,6 +8,7 @@
 // --piene fills every column of every sheet (a larger file); by default a
 // sheet holds its name and a few values.
 
+#include "Banco.h"
 #include "CartellaProva.h"
 
 #include "core/Archivio.h"
@@ -75,11 +76,7 @@ public:
     }
     void chiudi()
     {
-        for (int n = 1; n <= 6; ++n)
-            ChiudiForm(n);
-        chiudiArchivio();
-        finestra_.reset();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        banco::chiudi(finestra_);
         QApplication::processEvents();
         RecordScheda().azzera();
         PaginaCorrente = 0;
@@ -259,7 +256,6 @@ BENCHMARK(BM_CambioPaginaConSalvataggio)->Arg(2)->Arg(1)->Unit(benchmark::kMilli
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     int resto = 0;
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--piene") == 0)
@@ -267,12 +263,5 @@ int main(int argc, char **argv)
         else
             argv[resto++] = argv[i];
     }
-    argc = resto;
-    QApplication app(argc, argv);
-    ui::impostaAspetto();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    Programma::istanza().chiudi();
-    benchmark::Shutdown();
-    return 0;
+    return banco::esegui(resto, argv, [] { Programma::istanza().chiudi(); });
 }

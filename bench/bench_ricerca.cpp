@@ -6,6 +6,7 @@
 //
 //   build-bench/bench/bench_ricerca [benchmark flags]
 
+#include "Banco.h"
 #include "ProgrammaProva.h"
 
 #include "core/Archivio.h"
@@ -122,12 +123,5 @@ BENCHMARK(BM_UscitaComuneSede)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    ui::impostaAspetto();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    Pagina2::chiudi();
-    benchmark::Shutdown();
-    return 0;
+    return banco::esegui(argc, argv, [] { Pagina2::chiudi(); });
 }

@@ -6,6 +6,7 @@
 //
 //   bench_stampa [benchmark flags]
 
+#include "Banco.h"
 #include "CartellaProva.h"
 #include "SchedaPiena.h"
 
@@ -54,14 +55,7 @@ public:
             d.remove(n);
         return int(f.size());
     }
-    void chiudi()
-    {
-        for (int n = 1; n <= 6; ++n)
-            ChiudiForm(n);
-        chiudiArchivio();
-        finestra_.reset();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void chiudi() { banco::chiudi(finestra_); }
 
     CartellaProva cartella;
     QTemporaryDir stampe;
@@ -131,12 +125,5 @@ BENCHMARK(BM_PaginaInPdf)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    ui::impostaAspetto();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    Programma::istanza().chiudi();
-    benchmark::Shutdown();
-    return 0;
+    return banco::esegui(argc, argv, [] { Programma::istanza().chiudi(); });
 }
