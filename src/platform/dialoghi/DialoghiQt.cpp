@@ -13,16 +13,21 @@ namespace {
 
 QPointer<QWidget> finestra;
 
-// A message box is at least as wide as its title, drawn bold by the desktop
-// with the window's buttons beside it, so a long title is never cut short.
-void larghezzaDelTitolo(QMessageBox &box)
+// A message or input box is at least as wide as its title, drawn bold by the
+// desktop with the window's buttons beside it, so a long title is never cut
+// short.
+void larghezzaDelTitolo(QDialog &box)
 {
     QFont grassetto = box.font();
     grassetto.setBold(true);
     const int larghezza = QFontMetrics(grassetto).horizontalAdvance(box.windowTitle()) + 120;
+    auto *spazio = new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
     if (auto *griglia = qobject_cast<QGridLayout *>(box.layout()))
-        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), griglia->rowCount(), 0, 1,
-                         griglia->columnCount());
+        griglia->addItem(spazio, griglia->rowCount(), 0, 1, griglia->columnCount());
+    else if (box.layout())
+        box.layout()->addItem(spazio);
+    else
+        delete spazio;
 }
 
 class DialoghiQt : public Dialoghi {
@@ -60,6 +65,7 @@ public:
         box.setInputMode(QInputDialog::TextInput);
         box.setOkButtonText(QStringLiteral("OK"));
         box.setCancelButtonText(QStringLiteral("Annulla"));
+        larghezzaDelTitolo(box);
         return box.exec() == QDialog::Accepted ? box.textValue() : QString();
     }
 
