@@ -234,6 +234,7 @@ TEST_F(Pagina6, ValidareCommitsThePendingEditOfAnyBox)
         {"TXTSocieta", "fondo", "societa", Variant("FONDO")},
         {"TXTIvaEnte4", "x1", "ivaente4", Variant("X1")},
         {"TXTPercPerson2", "40", "percperson2", Variant(40.0)},
+        {"TXTPercSocieta", "12,3456", "percsocieta", Variant(12.346)}, // three decimals, two shown
     });
 
     // "&Esci" takes no focus: the pending name is committed, then saved.
@@ -241,6 +242,34 @@ TEST_F(Pagina6, ValidareCommitsThePendingEditOfAnyBox)
     esciSalvando();
     EXPECT_EQ(salvato(QStringLiteral("person3")), Variant("GAMMA SRL"));
     EXPECT_EQ(salvato(QStringLiteral("percperson2")).toDouble(), 40.0);
+}
+
+TEST_F(Pagina6, APercentageCommittedByAMenuCommandKeepsItsThirdDecimalWhenItsBoxIsLeft)
+{
+    apri();
+    scriviSenzaUscire(campo("TXTPercSocieta"), QStringLiteral("12,3456"));
+    p.dialoghi.rispondi(dlg::vbYes); // save the page; the export then finds data missing
+    p.finestra().EsposrtaScheda->trigger();
+    EXPECT_EQ(domandeSalva(), 1);
+    EXPECT_EQ(salvato(QStringLiteral("percsocieta")).toDouble(), 12.346);
+    // The box still has the focus, showing the stored value in its pattern.
+    EXPECT_EQ(fuoco(), campo("TXTPercSocieta"));
+    EXPECT_EQ(campo("TXTPercSocieta")->text(), QStringLiteral("12,35"));
+
+    // Leaving it for page 5 stores nothing new and asks nothing.
+    clic(p.finestra().CMDPag[5]);
+    EXPECT_EQ(domandeSalva(), 1);
+    EXPECT_EQ(salvato(QStringLiteral("percsocieta")).toDouble(), 12.346);
+    EXPECT_EQ(PaginaCorrente, 5);
+
+    // What the user types over the pattern is read as typed.
+    apriPagina(6);
+    scriviSenzaUscire(campo("TXTPercSocieta"), QStringLiteral("12,3456"));
+    f()->Validare();
+    campo("TXTPercSocieta")->selectAll();
+    digita(QStringLiteral("12,35"));
+    tab();
+    EXPECT_EQ(var(QStringLiteral("percsocieta")), Variant(12.35));
 }
 
 TEST_F(Pagina6, ThePreviousPageButtonGoesToPage5AfterTheBoxCommits)

@@ -164,6 +164,12 @@ void ConProgramma::validaOgni(std::initializer_list<Pendente> casi)
         EXPECT_EQ(scheda::RecordScheda()[QString::fromLatin1(c.colonna)], c.atteso);
         EXPECT_EQ(scheda::PaginaModificata, 1);
         EXPECT_EQ(fuoco(), box);
+        // The box kept the focus: leaving it now, after a save, finds
+        // nothing new to store, whatever its pattern shows.
+        scheda::PaginaModificata = 0;
+        tab();
+        EXPECT_EQ(scheda::RecordScheda()[QString::fromLatin1(c.colonna)], c.atteso) << "after leaving";
+        EXPECT_EQ(scheda::PaginaModificata, 0) << "after leaving";
     }
 }
 

@@ -94,7 +94,8 @@ protected:
     };
     // For each case: the keys typed, Validare of the page shown run (as a
     // menu command does), the box named as the active control, its value
-    // committed, the flag raised and the focus left in it.
+    // committed, the flag raised and the focus left in it; then, the flag
+    // cleared as by a save, the box left by Tab commits nothing more.
     void validaOgni(std::initializer_list<Pendente> casi);
     // "&Esci" answered Yes: one save question, and the program ends well.
     void esciSalvando();

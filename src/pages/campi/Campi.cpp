@@ -191,7 +191,14 @@ void CampoNumero::GotFocus()
 
 void CampoNumero::LostFocus()
 {
-    const EsitoNumero e = confermaNumero(casella()->text(), variabile(), variante_, fisso_);
+    // A box still showing the pattern its last commit wrote (Validare leaves
+    // the focus in it), not typed into since, stands for its stored value:
+    // reading the pattern would round away what it does not show (the third
+    // decimal of a percentage).
+    QString testo = casella()->text();
+    if (!casella()->isModified() && testo == formattaValore(variabile(), variante_))
+        testo = testoSemplice(variabile());
+    const EsitoNumero e = confermaNumero(testo, variabile(), variante_, fisso_);
     // The dependants as they will stand, before anything is stored: a total
     // its variable cannot hold makes the whole commit wrong input.
     std::optional<Valori> dipendenti = Valori{};
