@@ -235,6 +235,53 @@ TEST_F(Famiglie, ANumberShowsItsPatternAndPlainSelectedOnFocus)
     EXPECT_EQ(w("TXTFattUlt")->selectedText(), QStringLiteral("1500"));
 }
 
+// Pixels of the selection's colour in the box as it is painted now.
+int pixelSelezionati(QLineEdit *box)
+{
+    const QColor evidenza = QApplication::palette(box).color(QPalette::Active, QPalette::Highlight);
+    const QImage immagine = box->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x)
+            n += immagine.pixelColor(x, y) == evidenza;
+    return n;
+}
+
+TEST_F(Famiglie, AStoredValueComingBackSelectedShowsNoSelectionWhileTheFocusIsElsewhere)
+{
+    imposta("fatt_ultimo", Variant(1500.0));
+    imposta("nato", Variant(QDate(2004, 3, 5)));
+    mostraTutto();
+    const struct {
+        const char *box;
+        const char *tasti;
+        const char *tornato;
+    } casi[] = {
+        {"TXTFattUlt", "abc", "1500"},
+        {"TXTNato", "3102", "05/03/2004"},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.box);
+        QLineEdit *box = w(c.box);
+        entra(box);
+        EXPECT_GT(pixelSelezionati(box), 0); // the whole text, selected for typing
+        digita(QString::fromLatin1(c.tasti));
+        tab();
+        ASSERT_NE(fuoco(), box);
+        // Wrong input: the stored value back, selected for the next entry,
+        // but no box without the focus looks as if it had it.
+        EXPECT_EQ(box->selectedText(), QString::fromLatin1(c.tornato));
+        EXPECT_EQ(pixelSelezionati(box), 0);
+        // It looks exactly as the same text with nothing selected: no
+        // selection and no caret.
+        const QImage comeAppare = box->grab().toImage();
+        box->deselect();
+        EXPECT_EQ(comeAppare, box->grab().toImage());
+        entra(box);
+        EXPECT_GT(pixelSelezionati(box), 0);
+    }
+}
+
 TEST_F(Famiglie, TheFullStopKeyTypesTheDecimalComma)
 {
     entra(w("TXTFattUlt"));

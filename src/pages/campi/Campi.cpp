@@ -8,6 +8,7 @@
 #include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"
 #include "platform/maschera/MaskEdBox.h"
+#include "platform/ui/SelezioneNascosta.h"
 #include "platform/ui/Twips.h"
 #include "core/Errori.h"
 #include "core/Globali.h"
@@ -86,6 +87,7 @@ CasellaCampo::CasellaCampo(QLineEdit *box, const QString &colonna, QObject *pare
     fissoDi(colonna); // a wrong name fails at binding, not at the first edit
     new Fuoco(box, this, [this] { entrata(); }, [this] { uscita(); });
     box->installEventFilter(this);
+    ui::selezioneSoloConFuoco(box);
 }
 
 CasellaCampo::~CasellaCampo()

@@ -2,15 +2,37 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QWidget>
 #include <cmath>
 
 namespace ui {
 
+namespace {
+
+// Fusion, with the caret of a box shown only while the box has the focus:
+// a box whose text is selected from code after the focus has gone on (the
+// field handlers do that) shows no caret.
+class Stile : public QProxyStyle {
+public:
+    Stile() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    int styleHint(StyleHint hint, const QStyleOption *opzione, const QWidget *widget,
+                  QStyleHintReturn *ritorno) const override
+    {
+        if (hint == SH_BlinkCursorWhenTextSelected && widget && !widget->hasFocus())
+            return 0;
+        return QProxyStyle::styleHint(hint, opzione, widget, ritorno);
+    }
+};
+
+} // namespace
+
 void impostaAspetto()
 {
     QApplication::setApplicationName(QStringLiteral("Varnex"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new Stile);
     QFont::insertSubstitution(QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"));
     QApplication::setFont(carattere());
 }
