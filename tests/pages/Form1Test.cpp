@@ -498,6 +498,23 @@ TEST_F(Pagina1, TheMenuBarNeitherCommitsNorOverwritesItsCommandValidatesFirst)
     EXPECT_EQ(p.uscita, 0);
 }
 
+TEST_F(Pagina1, AClickOnThePagesTitleBarNeitherCommitsNorReplacesWhatIsBeingTyped)
+{
+    p.cartella.aggiungiSchede(1);
+    avvia();
+    scriviSenzaUscire(campo("TXTNome"), QStringLiteral("ross"));
+    QWidget *finestraPagina = f()->parentWidget(); // the page's window in the main window
+    ASSERT_NE(finestraPagina, nullptr);
+    QTest::mouseClick(finestraPagina, Qt::LeftButton, {}, QPoint(finestraPagina->width() / 2, 6));
+    EXPECT_EQ(fuoco(), campo("TXTNome"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("nome")], Variant(""));
+    EXPECT_EQ(PaginaModificata, 0);
+    digita(QStringLiteral("i")); // typing goes on where it was
+    tab();
+    EXPECT_EQ(RecordScheda()[QStringLiteral("nome")], Variant("ROSSI"));
+    EXPECT_EQ(PaginaModificata, 1);
+}
+
 TEST_F(Pagina1, TheNextPageButtonGoesToPage2)
 {
     p.cartella.aggiungiSchede(1);

@@ -56,6 +56,19 @@ void Fuoco::entrato()
 void Fuoco::uscito()
 {
     QWidget *nuovo = QApplication::focusWidget();
+    if (nuovo && nuovo != controllo_ && nuovo->isAncestorOf(controllo_) && corrente == this) {
+        // The focus passes through a widget that holds the control (the
+        // page's window: a click on its title bar, or Tab on its way to the
+        // foot buttons). Where it goes next decides: back into the control
+        // is no move at all, anywhere else is.
+        QObject::disconnect(attesa_);
+        attesa_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *ora) {
+            QObject::disconnect(attesa_);
+            if (controllo_ && ora != controllo_ && !controllo_->isAncestorOf(ora))
+                uscito();
+        });
+        return;
+    }
     const bool altrove = nuovo && nuovo != controllo_ && !controllo_->isAncestorOf(nuovo)
                          && nuovo->window() == controllo_->window() && controllo_->isVisible();
     if (!altrove || corrente != this)

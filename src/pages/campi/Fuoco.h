@@ -4,10 +4,11 @@
 //
 // A control commits only when the focus really moves to another widget of
 // the same window (Tab, a click on another control or a button, code moving
-// the focus). A menu or a pop-up opening, a message box, or switching to
-// another application neither commits nor, when the focus comes back,
-// overwrites what is being typed: the control stays the active one until a
-// real move. When the focus did move on while the window was inactive, the
+// the focus). A menu or a pop-up opening, a message box, a click on the
+// title bar of the page's window (the focus passes through a widget that
+// holds the control and comes back), or switching to another application
+// neither commits nor, when the focus comes back, overwrites what is being
+// typed: the control stays the active one until a real move. When the focus did move on while the window was inactive, the
 // control that had it commits as the new one is entered.
 //
 // An editable combo box is watched on the combo itself: its line edit gets
@@ -43,6 +44,7 @@ private:
     QPointer<QWidget> controllo_;
     const QObject *filtrato_; // the control, for identity only
     std::function<void()> entrata_, uscita_;
+    QMetaObject::Connection attesa_; // the focus gone to a widget that holds the control
 };
 
 } // namespace scheda::campi
