@@ -215,23 +215,21 @@ void ServiziMdi::vaiPagina(int n)
 
 void ServiziMdi::mostraAlPosto(PaginaScheda *pagina)
 {
-    for (int n = 1; n <= 6; ++n)
-        if (Form(n) == pagina) {
-            MostraForm(n);
-            return;
-        }
-    pagina->mostraDaSola(); // a form outside the main window
+    if (Form(pagina->numero()) == pagina)
+        MostraForm(pagina->numero());
+    else
+        pagina->mostraDaSola(); // a form outside the main window
 }
 
 void ServiziMdi::riapri(PaginaScheda *pagina)
 {
-    for (int n = 1; n <= 6; ++n)
-        if (Form(n) == pagina) {
-            ChiudiForm(n);
-            ApriForm(n);
-            return;
-        }
-    pagina->Form_Load();
+    const int n = pagina->numero();
+    if (Form(n) != pagina) {
+        pagina->Form_Load();
+        return;
+    }
+    ChiudiForm(n);
+    ApriForm(n);
 }
 
 PaginaScheda *ServiziMdi::paginaMostrata()

@@ -24,7 +24,6 @@
 #include <QList>
 #include <QPointer>
 #include <QStringList>
-#include <functional>
 #include <span>
 
 class QButtonGroup;

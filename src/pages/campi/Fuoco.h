@@ -31,7 +31,6 @@ public:
     Fuoco(QWidget *controllo, QObject *proprietario, std::function<void()> entrata, std::function<void()> uscita);
     ~Fuoco() override;
 
-    QWidget *controllo() const { return controllo_; }
     // The control the families regard as focused, if any.
     static Fuoco *attivo();
 

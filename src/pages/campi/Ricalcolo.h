@@ -39,8 +39,6 @@ public:
     // The computed columns a commit of `colonna` renews, in this order.
     void dipendenti(const QString &colonna, const QStringList &risultati);
 
-    bool haDipendenti(const QString &colonna) const { return dipendenti_.contains(colonna); }
-
     // The values the dependants of `colonna` take when it holds `valore`,
     // in order, each converted as its variable converts what it is given.
     // Nothing when one of them cannot be held (a 32-bit total out of range,

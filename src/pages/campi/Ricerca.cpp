@@ -81,7 +81,7 @@ CampoRicerca::CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObjec
     // Typed into, with no completion and no entry added (ComboScheda).
     if (!box->isEditable())
         throw std::logic_error("casella di ricerca senza testo: " + box->objectName().toStdString());
-    fuoco_ = new Fuoco(box, this, [this] { GotFocus(); }, [this] { LostFocus(); });
+    new Fuoco(box, this, [this] { GotFocus(); }, [this] { LostFocus(); });
     box->primaDiAprire = [this] { DropDown(); };
     if (m_.dettaglio)
         box->view()->setItemDelegate(new VoceConDettaglio(this, box));

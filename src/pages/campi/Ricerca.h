@@ -32,7 +32,6 @@ class Recordset;
 namespace scheda::campi {
 
 class ComboScheda;
-class Fuoco;
 
 // A dependant: the sheet's variable and the reference column it takes.
 struct Dipendente {
@@ -72,7 +71,6 @@ public:
     void Click(int indice);
     void LostFocus();
 
-    ComboScheda *combo() const { return box_; }
     // What the open list shows beside entry i (the province), "" for none.
     QString dettaglio(int i) const { return dettagli_.value(i); }
 
@@ -91,7 +89,6 @@ private:
 
     QPointer<ComboScheda> box_;
     const MembroRicerca &m_;
-    Fuoco *fuoco_;
     int scelta_ = -1;        // the row picked from the list, while the box shows it
     QString testoScelto_;
     QStringList entrata_;    // the dependants when the box was entered

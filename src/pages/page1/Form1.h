@@ -10,7 +10,6 @@
 
 #include <QList>
 #include <cstdint>
-#include <functional>
 
 namespace scheda {
 
