@@ -33,9 +33,11 @@ std::unique_ptr<ado::Recordset> apriRecordset(const QString &source, ado::Connec
 
 // The connection and recordset of the export file, as start-up opens them.
 void apriEsporta();
-// Start-up steps 6 to 11: every connection and recordset, in order.
+// Opens the three files and the six recordsets, the main file first: a file
+// that fails leaves the ones after it unopened.
 void apriArchivio();
-// Exit steps 3 to 5: closes and releases everything, in order.
+// Closes the recordsets, then the connections, and releases them all;
+// whatever is not open is skipped.
 void chiudiArchivio();
 
 // Moves RsDati to its last row; when "Dati" has none (error 3021) a blank

@@ -52,8 +52,8 @@ void segnalaCopiaFallita(const disco::EsitoCopia &esito)
                 dlg::vbCritical, TitoloEsportazione);
 }
 
-// Steps 7 to 10: the closed file onto the disk, then open again whatever
-// happened to the copy.
+// The export file is closed so that it is whole on disk, copied to the
+// drive, then opened again whatever happened to the copy.
 void copiaSuDisco()
 {
     chiudiEsporta();

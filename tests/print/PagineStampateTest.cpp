@@ -22,7 +22,8 @@ struct Contenuto {
     int etichette, valori, linee, grigie;
     bool firma;
 };
-// What the page Parts put on each page.
+// What each printed page holds: labels, value labels, lines, grey cells,
+// and whether it ends with the signature line.
 const Contenuto Atteso[7] = {
     {}, {66, 27, 0, 0, true}, {117, 67, 0, 7, true}, {90, 52, 0, 4, true},
     {64, 29, 6, 0, true}, {62, 30, 19, 3, true}, {68, 45, 14, 0, false},

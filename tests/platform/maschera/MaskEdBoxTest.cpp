@@ -8,7 +8,7 @@
 
 using maschera::MaskEdBox;
 
-TEST(MaskEdBox, TheOriginalMaskSyntaxBecomesQtsInputMask)
+TEST(MaskEdBox, OurMaskSyntaxBecomesQtsInputMask)
 {
     EXPECT_EQ(MaskEdBox::maschereQt(QStringLiteral("##/##/####"), QLatin1Char('_')), QStringLiteral("99/99/9999;_"));
     EXPECT_EQ(MaskEdBox::maschereQt(QStringLiteral("(999) ?&C"), QLatin1Char('*')), QStringLiteral("(000) AXx;*"));
