@@ -1,7 +1,7 @@
-// A copy onto the disk that fails is told with the system's reason and the
-// folder tried, never as a success; the old copy on the disk stays whole,
-// no temporary file is left, the export file is open again and the next
-// export works. A failed reopening is told and tried again.
+// A copy onto the disk that fails is told with the folder tried and the
+// reason in Italian, never as a success; the old copy on the disk stays
+// whole, no temporary file is left, the export file is open again and the
+// next export works. A failed reopening is told and tried again.
 
 #include "ProvaEsportazione.h"
 
@@ -45,9 +45,9 @@ private:
 
 class CopiaSuDisco : public ProvaEsportazione {
 protected:
-    // An export that fails at the copy with `errore` in `cartella`; then
+    // An export that fails at the copy in `cartella` for `motivo`; then
     // `ripara` mends the disk and the next export works.
-    void copiaFallita(int errore, const QString &cartella, const std::function<void()> &ripara)
+    void copiaFallita(const QString &motivo, const QString &cartella, const std::function<void()> &ripara)
     {
         const QByteArray vecchio = contenuto(suDisco());
         const QStringList fileDiPrima = QDir(cartella).entryList(QDir::Files | QDir::Hidden);
@@ -60,7 +60,10 @@ protected:
         EXPECT_EQ(m.titolo, QStringLiteral("Esportazione"));
         EXPECT_TRUE(m.prompt.startsWith(QStringLiteral("Esportazione non riuscita"))) << m.prompt.toStdString();
         EXPECT_TRUE(m.prompt.contains(QStringLiteral("Cartella: ") + cartella)) << m.prompt.toStdString();
-        EXPECT_TRUE(m.prompt.contains(QStringLiteral("Motivo: ") + qt_error_string(errore))) << m.prompt.toStdString();
+        EXPECT_TRUE(m.prompt.contains(QStringLiteral("Motivo: ") + motivo)) << m.prompt.toStdString();
+        EXPECT_EQ(m.prompt, QStringLiteral("Esportazione non riuscita: il file non è stato copiato sul disco.\n\n"
+                                           "Cartella: ")
+                                + cartella + QStringLiteral("\nMotivo: ") + motivo);
         EXPECT_EQ(contenuto(suDisco()), vecchio); // the old copy whole, or still none
         EXPECT_EQ(QDir(cartella).entryList(QDir::Files | QDir::Hidden), fileDiPrima); // no temporary file
         EXPECT_TRUE(esportaAperto());
@@ -88,7 +91,7 @@ TEST_F(CopiaSuDisco, MissingFolder)
     const QString mancante = cartella("mancante");
     usaDisco(mancante);
     avvia(1);
-    copiaFallita(ENOENT, mancante, [&] { QDir().mkpath(mancante); });
+    copiaFallita(QStringLiteral("La cartella o il file non esiste"), mancante, [&] { QDir().mkpath(mancante); });
 }
 
 TEST_F(CopiaSuDisco, ReadOnlyFolder)
@@ -98,7 +101,7 @@ TEST_F(CopiaSuDisco, ReadOnlyFolder)
         QDir().mkpath(sola);
         copiaVecchiaSu(sola);
         ::chmod(QFile::encodeName(sola).constData(), 0555);
-        copiaFallita(EACCES, sola, [&] { ::chmod(QFile::encodeName(sola).constData(), 0755); });
+        copiaFallita(QStringLiteral("Permesso negato"), sola, [&] { ::chmod(QFile::encodeName(sola).constData(), 0755); });
         return;
     }
     // Permissions do not stop root: a read-only file system does.
@@ -107,7 +110,7 @@ TEST_F(CopiaSuDisco, ReadOnlyFolder)
         GTEST_SKIP() << "no read-only folder here: running as root and mounting is not allowed";
     copiaVecchiaSu(cartella("sola"));
     ASSERT_TRUE(disco.solaLettura(true));
-    copiaFallita(EROFS, cartella("sola"), [&] { ASSERT_TRUE(disco.solaLettura(false)); });
+    copiaFallita(QStringLiteral("Il disco è di sola lettura (protetto dalla scrittura)"), cartella("sola"), [&] { ASSERT_TRUE(disco.solaLettura(false)); });
 }
 
 TEST_F(CopiaSuDisco, FullDisk)
@@ -125,7 +128,7 @@ TEST_F(CopiaSuDisco, FullDisk)
         while (f.write(blocco) == blocco.size() && f.flush()) {
         }
     }
-    copiaFallita(ENOSPC, cartella("piena"), [&] { QFile::remove(riempitivo); });
+    copiaFallita(QStringLiteral("Il disco è pieno"), cartella("piena"), [&] { QFile::remove(riempitivo); });
 }
 
 TEST_F(CopiaSuDisco, WriteErrorHalfWay)
@@ -133,7 +136,7 @@ TEST_F(CopiaSuDisco, WriteErrorHalfWay)
     copiaVecchiaSu(cartellaDisco.path());
     int blocchi = 0;
     disco::GuastoSimulato = [&](disco::Passo passo) { return passo == disco::Passo::Scrittura && ++blocchi == 2 ? ENOSPC : 0; };
-    copiaFallita(ENOSPC, cartellaDisco.path(), [] { disco::GuastoSimulato = nullptr; });
+    copiaFallita(QStringLiteral("Il disco è pieno"), cartellaDisco.path(), [] { disco::GuastoSimulato = nullptr; });
     EXPECT_GE(blocchi, 2);
 }
 

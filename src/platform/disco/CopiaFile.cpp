@@ -1,5 +1,7 @@
 #include "platform/disco/CopiaFile.h"
 
+#include "platform/disco/MotivoErrore.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -136,7 +138,7 @@ private:
     bool fallito(Passo passo, const QString &cartella)
     {
         const int errore = errno;
-        esito_ = {false, passo, errore, qt_error_string(errore), cartella};
+        esito_ = {false, passo, errore, motivoErrore(errore), cartella};
         return false;
     }
 

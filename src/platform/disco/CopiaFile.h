@@ -4,7 +4,7 @@
 // data go into a temporary file beside the target, which is flushed to the
 // disk and only then renamed over the target. A failure removes the
 // temporary file, leaves the old target as it was, and says which step
-// failed, in which folder, and the system's reason. Only the last step,
+// failed, in which folder, and why (motivoErrore). Only the last step,
 // flushing the folder after the rename, fails with the new file already in
 // place: its name may not have reached the disk, so that is a failure too.
 
@@ -27,7 +27,7 @@ struct EsitoCopia {
     bool riuscita = true;
     Passo passo = Passo::LetturaOrigine; // the step that failed
     int errore = 0;                       // its errno
-    QString motivo;                       // the system's text for it
+    QString motivo;                       // why, as motivoErrore says it
     QString cartella;                     // the folder that step worked in
 };
 

@@ -1,7 +1,8 @@
 // Drive A: as a folder, and the copy that never leaves a partial or lost
-// target: each step failing in turn, on real files.
+// target: each step failing in turn, on real files, the reasons in Italian.
 
 #include "platform/disco/CopiaFile.h"
+#include "platform/disco/MotivoErrore.h"
 #include "platform/disco/Unita.h"
 
 #include <QDir>
@@ -84,10 +85,14 @@ TEST_F(Copia, AFailingStepKeepsTheOldTargetAndRemovesTheTemporaryFile)
         Passo passo;
         int volta; // which call of that step fails (writes are one call per block)
         int errore;
+        const char *motivo;
     };
     const Caso casi[] = {
-        {Passo::CreazioneTemporaneo, 1, EACCES}, {Passo::Scrittura, 1, ENOSPC}, {Passo::Scrittura, 3, ENOSPC},
-        {Passo::Sincronizzazione, 1, EIO},       {Passo::Rinomina, 1, EROFS},
+        {Passo::CreazioneTemporaneo, 1, EACCES, "Permesso negato"},
+        {Passo::Scrittura, 1, ENOSPC, "Il disco è pieno"},
+        {Passo::Scrittura, 3, ENOSPC, "Il disco è pieno"},
+        {Passo::Sincronizzazione, 1, EIO, "Errore di lettura o di scrittura sul disco"},
+        {Passo::Rinomina, 1, EROFS, "Il disco è di sola lettura (protetto dalla scrittura)"},
     };
     for (const Caso &c : casi) {
         SCOPED_TRACE(int(c.passo) * 10 + c.volta);
@@ -99,7 +104,7 @@ TEST_F(Copia, AFailingStepKeepsTheOldTargetAndRemovesTheTemporaryFile)
         EXPECT_FALSE(esito.riuscita);
         EXPECT_EQ(esito.passo, c.passo);
         EXPECT_EQ(esito.errore, c.errore);
-        EXPECT_EQ(esito.motivo, qt_error_string(c.errore));
+        EXPECT_EQ(esito.motivo, QString::fromUtf8(c.motivo));
         EXPECT_EQ(esito.cartella, disco.path());
         EXPECT_EQ(leggi(destinazione), QByteArray("VECCHIO"));
         EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
@@ -128,12 +133,14 @@ TEST_F(Copia, MissingFolderOrSourceIsReportedWithTheFolderTried)
     EXPECT_FALSE(esito.riuscita);
     EXPECT_EQ(esito.passo, Passo::CreazioneTemporaneo);
     EXPECT_EQ(esito.errore, ENOENT);
+    EXPECT_EQ(esito.motivo, QStringLiteral("La cartella o il file non esiste"));
     EXPECT_EQ(esito.cartella, mancante);
 
     // A file where the folder should be.
     scriviFile(mancante, "X");
     esito = disco::copiaSostituendo(origine, QDir(mancante).filePath(QStringLiteral("Esporta.mdb")));
     EXPECT_EQ(esito.errore, ENOTDIR);
+    EXPECT_EQ(esito.motivo, QStringLiteral("Al posto della cartella c'è un file"));
     EXPECT_EQ(esito.cartella, mancante);
 
     scriviFile(destinazione, "VECCHIO");
@@ -141,6 +148,31 @@ TEST_F(Copia, MissingFolderOrSourceIsReportedWithTheFolderTried)
     EXPECT_FALSE(esito.riuscita);
     EXPECT_EQ(esito.passo, Passo::LetturaOrigine);
     EXPECT_EQ(esito.errore, ENOENT);
+    EXPECT_EQ(esito.motivo, QStringLiteral("La cartella o il file non esiste"));
     EXPECT_EQ(esito.cartella, sorgente.path());
     EXPECT_EQ(leggi(destinazione), QByteArray("VECCHIO"));
+}
+
+TEST(MotivoErrore, CommonCausesInItalianTheRestAsTheSystemSaysThem)
+{
+    const struct {
+        int errore;
+        const char *motivo; // nullptr: the system's text
+    } casi[] = {
+        {ENOENT, "La cartella o il file non esiste"},
+        {ENOTDIR, "Al posto della cartella c'è un file"},
+        {EACCES, "Permesso negato"},
+        {EPERM, "Permesso negato"},
+        {EROFS, "Il disco è di sola lettura (protetto dalla scrittura)"},
+        {ENOSPC, "Il disco è pieno"},
+        {EDQUOT, "Il disco è pieno"},
+        {EIO, "Errore di lettura o di scrittura sul disco"},
+        {EBUSY, nullptr},
+        {ENAMETOOLONG, nullptr},
+        {EXDEV, nullptr},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.errore);
+        EXPECT_EQ(disco::motivoErrore(c.errore), c.motivo ? QString::fromUtf8(c.motivo) : qt_error_string(c.errore));
+    }
 }
