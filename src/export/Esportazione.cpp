@@ -44,11 +44,17 @@ void riapriEsporta()
     }
 }
 
+// The folder, the leftover of a killed export that stood in the way if it
+// was one, and the reason.
 void segnalaCopiaFallita(const disco::EsitoCopia &esito)
 {
+    const QString avanzo =
+        esito.avanzo.isEmpty()
+            ? QString()
+            : QStringLiteral("Non si è potuto cancellare il file rimasto da un'esportazione interrotta: %1\n").arg(esito.avanzo);
     dlg::MsgBox(QStringLiteral("Esportazione non riuscita: il file non è stato copiato sul disco.\n\n"
-                               "Cartella: %1\nMotivo: %2")
-                    .arg(QDir::toNativeSeparators(esito.cartella), esito.motivo),
+                               "Cartella: %1\n%2Motivo: %3")
+                    .arg(QDir::toNativeSeparators(esito.cartella), avanzo, esito.motivo),
                 dlg::vbCritical, TitoloEsportazione);
 }
 

@@ -1,16 +1,23 @@
 // A copy onto the disk that fails is told with the folder tried and the
 // reason in Italian, never as a success; the old copy on the disk stays
 // whole, no temporary file is left, the export file is open again and the
-// next export works. A failed reopening is told and tried again.
+// next export works. A failed reopening is told and tried again. What
+// exports killed half-way left on the disk goes at the next export, and
+// nothing else does.
 
 #include "ProvaEsportazione.h"
 
 #include "core/Archivio.h"
 #include "shell/MDIForm1.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QTest>
 #include <cerrno>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,11 +50,50 @@ private:
     bool montato_ = false;
 };
 
+// A file that nobody, root included, can remove while the flag is on, where
+// the file system and our rights allow setting it.
+class Immutabile {
+public:
+    explicit Immutabile(const QString &percorso) : percorso_(QFile::encodeName(percorso)) { fatto_ = imposta(true); }
+    ~Immutabile() { togli(); }
+    bool fatto() const { return fatto_; }
+    void togli()
+    {
+        if (fatto_)
+            fatto_ = !imposta(false);
+    }
+
+private:
+    bool imposta(bool si)
+    {
+        const int fd = ::open(percorso_.constData(), O_RDONLY | O_CLOEXEC);
+        int attributi = 0;
+        bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &attributi) == 0;
+        attributi = si ? attributi | FS_IMMUTABLE_FL : attributi & ~FS_IMMUTABLE_FL;
+        ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &attributi) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        return ok;
+    }
+
+    QByteArray percorso_;
+    bool fatto_ = false;
+};
+
+void scriviFile(const QString &percorso, const QByteArray &dati)
+{
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(dati), dati.size());
+}
+
 class CopiaSuDisco : public ProvaEsportazione {
 protected:
-    // An export that fails at the copy in `cartella` for `motivo`; then
+    // An export that fails at the copy in `cartella` for `motivo`, a
+    // leftover that could not be removed named when `avanzo` is given; then
     // `ripara` mends the disk and the next export works.
-    void copiaFallita(const QString &motivo, const QString &cartella, const std::function<void()> &ripara)
+    void copiaFallita(const QString &motivo, const QString &cartella, const std::function<void()> &ripara,
+                      const QString &avanzo = {})
     {
         const QByteArray vecchio = contenuto(suDisco());
         const QStringList fileDiPrima = QDir(cartella).entryList(QDir::Files | QDir::Hidden);
@@ -63,7 +109,12 @@ protected:
         EXPECT_TRUE(m.prompt.contains(QStringLiteral("Motivo: ") + motivo)) << m.prompt.toStdString();
         EXPECT_EQ(m.prompt, QStringLiteral("Esportazione non riuscita: il file non è stato copiato sul disco.\n\n"
                                            "Cartella: ")
-                                + cartella + QStringLiteral("\nMotivo: ") + motivo);
+                                + cartella + QStringLiteral("\n")
+                                + (avanzo.isEmpty() ? QString()
+                                                    : QStringLiteral("Non si è potuto cancellare il file rimasto da "
+                                                                     "un'esportazione interrotta: ")
+                                                          + avanzo + QStringLiteral("\n"))
+                                + QStringLiteral("Motivo: ") + motivo);
         EXPECT_EQ(contenuto(suDisco()), vecchio); // the old copy whole, or still none
         EXPECT_EQ(QDir(cartella).entryList(QDir::Files | QDir::Hidden), fileDiPrima); // no temporary file
         EXPECT_TRUE(esportaAperto());
@@ -82,6 +133,38 @@ protected:
         prova::completaScheda(p.cartella, IdRecord.integer(), 2);
     }
     QString cartella(const char *nome) const { return QDir(cartellaDisco.path()).filePath(QString::fromLatin1(nome)); }
+    QString sulDisco(const QString &nome) const { return QDir(cartellaDisco.path()).filePath(nome); }
+    QStringList fileSulDisco() const { return QDir(cartellaDisco.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    // The files on the disk named as the copy names its temporary files.
+    QStringList temporaneiSulDisco() const
+    {
+        static const QRegularExpression nome(QStringLiteral("^\\.Esporta\\.mdb\\.[A-Za-z0-9]{6}$"));
+        return fileSulDisco().filter(nome);
+    }
+
+    // The program's export file copied onto the disk by another process,
+    // killed when it reaches the `volta`-th call of `passo`, after it made
+    // its temporary file and before the rename. The temporary file it
+    // leaves, or empty.
+    QString copiaUccisa(disco::Passo passo, int volta)
+    {
+        const QStringList prima = temporaneiSulDisco();
+        const QByteArray vecchio = contenuto(suDisco());
+        QProcess figlio;
+        figlio.start(QStringLiteral(COPIA_INTERROTTA),
+                     {fileEsporta(), suDisco(), QString::number(int(passo)), QString::number(volta)});
+        EXPECT_TRUE(figlio.waitForReadyRead(10000)) << "the copy did not stop where asked";
+        EXPECT_EQ(figlio.read(1), QByteArray("!"));
+        QStringList nuovi = temporaneiSulDisco();
+        for (const QString &n : prima)
+            nuovi.removeOne(n);
+        figlio.kill(); // SIGKILL: nothing of the copy runs after it
+        EXPECT_TRUE(figlio.waitForFinished(10000));
+        EXPECT_EQ(figlio.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(contenuto(suDisco()), vecchio); // no rename came
+        EXPECT_EQ(nuovi.size(), 1) << nuovi.join(u' ').toStdString();
+        return nuovi.value(0);
+    }
 };
 
 } // namespace
@@ -184,4 +267,96 @@ TEST_F(CopiaSuDisco, TheExitAfterAFailedReopeningClosesWhatIsOpen)
     QTest::mouseClick(p.finestra().CMDEsci, Qt::LeftButton);
     EXPECT_EQ(p.uscita, 0);
     EXPECT_FALSE(RsDati);
+}
+
+TEST_F(CopiaSuDisco, TheLeftoverOfAKilledExportGoesAtTheNextExportAndForeignFilesStay)
+{
+    copiaVecchiaSu(cartellaDisco.path());
+    // A whole export of the sheet as it was, left by a kill before the
+    // rename, and the user's own files beside it, some of them named alike.
+    const QString avanzo = QStringLiteral(".Esporta.mdb.k3Xq9Z");
+    scriviFile(sulDisco(avanzo), contenuto(suDisco()));
+    const QStringList estranei = {QStringLiteral(".Esporta.mdb.k3Xq9"),  QStringLiteral(".Esporta.mdb.k3Xq9Z.bak"),
+                                  QStringLiteral(".esporta.mdb.k3Xq9Z"), QStringLiteral("Esporta.mdb.k3Xq9Z"),
+                                  QStringLiteral(".Esporta.mdb.k3X-9Z"), QStringLiteral("appunti.txt")};
+    for (const QString &n : estranei)
+        scriviFile(sulDisco(n), n.toUtf8());
+
+    esportaConSuccesso();
+    EXPECT_FALSE(QFile::exists(sulDisco(avanzo)));
+    for (const QString &n : estranei)
+        EXPECT_EQ(contenuto(sulDisco(n)), n.toUtf8()) << n.toStdString();
+    QStringList attesi = estranei;
+    attesi << QStringLiteral("Esporta.mdb");
+    attesi.sort();
+    EXPECT_EQ(fileSulDisco(), attesi);
+}
+
+TEST_F(CopiaSuDisco, CopiesKilledBeforeTheRenameLeaveNothingAfterTheNextExport)
+{
+    copiaVecchiaSu(cartellaDisco.path());
+    scriviFile(sulDisco(QStringLiteral("appunti.txt")), "DEL CONSULENTE");
+    const qint64 intero = QFileInfo(fileEsporta()).size();
+    ASSERT_GT(intero, 4096) << "the export file should take more than one block";
+    const struct {
+        disco::Passo passo;
+        int volta;
+        qint64 lasciati; // bytes of the temporary file when the kill came
+    } uccisioni[] = {
+        {disco::Passo::Scrittura, 1, 0},        // just created
+        {disco::Passo::Scrittura, 2, 4096},     // half-written
+        {disco::Passo::Rinomina, 1, intero},    // whole and flushed
+    };
+    QString intera;
+    for (const auto &u : uccisioni) {
+        SCOPED_TRACE(int(u.passo) * 10 + u.volta);
+        const QString avanzo = copiaUccisa(u.passo, u.volta);
+        EXPECT_EQ(QFileInfo(sulDisco(avanzo)).size(), u.lasciati);
+        // The killed copy had already removed what the kill before left.
+        EXPECT_EQ(temporaneiSulDisco(), QStringList{avanzo});
+        intera = avanzo;
+    }
+    // The last one is a whole export of the sheet: what must not be handed in.
+    EXPECT_EQ(prova::riga(sulDisco(intera), PasswordEsporta).mid(1), rigaEsporta().mid(1));
+
+    esportaConSuccesso();
+    EXPECT_EQ(fileSulDisco(), (QStringList{QStringLiteral("Esporta.mdb"), QStringLiteral("appunti.txt")}));
+    EXPECT_EQ(contenuto(sulDisco(QStringLiteral("appunti.txt"))), QByteArray("DEL CONSULENTE"));
+}
+
+TEST_F(CopiaSuDisco, ADiskFilledByLeftoversTakesTheNextExport)
+{
+    Montaggio disco(cartella("piena"));
+    if (!disco.montato())
+        GTEST_SKIP() << "mounting a small file system is not allowed here";
+    copiaVecchiaSu(cartella("piena"));
+    // Whole copies left by kills, until the disk is full.
+    const QByteArray intera = contenuto(suDisco());
+    for (int i = 0; i < 100; ++i) {
+        QFile f(QDir(cartella("piena")).filePath(QStringLiteral(".Esporta.mdb.Pien%1").arg(i, 2, 10, QLatin1Char('0'))));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        if (f.write(intera) != intera.size() || !f.flush())
+            break;
+    }
+    ASSERT_LT(QFileInfo(suDisco()).size(), 8 * 1024 * 1024); // sanity: the disk is the small one
+    esportaConSuccesso();
+    EXPECT_EQ(QDir(cartella("piena")).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Esporta.mdb")});
+}
+
+TEST_F(CopiaSuDisco, ALeftoverThatCannotBeRemovedIsToldByName)
+{
+    copiaVecchiaSu(cartellaDisco.path());
+    const QString avanzo = QStringLiteral(".Esporta.mdb.Fermo1");
+    scriviFile(sulDisco(avanzo), contenuto(suDisco()));
+    Immutabile fermo(sulDisco(avanzo));
+    // Where the flag cannot be set, the system's refusal is scripted.
+    if (!fermo.fatto())
+        disco::GuastoSimulato = [](disco::Passo passo) { return passo == disco::Passo::RimozioneAvanzi ? EPERM : 0; };
+    copiaFallita(QStringLiteral("Permesso negato"), cartellaDisco.path(),
+                 [&] {
+                     fermo.togli();
+                     disco::GuastoSimulato = nullptr;
+                 },
+                 avanzo);
+    EXPECT_FALSE(QFile::exists(sulDisco(avanzo)));
 }

@@ -1,5 +1,6 @@
 // Drive A: as a folder, and the copy that never leaves a partial or lost
-// target: each step failing in turn, on real files, the reasons in Italian.
+// target: each step failing in turn, on real files, the reasons in Italian,
+// the leftovers of killed copies removed and nothing else, the user's mode.
 
 #include "platform/disco/CopiaFile.h"
 #include "platform/disco/MotivoErrore.h"
@@ -9,7 +10,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using disco::Passo;
 
@@ -26,6 +30,22 @@ void scriviFile(const QString &percorso, const QByteArray &dati)
     QFile f(percorso);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(dati);
+}
+
+// The process's umask for one scope.
+class Umask {
+public:
+    explicit Umask(mode_t maschera) : prima_(::umask(maschera)) {}
+    ~Umask() { ::umask(prima_); }
+
+private:
+    mode_t prima_;
+};
+
+mode_t modo(const QString &percorso)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(percorso).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
 class Copia : public ::testing::Test {
@@ -66,6 +86,7 @@ TEST(UnitaA, IsTheFolderOfTheVariableElseMediaFloppy)
 
 TEST_F(Copia, ReplacesTheTargetWholeAndLeavesNothingElse)
 {
+    const Umask comune(022);
     scriviFile(destinazione, "VECCHIO");
     const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
     EXPECT_TRUE(esito.riuscita) << esito.motivo.toStdString();
@@ -106,6 +127,7 @@ TEST_F(Copia, AFailingStepKeepsTheOldTargetAndRemovesTheTemporaryFile)
         EXPECT_EQ(esito.errore, c.errore);
         EXPECT_EQ(esito.motivo, QString::fromUtf8(c.motivo));
         EXPECT_EQ(esito.cartella, disco.path());
+        EXPECT_EQ(esito.avanzo, QString());
         EXPECT_EQ(leggi(destinazione), QByteArray("VECCHIO"));
         EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
         // The next copy works.
@@ -174,5 +196,103 @@ TEST(MotivoErrore, CommonCausesInItalianTheRestAsTheSystemSaysThem)
     for (const auto &c : casi) {
         SCOPED_TRACE(c.errore);
         EXPECT_EQ(disco::motivoErrore(c.errore), c.motivo ? QString::fromUtf8(c.motivo) : qt_error_string(c.errore));
+    }
+}
+
+TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
+{
+    struct Voce {
+        QByteArray nome;
+        bool avanzo; // a name our copy makes, so a leftover to remove
+    };
+    const Voce voci[] = {
+        {".Esporta.mdb.k3Xq9Z", true},
+        {".Esporta.mdb.000000", true},
+        {".Esporta.mdb.zzzzzz", true},
+        {".Esporta.mdb.k3Xq9", false},   // five
+        {".Esporta.mdb.k3Xq9Zz", false}, // seven
+        {".esporta.mdb.k3Xq9Z", false},  // another case
+        {".ESPORTA.MDB.K3XQ9Z", false},
+        {"Esporta.mdb.k3Xq9Z", false},   // not hidden
+        {"x.Esporta.mdb.k3Xq9Z", false},
+        {".Esporta.mdbXk3Xq9Z", false},
+        {".Esporta.mdb-k3Xq9Z", false},
+        {".Esporta.mdb.k3X-9Z", false},
+        {".Esporta.mdb.k3X 9Z", false},
+        {".Esporta.mdb.k3X_9Z", false},
+        {".Esporta.mdb.k3Xq9\xe9", false}, // not ASCII
+        {".Esporta.mdb.k3Xq9Z~", false},
+        {".Esporta.mdb.k3Xq9Z.bak", false},
+        {".Esporta.mdb.", false},
+        {".Esporta.mdb", false},
+        {".Esporta.md.k3Xq9Z", false},
+        {".Identifica.mdb.k3Xq9Z", false}, // what a copy of another file would make
+        {"Esporta.mdb.bak", false},
+    };
+    scriviFile(destinazione, "VECCHIO");
+    const QByteArray cartella = QFile::encodeName(disco.path()) + '/';
+    for (const Voce &v : voci) {
+        const int fd = ::open((cartella + v.nome).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        ASSERT_GE(fd, 0) << v.nome.constData();
+        ASSERT_EQ(::write(fd, v.nome.constData(), v.nome.size()), v.nome.size());
+        ::close(fd);
+    }
+    // Of our names, only regular files are ours: a folder and a link are not.
+    ASSERT_EQ(::mkdir((cartella + ".Esporta.mdb.Cartel").constData(), 0755), 0);
+    ASSERT_EQ(::symlink("Esporta.mdb.bak", (cartella + ".Esporta.mdb.Legame").constData()), 0);
+
+    const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
+    ASSERT_TRUE(esito.riuscita) << esito.motivo.toStdString();
+    EXPECT_EQ(leggi(destinazione), nuovo);
+    for (const Voce &v : voci) {
+        SCOPED_TRACE(v.nome.constData());
+        struct stat st {};
+        const bool resta = ::lstat((cartella + v.nome).constData(), &st) == 0;
+        EXPECT_EQ(resta, !v.avanzo);
+        if (resta) { // untouched (read by the system's name: not every one is UTF-8)
+            char dati[64] = {};
+            const int fd = ::open((cartella + v.nome).constData(), O_RDONLY);
+            EXPECT_EQ(QByteArray(dati, fd >= 0 ? int(::read(fd, dati, sizeof dati)) : 0), v.nome);
+            ::close(fd);
+        }
+    }
+    EXPECT_TRUE(QFileInfo(QFile::decodeName(cartella + ".Esporta.mdb.Cartel")).isDir());
+    EXPECT_TRUE(QFileInfo(QFile::decodeName(cartella + ".Esporta.mdb.Legame")).isSymLink());
+}
+
+TEST_F(Copia, ALeftoverThatCannotBeRemovedFailsTheCopyNamingIt)
+{
+    scriviFile(destinazione, "VECCHIO");
+    const QString avanzo = QDir(disco.path()).filePath(QStringLiteral(".Esporta.mdb.Fermo1"));
+    scriviFile(avanzo, "UNA SCHEDA DI PRIMA");
+    disco::GuastoSimulato = [](Passo p) { return p == Passo::RimozioneAvanzi ? EPERM : 0; };
+    const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
+    disco::GuastoSimulato = nullptr;
+    EXPECT_FALSE(esito.riuscita);
+    EXPECT_EQ(esito.passo, Passo::RimozioneAvanzi);
+    EXPECT_EQ(esito.errore, EPERM);
+    EXPECT_EQ(esito.motivo, QStringLiteral("Permesso negato"));
+    EXPECT_EQ(esito.cartella, disco.path());
+    EXPECT_EQ(esito.avanzo, QStringLiteral(".Esporta.mdb.Fermo1"));
+    // The old target as it was, this copy's own temporary file gone.
+    EXPECT_EQ(leggi(destinazione), QByteArray("VECCHIO"));
+    EXPECT_EQ(fileSulDisco(), (QStringList{QStringLiteral(".Esporta.mdb.Fermo1"), QStringLiteral("Esporta.mdb")}));
+
+    ASSERT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
+    EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
+}
+
+TEST_F(Copia, TheCopyHasTheModeOfANewFileOfTheUser)
+{
+    for (const mode_t maschera : {mode_t(022), mode_t(077), mode_t(002)}) {
+        SCOPED_TRACE(maschera);
+        scriviFile(destinazione, "VECCHIO");
+        ::chmod(QFile::encodeName(destinazione).constData(), 0640);
+        {
+            const Umask u(maschera);
+            ASSERT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
+        }
+        EXPECT_EQ(modo(destinazione), 0666 & ~maschera);
+        EXPECT_EQ(leggi(destinazione), nuovo);
     }
 }
