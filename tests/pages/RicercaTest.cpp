@@ -386,6 +386,174 @@ TEST_F(Ricerche, AWrongNameCommittedByValidareBeepsAndShowsTheStoredOne)
     EXPECT_EQ(PaginaModificata, 0);
 }
 
+// --- A pick is saved, whatever follows it ----------------------------------------
+
+// A member as the user meets it on its page, on a row that holds `prima`.
+struct MembroPagina {
+    int pagina;
+    int altra;               // the page button pressed afterwards
+    const char *combo;
+    const char *voce;        // the entry picked
+    const char *dettaglio;   // shown beside it in the list (nullptr: none)
+    QStringList colonne;     // the stored value, then its dependants
+    QStringList prima;       // in the row before the pick
+    QStringList scelta;      // after it
+    QStringList caselle;     // the display boxes of the dependants
+};
+
+const MembroPagina MembriPagina[] = {
+    {2, 3, "CMBComuneSede", "LIVO", "TN", {"comune_sede", "prov_sede", "cap_sede"}, {"MACERATA", "MC", "62100"},
+     {"LIVO", "TN", "38020"}, {"TXTProvSede", "TXTCapSede"}},
+    {4, 5, "CMBIstat", "01.11", nullptr, {"istat_codice", "istat_descrizione"}, {"A", "AGRICOLTURA"},
+     {"01.11", "Coltivazione di cereali"}, {"TXTDescIstat"}},
+};
+
+// What the user does after the pick, before leaving the box by Tab.
+struct Seguito {
+    const char *nome;
+    void (*azione)(ComboScheda *);
+    int beep;
+};
+
+const Seguito Seguiti[] = {
+    {"the list opened again and closed unpicked",
+     [](ComboScheda *b) {
+         apriElenco(b);
+         QTest::keyClick(b->view(), Qt::Key_Escape);
+     },
+     0},
+    {"the box cleared",
+     [](ComboScheda *b) {
+         QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+         QTest::keyClick(b, Qt::Key_Delete);
+     },
+     0},
+    {"a wrong name typed",
+     [](ComboScheda *b) {
+         QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+         digita(QStringLiteral("ZZZ"));
+     },
+     1},
+    {"the empty entry picked", // refused: both lists hold a row without its key first
+     [](ComboScheda *b) {
+         apriElenco(b);
+         scegliAperto(b, 0);
+     },
+     1},
+    {"nothing", [](ComboScheda *) {}, 0},
+};
+
+class PreseSullaPagina : public ConProgramma {
+protected:
+    void SetUp() override
+    {
+        p.cartella.esegui(FileIdentifica, PasswordIdentifica, ComuniProva);
+        avvia({QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('COOP')")});
+    }
+
+    // The row holds `valori` in `colonne`; page N loaded afresh on it.
+    void aperta(const MembroPagina &m, const QStringList &valori)
+    {
+        QStringList set;
+        for (qsizetype i = 0; i < m.colonne.size(); ++i)
+            set << QStringLiteral("%1 = '%2'").arg(m.colonne[i], valori[i]);
+        p.cartella.esegui(FileVarnex, PasswordVarnex,
+                          QStringLiteral("UPDATE Dati SET %1 WHERE id_scheda = 1").arg(set.join(QStringLiteral(", "))));
+        if (PaginaCorrente == m.pagina)
+            apriPagina(m.altra);
+        apriPagina(m.pagina);
+        PaginaModificata = 0;
+    }
+    // The box and its display boxes, as the screen shows them.
+    QStringList mostrati(const MembroPagina &m) const
+    {
+        QStringList v{campo<ComboScheda>(m.combo)->currentText()};
+        for (const QString &c : m.caselle) {
+            QWidget *w = campo<QWidget>(qPrintable(c));
+            v << (qobject_cast<QPlainTextEdit *>(w) ? qobject_cast<QPlainTextEdit *>(w)->toPlainText()
+                                                     : qobject_cast<QLineEdit *>(w)->text());
+        }
+        return v;
+    }
+    static QStringList memorizzati(const MembroPagina &m)
+    {
+        QStringList v;
+        for (const QString &c : m.colonne)
+            v << testo(qPrintable(c));
+        return v;
+    }
+    QStringList nellaRiga(const MembroPagina &m) const
+    {
+        QStringList v;
+        for (const QString &c : m.colonne)
+            v << salvato(1, qPrintable(c)).toText();
+        return v;
+    }
+    // Entry `voce` (with `dettaglio` beside it) of the open list.
+    int voce(const MembroPagina &m) const
+    {
+        auto *box = campo<ComboScheda>(m.combo);
+        auto *r = qobject_cast<CampoRicerca *>(PaginaMostrata()->campo(QString::fromLatin1(m.combo)));
+        for (int i = 0; i < box->count(); ++i)
+            if (box->itemText(i) == QLatin1String(m.voce) && (!m.dettaglio || r->dettaglio(i) == QLatin1String(m.dettaglio)))
+                return i;
+        return -1;
+    }
+};
+
+TEST_F(PreseSullaPagina, APickIsSavedWhateverTheUserDoesBeforeLeavingTheBox)
+{
+    for (const MembroPagina &m : MembriPagina)
+        for (const Seguito &s : Seguiti) {
+            SCOPED_TRACE(std::string(m.combo) + ", then " + s.nome);
+            aperta(m, m.prima);
+            auto *box = campo<ComboScheda>(m.combo);
+            entra(box);
+            apriElenco(box);
+            scegliAperto(box, voce(m));
+            EXPECT_EQ(mostrati(m), m.scelta);
+            EXPECT_EQ(PaginaModificata, 0); // the flag waits for the leave
+            const int beep = p.dialoghi.beep;
+            s.azione(box);
+            tab();
+            EXPECT_NE(fuoco(), box);
+            EXPECT_EQ(p.dialoghi.beep - beep, s.beep);
+            // What the screen shows is what the sheet holds: the pick.
+            EXPECT_EQ(mostrati(m), m.scelta);
+            EXPECT_EQ(memorizzati(m), m.scelta);
+            EXPECT_EQ(PaginaModificata, 1);
+
+            const int domande = domandeSalva();
+            p.dialoghi.rispondi(dlg::vbYes);
+            clic(p.finestra().CMDPag[m.altra]);
+            EXPECT_EQ(domandeSalva(), domande + 1);
+            EXPECT_EQ(PaginaCorrente, m.altra);
+            EXPECT_EQ(nellaRiga(m), m.scelta);
+        }
+}
+
+TEST_F(PreseSullaPagina, APickTakenBackBeforeTheLeaveAsksNothing)
+{
+    const MembroPagina &m = MembriPagina[0];
+    aperta(m, m.scelta);
+    auto *box = campo<ComboScheda>(m.combo);
+    entra(box);
+    scegli(box, 0); // the empty entry: refused, the stored one stays
+    scegli(box, box->findText(QStringLiteral("MACERATA")));
+    EXPECT_EQ(memorizzati(m), m.prima);
+    apriElenco(box);
+    scegliAperto(box, voce(m)); // back to the one on entry
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    tab();
+    EXPECT_EQ(mostrati(m), m.scelta);
+    EXPECT_EQ(PaginaModificata, 0);
+    clic(p.finestra().CMDPag[m.altra]);
+    EXPECT_EQ(domandeSalva(), 0);
+    EXPECT_EQ(nellaRiga(m), m.scelta);
+    EXPECT_EQ(p.dialoghi.beep, 1);
+}
+
 // --- Lists that hold nothing ---------------------------------------------------------
 
 class RicercheSenzaElenco : public ConProgramma {

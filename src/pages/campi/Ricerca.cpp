@@ -145,8 +145,18 @@ void CampoRicerca::GotFocus()
 {
     *m_.vecchio = testo(RecordScheda()[colonna()]);
     entrata_ = dipendentiMemorizzati();
+    ripristina();
+}
+
+void CampoRicerca::ripristina()
+{
     scelta_ = -1;
-    box_->setEditText(*m_.vecchio);
+    box_->setEditText(testo(RecordScheda()[colonna()]));
+}
+
+bool CampoRicerca::cambiato() const
+{
+    return testo(RecordScheda()[colonna()]) != *m_.vecchio || dipendentiMemorizzati() != entrata_;
 }
 
 int CampoRicerca::cerca(const QString &chiave) const
@@ -242,7 +252,7 @@ void CampoRicerca::Click(int indice)
         testoScelto_ = *m_.chiaveTrovata;
     } else {
         dlg::Beep();
-        GotFocus();
+        ripristina();
     }
     aggiornaCaselle();
 }
@@ -253,14 +263,15 @@ void CampoRicerca::LostFocus()
     *m_.trovato = 0;
     if (m_.chiaveTrovata->isEmpty()) {
         // Left empty: the stored value stays, and the box shows it again.
-        box_->setEditText(testo(RecordScheda()[colonna()]));
-    } else if (prendi(scelta_ >= 0 && testoScelto_ == *m_.chiaveTrovata ? scelta_ : -1) >= 0) {
-        if (*m_.vecchio != *m_.chiaveTrovata || entrata_ != dipendentiMemorizzati())
-            PaginaModificata = 1;
-    } else {
+        ripristina();
+    } else if (prendi(scelta_ >= 0 && testoScelto_ == *m_.chiaveTrovata ? scelta_ : -1) < 0) {
         dlg::Beep();
-        GotFocus();
+        ripristina();
     }
+    // One comparison for every way out: a pick followed by an empty box, a
+    // closed list or a wrong name is still a change of the sheet.
+    if (cambiato())
+        PaginaModificata = 1;
     aggiornaCaselle();
 }
 

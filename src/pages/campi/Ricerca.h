@@ -6,15 +6,20 @@
 // - DropDown builds the list anew from the reference recordset, in its
 //   order, and empties the box; the list shows beside each entry what tells
 //   equal names apart (the province), the box takes the bare name.
-// - GotFocus takes the value on entry and shows the stored value.
+// - GotFocus takes the value on entry (the stored value and its dependants)
+//   and shows the stored value; it runs when the box is entered and after
+//   Validare's commit.
 // - Click (a pick from the list or with the arrow keys) stores the picked
 //   row's value and dependants at once, without raising the flag.
 // - LostFocus accepts the upper-cased text only when it equals an entry
 //   exactly (no trimming, no prefix, no completion): typed, it takes the
 //   first such row; after a pick, the picked one; unchanged, the row of the
-//   stored dependants. The flag rises when the value or a dependant changed
-//   since the box was entered. Any other text beeps and brings the stored
-//   value back; an empty text keeps the stored value and shows it again.
+//   stored dependants. Any other text beeps and brings the stored value
+//   back; an empty text keeps the stored value and shows it again. Whatever
+//   the text, the flag rises when the stored value or a dependant differs
+//   from the value on entry: a pick is never shown without being saved.
+// A wrong pick or name brings the stored value back and keeps the value on
+// entry, so a pick made before it still counts at the leave.
 // An empty list or a Null in a reference row is "not found" or an empty
 // text; the empty entry of a row without its key cannot be picked.
 
@@ -85,6 +90,11 @@ private:
     // found := 1. The row taken, -1 for none.
     int prendi(int riga);
     QStringList dipendentiMemorizzati() const;
+    // After wrong input: the stored value back in the box, the pick
+    // forgotten, the value on entry kept.
+    void ripristina();
+    // The stored value or a dependant differs from the value on entry.
+    bool cambiato() const;
     void aggiornaCaselle();
 
     QPointer<ComboScheda> box_;
