@@ -72,6 +72,18 @@ void chiudi(QPointer<QMdiSubWindow> &sub)
     s->deleteLater();
 }
 
+// After a page form failed to load: PaginaCorrente and the yellow button
+// name the window really shown, or none (0, which selects no page form), so
+// that every page button, that of the page shown before included, tries
+// again.
+void soloLaPaginaAperta()
+{
+    const bool aperta = PaginaCorrente == 10 ? !finestre[0].isNull() : Form(PaginaCorrente) != nullptr;
+    if (!aperta)
+        PaginaCorrente = 0;
+    ColoraPulsantiPagina(PaginaCorrente);
+}
+
 } // namespace
 
 void impostaAreaPagine(QMdiArea *area)
@@ -103,6 +115,7 @@ void ApriForm(int n)
             // A form that could not load its sheet does not stay open.
             if (finestre[n] == sub)
                 chiudi(finestre[n]);
+            soloLaPaginaAperta();
             throw;
         }
         // The load event may have closed and reopened the form (page 1's first run).
@@ -125,7 +138,7 @@ void ChiudiForm(int n)
 
 void ChiudiPaginaMostrata()
 {
-    if (PaginaCorrente < 1 || PaginaCorrente > 6)
+    if (PaginaCorrente == 10)
         return;
     for (int n = 1; n <= 6; ++n)
         chiudi(finestre[n]);
@@ -187,10 +200,12 @@ void MostraPagina(int n)
         try {
             ApriForm(n);
         } catch (...) {
-            // Page N could not load: back to the page that was shown, if it can.
-            PaginaCorrente = std::int16_t(precedente);
-            ColoraPulsantiPagina(precedente);
+            // Page N could not load (none is shown now): back to the page
+            // that was shown, if it loads again; the first failure is the
+            // one reported.
             if (precedente >= 1 && precedente <= 6) {
+                PaginaCorrente = std::int16_t(precedente);
+                ColoraPulsantiPagina(precedente);
                 try {
                     ApriForm(precedente);
                 } catch (...) {

@@ -21,7 +21,9 @@ PaginaScheda *PaginaMostrata();
 
 // Loads page form N unless it is open (its load event seeks IdRecord,
 // runs Carica and Posiziona), then places it at Left 0, Top 0, 13060 x 15000
-// twips and shows it.
+// twips and shows it. A load that fails leaves the form closed, and
+// PaginaCorrente and the page buttons naming the window still shown, or
+// none (0).
 void ApriForm(int n);
 // Places the open page form N at Left 0, Top 0, 13060 x 15000 twips and
 // shows it (page 1 does so from inside its own load event).
@@ -32,7 +34,7 @@ void ChiudiForm(int n);
 // Closes the page shown, and with it every other page form still open
 // (page 1 opened beside another by the whole-sheet print), so that no stale
 // form can later write over another sheet. Nothing while the record grid
-// window is shown.
+// window is shown; with no page shown (0), any page form left.
 void ChiudiPaginaMostrata();
 
 // Another window in the page place (the record grid window, number 10).
@@ -49,7 +51,9 @@ int ChiediSalvataggio();
 
 // Show page N, from the main window's page buttons and the pages'
 // "Pag. Preced." / "Pag. Succes." alike (VaiPagina1 to VaiPagina6 of
-// pages/ServiziShell.h run it as a command).
+// pages/ServiziShell.h run it as a command). When page N cannot load, the
+// page shown before is loaded again; when that fails too, no page is shown
+// (PaginaCorrente 0, no yellow button) until a page button loads one.
 void MostraPagina(int n);
 
 // The page buttons of the main window: N yellow, the other five button face.

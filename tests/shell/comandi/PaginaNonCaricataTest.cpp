@@ -1,0 +1,166 @@
+// A page that cannot be loaded because another program holds "Varnex.mdb"
+// locked: the window says which page is shown (possibly none), and every
+// page button tries again once the file is free.
+
+#include "Interazione.h"
+
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+#include "core/Globali.h"
+#include "pages/PaginaScheda.h"
+#include "platform/db/Connection.h"
+#include "shell/MostraPagina.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using namespace scheda;
+using prova::clic;
+
+namespace {
+
+// Another program with the file open, keyed with its password, in a
+// transaction that keeps every other connection from reading it.
+class AltroProgramma {
+public:
+    AltroProgramma(const QString &file, const QString &password)
+    {
+        sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+        esegui(QStringLiteral("PRAGMA key = '%1'").arg(password));
+        esegui(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    ~AltroProgramma() { rilascia(); }
+    void rilascia()
+    {
+        if (!db_)
+            return;
+        esegui(QStringLiteral("ROLLBACK"));
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+
+private:
+    void esegui(const QString &sql)
+    {
+        char *errore = nullptr;
+        const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &errore);
+        EXPECT_EQ(rc, SQLITE_OK) << qPrintable(sql) << ": " << (errore ? errore : "");
+        sqlite3_free(errore);
+    }
+    sqlite3 *db_ = nullptr;
+};
+
+class PaginaNonCaricata : public prova::ConProgramma {
+protected:
+    void SetUp() override
+    {
+        avviaSuPagina(2, QStringLiteral("via_sede = 'VIA ROMA 1'"));
+        // However long the program waits for a locked file, a lock held
+        // longer fails the same way: here it waits a tenth of a second, so
+        // that each attempt fails quickly.
+        sqlite3_busy_timeout(ConnessioneDati->handle(), 100);
+    }
+    AltroProgramma blocca() const { return {p.cartella.percorso(FileVarnex), PasswordVarnex}; }
+    int errori() const
+    {
+        int n = 0;
+        for (const auto &m : p.dialoghi.mostrati)
+            n += m.prompt.startsWith(QStringLiteral("Errore di run-time"));
+        return n;
+    }
+    // What the window shows: the page form in the page place, or none (0).
+    static int pagineAperte()
+    {
+        int aperte = 0;
+        for (int n = 1; n <= 6; ++n)
+            if (PaginaScheda *f = Form(n); f && f->isVisible())
+                aperte = aperte * 10 + n;
+        return aperte;
+    }
+    // PaginaCorrente, the window shown and the yellow button agree on page n.
+    void mostrata(int n)
+    {
+        EXPECT_EQ(PaginaCorrente, n);
+        EXPECT_EQ(pagineAperte(), n);
+        EXPECT_EQ(PaginaMostrata() != nullptr, n != 0);
+        prova::soloPaginaGialla(p.finestra(), n);
+    }
+};
+
+TEST_F(PaginaNonCaricata, ALoadThatFailsLeavesTheTruthShownAndEveryPageButtonTriesAgain)
+{
+    const struct {
+        const char *comando;
+        std::function<void(MDIForm1 &)> esegui;
+        int resta; // the page shown after the failure, 0 for none
+    } casi[] = {
+        // Page 3 fails, and page 2 cannot be loaded back either.
+        {"Pag. 3", [](MDIForm1 &f) { clic(f.CMDPag[3]); }, 0},
+        {"Pag. Succes.", [](MDIForm1 &) { clic(Form(2)->CMDSucces); }, 0},
+        {"Ripristina", [](MDIForm1 &f) { clic(f.CMDRipristina); }, 0},
+        // The move fails to read the file before it closes anything.
+        {"Successivo", [](MDIForm1 &f) { clic(f.CMDSucc); }, 2},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.comando);
+        mostrata(2);
+        const int prima = errori();
+        {
+            AltroProgramma altro = blocca();
+            c.esegui(p.finestra());
+            EXPECT_EQ(errori(), prima + 1); // the one failure, reported once
+            mostrata(c.resta);
+            // Still locked: the button of the page that was shown tries
+            // again, and fails again the same way.
+            if (c.resta == 0) {
+                clic(p.finestra().CMDPag[2]);
+                EXPECT_EQ(errori(), prima + 2);
+                mostrata(0);
+            }
+        }
+        // Free again: the same button loads its page.
+        clic(p.finestra().CMDPag[2]);
+        EXPECT_EQ(errori(), prima + (c.resta == 0 ? 2 : 1));
+        mostrata(2);
+        EXPECT_EQ(campo("TXTViaSede")->text(), QStringLiteral("VIA ROMA 1"));
+        EXPECT_EQ(Form(2)->windowTitle(), QStringLiteral("Pagina 2 - COOP"));
+    }
+    EXPECT_EQ(domandeSalva(), 0);
+}
+
+TEST_F(PaginaNonCaricata, WithNoPageShownTheCommandsThatUseThePageShownDoNothing)
+{
+    {
+        AltroProgramma altro = blocca();
+        clic(p.finestra().CMDPag[4]);
+    }
+    mostrata(0);
+    const int prima = int(p.dialoghi.mostrati.size());
+    const auto righe = p.chiavi();
+    const std::pair<const char *, std::function<void()>> comandi[] = {
+        {"Salva", [this] { clic(p.finestra().CMDSalva); }},
+        {"Ripristina", [this] { clic(p.finestra().CMDRipristina); }},
+        {"Stampa Pagina", [this] { clic(p.finestra().Command1); }},
+        {"Validare", [] { ValidarePaginaMostrata(); }},
+        {"Primo", [this] { clic(p.finestra().CMDPrimo); }},
+    };
+    for (const auto &[nome, comando] : comandi) {
+        SCOPED_TRACE(nome);
+        comando();
+        // Nothing asked or reported, nothing written, no page opened.
+        EXPECT_EQ(int(p.dialoghi.mostrati.size()), prima);
+        EXPECT_EQ(p.chiavi(), righe);
+        mostrata(0);
+    }
+    EXPECT_EQ(salvato(1, "via_sede").toText(), QStringLiteral("VIA ROMA 1"));
+    clic(p.finestra().CMDPag[4]);
+    mostrata(4);
+}
+
+} // namespace
