@@ -141,22 +141,36 @@ TEST_F(PaginaNonCaricata, WithNoPageShownTheCommandsThatUseThePageShownDoNothing
         clic(p.finestra().CMDPag[4]);
     }
     mostrata(0);
-    const int prima = int(p.dialoghi.mostrati.size());
     const auto righe = p.chiavi();
-    const std::pair<const char *, std::function<void()>> comandi[] = {
-        {"Salva", [this] { clic(p.finestra().CMDSalva); }},
-        {"Ripristina", [this] { clic(p.finestra().CMDRipristina); }},
-        {"Stampa Pagina", [this] { clic(p.finestra().Command1); }},
-        {"Validare", [] { ValidarePaginaMostrata(); }},
-        {"Primo", [this] { clic(p.finestra().CMDPrimo); }},
+    const struct {
+        const char *nome;
+        std::function<void(MDIForm1 &)> comando;
+        QString titolo; // of the one box it shows, empty for none
+    } comandi[] = {
+        {"Salva", [](MDIForm1 &f) { clic(f.CMDSalva); }, {}},
+        {"Ripristina", [](MDIForm1 &f) { clic(f.CMDRipristina); }, {}},
+        {"Stampa Pagina", [](MDIForm1 &f) { clic(f.Command1); }, {}},
+        {"Validare", [](MDIForm1 &) { ValidarePaginaMostrata(); }, {}},
+        {"Primo", [](MDIForm1 &f) { clic(f.CMDPrimo); }, {}},
+        // Answered No: no save question before it, nothing printed.
+        {"Stampa Scheda Corrente", [](MDIForm1 &f) { f.StampaScheda->trigger(); },
+         QStringLiteral("Seleziona Stampante Predefinita")},
+        // The sheet has no company data: its check stops the export.
+        {"Esporta Scheda Corrente", [](MDIForm1 &f) { f.EsposrtaScheda->trigger(); },
+         QStringLiteral("Dati indispensabili per l'esportazione (vedi Help)")},
     };
-    for (const auto &[nome, comando] : comandi) {
-        SCOPED_TRACE(nome);
-        comando();
-        // Nothing asked or reported, nothing written, no page opened.
-        EXPECT_EQ(int(p.dialoghi.mostrati.size()), prima);
+    for (const auto &c : comandi) {
+        SCOPED_TRACE(c.nome);
+        const qsizetype prima = p.dialoghi.mostrati.size();
+        p.dialoghi.rispondi(dlg::vbNo);
+        c.comando(p.finestra());
+        // Nothing reported, nothing written, no page opened.
+        ASSERT_EQ(p.dialoghi.mostrati.size(), prima + (c.titolo.isEmpty() ? 0 : 1));
+        if (!c.titolo.isEmpty())
+            EXPECT_EQ(p.dialoghi.mostrati.last().titolo, c.titolo);
         EXPECT_EQ(p.chiavi(), righe);
         mostrata(0);
+        p.dialoghi.risposte.clear();
     }
     EXPECT_EQ(salvato(1, "via_sede").toText(), QStringLiteral("VIA ROMA 1"));
     clic(p.finestra().CMDPag[4]);
