@@ -16,6 +16,6 @@ int main(int argc, char **argv)
     scheda::MDIForm1 finestra;
     if (!finestra.MDIForm_Load())
         return 1;
-    finestra.show();
+    finestra.mostraInApertura();
     return app.exec();
 }

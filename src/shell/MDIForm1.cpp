@@ -5,7 +5,9 @@
 #include "shell/ServiziMdi.h"
 
 #include "platform/dialoghi/Dialoghi.h"
+#include "platform/ui/Apertura.h"
 #include "platform/ui/Aspetto.h"
+#include "platform/ui/FuocoInVista.h"
 #include "platform/ui/Twips.h"
 
 #include <QCloseEvent>
@@ -15,7 +17,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
@@ -122,9 +124,25 @@ MDIForm1::MDIForm1(QWidget *parent) : QMainWindow(parent)
     impostaAreaPagine(area_);
     installaServiziShell(&serviziMdi);
     dlg::impostaFinestraPrincipale(this);
-    // Wide enough for a page beside the panel, as tall as the screen allows.
-    const QRect schermo = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(std::min(schermo.width(), ui::px(13060) + ui::px(1980) + 24), std::min(schermo.height() - 40, ui::px(15000) + 60));
+    // Room for a whole page beside the panel when the screen holds it; on a
+    // smaller screen the page area scrolls and keeps the focus in sight.
+    const int bordo = 2 * area_->frameWidth();
+    const ui::Apertura apertura =
+        ui::apertura(this,
+                     QSize(ui::px(13060) + bordo + Picture1->width(), menuBar()->sizeHint().height() + ui::px(15000) + bordo),
+                     style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area_->verticalScrollBar()));
+    resize(apertura.misura);
+    massimizzata_ = apertura.massimizzata;
+    ui::fuocoSempreInVista(area_);
+}
+
+void MDIForm1::mostraInApertura()
+{
+    // The start-up has shown the window already (page 1 opens in it); the
+    // window system maximizes it after this, as it does any window.
+    if (massimizzata_)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    show();
 }
 
 MDIForm1::~MDIForm1()

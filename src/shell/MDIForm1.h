@@ -22,6 +22,9 @@ public:
     // Start-up; false when it failed (the failure has been reported and the
     // exit procedure run).
     bool MDIForm_Load();
+    // Shows the window as the program opens it after the start-up: at the
+    // size it was made with, or maximized on a screen too small for a page.
+    void mostraInApertura();
 
     // Click handlers of the button panel and the menus. They may throw; the
     // buttons and menu items run them through eseguiComando.
@@ -73,6 +76,7 @@ private:
                           void (MDIForm1::*handler)(), bool grafico = true);
 
     QMdiArea *area_ = nullptr;
+    bool massimizzata_ = false;
 };
 
 // The main window of the run, for the shell's procedures.

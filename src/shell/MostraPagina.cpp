@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScrollBar>
 #include <QToolButton>
 #include <array>
 
@@ -43,8 +44,13 @@ QMdiSubWindow *nuovaFinestra(QWidget *contenuto)
 
 void mostraAlPosto(QMdiSubWindow *sub)
 {
-    // Top 0, Left 0, Height 15000, Width 13060, in this order; a fixed
-    // border: the user cannot resize the window.
+    // Top 0, Left 0, Height 15000, Width 13060, in this order, from the
+    // top-left corner of the area scrolled back; a fixed border: the user
+    // cannot resize the window.
+    if (areaPagine) {
+        areaPagine->horizontalScrollBar()->setValue(0);
+        areaPagine->verticalScrollBar()->setValue(0);
+    }
     sub->move(0, 0);
     sub->setFixedSize(ui::px(13060), ui::px(15000));
     if (areaPagine && !areaPagine->window()->isVisible())
