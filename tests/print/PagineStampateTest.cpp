@@ -99,8 +99,11 @@ TEST(PagineStampate, NoStaticTextIsCutEvenWhereItHasToBeNarrowed)
 {
     for (int n = 1; n <= 6; ++n)
         for (const report::Controllo &c : corpo(n).controlli)
-            if (c.genere == Genere::Etichetta)
-                EXPECT_GE(report::larghezzaCaption(c, QString::fromUtf8(c.testo)), 60) << n << " " << c.nome;
+            if (c.genere == Genere::Etichetta) {
+                const report::Stampata s = report::comeStampata(c, QString::fromUtf8(c.testo));
+                EXPECT_EQ(s.testo, QString::fromUtf8(c.testo)) << n << " " << c.nome;
+                EXPECT_GE(s.larghezza, 60) << n << " " << c.nome;
+            }
 }
 
 TEST(PagineStampate, EachFillSetsEveryValueLabelOnceAndNothingElse)

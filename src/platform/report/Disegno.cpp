@@ -3,8 +3,11 @@
 #include "platform/ui/Aspetto.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <cmath>
 
@@ -48,34 +51,82 @@ Riga componi(const QString &testo, const QFont &f, double tab)
     return r;
 }
 
-// A caption in its room: the font narrowed until it fits, as far as it can
-// be read, with a blank's room to spare; the tab stops stay those of the
-// font's own width. The result is
-// the width used, in per cent; below the least one the caption is also cut.
+// A caption in its room, as it is drawn: the text (the caption, or the part
+// that fits), its font, narrowed as far as it needs to, and that width in
+// per cent. The tab stops stay those of the font's own width.
 struct Composta {
+    QString testo;
     QFont carattere;
     Riga riga;
     int larghezza = 100;
 };
 
-Composta componiNelloSpazio(const QString &testo, const Controllo &c, int spazio)
+// An amount as our patterns print it ("1.234.567", "-,5", "1.234,50"): it
+// is narrowed as far as it must, never cut.
+bool importo(const QString &testo)
 {
-    Composta r{carattereTwips(c.carattere)};
-    // Eight average characters, the average taken as the width of an "x".
-    const double tab = 8 * QFontMetricsF(r.carattere).horizontalAdvance(QLatin1Char('x'));
+    static const QRegularExpression cifre(QStringLiteral(R"(^-?(\d{1,3}(\.\d{3})*(,\d*)?|,\d+)$)"));
+    return cifre.match(testo).hasMatch();
+}
+
+// Eight average characters, the average taken as the width of an "x".
+double passoTab(const QFont &f)
+{
+    return 8 * QFontMetricsF(f).horizontalAdvance(QLatin1Char('x'));
+}
+
+// What a narrowed caption still cannot hold: its end goes, whole characters
+// at a time (a letter with its accents is one), down to what fits. The
+// layout's fixed closing words stay whole when they fit by themselves: the
+// value before them is cut instead.
+void taglia(Composta &r, const Controllo &c, double spazio, double tab)
+{
+    QString testa = r.testo;
+    QString coda = c.coda ? QString::fromUtf8(c.coda) : QString();
+    if (coda.isEmpty() || !testa.endsWith(coda) || componi(coda, r.carattere, tab).larghezza > spazio)
+        coda.clear();
+    testa.chop(coda.size());
+    QList<qsizetype> confini;
+    QTextBoundaryFinder caratteri(QTextBoundaryFinder::Grapheme, testa);
+    for (qsizetype i = 0; i >= 0; i = caratteri.toNextBoundary())
+        confini.append(i);
+    // The longest head that fits, sought by halves: widths grow with the text.
+    qsizetype basso = 0, alto = confini.size() - 1;
+    while (basso < alto) {
+        const qsizetype medio = (basso + alto + 1) / 2;
+        if (componi(testa.left(confini[medio]) + coda, r.carattere, tab).larghezza <= spazio)
+            basso = medio;
+        else
+            alto = medio - 1;
+    }
+    r.testo = testa.left(confini[basso]) + coda;
+    r.riga = componi(r.testo, r.carattere, tab);
+}
+
+// `massima` narrows the caption at least that far (the width of its group).
+Composta componiNelloSpazio(const QString &testo, const Controllo &c, int spazio, int massima = 100)
+{
+    Composta r{testo, carattereTwips(c.carattere)};
+    const double tab = passoTab(r.carattere);
+    const double bianco = QFontMetricsF(r.carattere).horizontalAdvance(QLatin1Char(' '));
+    if (massima < 100) {
+        r.larghezza = massima;
+        r.carattere.setStretch(massima);
+    }
     r.riga = componi(testo, r.carattere, tab);
     if (r.riga.larghezza <= spazio)
         return r;
     // Narrowed, it keeps a blank's room clear of whatever stands next to it.
-    spazio -= int(std::ceil(QFontMetricsF(r.carattere).horizontalAdvance(QLatin1Char(' '))));
-    while (r.riga.larghezza > spazio) {
-        const int stretta = int(std::floor(r.larghezza * spazio / r.riga.larghezza));
-        if (r.larghezza <= LarghezzaMinima)
-            return Composta{r.carattere, r.riga, stretta};
-        r.larghezza = std::max(LarghezzaMinima, std::min(r.larghezza - 1, stretta));
+    const double stanza = spazio - std::ceil(bianco);
+    const int minima = importo(testo) ? 1 : LarghezzaMinima;
+    while (r.riga.larghezza > stanza && r.larghezza > minima) {
+        const int stretta = int(std::floor(r.larghezza * stanza / r.riga.larghezza));
+        r.larghezza = std::max(minima, std::min(r.larghezza - 1, stretta));
         r.carattere.setStretch(r.larghezza);
         r.riga = componi(testo, r.carattere, tab);
     }
+    if (r.riga.larghezza > stanza)
+        taglia(r, c, stanza, tab);
     return r;
 }
 
@@ -85,9 +136,30 @@ QRect spazioTesto(const QRect &r, const Controllo &c)
     return c.cornice ? r.adjusted(Rientro, 0, -Rientro, 0) : r;
 }
 
-void disegnaTesto(QPainter &p, const QRect &r, const Controllo &c, const QString &testo)
+Composta componiControllo(const Controllo &c, const QString &testo, int massima = 100)
 {
-    const Composta composta = componiNelloSpazio(testo, c, r.width());
+    return componiNelloSpazio(testo, c, spazioTesto(QRect(0, 0, c.width, c.height), c).width(), massima);
+}
+
+// Every caption of a section as it prints, each group at its narrowest.
+std::vector<Composta> componiSezione(const IstanzaRapporto &istanza, int sezione)
+{
+    const auto controlli = istanza.rapporto().sezioni[sezione].controlli;
+    std::vector<Composta> composte;
+    QHash<int, int> gruppi; // group, its width
+    for (std::size_t i = 0; i < controlli.size(); ++i) {
+        composte.push_back(componiControllo(controlli[i], istanza.didascalia(sezione, int(i))));
+        if (const int g = controlli[i].gruppo; g > 0)
+            gruppi[g] = std::min(gruppi.value(g, 100), composte.back().larghezza);
+    }
+    for (std::size_t i = 0; i < controlli.size(); ++i)
+        if (const int g = controlli[i].gruppo; g > 0 && composte[i].larghezza != gruppi[g])
+            composte[i] = componiControllo(controlli[i], istanza.didascalia(sezione, int(i)), gruppi[g]);
+    return composte;
+}
+
+void disegnaTesto(QPainter &p, const QRect &r, const Controllo &c, const Composta &composta)
+{
     const Riga &riga = composta.riga;
     double x = r.left();
     if (c.allineamento == Allineamento::Destra)
@@ -97,7 +169,8 @@ void disegnaTesto(QPainter &p, const QRect &r, const Controllo &c, const QString
     const double linea = r.top() + QFontMetricsF(composta.carattere).ascent();
     p.save();
     p.setPen(Qt::black);
-    // Cut at the sides only: a descender may pass the label's foot.
+    // What is drawn fits; the cut at the sides only catches a letter's
+    // overhang (a descender may pass the label's foot).
     p.setClipRect(QRect(r.left(), r.top() - r.height(), r.width(), 3 * r.height()), Qt::IntersectClip);
     QFont f = composta.carattere;
     f.setUnderline(false);
@@ -113,13 +186,13 @@ void disegnaTesto(QPainter &p, const QRect &r, const Controllo &c, const QString
     p.restore();
 }
 
-void disegnaEtichetta(QPainter &p, const QRect &r, const Controllo &c, const QString &testo)
+void disegnaEtichetta(QPainter &p, const QRect &r, const Controllo &c, const Composta &testo)
 {
     if (c.sfondo == Sfondo::Grigio)
         p.fillRect(r, Grigio);
     else if (c.sfondo == Sfondo::Opaco)
         p.fillRect(r, Qt::white);
-    if (!testo.isEmpty())
+    if (!testo.testo.isEmpty())
         disegnaTesto(p, spazioTesto(r, c), c, testo);
     if (c.cornice) {
         p.save();
@@ -160,9 +233,16 @@ QRect rettangoloSulFoglio(const Rapporto &r, int sezione, const Controllo &c)
     return QRect(r.margine + c.left, cimeSezioni(r)[sezione] + c.top, c.width, c.height);
 }
 
-int larghezzaCaption(const Controllo &c, const QString &testo)
+Stampata comeStampata(const IstanzaRapporto &istanza, int sezione, int indice)
 {
-    return componiNelloSpazio(testo, c, spazioTesto(QRect(0, 0, c.width, c.height), c).width()).larghezza;
+    const Composta c = componiSezione(istanza, sezione)[indice];
+    return {c.testo, c.larghezza};
+}
+
+Stampata comeStampata(const Controllo &c, const QString &testo)
+{
+    const Composta composta = componiControllo(c, testo);
+    return {composta.testo, composta.larghezza};
 }
 
 QRect foglio(const Rapporto &r)
@@ -180,11 +260,11 @@ void disegnaPagina(QPainter &p, const IstanzaRapporto &istanza)
     for (std::size_t s = 0; s < r.sezioni.size(); ++s) {
         const auto controlli = r.sezioni[s].controlli;
         const QPoint origine(r.margine, cime[s]);
+        const std::vector<Composta> testi = componiSezione(istanza, int(s));
         for (std::size_t i = 0; i < controlli.size(); ++i) {
             const Controllo &c = controlli[i];
             if (c.genere != Genere::Linea)
-                disegnaEtichetta(p, QRect(origine + QPoint(c.left, c.top), QSize(c.width, c.height)), c,
-                                 istanza.didascalia(int(s), int(i)));
+                disegnaEtichetta(p, QRect(origine + QPoint(c.left, c.top), QSize(c.width, c.height)), c, testi[i]);
         }
         p.setPen(tratto());
         for (const Controllo &c : controlli)

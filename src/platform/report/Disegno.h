@@ -5,9 +5,11 @@
 // Captions stand on one line at the top of their label and keep their
 // blanks; tabs stop every eight average characters (the width of an "x").
 // A caption wider than its label is narrowed to fit with a blank to spare
-// (down to 60 %); what is still wider is cut at the label's sides. Inside a
-// border a caption keeps 30 twips clear of the lines. Lines come last, over
-// the cells.
+// (down to 60 %; an amount as far as it must, for a cut amount would read
+// as another); what is still wider loses its end, whole characters at a
+// time, so that nothing is drawn, and nothing is written into a PDF's text,
+// outside its label. Inside a border a caption keeps 30 twips clear of the
+// lines. Lines come last, over the cells.
 
 #include "platform/report/Istanza.h"
 
@@ -32,9 +34,16 @@ QRect rettangoloSulFoglio(const Rapporto &r, int sezione, const Controllo &c);
 // as on screen, sized at 20 twips to the point.
 QFont carattereTwips(const Carattere &c);
 
-// The width, in per cent of its font's, a caption prints with in its label:
-// 100 when it fits; below 60 it is also cut.
-int larghezzaCaption(const Controllo &c, const QString &testo);
+// A caption as it prints in its label: what is drawn (the caption whole, or
+// cut) and its width in per cent of its font's (100 when it fits as it is).
+struct Stampata {
+    QString testo;
+    int larghezza = 100;
+};
+// Control `indice` of section `sezione` of an instance, its group included.
+Stampata comeStampata(const IstanzaRapporto &istanza, int sezione, int indice);
+// A caption in a control of no group.
+Stampata comeStampata(const Controllo &c, const QString &testo);
 
 // The sheet in twips, and its size for a paint device.
 QRect foglio(const Rapporto &r);

@@ -38,12 +38,20 @@ struct Controllo {
     Allineamento allineamento = Allineamento::Sinistra;
     Sfondo sfondo = Sfondo::Trasparente;
     bool cornice = false; // a solid border on all four sides
+    // Labels of one group (above 0, within a section) print at one width,
+    // the narrowest that any of them needs to fit.
+    int gruppo = 0;
+    // Fixed words that end the caption a fill sets: a caption too long for
+    // its label loses characters of what stands before them, not them.
+    const char *coda = nullptr;
 
     constexpr Controllo destra() const { return con(&Controllo::allineamento, Allineamento::Destra); }
     constexpr Controllo centro() const { return con(&Controllo::allineamento, Allineamento::Centro); }
     constexpr Controllo grigio() const { return con(&Controllo::sfondo, Sfondo::Grigio); }
     constexpr Controllo opaco() const { return con(&Controllo::sfondo, Sfondo::Opaco); }
     constexpr Controllo incorniciato() const { return con(&Controllo::cornice, true); }
+    constexpr Controllo inGruppo(int n) const { return con(&Controllo::gruppo, n); }
+    constexpr Controllo conCoda(const char *parole) const { return con(&Controllo::coda, parole); }
 
 private:
     template <typename T>

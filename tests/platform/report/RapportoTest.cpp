@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace report;
@@ -36,6 +38,16 @@ constexpr Controllo Corpo[] = {
     Valore("Cella", 2000, 1600, 1500, 285).incorniciato().destra(),
     Linea("Riga", 0, 2200, 5000, 0),
     Linea("Colonna", 6000, 2000, 0, 800),
+    // Captions too long for their labels, each beside a label of its own.
+    Valore("Stretto", 0, 3200, 1500, 285),
+    Testo("Dopo", 1500, 3200, 1500, 285, "Dopo"),
+    Testo("Prima", 2500, 3600, 1500, 285, "Prima"),
+    Valore("StrettoDestra", 4000, 3600, 1500, 285).destra(),
+    Valore("Dichiarazione", 0, 4000, 4000, 285).conCoda(" in qualità di rappresentante legale"),
+    Testo("Segue", 4000, 4000, 1500, 285, "Segue"),
+    // A list whose lines print at one width.
+    Testo("RigaA", 0, 4400, 3975, 285, "A)\tCooperativa di produzione-lavoro").inGruppo(1),
+    Testo("RigaB", 0, 4700, 3975, 285, "B)\tCooperativa sociale").inGruppo(1),
 };
 constexpr Controllo Piede[] = {Testo("Firma", 0, 0, 3000, 285, "Firma :", Grassetto)};
 constexpr Sezione Sezioni[] = {
@@ -133,8 +145,8 @@ TEST_F(Rapporti, ThePdfHoldsEveryCaptionWhereTheLayoutPutsIt)
     // Inside a border the caption keeps clear of the line.
     EXPECT_NEAR(parola(QStringLiteral("1.234"), 1, Corpo[8]).right(), pt(720 + 3500 - 30), 0.3);
     // Too wide a caption is narrowed into its label, every word of it.
-    EXPECT_LT(larghezzaCaption(Corpo[6], QString::fromUtf8(Corpo[6].testo)), 100);
-    EXPECT_GE(larghezzaCaption(Corpo[6], QString::fromUtf8(Corpo[6].testo)), 60);
+    EXPECT_LT(comeStampata(Corpo[6], QString::fromUtf8(Corpo[6].testo)).larghezza, 100);
+    EXPECT_GE(comeStampata(Corpo[6], QString::fromUtf8(Corpo[6].testo)).larghezza, 60);
     const QRect largo = rettangoloSulFoglio(Prova, 1, Corpo[6]);
     EXPECT_EQ(p.testoIn(largo), QStringLiteral("Una didascalia troppo lunga"));
     for (const prova::Parola &w : p.parole)
@@ -143,6 +155,106 @@ TEST_F(Rapporti, ThePdfHoldsEveryCaptionWhereTheLayoutPutsIt)
     // The footer at the foot; the second page with its own captions.
     EXPECT_NE(p.parolaIn(QStringLiteral("Firma"), rettangoloSulFoglio(Prova, 2, Piede[0])), nullptr);
     EXPECT_EQ(pagine[1].testoIn(rettangoloSulFoglio(Prova, 1, Corpo[2])), QStringLiteral("Beta"));
+}
+
+TEST_F(Rapporti, ATooLongCaptionIsCutAtAWholeCharacterAndNothingOfItPassesItsLabel)
+{
+    const QString alfabeto = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const QString nomi = QStringLiteral("ÀBCDÈFGHÌJKLMNÒPQRSTÙVWXYZÀBCDÈFGHÌJKLMNÒPQRSTÙVW");
+    const QString coda = QStringLiteral(" in qualità di rappresentante legale");
+    const struct {
+        const char *controllo;
+        QString testo;
+        bool intera;    // printed whole
+        int larghezza;  // at most this width, in per cent
+        QString stampa; // what prints, when known
+        bool leggibile = true; // the PDF's text reads back as drawn (pdftotext splits
+                               // combining accents and drops emoji)
+    } casi[] = {
+        {"Stretto", QStringLiteral("Alfa"), true, 100, QStringLiteral("Alfa")},
+        {"Stretto", alfabeto, false, 60, {}},
+        {"Stretto", QStringLiteral("ALFA BETA GAMMA DELTA EPSILON ZETA"), false, 60, {}},
+        // A letter with its combining accent, and a pair of surrogates, are one character.
+        {"Stretto", QStringLiteral("E\u0301").repeated(40), false, 60, {}, false},
+        {"Stretto", QStringLiteral("😀").repeated(30), false, 60, {}, false},
+        {"StrettoDestra", alfabeto, false, 60, {}},
+        // An amount is never cut: it is narrowed as far as it must.
+        {"StrettoDestra", QStringLiteral("-999.999.999.999.999,00"), true, 59, QStringLiteral("-999.999.999.999.999,00")},
+        {"StrettoDestra", QStringLiteral("1.234"), true, 100, QStringLiteral("1.234")},
+        // The closing words stay; the names before them are cut.
+        {"Dichiarazione", nomi + QLatin1Char(' ') + nomi + coda, false, 60, {}},
+        {"Dichiarazione", QStringLiteral("ROSSI MARIO") + coda, true, 100, QStringLiteral("ROSSI MARIO") + coda},
+    };
+    QList<IstanzaRapporto> pagine;
+    for (const auto &c : casi) {
+        pagine << riempita();
+        pagine.back().imposta(u"Corpo", QString::fromLatin1(c.controllo), c.testo);
+    }
+    const auto pdf = prova::leggiPdf(scrivi(pagine));
+    ASSERT_EQ(pdf.size(), qsizetype(std::size(casi)));
+    for (std::size_t k = 0; k < std::size(casi); ++k) {
+        const auto &c = casi[k];
+        SCOPED_TRACE(qPrintable(c.testo));
+        const auto controlli = Prova.sezioni[1].controlli;
+        const auto it = std::find_if(controlli.begin(), controlli.end(),
+                                     [&](const Controllo &x) { return qstrcmp(x.nome, c.controllo) == 0; });
+        const Controllo &controllo = *it;
+        const Stampata s = comeStampata(pagine[k], 1, int(it - controlli.begin()));
+        EXPECT_EQ(s.testo == c.testo, c.intera) << qPrintable(s.testo);
+        EXPECT_LE(s.larghezza, c.larghezza);
+        if (!c.stampa.isEmpty())
+            EXPECT_EQ(s.testo, c.stampa);
+        // Cut between whole characters: the end of the caption goes, the
+        // closing words excepted.
+        if (!c.intera) {
+            QString testa = s.testo;
+            if (controllo.coda && c.testo.endsWith(coda)) {
+                EXPECT_TRUE(testa.endsWith(coda));
+                testa.chop(coda.size());
+            }
+            EXPECT_TRUE(c.testo.startsWith(testa));
+            EXPECT_FALSE(testa.isEmpty());
+            QTextBoundaryFinder caratteri(QTextBoundaryFinder::Grapheme, c.testo);
+            caratteri.setPosition(testa.size());
+            EXPECT_TRUE(caratteri.isAtBoundary()) << testa.size();
+        }
+        // On paper and in the PDF's text: what prints, in its label, a
+        // blank clear of the next one, which reads as it is.
+        const prova::PaginaPdf &p = pdf[int(k)];
+        const QRect dove = rettangoloSulFoglio(Prova, 1, controllo);
+        if (c.leggibile)
+            EXPECT_EQ(p.testoIn(dove), s.testo.simplified());
+        const double bianco = QFontMetricsF(carattereTwips(controllo.carattere)).horizontalAdvance(QLatin1Char(' ')) / 20;
+        for (const prova::Parola &w : p.parole) {
+            if (std::abs(w.box.center().y() - (dove.top() + dove.height() / 2.0) / 20) > 5)
+                continue;
+            const bool suo = w.box.center().x() >= pt(dove.left()) && w.box.center().x() <= pt(dove.right() + 1);
+            if (!suo)
+                continue;
+            EXPECT_GE(w.box.left(), pt(dove.left()) - 0.3) << qPrintable(w.testo);
+            EXPECT_LE(w.box.right(), pt(dove.right() + 1) + 0.3) << qPrintable(w.testo);
+            if (s.larghezza < 100 && controllo.allineamento == Allineamento::Sinistra)
+                EXPECT_LE(w.box.right(), pt(dove.right() + 1) - bianco + 0.3) << qPrintable(w.testo);
+            if (s.larghezza < 100 && controllo.allineamento == Allineamento::Destra)
+                EXPECT_GE(w.box.left(), pt(dove.left()) + bianco - 0.3) << qPrintable(w.testo);
+        }
+        EXPECT_EQ(p.testoIn(rettangoloSulFoglio(Prova, 1, Corpo[12])), QStringLiteral("Dopo"));
+        EXPECT_EQ(p.testoIn(rettangoloSulFoglio(Prova, 1, Corpo[13])), QStringLiteral("Prima"));
+        EXPECT_EQ(p.testoIn(rettangoloSulFoglio(Prova, 1, Corpo[16])), QStringLiteral("Segue"));
+    }
+}
+
+TEST_F(Rapporti, TheLinesOfAGroupPrintAtTheWidthTheNarrowestNeeds)
+{
+    const IstanzaRapporto i = riempita();
+    const Stampata a = comeStampata(i, 1, 17);
+    const Stampata b = comeStampata(i, 1, 18);
+    EXPECT_LT(a.larghezza, 100);
+    EXPECT_EQ(b.larghezza, a.larghezza);
+    EXPECT_EQ(a.testo, QString::fromUtf8(Corpo[17].testo));
+    EXPECT_EQ(b.testo, QString::fromUtf8(Corpo[18].testo));
+    // Alone, the shorter line would print at its font's width.
+    EXPECT_EQ(comeStampata(Corpo[18], b.testo).larghezza, 100);
 }
 
 TEST_F(Rapporti, GreyCellsBordersAndLinesAsDrawnOnAPicture)
