@@ -12,6 +12,8 @@ namespace {
 using namespace report;
 constexpr Carattere G = Grassetto;
 constexpr Carattere Nota{"Times New Roman", 9};
+// The words that follow the representative's names, which a long name never cuts.
+constexpr const char *InQualita = " in qualità di rappresentante legale";
 
 constexpr Controllo Dettaglio[] = {
     Testo("Label1", 567, 567, 6795, 285, "D) DATI PER IL CALCOLO DEL PUNTEGGIO", G),
@@ -81,7 +83,7 @@ constexpr Controllo Dettaglio[] = {
     Valore("Percperson4", 8220, 8787, 1134, 283).destra(),
     // The declaration.
     Testo("Label55", 567, 9638, 1701, 285, "Il sottoscritto/a"),
-    Valore("Nome", 2268, 9638, 7370, 283),
+    Valore("Nome", 2268, 9638, 7370, 283).conCoda(InQualita),
     Testo("Label58", 567, 9921, 3405, 285, "della cooperativa/consorzio "),
     Valore("Denominazione", 3402, 9921, 6803, 285),
     Testo("Label60", 567, 10205, 1984, 283, "con sede legale in "),
@@ -123,7 +125,7 @@ void riempi(Riempimento &r)
         r.serie(QStringLiteral("perc") + gruppo, 1, 4, regole::dueDecimali);
     }
     const auto testo = [&r](const char *colonna) { return regole::comeMemorizzato(r[colonna]); };
-    r("nome", testo("cognome") + QLatin1Char(' ') + testo("nome") + QStringLiteral(" in qualità di rappresentante legale"));
+    r("nome", testo("cognome") + QLatin1Char(' ') + testo("nome") + QString::fromUtf8(InQualita));
     r("denominazione", testo("denominazione"));
     // The registered seat of the cooperative (A.12).
     r("comuneloc", testo("comune_sede") + QStringLiteral("  Prov. ") + testo("prov_sede") + QStringLiteral(" CAP ")

@@ -19,6 +19,14 @@ scheda::SchedaStampa copiaCon(const QList<std::pair<QString, ado::Variant>> &val
 // The filled sheet of SchedaPiena.h.
 inline scheda::SchedaStampa copiaPiena() { return copiaCon(schedaPiena()); }
 
+// A sheet at the limits of its boxes: every text as long as its box takes
+// (50 characters for a name, 16 for a fiscal code...), capitals with
+// accented ones among them, every amount of 15 digits, every date and
+// choice set. What the printed page must hold without one text running
+// into the next.
+QList<std::pair<QString, ado::Variant>> schedaAlLimite();
+inline scheda::SchedaStampa copiaAlLimite() { return copiaCon(schedaAlLimite()); }
+
 // A control of page n's layout by name (any case): its section and row.
 struct Posto {
     int sezione = -1;

@@ -1,11 +1,13 @@
 // Not a test: prints the six pages of a filled-in sheet into one PDF file,
 // to turn into pictures and compare the layouts by eye; with a page number
-// and a picture file after it, also the preview window of that page.
+// and a picture file after it, also the preview window of that page. With
+// --limiti first, the sheet whose every box is full to its limit.
 //   foto_stampa scheda.pdf && pdftoppm -r 72 -png scheda.pdf pagina
 //   foto_stampa scheda.pdf 2 anteprima2.png
+//   foto_stampa --limiti limiti.pdf && pdftoppm -r 150 -png limiti.pdf pagina
 
+#include "AiutiStampa.h"
 #include "ProgrammaProva.h"
-#include "SchedaPiena.h"
 
 #include "platform/report/Anteprima.h"
 #include "platform/report/Uscite.h"
@@ -23,16 +25,22 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::impostaAspetto();
+    const bool alLimite = argc > 1 && qstrcmp(argv[1], "--limiti") == 0;
+    if (alLimite) {
+        --argc;
+        ++argv;
+    }
     // Absolute: the start-up moves into the program folder.
     const QString uscita = QFileInfo(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("scheda.pdf")).absoluteFilePath();
 
     ProgrammaProva p;
     p.cartella.aggiungiSchede(1);
-    if (!p.avvia())
+    if (!alLimite && !p.avvia())
         return 1;
     try {
-        prova::salvaSchedaPiena();
-        const scheda::SchedaStampa copia = scheda::CaricaRecordPerStampa();
+        if (!alLimite)
+            prova::salvaSchedaPiena();
+        const scheda::SchedaStampa copia = alLimite ? prova::copiaAlLimite() : scheda::CaricaRecordPerStampa();
         report::FilePdf pdf(uscita, QStringLiteral("Scheda"));
         for (int n = 1; n <= 6; ++n) {
             scheda::riempiPagina(n, copia);

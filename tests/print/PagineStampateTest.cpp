@@ -8,9 +8,12 @@
 #include "print/Stampa.h"
 
 #include <QDate>
+#include <QFontMetricsF>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cmath>
+#include <memory>
 
 using namespace scheda;
 using report::Genere;
@@ -231,64 +234,166 @@ TEST(PagineStampate, ASheetPrintedAfterAnotherKeepsNothingOfIt)
 
 // --- The pages as printed -------------------------------------------------------
 
+// The six pages of a sheet printed into one PDF and read back, with the
+// captions each page printed with.
+struct SchedaStampata {
+    const char *nome;
+    QList<prova::PaginaPdf> pagine;
+    std::vector<std::unique_ptr<report::IstanzaRapporto>> istanze; // pages 1 to 6 at 0 to 5
+
+    const report::IstanzaRapporto &istanza(int n) const { return *istanze[n - 1]; }
+};
+
 class PdfDellaScheda : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
         cartella = new QTemporaryDir;
-        const QString percorso = cartella->filePath(QStringLiteral("scheda.pdf"));
-        const SchedaStampa s = prova::copiaPiena();
+        piena = stampa("piena", prova::copiaPiena());
+        limite = stampa("al limite", prova::copiaAlLimite());
+        pagine = piena->pagine;
+    }
+    static void TearDownTestSuite()
+    {
+        delete piena;
+        delete limite;
+        delete cartella;
+    }
+    static SchedaStampata *stampa(const char *nome, const SchedaStampa &s)
+    {
+        auto *stampata = new SchedaStampata{nome, {}, {}};
+        const QString percorso = cartella->filePath(QString::fromLatin1(nome) + QStringLiteral(".pdf"));
         report::FilePdf pdf(percorso);
         for (int n = 1; n <= 6; ++n) {
             riempiPagina(n, s);
             pdf.aggiungi(DataReport(n));
-            istanze[n] = new report::IstanzaRapporto(DataReport(n));
+            stampata->istanze.push_back(std::make_unique<report::IstanzaRapporto>(DataReport(n)));
         }
         pdf.chiudi();
-        pagine = prova::leggiPdf(percorso);
-    }
-    static void TearDownTestSuite()
-    {
-        for (auto *&i : istanze) {
-            delete i;
-            i = nullptr;
-        }
-        delete cartella;
+        stampata->pagine = prova::leggiPdf(percorso);
+        return stampata;
     }
     static inline QTemporaryDir *cartella = nullptr;
-    static inline QList<prova::PaginaPdf> pagine;
-    static inline report::IstanzaRapporto *istanze[7] = {};
+    static inline SchedaStampata *piena = nullptr, *limite = nullptr;
+    static inline QList<prova::PaginaPdf> pagine; // the filled sheet's, as most tests read them
 };
+
+// A blank of a control's font, in points: the room a narrowed caption keeps.
+double bianco(const report::Controllo &c)
+{
+    return std::ceil(QFontMetricsF(report::carattereTwips(c.carattere)).horizontalAdvance(QLatin1Char(' '))) / 20.0;
+}
 
 TEST_F(PdfDellaScheda, EveryCaptionStandsInItsLabelAlignedAsTheLayoutSays)
 {
-    ASSERT_EQ(pagine.size(), 6) << "pdftotext (poppler-utils) is needed";
-    for (int n = 1; n <= 6; ++n) {
-        const report::Rapporto &r = paginaStampa(n).layout;
-        for (std::size_t s = 0; s < r.sezioni.size(); ++s)
-            for (std::size_t i = 0; i < r.sezioni[s].controlli.size(); ++i) {
-                const report::Controllo &c = r.sezioni[s].controlli[i];
-                const QString testo = istanze[n]->didascalia(int(s), int(i));
-                if (c.genere == Genere::Linea || testo.simplified().isEmpty())
-                    continue;
-                SCOPED_TRACE(QStringLiteral("page %1, %2").arg(n).arg(QLatin1String(c.nome)).toStdString());
-                const QRect dove = report::rettangoloSulFoglio(r, int(s), c);
-                EXPECT_EQ(pagine[n - 1].testoIn(dove), testo.simplified());
-                // The first word starts at the label's left, the last ends at
-                // its right, when no blank stands before or after.
-                const QStringList parole = testo.simplified().split(QLatin1Char(' '));
-                const int rientro = c.cornice ? 30 : 0;
-                if (c.allineamento == report::Allineamento::Sinistra && !testo.front().isSpace() && !testo.contains(u'\t'))
-                    if (const auto *w = pagine[n - 1].parolaIn(parole.front(), dove))
-                        EXPECT_NEAR(w->box.left(), (dove.left() + rientro) / 20.0, 0.5);
-                if (c.allineamento == report::Allineamento::Destra && !testo.back().isSpace())
-                    if (const auto *w = pagine[n - 1].parolaIn(parole.back(), dove))
-                        EXPECT_NEAR(w->box.right(), (dove.right() + 1 - rientro) / 20.0, 0.5);
-                if (c.allineamento == report::Allineamento::Centro && parole.size() == 1 && testo == testo.trimmed())
-                    if (const auto *w = pagine[n - 1].parolaIn(parole.front(), dove))
-                        EXPECT_NEAR(w->box.center().x(), (dove.left() + dove.width() / 2.0) / 20.0, 0.5);
-            }
+    for (const SchedaStampata *scheda : {piena, limite}) {
+        SCOPED_TRACE(scheda->nome);
+        ASSERT_EQ(scheda->pagine.size(), 6) << "pdftotext (poppler-utils) is needed";
+        for (int n = 1; n <= 6; ++n) {
+            const report::Rapporto &r = paginaStampa(n).layout;
+            const prova::PaginaPdf &pdf = scheda->pagine[n - 1];
+            for (std::size_t s = 0; s < r.sezioni.size(); ++s)
+                for (std::size_t i = 0; i < r.sezioni[s].controlli.size(); ++i) {
+                    const report::Controllo &c = r.sezioni[s].controlli[i];
+                    const QString didascalia = scheda->istanza(n).didascalia(int(s), int(i));
+                    if (c.genere == Genere::Linea || didascalia.simplified().isEmpty())
+                        continue;
+                    SCOPED_TRACE(QStringLiteral("page %1, %2").arg(n).arg(QLatin1String(c.nome)).toStdString());
+                    // What prints: the caption whole, or cut at a whole
+                    // character, the layout's closing words kept.
+                    const report::Stampata stampata = report::comeStampata(scheda->istanza(n), int(s), int(i));
+                    const QString testo = stampata.testo;
+                    if (scheda == piena)
+                        EXPECT_EQ(testo, didascalia);
+                    const QString coda = c.coda ? QString::fromUtf8(c.coda) : QString();
+                    if (!coda.isEmpty() && didascalia.endsWith(coda)) {
+                        EXPECT_TRUE(testo.endsWith(coda)) << qPrintable(testo);
+                        EXPECT_TRUE(didascalia.startsWith(testo.chopped(coda.size()))) << qPrintable(testo);
+                    } else {
+                        EXPECT_TRUE(didascalia.startsWith(testo)) << qPrintable(testo);
+                    }
+                    const QRect dove = report::rettangoloSulFoglio(r, int(s), c);
+                    EXPECT_EQ(pdf.testoIn(dove), testo.simplified());
+                    // The first word starts at the label's left, the last ends at
+                    // its right, when no blank stands before or after.
+                    const QStringList parole = testo.simplified().split(QLatin1Char(' '));
+                    const int rientro = c.cornice ? 30 : 0;
+                    if (c.allineamento == report::Allineamento::Sinistra && !testo.front().isSpace() && !testo.contains(u'\t'))
+                        if (const auto *w = pdf.parolaIn(parole.front(), dove))
+                            EXPECT_NEAR(w->box.left(), (dove.left() + rientro) / 20.0, 0.5);
+                    if (c.allineamento == report::Allineamento::Destra && !testo.back().isSpace())
+                        if (const auto *w = pdf.parolaIn(parole.back(), dove))
+                            EXPECT_NEAR(w->box.right(), (dove.right() + 1 - rientro) / 20.0, 0.5);
+                    if (c.allineamento == report::Allineamento::Centro && parole.size() == 1 && testo == testo.trimmed())
+                        if (const auto *w = pdf.parolaIn(parole.front(), dove))
+                            EXPECT_NEAR(w->box.center().x(), (dove.left() + dove.width() / 2.0) / 20.0, 0.5);
+                    // Narrowed or cut, it keeps a blank's room on the side it
+                    // does not stand against.
+                    if (stampata.larghezza < 100) {
+                        if (c.allineamento == report::Allineamento::Sinistra)
+                            if (const auto *w = pdf.parolaIn(parole.back(), dove))
+                                EXPECT_LE(w->box.right(), (dove.right() + 1 - rientro) / 20.0 - bianco(c) + 0.3);
+                        if (c.allineamento == report::Allineamento::Destra)
+                            if (const auto *w = pdf.parolaIn(parole.front(), dove))
+                                EXPECT_GE(w->box.left(), (dove.left() + rientro) / 20.0 + bianco(c) - 0.3);
+                    }
+                }
+        }
     }
+}
+
+TEST_F(PdfDellaScheda, NothingOfAPageStandsOutsideTheLabelItBelongsTo)
+{
+    // Every word of the PDF's text lies whole in one label: no caption runs
+    // into the next, and nothing hidden stays in the text.
+    for (const SchedaStampata *scheda : {piena, limite}) {
+        SCOPED_TRACE(scheda->nome);
+        ASSERT_EQ(scheda->pagine.size(), 6);
+        for (int n = 1; n <= 6; ++n) {
+            const report::Rapporto &r = paginaStampa(n).layout;
+            for (const prova::Parola &w : scheda->pagine[n - 1].parole) {
+                bool dentro = false;
+                for (std::size_t s = 0; s < r.sezioni.size() && !dentro; ++s)
+                    for (const report::Controllo &c : r.sezioni[s].controlli) {
+                        const QRectF l = QRectF(report::rettangoloSulFoglio(r, int(s), c)).adjusted(-1, 0, 1, 0);
+                        if (c.genere != Genere::Linea && w.box.center().y() >= l.top() / 20.0 - 1
+                            && w.box.center().y() <= l.bottom() / 20.0 + 1 && w.box.left() >= l.left() / 20.0 - 0.3
+                            && w.box.right() <= l.right() / 20.0 + 0.3) {
+                            dentro = true;
+                            break;
+                        }
+                    }
+                EXPECT_TRUE(dentro) << "page " << n << ": " << qPrintable(w.testo) << " at " << w.box.left() << ", "
+                                    << w.box.top();
+            }
+        }
+    }
+}
+
+TEST_F(PdfDellaScheda, TheFourLegalFormsOfPage4PrintAtOneWidth)
+{
+    for (const SchedaStampata *scheda : {piena, limite}) {
+        QList<int> larghezze;
+        for (const char *nome : {"Label6", "Label7", "Label8", "Label9"}) {
+            const auto dove = prova::posto(4, QString::fromLatin1(nome));
+            ASSERT_TRUE(dove);
+            const auto controlli = paginaStampa(4).layout.sezioni[dove->sezione].controlli;
+            const report::Stampata s =
+                report::comeStampata(scheda->istanza(4), dove->sezione, int(dove->controllo - controlli.data()));
+            EXPECT_EQ(s.testo, QString::fromUtf8(dove->controllo->testo)) << nome; // whole
+            larghezze << s.larghezza;
+        }
+        EXPECT_LT(larghezze.front(), 100); // "A)" needs narrowing
+        EXPECT_EQ(QSet<int>(larghezze.begin(), larghezze.end()).size(), 1) << larghezze.front() << " " << larghezze.back();
+    }
+    // On paper: after the tab, B) is as narrow as A).
+    ASSERT_EQ(pagine.size(), 6);
+    const auto a = prova::posto(4, QStringLiteral("Label6"));
+    const auto b = prova::posto(4, QStringLiteral("Label7"));
+    const auto *cooperativaA = pagine[3].parolaIn(QStringLiteral("Cooperativa"), a->sulFoglio);
+    const auto *cooperativaB = pagine[3].parolaIn(QStringLiteral("Cooperativa"), b->sulFoglio);
+    ASSERT_TRUE(cooperativaA && cooperativaB);
+    EXPECT_NEAR(cooperativaA->box.width(), cooperativaB->box.width(), 0.2);
 }
 
 TEST_F(PdfDellaScheda, TheSignatureLineIsAtTheFootOfPages1To5Only)
