@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
 
 namespace scheda {
 
@@ -25,6 +27,27 @@ QString nuovoFile(const QString &cartella, const QString &nome)
     for (int n = 2; QFileInfo::exists(percorso); ++n)
         percorso = QDir(cartella).filePath(base + QStringLiteral("_%1.pdf").arg(n));
     return percorso;
+}
+
+// A name in plain letters for a file name: each letter without its accents
+// (À → A, È → E), the few that do not decompose spelled out (Æ → AE, ß → ss).
+QString lettereSemplici(const QString &testo)
+{
+    static const std::pair<char16_t, const char *> fuse[] = {
+        {u'Æ', "AE"}, {u'æ', "ae"}, {u'Œ', "OE"}, {u'œ', "oe"}, {u'Ø', "O"}, {u'ø', "o"},
+        {u'ß', "ss"}, {u'Ł', "L"},  {u'ł', "l"},  {u'Đ', "D"},  {u'đ', "d"},
+    };
+    QString semplice;
+    for (const QChar c : testo.normalized(QString::NormalizationForm_KD)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        const auto f = std::find_if(std::begin(fuse), std::end(fuse), [c](const auto &p) { return p.first == c.unicode(); });
+        if (f != std::end(fuse))
+            semplice += QLatin1String(f->second);
+        else
+            semplice += c;
+    }
+    return semplice;
 }
 
 } // namespace
@@ -43,7 +66,7 @@ QString cartellaStampe()
 QString nomeStampa(const SchedaStampa &s, int pagina)
 {
     static const QRegularExpression altro(QStringLiteral("[^A-Za-z0-9]+"));
-    QString denominazione = s["denominazione"].toText().left(40);
+    QString denominazione = lettereSemplici(s["denominazione"].toText().left(40));
     denominazione.replace(altro, QStringLiteral("-"));
     denominazione.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
     QString nome = QStringLiteral("Scheda_") + IdRecord.toText();

@@ -43,7 +43,9 @@ private:
 
 // The folder the PDF files go to, made when missing (error 75 when it cannot be).
 QString cartellaStampe();
-// "Scheda_<key>_<name>" for the whole sheet, with "_pagina<N>" for one page.
+// "Scheda_<key>_<name>" for the whole sheet, with "_pagina<N>" for one page:
+// the company name's first 40 characters in plain letters and digits (an
+// accented letter without its accent), anything else one "-".
 QString nomeStampa(const SchedaStampa &s, int pagina = 0);
 
 } // namespace scheda

@@ -13,6 +13,7 @@
 #include "platform/report/Anteprima.h"
 #include "platform/report/StampanteScriptata.h"
 #include "print/ComandiStampa.h"
+#include "print/Sessione.h"
 #include "shell/MostraPagina.h"
 
 #include <QAction>
@@ -80,6 +81,41 @@ protected:
 const char *const Titoli[7] = {nullptr, "A.1)", "A.12)", "A.16)", "B.1)", "C.4)", "D.1)"};
 
 } // namespace
+
+// --- The file's name --------------------------------------------------------------
+
+TEST(NomeStampa, TheFileIsNamedAfterTheSheetInPlainLetters)
+{
+    const Variant prima = IdRecord;
+    IdRecord = Variant(12);
+    const struct {
+        const char *denominazione;
+        int pagina;
+        const char *nome;
+    } casi[] = {
+        {"COOPERATIVA SOCIALE ALFA", 0, "Scheda_12_COOPERATIVA-SOCIALE-ALFA"},
+        {"COOPERATIVA SOCIALE ALFA", 3, "Scheda_12_COOPERATIVA-SOCIALE-ALFA_pagina3"},
+        // An accented letter is its plain one, in either case.
+        {"SOCIETÀ COOPERATIVA", 0, "Scheda_12_SOCIETA-COOPERATIVA"},
+        {"ÀÈÉÌÒÙ àèéìòù ÇÑÜ", 0, "Scheda_12_AEEIOU-aeeiou-CNU"},
+        {"CAFFE\u0300 DELL'ARTE", 0, "Scheda_12_CAFFE-DELL-ARTE"}, // a combining accent
+        {"ŒUVRE ÆTNA STRAßE ØRESUND ŁÓDŹ", 0, "Scheda_12_OEUVRE-AETNA-STRAssE-ORESUND-LODZ"},
+        // What is no letter or digit is one "-", none at the ends.
+        {"  L'ALBERO & C. -- SCARL  ", 1, "Scheda_12_L-ALBERO-C-SCARL_pagina1"},
+        {"COOP \"ROSSI\" / 2° LOTTO", 0, "Scheda_12_COOP-ROSSI-2-LOTTO"},
+        {"COOP 😀 GIOIA", 0, "Scheda_12_COOP-GIOIA"},
+        {"", 0, "Scheda_12"},
+        {"ÈÈÈ", 2, "Scheda_12_EEE_pagina2"},
+        {"---", 0, "Scheda_12"},
+        // The first 40 characters of the name.
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZÀBCDEFGHIJKLMNOPQRSTUVWX", 0, "Scheda_12_ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMN"},
+    };
+    for (const auto &c : casi) {
+        const QString nome = nomeStampa(copiaCon({{"denominazione", QString::fromUtf8(c.denominazione)}}), c.pagina);
+        EXPECT_EQ(nome, QString::fromUtf8(c.nome)) << c.denominazione;
+    }
+    IdRecord = prima;
+}
 
 // --- The whole sheet -------------------------------------------------------------
 
