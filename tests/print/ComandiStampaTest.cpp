@@ -133,6 +133,7 @@ TEST_F(Stampa, TheWholeSheetIsOnePdfOfSixPagesInOrderAndTheMessageGivesItsPath)
     ASSERT_EQ(f.size(), 1);
     const QString percorso = QDir::toNativeSeparators(QDir(stampe.path()).absoluteFilePath(f.front()));
     EXPECT_TRUE(ultimoMessaggio().contains(percorso)) << qPrintable(ultimoMessaggio());
+    EXPECT_EQ(ultimoMessaggio().split(u'\n').back(), percorso); // the path whole, on a line of its own
     EXPECT_TRUE(f.front().startsWith(QStringLiteral("Scheda_%1_COOPERATIVA-SOCIALE-ALFA_").arg(IdRecord.toText())))
         << qPrintable(f.front());
 
