@@ -166,12 +166,12 @@ Decimale Decimale::arrotondato(int posti, bool mezzoPari) const
 std::optional<Decimale> leggiNumero(const QString &testo)
 {
     static const QRegularExpression re(
-        QStringLiteral("^(-?)([0-9]{1,3}(?:\\.[0-9]{3})+|[0-9]+)?(?:,([0-9]+))?$"));
+        QStringLiteral("^([-+]?)([0-9]{1,3}(?:\\.[0-9]{3})+|[0-9]+)?(?:,([0-9]*))?\\z"));
     const auto m = re.match(testo);
     if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
         return std::nullopt;
     Decimale d;
-    d.negativo = !m.captured(1).isEmpty();
+    d.negativo = m.captured(1) == QLatin1String("-");
     QString intera = m.captured(2);
     intera.remove(QLatin1Char('.'));
     const QString frazione = m.captured(3);

@@ -44,12 +44,13 @@ struct Decimale {
     Decimale arrotondato(int decimali, bool mezzoPari) const;
 };
 
-// Reads a typed number strictly: an optional "-", the whole part plain
-// ("1234") or grouped by full stops in threes ("1.234"), an optional ","
-// with decimals; at least one digit. Everything our patterns and the plain
-// focus-in text write reads back; "1.5", "+1", " 1", "1e5", "inf", "nan" do
-// not. Numbers a double cannot hold exactly (more than 15 significant
-// digits, more than 15 whole digits) are refused as well.
+// Reads a typed number strictly: an optional "-" or "+", the whole part
+// plain ("1234") or grouped by full stops in threes ("1.234"), an optional
+// "," with decimals or none ("5," is 5); at least one digit. Everything our
+// patterns and the plain focus-in text write reads back, and so do the forms
+// a user writes for a plain number ("+7", "5,"); "1.5", "++1", " 1", "1e5",
+// "inf", "nan" do not. Numbers a double cannot hold exactly (more than 15
+// significant digits, more than 15 whole digits) are refused as well.
 std::optional<Decimale> leggiNumero(const QString &testo);
 
 // The decimal a double stands for: the shortest one that reads back as the

@@ -4,7 +4,9 @@
 #include "core/Formati.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 using namespace scheda::campi;
@@ -20,7 +22,7 @@ QString q(const char *s)
 
 } // namespace
 
-TEST(LeggiNumero, AcceptsWhatThePatternsAndThePlainTextWrite)
+TEST(LeggiNumero, AcceptsWhatThePatternsThePlainTextAndAUserWrite)
 {
     const struct {
         const char *testo;
@@ -30,6 +32,10 @@ TEST(LeggiNumero, AcceptsWhatThePatternsAndThePlainTextWrite)
         {",5", 0.5},       {",00", 0},          {"-,5", -0.5},       {"12,5", 12.5},     {"0,5", 0.5},
         {"2,3", 2.3},      {"-0", 0},           {"1.234.567", 1234567}, {"100,4", 100.4}, {"007", 7},
         {"99.999.999.999.999", 99999999999999.0}, {"999.999.999.999.999", 999999999999999.0}, {"0,000000000000001", 1e-15},
+        // A trailing comma and a leading plus: the plain number.
+        {"5,", 5},        {"+7", 7},         {"+7,", 7},     {"-5,", -5},   {"0,", 0},         {"-0,", 0},
+        {"+0", 0},        {"+,5", 0.5},      {"+0,5", 0.5},  {"+007", 7},   {"1.234,", 1234},  {"+1.234,5", 1234.5},
+        {"+12,5", 12.5},  {"+999.999.999.999.999", 999999999999999.0},  {"+0,000000000000001", 1e-15},
     };
     for (const auto &c : casi) {
         const auto d = leggiNumero(q(c.testo));
@@ -42,12 +48,99 @@ TEST(LeggiNumero, AcceptsWhatThePatternsAndThePlainTextWrite)
 
 TEST(LeggiNumero, RefusesEverythingElse)
 {
-    for (const char *testo : {"", "-", ",", "1.5", "1.23", "1234.567", "1.234.", ".5", "5,", "+5", " 5", "5 ", "1,2,3",
+    for (const char *testo : {"", "-", ",", "1.5", "1.23", "1234.567", "1.234.", ".5", " 5", "5 ", "1,2,3",
                               "1e5", "1E5", "1,5e3", "inf", "-inf", "nan", "NaN", "abc", "12a", "1..234", "1.2345",
                               "\u0661\u0662", "1234567890123456", "1.000.000.000.000.000", "1000000000000000", "0,1234567890123456",
-                              "1,0000000000000001"}) {
+                              "1,0000000000000001",
+                              // Signs and commas that make no number.
+                              "+", "+,", "-,", "++7", "+-7", "-+7", "--7", " +7", "+ 7", "7+", "7-", "5,,", ",,", "5,+",
+                              "+5,5,", "+.5", "1.5,", "+1.5", "1e3", "+1e3", "1.2.3", "+1.2.3", "+inf", "+nan", "+abc",
+                              "\uFF0B7", "+1234567890123456", "5,\t", "+7\n", "7\n"}) {
         EXPECT_FALSE(leggiNumero(q(testo)).has_value()) << testo;
     }
+}
+
+namespace {
+
+// The grammar of leggiNumero told a second way, without a pattern: a sign,
+// a whole part plain or in groups of three, a comma with or without
+// decimals, at least one digit. The value as the C library reads it.
+std::optional<double> numeroAtteso(const QString &testo)
+{
+    QString t = testo;
+    const bool meno = t.startsWith(QLatin1Char('-'));
+    if (meno || t.startsWith(QLatin1Char('+')))
+        t.remove(0, 1);
+    const QStringList parti = t.split(QLatin1Char(','));
+    if (parti.size() > 2)
+        return std::nullopt;
+    const auto cifre = [](const QString &s) {
+        return std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    QString intera = parti[0];
+    const QString frazione = parti.size() == 2 ? parti[1] : QString();
+    if (!cifre(frazione))
+        return std::nullopt;
+    if (intera.contains(QLatin1Char('.'))) {
+        const QStringList gruppi = intera.split(QLatin1Char('.'));
+        if (gruppi[0].isEmpty() || gruppi[0].size() > 3 || !cifre(gruppi[0]))
+            return std::nullopt;
+        for (qsizetype i = 1; i < gruppi.size(); ++i)
+            if (gruppi[i].size() != 3 || !cifre(gruppi[i]))
+                return std::nullopt;
+        intera.remove(QLatin1Char('.'));
+    } else if (!cifre(intera)) {
+        return std::nullopt;
+    }
+    if (intera.isEmpty() && frazione.isEmpty())
+        return std::nullopt;
+    const std::string c = (meno ? "-" : "") + (intera.isEmpty() ? std::string("0") : intera.toStdString()) + "."
+                          + frazione.toStdString() + "0";
+    return std::strtod(c.c_str(), nullptr) + 0.0;
+}
+
+} // namespace
+
+TEST(LeggiNumero, EveryShortTextIsReadAsItsGrammarSaysAndNothingElse)
+{
+    // Every text of up to six characters over digits, the separators, the
+    // signs, a blank and an exponent: well over a quarter of a million.
+    const QString alfabeto = QStringLiteral("05.,+- e");
+    QList<QString> livello{QString()};
+    int letti = 0;
+    for (int lunghezza = 0; lunghezza <= 6; ++lunghezza) {
+        QList<QString> prossimo;
+        for (const QString &testo : livello) {
+            const auto d = leggiNumero(testo);
+            const auto atteso = numeroAtteso(testo);
+            ASSERT_EQ(d.has_value(), atteso.has_value()) << qPrintable(testo);
+            if (d) {
+                ++letti;
+                ASSERT_EQ(d->valore(), *atteso) << qPrintable(testo);
+                ASSERT_FALSE(d->valore() == 0 && std::signbit(d->valore())) << qPrintable(testo);
+                // The database layer reads a stored text the same way.
+                ASSERT_EQ(Variant(testo).toDouble(), d->valore()) << qPrintable(testo);
+                // A plus in front of an unsigned text and a comma after a
+                // whole one change nothing.
+                if (testo.front() != u'+' && testo.front() != u'-') {
+                    const auto conPiu = leggiNumero(QLatin1Char('+') + testo);
+                    ASSERT_TRUE(conPiu && conPiu->valore() == d->valore()) << qPrintable(testo);
+                }
+                if (!testo.contains(QLatin1Char(','))) {
+                    const auto conVirgola = leggiNumero(testo + QLatin1Char(','));
+                    ASSERT_TRUE(conVirgola && conVirgola->valore() == d->valore()) << qPrintable(testo);
+                }
+                // Whatever it reads, every pattern writes back readable.
+                for (Variante v : {Variante::Intero, Variante::Decimi, Variante::DueDecimali, Variante::Percentuale})
+                    ASSERT_TRUE(leggiNumero(formattaNumero(d->valore(), v))) << qPrintable(testo);
+            }
+            if (lunghezza < 6)
+                for (QChar c : alfabeto)
+                    prossimo << testo + c;
+        }
+        livello = std::move(prossimo);
+    }
+    EXPECT_GT(letti, 500); // the texts read are many, not a handful
 }
 
 TEST(Arrotondamento, HalfToEvenOnTheTypedFigures)
@@ -293,6 +386,27 @@ TEST(ConfermaNumero, TheExamplesAndTheEdges)
         {Variante::Percentuale, "12,5", Variant(12.5), true, false, 12.5, "12,50"},
         {Variante::Percentuale, "1,0625", Variant(0), true, true, 1.062, "1,06"},
         {Variante::Percentuale, "1,1875", Variant(0), true, true, 1.188, "1,19"},
+        // A leading plus and a trailing comma, in every variant.
+        {Variante::Intero, "5,", Variant(0), true, true, 5, "5"},
+        {Variante::Intero, "+7", Variant(0), true, true, 7, "7"},
+        {Variante::Intero, "+7", Variant(7.0), true, false, 7, "7"},
+        {Variante::Intero, "+1.234,", Variant(0), true, true, 1234, "1.234"},
+        {Variante::Intero, "+2,5", Variant(0), true, true, 2, "2"},
+        {Variante::Intero, "+2147483647", Variant(0), true, true, 2147483647.0, "2.147.483.647", Fisso::Intero32},
+        {Variante::Intero, "+2147483648", Variant(0), false, false, nessuno, "", Fisso::Intero32},
+        {Variante::Intero, "+", Variant(1500.0), false, false, nessuno, ""},
+        {Variante::Intero, "+,", Variant(1500.0), false, false, nessuno, ""},
+        {Variante::Intero, "++7", Variant(1500.0), false, false, nessuno, ""},
+        {Variante::Intero, "+-7", Variant(1500.0), false, false, nessuno, ""},
+        {Variante::Intero, " +7", Variant(1500.0), false, false, nessuno, ""},
+        {Variante::Decimi, "+2,31", Variant(0), true, true, 2.4, "2,4"},
+        {Variante::Decimi, "3,", Variant(0), true, true, 3, "3,0"},
+        {Variante::Decimi, "+3,", Variant(3.0), true, false, 3, "3,0"},
+        {Variante::DueDecimali, "12,", Variant(0), true, true, 12, "12,00"},
+        {Variante::DueDecimali, "+0,125", Variant(0), true, true, 0.12, ",12"},
+        {Variante::Percentuale, "+150", Variant(0), true, true, 100, "100,00"},
+        {Variante::Percentuale, "50,", Variant(0), true, true, 50, "50,00"},
+        {Variante::Percentuale, "+33,3333", Variant(0), true, true, 33.333, "33,33"},
     };
     for (const auto &c : casi) {
         const EsitoNumero e = confermaNumero(q(c.casella), c.memorizzato, c.variante, c.fisso);

@@ -148,6 +148,24 @@ protected:
     void entra(QWidget *box) { prova::entra(box, pulsante); }
     void scrivi(QWidget *box, const QString &testo) { prova::scrivi(box, testo, pulsante); }
 
+    // Keys typed into a number box and left by Tab: what it stores and shows.
+    struct Numero {
+        const char *box;
+        const char *colonna;
+        const char *tasti;
+        double atteso; // exact, no binary residue
+        const char *mostrato;
+    };
+    void scriviNumeri(std::initializer_list<Numero> casi)
+    {
+        for (const Numero &c : casi) {
+            SCOPED_TRACE(c.tasti);
+            scrivi(w(c.box), QString::fromLatin1(c.tasti));
+            EXPECT_EQ(valore(c.colonna).toDouble(), c.atteso);
+            EXPECT_EQ(w(c.box)->text(), QString::fromLatin1(c.mostrato));
+        }
+    }
+
     std::unique_ptr<QWidget> finestra;
     QToolButton *pulsante = nullptr;
     QList<Campo *> campi;
@@ -346,6 +364,43 @@ TEST_F(Famiglie, WholeAmountsRoundHalfToEvenAndCompareBeforeRounding)
     EXPECT_EQ(dialoghi.beep, 0);
 }
 
+TEST_F(Famiglie, ATrailingCommaOrALeadingPlusIsThePlainNumberInEveryVariant)
+{
+    // The key "." types ",".
+    scriviNumeri({
+        {"TXTFattUlt", "fatt_ultimo", "5.", 5, "5"},
+        {"TXTFattUlt", "fatt_ultimo", "+7", 7, "7"},
+        {"TXTFattUlt", "fatt_ultimo", "+1234,", 1234, "1.234"},
+        {"TXTDipA1", "dipa1", "3.", 3, "3,0"},
+        {"TXTDipA1", "dipa1", "+2,31", 2.4, "2,4"},
+        {"TXTSpeA1", "spea1", "12,", 12, "12,00"},
+        {"TXTSpeA1", "spea1", "+0.125", 0.12, ",12"},
+        {"TXTPercPromo", "percpromo", "50.", 50, "50,00"},
+        {"TXTPercPromo", "percpromo", "+150", 100, "100,00"},
+        {"TXTA2", "a2", "+5.", 5, "5"}, // a box with dependants
+    });
+    EXPECT_EQ(valore("a25"), Variant(std::int64_t(10)));
+    EXPECT_EQ(PaginaModificata, 1);
+    EXPECT_EQ(dialoghi.beep, 0);
+
+    // What still is no number: a beep, the stored value back.
+    imposta("fatt_ultimo", Variant(1500.0));
+    PaginaModificata = 0;
+    mostraTutto();
+    int beep = 0;
+    for (const char *testo : {"+", ",", "+,", "++7", "+-7", "-+7", " +7", "1e3", "1.2.3", "+abc"}) {
+        SCOPED_TRACE(testo);
+        entra(w("TXTFattUlt"));
+        QTest::keyClick(fuoco(), Qt::Key_Delete);
+        w("TXTFattUlt")->insert(QString::fromLatin1(testo)); // pasted: no full stop becomes a comma
+        tab();
+        EXPECT_EQ(dialoghi.beep, ++beep);
+        EXPECT_EQ(w("TXTFattUlt")->text(), QStringLiteral("1500"));
+        EXPECT_EQ(valore("fatt_ultimo").toDouble(), 1500.0);
+        EXPECT_EQ(PaginaModificata, 0);
+    }
+}
+
 TEST_F(Famiglie, RetypingTheStoredValueReformatsAndRecomputesWithoutFlag)
 {
     imposta("a2", Variant(1234.0));
@@ -374,13 +429,7 @@ TEST_F(Famiglie, ATotalBeyondItsVariableIsWrongInput)
 
 TEST_F(Famiglie, TenthsTwoDecimalsAndPercentages)
 {
-    const struct {
-        const char *box;
-        const char *colonna;
-        const char *testo;
-        double atteso;
-        const char *mostrato;
-    } casi[] = {
+    scriviNumeri({
         {"TXTDipA1", "dipa1", "2,31", 2.4, "2,4"},
         {"TXTDipA1", "dipa1", "2,25", 2.3, "2,3"},
         {"TXTDipA1", "dipa1", "-2,34", -2.3, "-2,3"},
@@ -391,12 +440,7 @@ TEST_F(Famiglie, TenthsTwoDecimalsAndPercentages)
         {"TXTSpeA1", "spea1", "0,125", 0.12, ",12"},
         {"TXTPercPromo", "percpromo", "150", 100, "100,00"},
         {"TXTPercPromo", "percpromo", "33,3333", 33.333, "33,33"},
-    };
-    for (const auto &c : casi) {
-        scrivi(w(c.box), QString::fromLatin1(c.testo));
-        EXPECT_EQ(valore(c.colonna).toDouble(), c.atteso) << c.testo; // exact, no binary residue
-        EXPECT_EQ(w(c.box)->text(), QString::fromLatin1(c.mostrato)) << c.testo;
-    }
+    });
     // Entering a tenths box again shows the stored tenth as typed.
     entra(w("TXTDipA1"));
     EXPECT_EQ(w("TXTDipA1")->text(), QStringLiteral("0,3"));
