@@ -14,6 +14,7 @@
 #include "core/Globali.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
@@ -221,6 +222,106 @@ TEST_F(Famiglie, TextStopsAtItsLimitAndAStoredLongerTextShowsWhole)
     tab();
     EXPECT_EQ(valore("cognome").text(), lungo);
     EXPECT_EQ(PaginaModificata, 0);
+}
+
+// How a text comes into a box.
+enum class Modo {
+    Tasti,     // typed key by key
+    Incolla,   // pasted from the clipboard with Ctrl+V
+    Inserisci, // put in at the caret, as a drop does
+    UnTasto,   // one key event carrying it all, as an input method sends it
+};
+
+void entrata(QLineEdit *box, Modo modo, const QString &testo)
+{
+    switch (modo) {
+    case Modo::Tasti: QTest::keyClicks(box, testo); return;
+    case Modo::Incolla:
+        QApplication::clipboard()->setText(testo);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        return;
+    case Modo::Inserisci: box->insert(testo); return;
+    case Modo::UnTasto: {
+        QKeyEvent giu(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, testo);
+        QKeyEvent su(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, testo);
+        QApplication::sendEvent(box, &giu);
+        QApplication::sendEvent(box, &su);
+        return;
+    }
+    }
+}
+
+TEST_F(Famiglie, WhatEntersATextBoxIsOneLineAndNeverHalfACharacter)
+{
+    const QString sorriso = QString::fromUtf8("\U0001F600"); // one character, two UTF-16 units
+    const QString a48(48, QLatin1Char('a')), a49(49, QLatin1Char('a'));
+    const QString A48 = a48.toUpper(), A49 = a49.toUpper();
+    const struct {
+        const char *box;
+        const char *colonna;
+        QString prima; // typed first
+        Modo modo;
+        QString entrato;
+        QString atteso; // stored and shown
+    } casi[] = {
+        // The limit of 50 never splits a character.
+        {"TXTCognome", "cognome", QString(), Modo::Incolla, a49 + sorriso, A49},
+        {"TXTCognome", "cognome", QString(), Modo::Inserisci, a49 + sorriso, A49},
+        {"TXTCognome", "cognome", a49, Modo::UnTasto, sorriso, A49},
+        {"TXTCognome", "cognome", a48, Modo::UnTasto, sorriso, A48 + sorriso},
+        {"TXTCognome", "cognome", a48, Modo::Incolla, sorriso + QStringLiteral("xyz"), A48 + sorriso},
+        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla, QStringLiteral("200") + sorriso, QStringLiteral("200")},
+        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla, QStringLiteral("2") + sorriso + QStringLiteral("03"),
+         QStringLiteral("2") + sorriso + QStringLiteral("0")},
+        // TAB, CR and LF become blanks; the other control characters go.
+        {"TXTCognome", "cognome", QString(), Modo::Incolla, QStringLiteral("rossi\tmario"), QStringLiteral("ROSSI MARIO")},
+        {"TXTCognome", "cognome", QStringLiteral("via "), Modo::Incolla, QStringLiteral("roma\r\n12"),
+         QStringLiteral("VIA ROMA  12")},
+        {"TXTCognome", "cognome", QString(), Modo::Inserisci, QStringLiteral("a\ab\x1b[0mc\x7f"), QStringLiteral("AB[0MC")},
+        {"TXTCognome", "cognome", QString(), Modo::UnTasto, QStringLiteral("x\ty\n"), QStringLiteral("X Y ")},
+        {"TXTCognome", "cognome", QString(), Modo::Tasti, QStringLiteral("bianchi"), QStringLiteral("BIANCHI")},
+        {"TXTEmailRef", "email_ref", QString(), Modo::Incolla, QStringLiteral("Mario\t@X.IT\r\n"),
+         QStringLiteral("mario @x.it  ")},
+        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla, QStringLiteral("\x07\x07\x07\x07"), QString()},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(std::string(c.box) + ": " + c.entrato.toHtmlEscaped().toStdString());
+        imposta(c.colonna, Variant(""));
+        PaginaModificata = 0;
+        mostraTutto();
+        QLineEdit *box = w(c.box);
+        entra(box);
+        QTest::keyClicks(box, c.prima);
+        entrata(box, c.modo, c.entrato);
+        tab();
+        ASSERT_NE(fuoco(), box);
+        EXPECT_EQ(valore(c.colonna), Variant(c.atteso));
+        EXPECT_EQ(box->text(), c.atteso);
+        EXPECT_EQ(PaginaModificata, c.atteso.isEmpty() ? 0 : 1);
+    }
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
+TEST_F(Famiglie, AStoredTextWithControlCharactersIsShownAndKeptAsItIs)
+{
+    const QString memorizzato = QStringLiteral("AN\t123\a");
+    imposta("cognome", Variant(memorizzato));
+    mostraTutto();
+    QLineEdit *box = w("TXTCognome");
+    EXPECT_EQ(box->text(), memorizzato);
+    entra(box);
+    EXPECT_EQ(box->text(), memorizzato);
+    tab();
+    EXPECT_EQ(valore("cognome"), Variant(memorizzato));
+    EXPECT_EQ(PaginaModificata, 0);
+
+    // An edit of it cleans only what comes in.
+    entra(box);
+    QTest::keyClick(box, Qt::Key_End);
+    entrata(box, Modo::Incolla, QStringLiteral("\tb\x1b"));
+    tab();
+    EXPECT_EQ(valore("cognome"), Variant(memorizzato + QStringLiteral(" B")));
+    EXPECT_EQ(PaginaModificata, 1);
 }
 
 TEST_F(Famiglie, TheEmailBoxStoresLowerCase)

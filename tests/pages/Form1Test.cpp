@@ -17,6 +17,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -447,6 +448,47 @@ TEST_F(Pagina1, ARowOfNullsShowsTheNullDefaultsAndSavesThem)
     EXPECT_EQ(salvato(1, "fatt_ultimo").toDouble(), 0.0);
     EXPECT_EQ(salvato(1, "cognome"), Variant(""));
     EXPECT_EQ(salvato(1, "sez_pref"), Variant(1));
+}
+
+// --- What a user pastes and where a click falls, saved to the file -------------
+
+TEST_F(Pagina1, PastedControlCharactersAndHalfCharactersNeverReachTheFile)
+{
+    // A stored text that holds a TAB, written by another program.
+    avvia({QStringLiteral("INSERT INTO Dati (denominazione, num_rea) VALUES ('COOP', 'AN' || char(9) || '123')")});
+    EXPECT_EQ(campo("TXTNumRea")->text(), QStringLiteral("AN\t123"));
+    const QString sorriso = QString::fromUtf8("\U0001F600");
+    const struct {
+        const char *box;
+        QString incollato;
+        const char *colonna;
+        QString atteso;
+    } casi[] = {
+        {"TXTDenom", QStringLiteral("coop\talfa\r\n\x07"), "denominazione", QStringLiteral("COOP ALFA  ")},
+        {"TXTCognome", QString(49, QLatin1Char('a')) + sorriso, "cognome", QString(49, QLatin1Char('A'))},
+        {"TXTCodFisc", QStringLiteral("rssmra60c05a271x\r\n"), "cod_fiscale", QStringLiteral("RSSMRA60C05A271X")},
+        {"TXTIscrImpr", QStringLiteral("\x1b[1mancona\x1b[0m\x7f"), "iscr_reg_imp", QStringLiteral("[1MANCONA[0M")},
+        {"TXTIva", QStringLiteral("0123456789") + sorriso, "partita_iva", QStringLiteral("0123456789")},
+    };
+    for (const auto &c : casi) {
+        entra(campo(c.box));
+        QApplication::clipboard()->setText(c.incollato);
+        QTest::keyClick(fuoco(), Qt::Key_V, Qt::ControlModifier);
+    }
+    entra(campo("TXTNumRea")); // entered and left as it was
+    tab();
+    QTest::mouseClick(p.finestra().CMDSalva, Qt::LeftButton);
+    EXPECT_EQ(PaginaModificata, 0);
+    for (const auto &c : casi)
+        EXPECT_EQ(salvato(1, c.colonna), Variant(c.atteso)) << c.box;
+    EXPECT_EQ(salvato(1, "num_rea"), Variant(QStringLiteral("AN\t123")));
+    EXPECT_EQ(p.dialoghi.beep, 0);
+
+    // The sheet list and the page's title show the name as one line.
+    riavvia();
+    EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - COOP ALFA  "));
+    EXPECT_EQ(f()->CMBDenominazione->itemText(0), QStringLiteral("COOP ALFA  "));
+    EXPECT_EQ(campo("TXTNumRea")->text(), QStringLiteral("AN\t123"));
 }
 
 // --- Validare and the foot button ----------------------------------------------

@@ -3,6 +3,7 @@
 #include "pages/campi/Fuoco.h"
 #include "pages/campi/Ricalcolo.h"
 #include "pages/campi/Ricerca.h"
+#include "pages/campi/Riga.h"
 
 #include "core/RecordScheda.h"
 #include "platform/db/Error.h"
@@ -121,7 +122,10 @@ void CasellaCampo::scriviCasella(const QString &testo)
 {
     if (lunghezza_ > 0)
         box_->setMaxLength(std::max(lunghezza_, int(testo.size())));
-    box_->setText(testo);
+    if (riga_)
+        riga_->mostra(testo);
+    else
+        box_->setText(testo);
     box_->setCursorPosition(0); // a box shows the start of a long text
 }
 
@@ -146,6 +150,7 @@ CampoTesto::CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, i
 {
     lunghezza_ = lunghezza;
     box->setMaxLength(lunghezza > 0 ? lunghezza : 32767);
+    riga_ = new EntrataRiga(box);
 }
 
 void CampoTesto::mostra()

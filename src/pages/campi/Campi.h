@@ -36,6 +36,7 @@ class MaskEdBox;
 
 namespace scheda::campi {
 
+class EntrataRiga;
 class Ricalcolo;
 
 enum class Famiglia {
@@ -114,6 +115,7 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
     int lunghezza_ = 0;
+    EntrataRiga *riga_ = nullptr; // text boxes: what enters them is cleaned
 
 private:
     QPointer<QLineEdit> box_;

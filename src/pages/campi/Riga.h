@@ -1,0 +1,28 @@
+#pragma once
+// What enters a one-line text box, by typing, pasting, dropping or an input
+// method, passes here before the box keeps it: control characters cleaned
+// out and the length limit kept without splitting a character (modificaRiga
+// in Formati.h). A text the program sets itself, a stored value shown, is
+// no entry and stays as it is.
+
+#include <QValidator>
+
+class QLineEdit;
+
+namespace scheda::campi {
+
+class EntrataRiga : public QValidator {
+    Q_OBJECT
+public:
+    // Installs itself on the box.
+    explicit EntrataRiga(QLineEdit *box);
+    // Sets the box's text from the program.
+    void mostra(const QString &testo);
+    State validate(QString &testo, int &cursore) const override;
+
+private:
+    QLineEdit *box_;
+    mutable QString prima_; // the box's text before the edit being checked
+};
+
+} // namespace scheda::campi
