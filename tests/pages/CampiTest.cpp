@@ -27,6 +27,8 @@
 
 using namespace scheda;
 using namespace scheda::campi;
+using prova::aDestraDellaMaschera;
+using prova::alPosto;
 using prova::digita;
 using prova::fuoco;
 using prova::tab;
@@ -628,6 +630,71 @@ TEST_F(Famiglie, TypingTheEmptyDateShowsItUntilTheBoxIsEnteredAgain)
     EXPECT_EQ(PaginaModificata, 1);
     entra(nato);
     EXPECT_EQ(nato->Text(), MascheraVuota);
+}
+
+TEST_F(Famiglie, AClickThatGivesADateBoxTheFocusSelectsTheWholeMask)
+{
+    auto *nato = w<maschera::MaskEdBox>("TXTNato");
+    const struct {
+        Variant memorizzato;
+        const char *tasti;
+        QDate atteso;
+        bool trascina; // the button held down and moved before its release
+    } casi[] = {
+        {Variant("01/01/1000"), "05032004", QDate(2004, 3, 5), false},
+        {Variant("01/01/1000"), "17111961", QDate(1961, 11, 17), true},
+        {Variant(QDate(2004, 3, 5)), "06042005", QDate(2005, 4, 6), false},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.tasti);
+        imposta("nato", c.memorizzato);
+        PaginaModificata = 0;
+        mostraTutto();
+        entra(w("TXTCognome"));
+        const QPoint destra = aDestraDellaMaschera(nato);
+        QTest::mousePress(nato, Qt::LeftButton, {}, destra);
+        if (c.trascina)
+            QTest::mouseMove(nato, QPoint(2, destra.y()));
+        QTest::mouseRelease(nato, Qt::LeftButton, {}, c.trascina ? QPoint(2, destra.y()) : destra);
+        ASSERT_EQ(fuoco(), nato);
+        EXPECT_EQ(nato->SelStart(), 0);
+        EXPECT_EQ(nato->SelLength(), 10);
+        digita(QString::fromLatin1(c.tasti));
+        tab();
+        EXPECT_EQ(valore("nato"), Variant(c.atteso));
+        EXPECT_EQ(nato->Text(), c.atteso.toString(QStringLiteral("dd/MM/yyyy")));
+        EXPECT_EQ(PaginaModificata, 1);
+    }
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
+TEST_F(Famiglie, AClickIntoADateBoxThatHasTheFocusPlacesTheCaret)
+{
+    auto *nato = w<maschera::MaskEdBox>("TXTNato");
+    imposta("nato", Variant(QDate(2004, 3, 5)));
+    mostraTutto();
+    entra(nato); // by Tab: the whole mask selected
+    QTest::mouseClick(nato, Qt::LeftButton, {}, alPosto(nato, 3));
+    EXPECT_EQ(nato->SelLength(), 0);
+    EXPECT_EQ(nato->SelStart(), 3);
+    digita(QStringLiteral("04")); // the month typed over
+    EXPECT_EQ(nato->Text(), QStringLiteral("05/04/2004"));
+    tab();
+    EXPECT_EQ(valore("nato"), Variant(QDate(2004, 4, 5)));
+
+    // The focus given from code with a click's reason, and no click behind
+    // it, holds back no later click.
+    nato->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(fuoco(), nato);
+    EXPECT_EQ(nato->SelLength(), 10); // the date family's entry
+    QApplication::processEvents();
+    QTest::mouseClick(nato, Qt::LeftButton, {}, alPosto(nato, 6));
+    EXPECT_EQ(nato->SelLength(), 0);
+    EXPECT_EQ(nato->SelStart(), 6);
+    digita(QStringLiteral("1999"));
+    tab();
+    EXPECT_EQ(valore("nato"), Variant(QDate(1999, 4, 5)));
+    EXPECT_EQ(dialoghi.beep, 0);
 }
 
 // --- Option family -------------------------------------------------------------

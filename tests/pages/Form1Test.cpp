@@ -491,6 +491,45 @@ TEST_F(Pagina1, PastedControlCharactersAndHalfCharactersNeverReachTheFile)
     EXPECT_EQ(campo("TXTNumRea")->text(), QStringLiteral("AN\t123"));
 }
 
+TEST_F(Pagina1, AClickAnywhereInADateBoxThenTypingStoresTheDate)
+{
+    p.cartella.aggiungiSchede(1);
+    avvia({QStringLiteral("UPDATE Dati SET data_iscr = '2000-02-01' WHERE id_scheda = 1")});
+    EXPECT_EQ(campo<maschera::MaskEdBox>("TXTDataIscr")->Text(), QStringLiteral("01/02/2000"));
+    const struct {
+        const char *box;
+        const char *colonna;
+        const char *tasti;
+        QDate atteso;
+    } casi[] = {
+        {"TXTNato", "nato", "17111961", QDate(1961, 11, 17)},
+        {"TXTDataCost", "data_costituzione", "01021990", QDate(1990, 2, 1)},
+        {"TXTDataIscr", "data_iscr", "05032004", QDate(2004, 3, 5)}, // over a stored date
+        {"TXTDataMini", "data_mini", "15062004", QDate(2005, 6, 15)}, // its year typed over below
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.box);
+        auto *box = campo<maschera::MaskEdBox>(c.box);
+        entra(campo("TXTIva"));
+        QTest::mouseClick(box, Qt::LeftButton, {}, aDestraDellaMaschera(box));
+        ASSERT_EQ(fuoco(), box);
+        digita(QString::fromLatin1(c.tasti));
+    }
+    // A click into the box that has the focus places the caret.
+    auto *mini = campo<maschera::MaskEdBox>("TXTDataMini");
+    QTest::mouseClick(mini, Qt::LeftButton, {}, alPosto(mini, 6));
+    EXPECT_EQ(mini->SelStart(), 6);
+    EXPECT_EQ(mini->SelLength(), 0);
+    digita(QStringLiteral("2005"));
+    tab();
+    EXPECT_EQ(p.dialoghi.beep, 0);
+    p.dialoghi.rispondi(dlg::vbYes);
+    apriPagina(2); // saved on the way
+    EXPECT_EQ(domandeSalva(), 1);
+    for (const auto &c : casi)
+        EXPECT_EQ(salvato(1, c.colonna), Variant(c.atteso)) << c.colonna;
+}
+
 // --- Validare and the foot button ----------------------------------------------
 
 TEST_F(Pagina1, ValidareCommitsThePendingEditOfAnyField)

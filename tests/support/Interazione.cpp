@@ -5,12 +5,14 @@
 #include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
 #include "pages/ServiziShell.h"
+#include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QTest>
 #include <QToolButton>
 
@@ -82,6 +84,27 @@ void scegliAperto(QComboBox *lista, int voce)
 }
 
 void clic(QAbstractButton *pulsante) { QTest::mouseClick(pulsante, Qt::LeftButton); }
+
+QPoint alPosto(maschera::MaskEdBox *box, int k)
+{
+    const int cursore = box->cursorPosition();
+    const int inizio = box->selectionStart();
+    const int lunghezza = int(box->selectedText().size());
+    box->setCursorPosition(k);
+    const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    if (inizio >= 0)
+        box->setSelection(inizio, lunghezza);
+    else
+        box->setCursorPosition(cursore);
+    return {caret.center().x() + 2, box->height() / 2};
+}
+
+QPoint aDestraDellaMaschera(maschera::MaskEdBox *box)
+{
+    const QPoint p(box->width() - 3, box->height() / 2);
+    EXPECT_GT(p.x(), QFontMetrics(box->font()).horizontalAdvance(box->displayText()) + 6) << "not past the mask";
+    return p;
+}
 
 unsigned int coloreDi(const QAbstractButton *pulsante) { return pulsante->property("BackColor").toUInt(); }
 

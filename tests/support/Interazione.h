@@ -16,6 +16,10 @@
 class QAbstractButton;
 class QComboBox;
 
+namespace maschera {
+class MaskEdBox;
+}
+
 namespace prova {
 
 // The widget with the keyboard focus.
@@ -44,6 +48,10 @@ void scegliAperto(QComboBox *lista, int voce);
 void scegli(QComboBox *lista, int voce);
 // A left click, which also gives a button the focus.
 void clic(QAbstractButton *pulsante);
+// Where a click falls in a date box: on place k of its mask, or to the right
+// of the mask (the box is wider than it). Caret and selection stay as they were.
+QPoint alPosto(maschera::MaskEdBox *box, int k);
+QPoint aDestraDellaMaschera(maschera::MaskEdBox *box);
 
 // The colour a button shows (its BackColor).
 unsigned int coloreDi(const QAbstractButton *pulsante);
