@@ -2,13 +2,13 @@
 // items A.1 to A.11.
 
 #include "print/Cornice.h"
-#include "print/Regole.h"
 
 namespace scheda {
 
 namespace {
 
 using namespace report;
+using namespace regole;
 constexpr Carattere G = Grassetto;
 
 constexpr Controllo Dettaglio[] = {
@@ -84,33 +84,39 @@ constexpr Controllo Dettaglio[] = {
 constexpr auto Sezioni = cornice(Dettaglio, true);
 constexpr Rapporto Layout{"DataReport1", "DataReport1", Sezioni};
 
-void riempi(Riempimento &r)
-{
-    using namespace regole;
-    r("Denom", comeMemorizzato(r["denominazione"]));
-    r.caselle("natgiuri1", "natgiuri2", "natura_giuridica");
-    r("datacostituzione", data(r["data_costituzione"]));
-    r.comeMemorizzati({{"codfiscale", "cod_fiscale"}, {"partiva", "partita_iva"}});
-    r("fattultimo", importo(r["fatt_ultimo"]));
-    r("fattpenultimo", importo(r["fatt_penultimo"]));
-    r("eserultimo", anno(r["eser_ultimo"]));
-    r("eserpenultimo", anno(r["eser_penultimo"]));
-    r("capsociale", importo(r["capitale_sociale"]));
-    r("capversato", importo(r["capitale_versato"]));
-    r.comeMemorizzati({{"iscrimpr", "iscr_reg_imp"}, {"numrea", "num_rea"}});
-    r("dataiscr", data(r["data_iscr"]));
-    r.comeMemorizzati({{"iscrart", "iscr_art"}, {"numart", "num_art"}});
-    r("dataart", data(r["data_art"]));
-    r.comeMemorizzati({{"iscrpref", "iscr_pref"}, {"numpref", "num_pref"}});
-    r("datapref", data(r["data_pref"]));
-    r.comeMemorizzati({{"nummini", "num_mini"}});
-    r("datamini", data(r["data_mini"]));
-    r.caselle("sezpref1", "sezpref2", "sez_pref");
-    r.caselle("categoriamini1", "categoriamini2", "categoria_mini");
-}
+// The value labels in the order the fill sets them.
+constexpr Riempimento Valori[] = {
+    {"Denom", "denominazione", comeMemorizzato},
+    {"NatGiuri1", "natura_giuridica", primaDiDue},
+    {"NatGiuri2", "natura_giuridica", secondaDiDue},
+    {"DataCostituzione", "data_costituzione", data},
+    {"CodFiscale", "cod_fiscale", comeMemorizzato},
+    {"PartIva", "partita_iva", comeMemorizzato},
+    {"FattUltimo", "fatt_ultimo", importo},
+    {"FattPenultimo", "fatt_penultimo", importo},
+    {"EserUltimo", "eser_ultimo", anno},
+    {"EserPenultimo", "eser_penultimo", anno},
+    {"CapSociale", "capitale_sociale", importo},
+    {"CapVersato", "capitale_versato", importo},
+    {"IscrImpr", "iscr_reg_imp", comeMemorizzato},
+    {"NumRea", "num_rea", comeMemorizzato},
+    {"DataIscr", "data_iscr", data},
+    {"IscrArt", "iscr_art", comeMemorizzato},
+    {"NumArt", "num_art", comeMemorizzato},
+    {"DataArt", "data_art", data},
+    {"IscrPref", "iscr_pref", comeMemorizzato},
+    {"NumPref", "num_pref", comeMemorizzato},
+    {"DataPref", "data_pref", data},
+    {"NumMini", "num_mini", comeMemorizzato},
+    {"DataMini", "data_mini", data},
+    {"SezPref1", "sez_pref", primaDiDue},
+    {"SezPref2", "sez_pref", secondaDiDue},
+    {"Categoriamini1", "categoria_mini", primaDiDue},
+    {"Categoriamini2", "categoria_mini", secondaDiDue},
+};
 
 } // namespace
 
-constinit const PaginaStampa Pagina1{Layout, riempi};
+constinit const PaginaStampa Pagina1{Layout, Valori};
 
 } // namespace scheda

@@ -3,13 +3,13 @@
 // sheets of two years as a ruled grid (A.15).
 
 #include "print/Cornice.h"
-#include "print/Regole.h"
 
 namespace scheda {
 
 namespace {
 
 using namespace report;
+using namespace regole;
 constexpr Carattere G = Grassetto;
 constexpr Carattere Piccolo{"Times New Roman", 11.25};
 
@@ -139,27 +139,90 @@ constexpr Controllo Dettaglio[] = {
 constexpr auto Sezioni = cornice(Dettaglio, true);
 constexpr Rapporto Layout{"DataReport2", "DataReport2", Sezioni};
 
-void riempi(Riempimento &r)
+// A.13: the contact person by surname and first name, a blank between
+// the two that are not empty.
+QString referente(const SchedaStampa &s)
 {
-    r.comeMemorizzati({{"comunesede", "comune_sede"}, {"provsede", "prov_sede"}, {"capsede", "cap_sede"},
-                       {"viasede", "via_sede"}, {"telefonosede", "tel_sede"}, {"faxsede", "fax_sede"}});
-    // The contact person by surname and first name.
     QStringList nomi;
     for (const char *colonna : {"cognome_ref", "nome_ref"})
-        if (const QString n = regole::comeMemorizzato(r[colonna]); !n.isEmpty())
+        if (const QString n = comeMemorizzato(s[colonna]); !n.isEmpty())
             nomi << n;
-    r("denomref", nomi.join(QLatin1Char(' ')));
-    r.comeMemorizzati({{"telref", "tel_ref"}, {"faxref", "fax_ref"}, {"emailref", "email_ref"},
-                       {"denomposta", "denom_posta"}, {"comuneposta", "comune_posta"}, {"provposta", "prov_posta"},
-                       {"capposta", "cap_posta"}, {"viaposta", "via_posta"}});
-    r("lbl1", QStringLiteral(" "));
-    r("lbl2", QStringLiteral(" "));
-    r.colonnaDiBilancio(u'a', 25);
-    r.colonnaDiBilancio(u'b', 25);
+    return nomi.join(QLatin1Char(' '));
 }
+
+// The value labels in the order the fill sets them.
+constexpr Riempimento Valori[] = {
+    {"ComuneSede", "comune_sede", comeMemorizzato},
+    {"ProvSede", "prov_sede", comeMemorizzato},
+    {"CapSede", "cap_sede", comeMemorizzato},
+    {"ViaSede", "via_sede", comeMemorizzato},
+    {"TelefonoSede", "tel_sede", comeMemorizzato},
+    {"FaxSede", "fax_sede", comeMemorizzato},
+    {"Denomref", nullptr, referente},
+    {"Telref", "tel_ref", comeMemorizzato},
+    {"Faxref", "fax_ref", comeMemorizzato},
+    {"Emailref", "email_ref", comeMemorizzato},
+    {"DenomPosta", "denom_posta", comeMemorizzato},
+    {"Comuneposta", "comune_posta", comeMemorizzato},
+    {"ProvPosta", "prov_posta", comeMemorizzato},
+    {"Capposta", "cap_posta", comeMemorizzato},
+    {"Viaposta", "via_posta", comeMemorizzato},
+    {"LBL1", nullptr, bianco},
+    {"LBL2", nullptr, bianco},
+    {"A1", "a1", annoInGriglia},
+    {"A2", "a2", importo},
+    {"A3", "a3", importo},
+    {"A4", "a4", importo},
+    {"A5", "a5", importo},
+    {"A6", "a6", importo},
+    {"A7", "a7", importo},
+    {"A8", "a8", importo},
+    {"A9", "a9", importo},
+    {"A10", "a10", importo},
+    {"A11", "a11", importo},
+    {"A12", "a12", importo},
+    {"A13", "a13", importo},
+    {"A14", "a14", importo},
+    {"A15", "a15", importo},
+    {"A16", "a16", importo},
+    {"A17", "a17", importo},
+    {"A18", "a18", importo},
+    {"A19", "a19", importo},
+    {"A20", "a20", importo},
+    {"A21", "a21", importo},
+    {"A22", "a22", importo},
+    {"A23", "a23", importo},
+    {"A24", "a24", importo},
+    {"A25", "a25", importo},
+    {"B1", "b1", annoInGriglia},
+    {"B2", "b2", importo},
+    {"B3", "b3", importo},
+    {"B4", "b4", importo},
+    {"B5", "b5", importo},
+    {"B6", "b6", importo},
+    {"B7", "b7", importo},
+    {"B8", "b8", importo},
+    {"B9", "b9", importo},
+    {"B10", "b10", importo},
+    {"B11", "b11", importo},
+    {"B12", "b12", importo},
+    {"B13", "b13", importo},
+    {"B14", "b14", importo},
+    {"B15", "b15", importo},
+    {"B16", "b16", importo},
+    {"B17", "b17", importo},
+    {"B18", "b18", importo},
+    {"B19", "b19", importo},
+    {"B20", "b20", importo},
+    {"B21", "b21", importo},
+    {"B22", "b22", importo},
+    {"B23", "b23", importo},
+    {"B24", "b24", importo},
+    {"B25", "b25", importo},
+};
 
 } // namespace
 
-constinit const PaginaStampa Pagina2{Layout, riempi};
+constinit const PaginaStampa Pagina2{Layout, Valori};
 
 } // namespace scheda

@@ -8,6 +8,7 @@ namespace scheda {
 namespace {
 
 using namespace report;
+using namespace regole;
 constexpr Carattere G = Grassetto;
 constexpr Carattere Piccolo{"Times New Roman", 11.25};
 
@@ -113,16 +114,64 @@ constexpr Controllo Dettaglio[] = {
 constexpr auto Sezioni = cornice(Dettaglio, true);
 constexpr Rapporto Layout{"DataReport3", "DataReport3", Sezioni};
 
-void riempi(Riempimento &r)
-{
-    r.colonnaDiBilancio(u'c', 24);
-    r.colonnaDiBilancio(u'd', 24);
-    r.caselle("coopdipe1", "coopdipe2", "coop_dipe");
-    r.caselle("coopversa1", "coopversa2", "coop_versa");
-}
+// The value labels in the order the fill sets them.
+constexpr Riempimento Valori[] = {
+    {"C1", "c1", annoInGriglia},
+    {"C2", "c2", importo},
+    {"C3", "c3", importo},
+    {"C4", "c4", importo},
+    {"C5", "c5", importo},
+    {"C6", "c6", importo},
+    {"C7", "c7", importo},
+    {"C8", "c8", importo},
+    {"C9", "c9", importo},
+    {"C10", "c10", importo},
+    {"C11", "c11", importo},
+    {"C12", "c12", importo},
+    {"C13", "c13", importo},
+    {"C14", "c14", importo},
+    {"C15", "c15", importo},
+    {"C16", "c16", importo},
+    {"C17", "c17", importo},
+    {"C18", "c18", importo},
+    {"C19", "c19", importo},
+    {"C20", "c20", importo},
+    {"C21", "c21", importo},
+    {"C22", "c22", importo},
+    {"C23", "c23", importo},
+    {"C24", "c24", importo},
+    {"D1", "d1", annoInGriglia},
+    {"D2", "d2", importo},
+    {"D3", "d3", importo},
+    {"D4", "d4", importo},
+    {"D5", "d5", importo},
+    {"D6", "d6", importo},
+    {"D7", "d7", importo},
+    {"D8", "d8", importo},
+    {"D9", "d9", importo},
+    {"D10", "d10", importo},
+    {"D11", "d11", importo},
+    {"D12", "d12", importo},
+    {"D13", "d13", importo},
+    {"D14", "d14", importo},
+    {"D15", "d15", importo},
+    {"D16", "d16", importo},
+    {"D17", "d17", importo},
+    {"D18", "d18", importo},
+    {"D19", "d19", importo},
+    {"D20", "d20", importo},
+    {"D21", "d21", importo},
+    {"D22", "d22", importo},
+    {"D23", "d23", importo},
+    {"D24", "d24", importo},
+    {"CoopDipe1", "coop_dipe", primaDiDue},
+    {"CoopDipe2", "coop_dipe", secondaDiDue},
+    {"CoopVersa1", "coop_versa", primaDiDue},
+    {"CoopVersa2", "coop_versa", secondaDiDue},
+};
 
 } // namespace
 
-constinit const PaginaStampa Pagina3{Layout, riempi};
+constinit const PaginaStampa Pagina3{Layout, Valori};
 
 } // namespace scheda

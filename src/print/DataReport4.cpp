@@ -3,13 +3,13 @@
 // grid (C.3).
 
 #include "print/Cornice.h"
-#include "print/Regole.h"
 
 namespace scheda {
 
 namespace {
 
 using namespace report;
+using namespace regole;
 constexpr Carattere G = Grassetto;
 
 constexpr Controllo Dettaglio[] = {
@@ -93,30 +93,42 @@ constexpr Controllo Dettaglio[] = {
 constexpr auto Sezioni = cornice(Dettaglio, true);
 constexpr Rapporto Layout{"DataReport4", "DataReport4", Sezioni};
 
-void riempi(Riempimento &r)
-{
-    r.comeMemorizzati({{"denompromo", "denominazione_promo"}});
+// The value labels in the order the fill sets them.
+constexpr Riempimento Valori[] = {
+    {"DenomPromo", "denominazione_promo", comeMemorizzato},
     // One box ticked for the codes 1 to 4, none for any other.
-    for (int k = 1; k <= 4; ++k)
-        r(QStringLiteral("natgiupromo%1").arg(k), regole::casella(r["nat_giuri_promo"], k));
-    r.comeMemorizzati({{"codfiscalepromo", "cod_fiscale_promo"},
-                       {"partitaivapromo", "partita_iva_promo"},
-                       {"attivitapromo", "attivita_promo"},
-                       {"istatcodicepromo", "istat_codice_promo"},
-                       {"comuneloc", "comune_loc"},
-                       {"provloc", "prov_loc"},
-                       {"caploc", "cap_loc"},
-                       {"indirizzoloc", "indirizzo_loc"},
-                       {"telefonoloc", "telefono_loc"},
-                       {"faxloc", "fax_loc"},
-                       {"attivita", "attivita"},
-                       {"istatcodice", "istat_codice"}});
-    for (const char *colonna : {"dipa", "dipb", "dipc"})
-        r.serie(QLatin1String(colonna), 1, 4, regole::decimi);
-}
+    {"NatGiuPromo1", "nat_giuri_promo", casella<1>},
+    {"NatGiuPromo2", "nat_giuri_promo", casella<2>},
+    {"NatGiuPromo3", "nat_giuri_promo", casella<3>},
+    {"NatGiuPromo4", "nat_giuri_promo", casella<4>},
+    {"CodFiscalePromo", "cod_fiscale_promo", comeMemorizzato},
+    {"PartitaIvaPromo", "partita_iva_promo", comeMemorizzato},
+    {"AttivitaPromo", "attivita_promo", comeMemorizzato},
+    {"IstatCodicePromo", "istat_codice_promo", comeMemorizzato},
+    {"ComuneLoc", "comune_loc", comeMemorizzato},
+    {"ProvLoc", "prov_loc", comeMemorizzato},
+    {"CapLoc", "cap_loc", comeMemorizzato},
+    {"IndirizzoLoc", "indirizzo_loc", comeMemorizzato},
+    {"TelefonoLoc", "telefono_loc", comeMemorizzato},
+    {"FaxLoc", "fax_loc", comeMemorizzato},
+    {"Attivita", "attivita", comeMemorizzato},
+    {"IstatCodice", "istat_codice", comeMemorizzato},
+    {"DipA1", "dipa1", decimi},
+    {"DipA2", "dipa2", decimi},
+    {"DipA3", "dipa3", decimi},
+    {"DipA4", "dipa4", decimi},
+    {"DipB1", "dipb1", decimi},
+    {"DipB2", "dipb2", decimi},
+    {"DipB3", "dipb3", decimi},
+    {"DipB4", "dipb4", decimi},
+    {"DipC1", "dipc1", decimi},
+    {"DipC2", "dipc2", decimi},
+    {"DipC3", "dipc3", decimi},
+    {"DipC4", "dipc4", decimi},
+};
 
 } // namespace
 
-constinit const PaginaStampa Pagina4{Layout, riempi};
+constinit const PaginaStampa Pagina4{Layout, Valori};
 
 } // namespace scheda

@@ -2,13 +2,13 @@
 // (C.4), the programme dates (C.5) and the general costs (C.6).
 
 #include "print/Cornice.h"
-#include "print/Regole.h"
 
 namespace scheda {
 
 namespace {
 
 using namespace report;
+using namespace regole;
 constexpr Carattere G = Grassetto;
 constexpr Carattere GPiccolo{"Times New Roman", 9.75, true};
 
@@ -104,18 +104,42 @@ constexpr Controllo Dettaglio[] = {
 constexpr auto Sezioni = cornice(Dettaglio, true);
 constexpr Rapporto Layout{"DataReport5", "DataReport5", Sezioni};
 
-void riempi(Riempimento &r)
-{
-    for (const char *colonna : {"spea", "speb", "spec"})
-        r.serie(QLatin1String(colonna), 1, 7, regole::dueDecimali);
-    r("dataavvio", regole::data(r["dataavvio"]));
-    r("dataultimazione", regole::data(r["dataultimazione"]));
-    r.serie(QStringLiteral("costeser"), 1, 3, regole::anno);
-    r.serie(QStringLiteral("cost"), 1, 4, regole::dueDecimali);
-}
+// The value labels in the order the fill sets them.
+constexpr Riempimento Valori[] = {
+    {"SpeA1", "spea1", dueDecimali},
+    {"SpeA2", "spea2", dueDecimali},
+    {"SpeA3", "spea3", dueDecimali},
+    {"SpeA4", "spea4", dueDecimali},
+    {"SpeA5", "spea5", dueDecimali},
+    {"SpeA6", "spea6", dueDecimali},
+    {"SpeA7", "spea7", dueDecimali},
+    {"SpeB1", "speb1", dueDecimali},
+    {"SpeB2", "speb2", dueDecimali},
+    {"SpeB3", "speb3", dueDecimali},
+    {"SpeB4", "speb4", dueDecimali},
+    {"SpeB5", "speb5", dueDecimali},
+    {"SpeB6", "speb6", dueDecimali},
+    {"SpeB7", "speb7", dueDecimali},
+    {"SpeC1", "spec1", dueDecimali},
+    {"SpeC2", "spec2", dueDecimali},
+    {"SpeC3", "spec3", dueDecimali},
+    {"SpeC4", "spec4", dueDecimali},
+    {"SpeC5", "spec5", dueDecimali},
+    {"SpeC6", "spec6", dueDecimali},
+    {"SpeC7", "spec7", dueDecimali},
+    {"DataAvvio", "dataavvio", data},
+    {"DataUltimazione", "dataultimazione", data},
+    {"CostEser1", "costeser1", anno},
+    {"CostEser2", "costeser2", anno},
+    {"CostEser3", "costeser3", anno},
+    {"Cost1", "cost1", dueDecimali},
+    {"Cost2", "cost2", dueDecimali},
+    {"Cost3", "cost3", dueDecimali},
+    {"Cost4", "cost4", dueDecimali},
+};
 
 } // namespace
 
-constinit const PaginaStampa Pagina5{Layout, riempi};
+constinit const PaginaStampa Pagina5{Layout, Valori};
 
 } // namespace scheda

@@ -3,13 +3,13 @@
 // in its footer: the declaration carries its own.
 
 #include "print/Cornice.h"
-#include "print/Regole.h"
 
 namespace scheda {
 
 namespace {
 
 using namespace report;
+using namespace regole;
 constexpr Carattere G = Grassetto;
 constexpr Carattere Nota{"Times New Roman", 9};
 // The words that follow the representative's names, which a long name never cuts.
@@ -111,29 +111,72 @@ constexpr Controllo Dettaglio[] = {
 constexpr auto Sezioni = cornice(Dettaglio, false);
 constexpr Rapporto Layout{"DataReport6", "DataReport6", Sezioni};
 
-void riempi(Riempimento &r)
+// The legal representative by surname and first name, and the words of
+// the declaration after them.
+QString rappresentante(const SchedaStampa &s)
 {
-    const auto socio = [&r](const char *nome, const char *codice, const char *percentuale) {
-        r.comeMemorizzati({{nome, nome}, {codice, codice}});
-        r(percentuale, regole::dueDecimali(r[percentuale]));
-    };
-    socio("promo", "ivapromo", "percpromo");
-    socio("societa", "ivasocieta", "percsocieta");
-    for (const QString &gruppo : {QStringLiteral("banca"), QStringLiteral("ente"), QStringLiteral("person")}) {
-        r.serie(gruppo, 1, 4, regole::comeMemorizzato);
-        r.serie(QStringLiteral("iva") + gruppo, 1, 4, regole::comeMemorizzato);
-        r.serie(QStringLiteral("perc") + gruppo, 1, 4, regole::dueDecimali);
-    }
-    const auto testo = [&r](const char *colonna) { return regole::comeMemorizzato(r[colonna]); };
-    r("nome", testo("cognome") + QLatin1Char(' ') + testo("nome") + QString::fromUtf8(InQualita));
-    r("denominazione", testo("denominazione"));
-    // The registered seat of the cooperative (A.12).
-    r("comuneloc", testo("comune_sede") + QStringLiteral("  Prov. ") + testo("prov_sede") + QStringLiteral(" CAP ")
-                       + testo("cap_sede"));
+    return comeMemorizzato(s["cognome"]) + QLatin1Char(' ') + comeMemorizzato(s["nome"]) + QString::fromUtf8(InQualita);
 }
+
+// The registered seat of the cooperative (A.12): municipality, province
+// and postal code.
+QString sedeLegale(const SchedaStampa &s)
+{
+    return comeMemorizzato(s["comune_sede"]) + QStringLiteral("  Prov. ") + comeMemorizzato(s["prov_sede"])
+           + QStringLiteral(" CAP ") + comeMemorizzato(s["cap_sede"]);
+}
+
+// The value labels in the order the fill sets them.
+constexpr Riempimento Valori[] = {
+    {"Promo", "promo", comeMemorizzato},
+    {"IvaPromo", "ivapromo", comeMemorizzato},
+    {"PercPromo", "percpromo", dueDecimali},
+    {"Societa", "societa", comeMemorizzato},
+    {"IvaSocieta", "ivasocieta", comeMemorizzato},
+    {"PercSocieta", "percsocieta", dueDecimali},
+    {"Banca1", "banca1", comeMemorizzato},
+    {"Banca2", "banca2", comeMemorizzato},
+    {"Banca3", "banca3", comeMemorizzato},
+    {"Banca4", "banca4", comeMemorizzato},
+    {"IvaBanca1", "ivabanca1", comeMemorizzato},
+    {"IvaBanca2", "ivabanca2", comeMemorizzato},
+    {"IvaBanca3", "ivabanca3", comeMemorizzato},
+    {"IvaBanca4", "ivabanca4", comeMemorizzato},
+    {"PercBanca1", "percbanca1", dueDecimali},
+    {"PercBanca2", "percbanca2", dueDecimali},
+    {"Percbanca3", "percbanca3", dueDecimali},
+    {"Percbanca4", "percbanca4", dueDecimali},
+    {"Ente1", "ente1", comeMemorizzato},
+    {"Ente2", "ente2", comeMemorizzato},
+    {"Ente3", "ente3", comeMemorizzato},
+    {"Ente4", "ente4", comeMemorizzato},
+    {"IvaEnte1", "ivaente1", comeMemorizzato},
+    {"IvaEnte2", "ivaente2", comeMemorizzato},
+    {"IvaEnte3", "ivaente3", comeMemorizzato},
+    {"IvaEnte4", "ivaente4", comeMemorizzato},
+    {"PercEnte1", "percente1", dueDecimali},
+    {"PercEnte2", "percente2", dueDecimali},
+    {"PercEnte3", "percente3", dueDecimali},
+    {"PercEnte4", "percente4", dueDecimali},
+    {"Person1", "person1", comeMemorizzato},
+    {"Person2", "person2", comeMemorizzato},
+    {"Person3", "person3", comeMemorizzato},
+    {"Person4", "person4", comeMemorizzato},
+    {"IvaPerson1", "ivaperson1", comeMemorizzato},
+    {"IvaPerson2", "ivaperson2", comeMemorizzato},
+    {"IvaPerson3", "ivaperson3", comeMemorizzato},
+    {"IvaPerson4", "ivaperson4", comeMemorizzato},
+    {"PercPerson1", "percperson1", dueDecimali},
+    {"PercPerson2", "percperson2", dueDecimali},
+    {"PercPerson3", "percperson3", dueDecimali},
+    {"Percperson4", "percperson4", dueDecimali},
+    {"Nome", nullptr, rappresentante},
+    {"Denominazione", "denominazione", comeMemorizzato},
+    {"ComuneLoc", nullptr, sedeLegale},
+};
 
 } // namespace
 
-constinit const PaginaStampa Pagina6{Layout, riempi};
+constinit const PaginaStampa Pagina6{Layout, Valori};
 
 } // namespace scheda

@@ -2,7 +2,14 @@
 
 #include "core/Formati.h"
 
-namespace scheda::regole {
+namespace scheda {
+
+QString Regola::operator()(const SchedaStampa &s, const char *colonna) const
+{
+    return daValore_ ? daValore_(s[colonna]) : daScheda_(s);
+}
+
+namespace regole {
 
 using campi::Variante;
 
@@ -42,6 +49,11 @@ QString annoInGriglia(const ado::Variant &v)
     return testo.isEmpty() ? QStringLiteral(" ") : testo;
 }
 
+QString bianco(const SchedaStampa &)
+{
+    return QStringLiteral(" ");
+}
+
 namespace {
 
 QString segno(bool scelto)
@@ -62,10 +74,16 @@ QString casella(const ado::Variant &codice, int codiceCasella)
     return segno(uguale(codice, codiceCasella));
 }
 
-std::pair<QString, QString> dueCaselle(const ado::Variant &codice)
+QString primaDiDue(const ado::Variant &codice)
 {
-    const bool primo = uguale(codice, 1);
-    return {segno(primo), segno(!primo)};
+    return segno(uguale(codice, 1));
 }
 
-} // namespace scheda::regole
+QString secondaDiDue(const ado::Variant &codice)
+{
+    return segno(!uguale(codice, 1));
+}
+
+} // namespace regole
+
+} // namespace scheda

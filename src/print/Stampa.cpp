@@ -22,9 +22,7 @@ report::IstanzaRapporto &DataReport(int n)
 
 QStringList riempiPagina(int n, const SchedaStampa &s)
 {
-    Riempimento r(DataReport(n), s);
-    paginaStampa(n).riempi(r);
-    return r.impostati();
+    return riempi(DataReport(n), paginaStampa(n).riempimento, s);
 }
 
 void StampaPagina(int n, const SchedaStampa &s)

@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -126,6 +127,30 @@ TEST(PagineStampate, EachFillSetsEveryValueLabelOnceAndNothingElse)
         a.sort();
         b.sort();
         EXPECT_EQ(a, b);
+
+        // The fill's rows spell each control as the layout does, one row a
+        // value label; a row names a column of the sheet exactly when its
+        // rule reads one.
+        QHash<QString, report::Genere> generi;
+        for (const report::Controllo &c : corpo(n).controlli)
+            generi.insert(QString::fromLatin1(c.nome), c.genere);
+        QHash<QString, int> righe;
+        for (const Riempimento &r : paginaStampa(n).riempimento) {
+            const QString controllo = QString::fromLatin1(r.controllo);
+            ++righe[controllo];
+            EXPECT_TRUE(generi.contains(controllo)) << "the layout spells no control " << r.controllo;
+            EXPECT_TRUE(generi.value(controllo) == Genere::Valore) << r.controllo << " is no value label";
+            EXPECT_EQ(r.colonna != nullptr, r.regola.leggeColonna()) << r.controllo;
+            if (r.colonna)
+                EXPECT_GE(indiceColonna(QString::fromLatin1(r.colonna)), 0) << r.controllo << " " << r.colonna;
+        }
+        for (const report::Controllo &c : corpo(n).controlli)
+            if (c.genere == Genere::Valore)
+                EXPECT_EQ(righe.value(QString::fromLatin1(c.nome)), 1) << c.nome;
+        QStringList nomiRighe;
+        for (const Riempimento &r : paginaStampa(n).riempimento)
+            nomiRighe << QString::fromLatin1(r.controllo);
+        EXPECT_EQ(riempiPagina(n, vuota), nomiRighe);
     }
 }
 
