@@ -1,7 +1,7 @@
 // Page 1 of the printed sheet: the heading of the sheet and section A,
 // items A.1 to A.11.
 
-#include "print/Cornice.h"
+#include "print/Impaginazione.h"
 
 namespace scheda {
 
@@ -81,7 +81,7 @@ constexpr Controllo Dettaglio[] = {
     Testo("Label43", 1134, 13890, 5940, 285, "Categoria \"Cooperative sociali\" ", G),
 };
 
-constexpr auto Sezioni = cornice(Dettaglio, true);
+constexpr auto Sezioni = impaginazione(Dettaglio, true);
 constexpr Rapporto Layout{"DataReport1", "DataReport1", Sezioni};
 
 // The value labels in the order the fill sets them.

@@ -2,7 +2,7 @@
 // unit and its activity (C.1, C.2) and its average employees as a ruled
 // grid (C.3).
 
-#include "print/Cornice.h"
+#include "print/Impaginazione.h"
 
 namespace scheda {
 
@@ -72,25 +72,25 @@ constexpr Controllo Dettaglio[] = {
     Linea("Line5", 4535, 12472, 0, 567),
     Linea("Line6", 6236, 12472, 0, 567),
     Linea("Line2", 7937, 12472, 0, 567),
-    Testo("Label48", 1134, 13039, 1695, 285, "- dirigenti").incorniciato(),
-    Valore("DipA1", 2835, 13039, 1695, 270).incorniciato().destra(),
-    Valore("DipB1", 4535, 13039, 1710, 270).incorniciato().destra(),
-    Valore("DipC1", 6236, 13039, 1695, 270).incorniciato().destra(),
-    Testo("Label43", 1134, 13323, 1695, 270, "- impiegati").incorniciato(),
-    Valore("DipA2", 2835, 13323, 1695, 270).incorniciato().destra(),
-    Valore("DipB2", 4535, 13323, 1710, 270).incorniciato().destra(),
-    Valore("DipC2", 6236, 13323, 1695, 270).incorniciato().destra(),
-    Testo("Label39", 1134, 13606, 1695, 270, "- operai").incorniciato(),
-    Valore("DipA3", 2835, 13606, 1695, 270).incorniciato().destra(),
-    Valore("DipB3", 4535, 13606, 1710, 285).incorniciato().destra(),
-    Valore("DipC3", 6236, 13606, 1695, 270).incorniciato().destra(),
-    Testo("Label35", 1134, 13890, 1695, 285, "   totale").incorniciato(),
-    Valore("DipA4", 2835, 13890, 1695, 285).incorniciato().destra(),
-    Valore("DipB4", 4535, 13890, 1710, 285).incorniciato().destra(),
-    Valore("DipC4", 6236, 13890, 1695, 285).incorniciato().destra(),
+    Testo("Label48", 1134, 13039, 1695, 285, "- dirigenti").bordato(),
+    Valore("DipA1", 2835, 13039, 1695, 270).bordato().destra(),
+    Valore("DipB1", 4535, 13039, 1710, 270).bordato().destra(),
+    Valore("DipC1", 6236, 13039, 1695, 270).bordato().destra(),
+    Testo("Label43", 1134, 13323, 1695, 270, "- impiegati").bordato(),
+    Valore("DipA2", 2835, 13323, 1695, 270).bordato().destra(),
+    Valore("DipB2", 4535, 13323, 1710, 270).bordato().destra(),
+    Valore("DipC2", 6236, 13323, 1695, 270).bordato().destra(),
+    Testo("Label39", 1134, 13606, 1695, 270, "- operai").bordato(),
+    Valore("DipA3", 2835, 13606, 1695, 270).bordato().destra(),
+    Valore("DipB3", 4535, 13606, 1710, 285).bordato().destra(),
+    Valore("DipC3", 6236, 13606, 1695, 270).bordato().destra(),
+    Testo("Label35", 1134, 13890, 1695, 285, "   totale").bordato(),
+    Valore("DipA4", 2835, 13890, 1695, 285).bordato().destra(),
+    Valore("DipB4", 4535, 13890, 1710, 285).bordato().destra(),
+    Valore("DipC4", 6236, 13890, 1695, 285).bordato().destra(),
 };
 
-constexpr auto Sezioni = cornice(Dettaglio, true);
+constexpr auto Sezioni = impaginazione(Dettaglio, true);
 constexpr Rapporto Layout{"DataReport4", "DataReport4", Sezioni};
 
 // The value labels in the order the fill sets them.

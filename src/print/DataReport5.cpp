@@ -1,7 +1,7 @@
 // Page 5 of the printed sheet: the investment expenses as a ruled grid
 // (C.4), the programme dates (C.5) and the general costs (C.6).
 
-#include "print/Cornice.h"
+#include "print/Impaginazione.h"
 
 namespace scheda {
 
@@ -101,7 +101,7 @@ constexpr Controllo Dettaglio[] = {
     Testo("Label11", 5669, 13323, 1417, 283, " ").grigio(),
 };
 
-constexpr auto Sezioni = cornice(Dettaglio, true);
+constexpr auto Sezioni = impaginazione(Dettaglio, true);
 constexpr Rapporto Layout{"DataReport5", "DataReport5", Sezioni};
 
 // The value labels in the order the fill sets them.

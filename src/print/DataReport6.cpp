@@ -2,7 +2,7 @@
 // the declaration the legal representative signs. It has no signature line
 // in its footer: the declaration carries its own.
 
-#include "print/Cornice.h"
+#include "print/Impaginazione.h"
 
 namespace scheda {
 
@@ -108,7 +108,7 @@ constexpr Controllo Dettaglio[] = {
           Nota),
 };
 
-constexpr auto Sezioni = cornice(Dettaglio, false);
+constexpr auto Sezioni = impaginazione(Dettaglio, false);
 constexpr Rapporto Layout{"DataReport6", "DataReport6", Sezioni};
 
 // The legal representative by surname and first name, and the words of

@@ -3,7 +3,7 @@
 #include "pages/PaginaScheda.h"
 #include "pages/ServiziShell.h"
 #include "platform/report/Anteprima.h"
-#include "print/Cornice.h"
+#include "print/Impaginazione.h"
 #include "print/Sessione.h"
 
 #include <array>

@@ -6,7 +6,7 @@
 #include "TestoPdf.h"
 
 #include "platform/report/Disegno.h"
-#include "print/Cornice.h"
+#include "print/Impaginazione.h"
 #include "print/SchedaStampa.h"
 
 #include <QRect>

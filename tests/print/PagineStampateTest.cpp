@@ -17,7 +17,7 @@
 #include <memory>
 
 using namespace scheda;
-using report::Genere;
+using report::TipoControllo;
 using ado::Variant;
 
 namespace {
@@ -76,9 +76,9 @@ TEST(PagineStampate, EachLayoutHoldsWhatItsPageShowsWithinTheFrame)
         int etichette = 0, valori = 0, linee = 0, grigie = 0;
         QSet<QString> nomiVisti;
         for (const report::Controllo &c : corpo(n).controlli) {
-            etichette += c.genere != Genere::Linea;
-            valori += c.genere == Genere::Valore;
-            linee += c.genere == Genere::Linea;
+            etichette += c.tipo != TipoControllo::Linea;
+            valori += c.tipo == TipoControllo::Valore;
+            linee += c.tipo == TipoControllo::Linea;
             grigie += c.sfondo == report::Sfondo::Grigio;
             EXPECT_FALSE(nomiVisti.contains(QString::fromLatin1(c.nome).toLower())) << c.nome;
             nomiVisti.insert(QString::fromLatin1(c.nome).toLower());
@@ -86,11 +86,11 @@ TEST(PagineStampate, EachLayoutHoldsWhatItsPageShowsWithinTheFrame)
             EXPECT_GE(c.left, 0) << c.nome;
             EXPECT_LE(c.left + c.width, r.larghezza) << c.nome;
             EXPECT_LE(c.top + c.height, 14500) << c.nome;
-            if (c.genere == Genere::Linea)
+            if (c.tipo == TipoControllo::Linea)
                 EXPECT_TRUE(c.width == 0 || c.height == 0) << c.nome;
             // A grey cell carries no border.
             if (c.sfondo == report::Sfondo::Grigio)
-                EXPECT_FALSE(c.cornice) << c.nome;
+                EXPECT_FALSE(c.bordo) << c.nome;
         }
         EXPECT_EQ(etichette, Atteso[n].etichette);
         EXPECT_EQ(valori, Atteso[n].valori);
@@ -103,7 +103,7 @@ TEST(PagineStampate, NoStaticTextIsCutEvenWhereItHasToBeNarrowed)
 {
     for (int n = 1; n <= 6; ++n)
         for (const report::Controllo &c : corpo(n).controlli)
-            if (c.genere == Genere::Etichetta) {
+            if (c.tipo == TipoControllo::Etichetta) {
                 const report::Stampata s = report::comeStampata(c, QString::fromUtf8(c.testo));
                 EXPECT_EQ(s.testo, QString::fromUtf8(c.testo)) << n << " " << c.nome;
                 EXPECT_GE(s.larghezza, 60) << n << " " << c.nome;
@@ -117,7 +117,7 @@ TEST(PagineStampate, EachFillSetsEveryValueLabelOnceAndNothingElse)
         SCOPED_TRACE(n);
         QStringList attesi;
         for (const report::Controllo &c : corpo(n).controlli)
-            if (c.genere == Genere::Valore)
+            if (c.tipo == TipoControllo::Valore)
                 attesi << QString::fromLatin1(c.nome).toLower();
         QStringList impostati;
         for (const QString &nome : riempiPagina(n, vuota))
@@ -131,21 +131,21 @@ TEST(PagineStampate, EachFillSetsEveryValueLabelOnceAndNothingElse)
         // The fill's rows spell each control as the layout does, one row a
         // value label; a row names a column of the sheet exactly when its
         // rule reads one.
-        QHash<QString, report::Genere> generi;
+        QHash<QString, TipoControllo> tipi;
         for (const report::Controllo &c : corpo(n).controlli)
-            generi.insert(QString::fromLatin1(c.nome), c.genere);
+            tipi.insert(QString::fromLatin1(c.nome), c.tipo);
         QHash<QString, int> righe;
         for (const Riempimento &r : paginaStampa(n).riempimento) {
             const QString controllo = QString::fromLatin1(r.controllo);
             ++righe[controllo];
-            EXPECT_TRUE(generi.contains(controllo)) << "the layout spells no control " << r.controllo;
-            EXPECT_TRUE(generi.value(controllo) == Genere::Valore) << r.controllo << " is no value label";
+            EXPECT_TRUE(tipi.contains(controllo)) << "the layout spells no control " << r.controllo;
+            EXPECT_TRUE(tipi.value(controllo) == TipoControllo::Valore) << r.controllo << " is no value label";
             EXPECT_EQ(r.colonna != nullptr, r.regola.leggeColonna()) << r.controllo;
             if (r.colonna)
                 EXPECT_GE(indiceColonna(QString::fromLatin1(r.colonna)), 0) << r.controllo << " " << r.colonna;
         }
         for (const report::Controllo &c : corpo(n).controlli)
-            if (c.genere == Genere::Valore)
+            if (c.tipo == TipoControllo::Valore)
                 EXPECT_EQ(righe.value(QString::fromLatin1(c.nome)), 1) << c.nome;
         QStringList nomiRighe;
         for (const Riempimento &r : paginaStampa(n).riempimento)
@@ -250,7 +250,7 @@ TEST(PagineStampate, ASheetPrintedAfterAnotherKeepsNothingOfIt)
     for (int n = 1; n <= 6; ++n) {
         riempiPagina(n, prova::copiaCon());
         for (const report::Controllo &c : corpo(n).controlli)
-            if (c.genere == Genere::Valore)
+            if (c.tipo == TipoControllo::Valore)
                 for (const auto &[colonna, valore] : prova::schedaPiena())
                     if (valore.isText() && valore.text().size() > 3)
                         EXPECT_FALSE(caption(n, c.nome).contains(valore.text())) << n << " " << c.nome;
@@ -321,7 +321,7 @@ TEST_F(PdfDellaScheda, EveryCaptionStandsInItsLabelAlignedAsTheLayoutSays)
                 for (std::size_t i = 0; i < r.sezioni[s].controlli.size(); ++i) {
                     const report::Controllo &c = r.sezioni[s].controlli[i];
                     const QString didascalia = scheda->istanza(n).didascalia(int(s), int(i));
-                    if (c.genere == Genere::Linea || didascalia.simplified().isEmpty())
+                    if (c.tipo == TipoControllo::Linea || didascalia.simplified().isEmpty())
                         continue;
                     SCOPED_TRACE(QStringLiteral("page %1, %2").arg(n).arg(QLatin1String(c.nome)).toStdString());
                     // What prints: the caption whole, or cut at a whole
@@ -342,7 +342,7 @@ TEST_F(PdfDellaScheda, EveryCaptionStandsInItsLabelAlignedAsTheLayoutSays)
                     // The first word starts at the label's left, the last ends at
                     // its right, when no blank stands before or after.
                     const QStringList parole = testo.simplified().split(QLatin1Char(' '));
-                    const int rientro = c.cornice ? 30 : 0;
+                    const int rientro = c.bordo ? 30 : 0;
                     if (c.allineamento == report::Allineamento::Sinistra && !testo.front().isSpace() && !testo.contains(u'\t'))
                         if (const auto *w = pdf.parolaIn(parole.front(), dove))
                             EXPECT_NEAR(w->box.left(), (dove.left() + rientro) / 20.0, 0.5);
@@ -381,7 +381,7 @@ TEST_F(PdfDellaScheda, NothingOfAPageStandsOutsideTheLabelItBelongsTo)
                 for (std::size_t s = 0; s < r.sezioni.size() && !dentro; ++s)
                     for (const report::Controllo &c : r.sezioni[s].controlli) {
                         const QRectF l = QRectF(report::rettangoloSulFoglio(r, int(s), c)).adjusted(-1, 0, 1, 0);
-                        if (c.genere != Genere::Linea && w.box.center().y() >= l.top() / 20.0 - 1
+                        if (c.tipo != TipoControllo::Linea && w.box.center().y() >= l.top() / 20.0 - 1
                             && w.box.center().y() <= l.bottom() / 20.0 + 1 && w.box.left() >= l.left() / 20.0 - 0.3
                             && w.box.right() <= l.right() / 20.0 + 0.3) {
                             dentro = true;

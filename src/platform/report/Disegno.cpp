@@ -133,7 +133,7 @@ Composta componiNelloSpazio(const QString &testo, const Controllo &c, int spazio
 // The room a caption has: inside a border it keeps clear of the lines.
 QRect spazioTesto(const QRect &r, const Controllo &c)
 {
-    return c.cornice ? r.adjusted(Rientro, 0, -Rientro, 0) : r;
+    return c.bordo ? r.adjusted(Rientro, 0, -Rientro, 0) : r;
 }
 
 Composta componiControllo(const Controllo &c, const QString &testo, int massima = 100)
@@ -194,7 +194,7 @@ void disegnaEtichetta(QPainter &p, const QRect &r, const Controllo &c, const Com
         p.fillRect(r, Qt::white);
     if (!testo.testo.isEmpty())
         disegnaTesto(p, spazioTesto(r, c), c, testo);
-    if (c.cornice) {
+    if (c.bordo) {
         p.save();
         p.setPen(tratto());
         p.setBrush(Qt::NoBrush);
@@ -263,12 +263,12 @@ void disegnaPagina(QPainter &p, const IstanzaRapporto &istanza)
         const std::vector<Composta> testi = componiSezione(istanza, int(s));
         for (std::size_t i = 0; i < controlli.size(); ++i) {
             const Controllo &c = controlli[i];
-            if (c.genere != Genere::Linea)
+            if (c.tipo != TipoControllo::Linea)
                 disegnaEtichetta(p, QRect(origine + QPoint(c.left, c.top), QSize(c.width, c.height)), c, testi[i]);
         }
         p.setPen(tratto());
         for (const Controllo &c : controlli)
-            if (c.genere == Genere::Linea)
+            if (c.tipo == TipoControllo::Linea)
                 p.drawLine(origine + QPoint(c.left, c.top), origine + QPoint(c.left + c.width, c.top + c.height));
     }
     p.restore();

@@ -21,7 +21,7 @@ struct Carattere {
 inline constexpr Carattere CarattereRapporto{};
 inline constexpr Carattere Grassetto{"Times New Roman", 12, true};
 
-enum class Genere { Etichetta, Valore, Linea };
+enum class TipoControllo { Etichetta, Valore, Linea };
 enum class Allineamento { Sinistra, Destra, Centro };
 enum class Sfondo {
     Trasparente,
@@ -31,13 +31,13 @@ enum class Sfondo {
 
 struct Controllo {
     const char *nome;
-    Genere genere;
+    TipoControllo tipo;
     int left, top, width, height; // a line is horizontal (height 0) or vertical (width 0)
     const char *testo;            // the caption; for a value label its placeholder (UTF-8)
     Carattere carattere = CarattereRapporto;
     Allineamento allineamento = Allineamento::Sinistra;
     Sfondo sfondo = Sfondo::Trasparente;
-    bool cornice = false; // a solid border on all four sides
+    bool bordo = false; // a solid border on all four sides
     // Labels of one group (above 0, within a section) print at one width,
     // the narrowest that any of them needs to fit.
     int gruppo = 0;
@@ -49,7 +49,7 @@ struct Controllo {
     constexpr Controllo centro() const { return con(&Controllo::allineamento, Allineamento::Centro); }
     constexpr Controllo grigio() const { return con(&Controllo::sfondo, Sfondo::Grigio); }
     constexpr Controllo opaco() const { return con(&Controllo::sfondo, Sfondo::Opaco); }
-    constexpr Controllo incorniciato() const { return con(&Controllo::cornice, true); }
+    constexpr Controllo bordato() const { return con(&Controllo::bordo, true); }
     constexpr Controllo inGruppo(int n) const { return con(&Controllo::gruppo, n); }
     constexpr Controllo conCoda(const char *parole) const { return con(&Controllo::coda, parole); }
 
@@ -67,17 +67,17 @@ private:
 constexpr Controllo Testo(const char *nome, int left, int top, int width, int height, const char *testo,
                           Carattere carattere = CarattereRapporto)
 {
-    return {nome, Genere::Etichetta, left, top, width, height, testo, carattere};
+    return {nome, TipoControllo::Etichetta, left, top, width, height, testo, carattere};
 }
 // A value label; its caption in the layout is a placeholder.
 constexpr Controllo Valore(const char *nome, int left, int top, int width, int height,
                            Carattere carattere = CarattereRapporto, const char *segnaposto = "")
 {
-    return {nome, Genere::Valore, left, top, width, height, segnaposto, carattere};
+    return {nome, TipoControllo::Valore, left, top, width, height, segnaposto, carattere};
 }
 constexpr Controllo Linea(const char *nome, int left, int top, int width, int height)
 {
-    return {nome, Genere::Linea, left, top, width, height, ""};
+    return {nome, TipoControllo::Linea, left, top, width, height, ""};
 }
 
 // Where a section prints on the page.

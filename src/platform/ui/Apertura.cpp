@@ -5,9 +5,9 @@
 
 namespace ui {
 
-Apertura apertura(QSize voluta, QSize disponibile, int barra, QSize cornice)
+Apertura apertura(QSize voluta, QSize disponibile, int barra, QSize contorno)
 {
-    const QSize interno = (disponibile - cornice).expandedTo(QSize(0, 0));
+    const QSize interno = (disponibile - contorno).expandedTo(QSize(0, 0));
     const bool tagliataAltezza = voluta.height() > interno.height();
     const bool tagliataLarghezza = voluta.width() > interno.width();
     QSize misura = voluta;

@@ -11,7 +11,7 @@ namespace ui {
 
 // Room a window frame takes at most (borders and title bar), which the
 // window system only tells once the window is shown.
-inline constexpr QSize Cornice(16, 48);
+inline constexpr QSize ContornoFinestra(16, 48);
 
 struct Apertura {
     QSize misura;      // the normal size
@@ -22,7 +22,7 @@ struct Apertura {
 // whose available area is `disponibile`. Where the height is cut, the
 // contents scroll up and down and the width takes a scroll bar `barra`
 // pixels wide more (and the other way round), as far as the area holds it.
-Apertura apertura(QSize voluta, QSize disponibile, int barra, QSize cornice = Cornice);
+Apertura apertura(QSize voluta, QSize disponibile, int barra, QSize contorno = ContornoFinestra);
 // The same on the screen of the top-level `finestra`.
 Apertura apertura(const QWidget *finestra, QSize voluta, int barra);
 

@@ -13,8 +13,8 @@ namespace scheda {
 namespace {
 
 // The frame a fixed dialog adds around its client area (borders and caption).
-constexpr int CorniceLarghezza = 6;
-constexpr int CorniceAltezza = 25;
+constexpr int ContornoLarghezza = 6;
+constexpr int ContornoAltezza = 25;
 
 } // namespace
 
@@ -24,7 +24,7 @@ DialogoProtocollo::DialogoProtocollo(const Schema &s, const QString &nome, const
 {
     setObjectName(nome);
     setWindowTitle(s.caption);
-    setFixedSize(ui::px(s.width) - CorniceLarghezza, ui::px(s.height) - CorniceAltezza);
+    setFixedSize(ui::px(s.width) - ContornoLarghezza, ui::px(s.height) - ContornoAltezza);
 
     // First in focus order.
     TXTProtocollo3 = new CasellaTesto(this);

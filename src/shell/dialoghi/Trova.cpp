@@ -10,7 +10,7 @@ namespace scheda {
 namespace {
 
 // The border of a window without caption.
-constexpr int Cornice = 6;
+constexpr int Contorno = 6;
 
 } // namespace
 
@@ -19,7 +19,7 @@ Trova::Trova(QWidget *parent)
 {
     setObjectName(QStringLiteral("Trova"));
     setWindowTitle(QString());
-    setFixedSize(ui::px(7635) - Cornice, ui::px(1620) - Cornice);
+    setFixedSize(ui::px(7635) - Contorno, ui::px(1620) - Contorno);
     move(ui::px(855), ui::px(3060));
 
     auto *etichetta = new QLabel(QStringLiteral("Denominazione"), this);

@@ -13,8 +13,8 @@ namespace scheda {
 namespace {
 
 // The frame a fixed dialog adds around its client area (borders and caption).
-constexpr int CorniceLarghezza = 6;
-constexpr int CorniceAltezza = 25;
+constexpr int ContornoLarghezza = 6;
+constexpr int ContornoAltezza = 25;
 
 constexpr int LeftTesti = 1200;
 constexpr int LarghezzaTesti = 6764 - 1200;
@@ -42,7 +42,7 @@ frmAbout::frmAbout(QWidget *parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Informazioni su Trelm"));
     setModal(false);
-    setFixedSize(ui::px(8115) - CorniceLarghezza, ui::px(7515) - CorniceAltezza);
+    setFixedSize(ui::px(8115) - ContornoLarghezza, ui::px(7515) - ContornoAltezza);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, ui::coloreVb(ui::AzzurroPallido));

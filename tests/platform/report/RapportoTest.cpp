@@ -35,7 +35,7 @@ constexpr Controllo Corpo[] = {
     Testo("Tab", 0, 800, 6000, 285, "A)\tBeta"),
     Testo("Largo", 0, 1200, 2000, 285, "Una didascalia troppo lunga"),
     Valore("Grigio", 0, 1600, 1500, 285).grigio(),
-    Valore("Cella", 2000, 1600, 1500, 285).incorniciato().destra(),
+    Valore("Cella", 2000, 1600, 1500, 285).bordato().destra(),
     Linea("Riga", 0, 2200, 5000, 0),
     Linea("Colonna", 6000, 2000, 0, 800),
     // Captions too long for their labels, each beside a label of its own.

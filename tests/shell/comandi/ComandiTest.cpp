@@ -227,8 +227,8 @@ TEST_F(Comandi, SaveAndRestore)
 
 TEST_F(Comandi, ExitByButtonMenuAndFrame)
 {
-    enum Via { Pulsante, Menu, Cornice };
-    for (const Via via : {Pulsante, Menu, Cornice}) {
+    enum Via { Pulsante, Menu, Contorno };
+    for (const Via via : {Pulsante, Menu, Contorno}) {
         for (const int risposta : {0, int(dlg::vbYes), int(dlg::vbNo)}) {
             SCOPED_TRACE(testing::Message() << "via " << via << " answer " << risposta);
             ProgrammaProva q;

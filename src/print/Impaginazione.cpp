@@ -1,4 +1,4 @@
-#include "print/Cornice.h"
+#include "print/Impaginazione.h"
 
 #include <stdexcept>
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the six printed pages share: the frame of their layouts (A4
+// What the six printed pages share: the sections around their bodies (A4
 // portrait, 720-twip margins, five sections, the signature line in the page
 // footer of pages 1 to 5), and a page as its layout with its fill.
 
@@ -16,7 +16,7 @@ inline constexpr report::Controllo Firma[] = {
 
 // Report header, page header, the body, the page footer and the report
 // footer, as every page has them.
-constexpr std::array<report::Sezione, 5> cornice(std::span<const report::Controllo> dettaglio, bool conFirma)
+constexpr std::array<report::Sezione, 5> impaginazione(std::span<const report::Controllo> dettaglio, bool conFirma)
 {
     using report::Ruolo;
     return {{
