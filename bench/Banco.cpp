@@ -27,7 +27,7 @@ int esegui(int argc, char **argv, const std::function<void()> &allaFine)
 void chiudi(std::unique_ptr<scheda::MDIForm1> &finestra)
 {
     for (int n = 1; n <= 6; ++n)
-        scheda::ChiudiForm(n);
+        scheda::chiudiForm(n);
     scheda::chiudiArchivio();
     finestra.reset();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -104,7 +104,7 @@ private:
         if (schedePiene)
             cartella.esegui(FileVarnex, PasswordVarnex, sqlRiempiTutto());
         CartellaProgramma = cartella.cartella();
-        FinisciProcesso = [](int) {};
+        finisciProcesso = [](int) {};
     }
     std::unique_ptr<MDIForm1> finestra_;
 };

@@ -52,7 +52,7 @@ private:
         if (!programma.avvia())
             throw std::runtime_error("avvio fallito");
         programma.finestra().show();
-        VaiPagina(2);
+        VaiPagina2();
         QApplication::processEvents();
         PaginaScheda *f = Form(2);
         if (!f)

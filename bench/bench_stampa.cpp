@@ -67,7 +67,7 @@ private:
     {
         cartella.aggiungiSchede(SchedeArchivio);
         CartellaProgramma = cartella.cartella();
-        FinisciProcesso = [](int) {};
+        finisciProcesso = [](int) {};
         qputenv("VARNEX_STAMPE", stampe.path().toLocal8Bit());
         finestra_ = std::make_unique<MDIForm1>();
         if (!finestra_->MDIForm_Load())

@@ -77,8 +77,8 @@ void copiaSuDisco()
 void EsportaSchedaCorrente()
 {
     // A menu item takes no focus: the box being edited commits here.
-    Shell().validarePaginaMostrata();
-    if (Shell().chiediSalvataggio() == dlg::vbYes)
+    serviziShell().registraModificaInCorso();
+    if (serviziShell().offriSalvataggio() == dlg::vbYes)
         PaginaModificata = 0;
 
     if (!RsEsporta || !ConnessioneEsporta || !RsEsporta->isOpen())

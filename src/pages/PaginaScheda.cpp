@@ -47,11 +47,11 @@ PaginaScheda::PaginaScheda(int numero, QWidget *parent) : QWidget(parent), numer
     if (numero == 1)
         CMDPrec->setEnabled(false);
     else
-        connect(CMDPrec, &QToolButton::clicked, this, [n = numero] { VaiPagina(n - 1); });
+        connect(CMDPrec, &QToolButton::clicked, this, [n = numero] { serviziShell().cambiaPagina(n - 1); });
     if (numero == 6)
         CMDSucces->setEnabled(false);
     else
-        connect(CMDSucces, &QToolButton::clicked, this, [n = numero] { VaiPagina(n + 1); });
+        connect(CMDSucces, &QToolButton::clicked, this, [n = numero] { serviziShell().cambiaPagina(n + 1); });
 }
 
 PaginaScheda::~PaginaScheda() = default;

@@ -8,13 +8,13 @@ namespace {
 // A page form on its own: it shows itself where a page stands.
 class SenzaShell : public ServiziShell {
 public:
-    void vaiPagina(int) override {}
-    void chiudiProgramma() override {}
+    void cambiaPagina(int) override {}
+    void esciDalProgramma() override {}
     void mostraAlPosto(PaginaScheda *pagina) override { pagina->mostraDaSola(); }
     void riapri(PaginaScheda *pagina) override { pagina->Form_Load(); }
-    PaginaScheda *paginaMostrata() override { return nullptr; }
-    void validarePaginaMostrata() override {}
-    int chiediSalvataggio() override { return 0; }
+    PaginaScheda *paginaInVista() override { return nullptr; }
+    void registraModificaInCorso() override {}
+    int offriSalvataggio() override { return 0; }
 };
 
 SenzaShell senzaShell;
@@ -22,7 +22,7 @@ ServiziShell *installati = nullptr;
 
 } // namespace
 
-ServiziShell &Shell()
+ServiziShell &serviziShell()
 {
     return installati ? *installati : senzaShell;
 }

@@ -13,37 +13,36 @@ public:
     virtual ~ServiziShell() = default;
 
     // The show-page operation of page N (1..6), as the page buttons run it.
-    virtual void vaiPagina(int n) = 0;
+    virtual void cambiaPagina(int n) = 0;
     // The exit procedure: the save question, then the end of the program.
     // When it returns the program has ended (or a failed save stopped it),
     // and the caller does nothing more.
-    virtual void chiudiProgramma() = 0;
+    virtual void esciDalProgramma() = 0;
     // Places a page form at Left 0, Top 0, 13060 x 15000 twips and shows it.
     virtual void mostraAlPosto(PaginaScheda *pagina) = 0;
     // Closes a page form and opens it again: its load event runs anew.
     virtual void riapri(PaginaScheda *pagina) = 0;
 
     // The page shown (PaginaCorrente), or nullptr.
-    virtual PaginaScheda *paginaMostrata() = 0;
+    virtual PaginaScheda *paginaInVista() = 0;
     // Validare of the page shown: commits the edit of its focused box.
-    virtual void validarePaginaMostrata() = 0;
+    virtual void registraModificaInCorso() = 0;
     // The save question when PaginaModificata is 1; on Yes the page shown
     // is saved into the current sheet's row. The answer, 0 when not asked.
-    virtual int chiediSalvataggio() = 0;
+    virtual int offriSalvataggio() = 0;
 };
 
 // The services in use.
-ServiziShell &Shell();
+ServiziShell &serviziShell();
 // Installs the shell's services; nullptr goes back to the stand-alone set.
 void installaServiziShell(ServiziShell *servizi);
 
-inline void VaiPagina(int n) { Shell().vaiPagina(n); }
-inline void VaiPagina1() { VaiPagina(1); }
-inline void VaiPagina2() { VaiPagina(2); }
-inline void VaiPagina3() { VaiPagina(3); }
-inline void VaiPagina4() { VaiPagina(4); }
-inline void VaiPagina5() { VaiPagina(5); }
-inline void VaiPagina6() { VaiPagina(6); }
-inline void ChiudiProgramma() { Shell().chiudiProgramma(); }
+inline void VaiPagina1() { serviziShell().cambiaPagina(1); }
+inline void VaiPagina2() { serviziShell().cambiaPagina(2); }
+inline void VaiPagina3() { serviziShell().cambiaPagina(3); }
+inline void VaiPagina4() { serviziShell().cambiaPagina(4); }
+inline void VaiPagina5() { serviziShell().cambiaPagina(5); }
+inline void VaiPagina6() { serviziShell().cambiaPagina(6); }
+inline void ChiudiProgramma() { serviziShell().esciDalProgramma(); }
 
 } // namespace scheda

@@ -25,7 +25,7 @@ bool chiediStampa()
 SchedaStampa comeSulloSchermo(int n)
 {
     SchedaStampa copia = SchedaStampa::daMemoria();
-    if (PaginaScheda *mostrata = Shell().paginaMostrata(); mostrata && mostrata->numero() == n)
+    if (PaginaScheda *mostrata = serviziShell().paginaInVista(); mostrata && mostrata->numero() == n)
         for (const Colonna &c : colonnePagina(n))
             if (c.tipo == Tipo::Opzione) {
                 const QString nome = QString::fromLatin1(c.nome);
@@ -43,7 +43,7 @@ SchedaStampa comeSulloSchermo(int n)
 
 void StampaPaginaMostrata()
 {
-    PaginaScheda *pagina = Shell().paginaMostrata();
+    PaginaScheda *pagina = serviziShell().paginaInVista();
     if (!pagina)
         return;
     if (!chiediStampa())
@@ -57,8 +57,8 @@ void StampaPaginaMostrata()
 
 void StampaSchedaCorrente()
 {
-    Shell().validarePaginaMostrata(); // the edit being typed goes into the in-memory sheet
-    if (Shell().chiediSalvataggio() == dlg::vbYes)
+    serviziShell().registraModificaInCorso(); // the edit being typed goes into the in-memory sheet
+    if (serviziShell().offriSalvataggio() == dlg::vbYes)
         PaginaModificata = 0;
     if (!chiediStampa())
         return;

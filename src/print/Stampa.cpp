@@ -40,7 +40,7 @@ void StampaPagina(int n, const SchedaStampa &s)
 void VisualizzaPagina(int n, const SchedaStampa &s)
 {
     riempiPagina(n, s);
-    PaginaScheda *mostrata = Shell().paginaMostrata();
+    PaginaScheda *mostrata = serviziShell().paginaInVista();
     report::mostraAnteprima(DataReport(n), mostrata ? mostrata->window() : nullptr);
 }
 

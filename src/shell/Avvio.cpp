@@ -30,15 +30,15 @@ bool MDIForm1::MDIForm_Load()
         ultimaSchedaOVuota(false);
         IdRecord = RsDati->Fields(0).Value();
 
-        ApriForm(1);
+        apriForm(1);
         if (!RsDati) // the first-run question ended the program
             return false;
         PaginaCorrente = 1;
-        ColoraPulsantiPagina(1);
+        coloraPulsantiPagina(1);
         return RsDati != nullptr;
     } catch (const std::exception &e) {
         segnalaErrore(e);
-        TerminaProgramma(1);
+        esciSenzaDomande(1);
         return false;
     }
 }

@@ -21,23 +21,23 @@ namespace {
 void dopoLoSpostamento()
 {
     const int pagina = PaginaCorrente;
-    ChiudiPaginaMostrata();
+    chiudiPaginaMostrata();
     if (pagina >= 1 && pagina <= 6 && FinestraPrincipale)
         FinestraPrincipale->CMDPag_Click(pagina);
 }
 
 void primaDelloSpostamento()
 {
-    ChiediSalvataggio(); // a Yes writes into the sheet being left
+    chiediSeSalvare(); // a Yes writes into the sheet being left
     PaginaModificata = 0;
 }
 
 // Page 1 of the current sheet, as the new and delete commands open it.
 void apriPagina1()
 {
-    ChiudiPaginaMostrata();
+    chiudiPaginaMostrata();
     PaginaCorrente = 1;
-    ApriForm(1);
+    apriForm(1);
 }
 
 } // namespace
@@ -91,7 +91,7 @@ void MDIForm1::CMDNuovo_Click()
     if (Valore.isEmpty())
         return;
     // The edits of the page shown would be lost with the page: ask first.
-    if (ChiediSalvataggio() == dlg::vbYes)
+    if (chiediSeSalvare() == dlg::vbYes)
         PaginaModificata = 0; // written: nothing is pending any more
     Valore = campi::nomeScheda(Valore);
     // One insert that carries the name. When it fails nothing has changed:
@@ -102,7 +102,7 @@ void MDIForm1::CMDNuovo_Click()
         RsDati->Update();
     });
     PaginaModificata = 0;
-    ColoraPulsantiPagina(1);
+    coloraPulsantiPagina(1);
     RsDati->MoveLast();
     IdRecord = RsDati->Fields(0).Value();
     apriPagina1();
@@ -110,7 +110,7 @@ void MDIForm1::CMDNuovo_Click()
 
 void MDIForm1::CMDSalva_Click()
 {
-    SalvaPaginaMostrata();
+    salvaFormMostrato();
     PaginaModificata = 0;
 }
 
@@ -120,8 +120,8 @@ void MDIForm1::CMDRipristina_Click()
         return;
     PaginaModificata = 0;
     const int pagina = PaginaCorrente;
-    ChiudiPaginaMostrata();
-    ApriForm(pagina);
+    chiudiPaginaMostrata();
+    apriForm(pagina);
 }
 
 void MDIForm1::CMDElimina_Click()
@@ -136,7 +136,7 @@ void MDIForm1::CMDElimina_Click()
         cercaIdRecord();
         PaginaModificata = 0;
         apriPagina1();
-        ColoraPulsantiPagina(1);
+        coloraPulsantiPagina(1);
         return;
     }
     RsDati->Delete(1);
@@ -146,14 +146,14 @@ void MDIForm1::CMDElimina_Click()
     Ricarica = 1;
     PaginaModificata = 0;
     apriPagina1();
-    ColoraPulsantiPagina(1);
+    coloraPulsantiPagina(1);
 }
 
 void MDIForm1::CMDTrova_Click() {}
 
 void MDIForm1::CMDPag_Click(int n)
 {
-    MostraPagina(n);
+    mostraPagina(n);
 }
 
 void MDIForm1::CMDPag1_Click() { CMDPag_Click(1); }
@@ -170,7 +170,7 @@ void MDIForm1::CMDEsci_Click()
 
 void MDIForm1::MNUEsciItem_Click()
 {
-    ValidarePaginaMostrata();
+    validareFormMostrato();
     ChiudiProgramma();
 }
 

@@ -42,7 +42,7 @@ QMdiSubWindow *nuovaFinestra(QWidget *contenuto)
     return sub;
 }
 
-void mostraAlPosto(QMdiSubWindow *sub)
+void piazzaFinestra(QMdiSubWindow *sub)
 {
     // Top 0, Left 0, Height 15000, Width 13060, in this order, from the
     // top-left corner of the area scrolled back; a fixed border: the user
@@ -87,7 +87,7 @@ void soloLaPaginaAperta()
     const bool aperta = PaginaCorrente == 10 ? !finestre[0].isNull() : Form(PaginaCorrente) != nullptr;
     if (!aperta)
         PaginaCorrente = 0;
-    ColoraPulsantiPagina(PaginaCorrente);
+    coloraPulsantiPagina(PaginaCorrente);
 }
 
 } // namespace
@@ -104,12 +104,12 @@ PaginaScheda *Form(int n)
     return qobject_cast<PaginaScheda *>(finestre[n]->widget());
 }
 
-PaginaScheda *PaginaMostrata()
+PaginaScheda *formMostrato()
 {
     return Form(PaginaCorrente);
 }
 
-void ApriForm(int n)
+void apriForm(int n)
 {
     if (!finestre[n]) {
         PaginaScheda *pagina = creaPagina(n);
@@ -128,21 +128,21 @@ void ApriForm(int n)
         if (finestre[n] != sub)
             return;
     }
-    mostraAlPosto(finestre[n]);
+    piazzaFinestra(finestre[n]);
 }
 
-void MostraForm(int n)
+void mostraForm(int n)
 {
     if (n >= 1 && n <= 6 && finestre[n])
-        mostraAlPosto(finestre[n]);
+        piazzaFinestra(finestre[n]);
 }
 
-void ChiudiForm(int n)
+void chiudiForm(int n)
 {
     chiudi(posto(n));
 }
 
-void ChiudiPaginaMostrata()
+void chiudiPaginaMostrata()
 {
     if (PaginaCorrente == 10)
         return;
@@ -150,17 +150,17 @@ void ChiudiPaginaMostrata()
         chiudi(finestre[n]);
 }
 
-void ApriFinestraPagina(int numero, QWidget *contenuto)
+void apriFinestraPagina(int numero, QWidget *contenuto)
 {
     chiudi(posto(numero));
     QMdiSubWindow *sub = nuovaFinestra(contenuto);
     posto(numero) = sub;
-    mostraAlPosto(sub);
+    piazzaFinestra(sub);
 }
 
-void SalvaPaginaMostrata()
+void salvaFormMostrato()
 {
-    PaginaScheda *pagina = PaginaMostrata();
+    PaginaScheda *pagina = formMostrato();
     if (!pagina)
         return;
     // The row of the sheet the page holds, never another one.
@@ -170,50 +170,50 @@ void SalvaPaginaMostrata()
     scriviRiga([pagina] { pagina->Salva(); });
 }
 
-void ValidarePaginaMostrata()
+void validareFormMostrato()
 {
-    if (PaginaScheda *pagina = PaginaMostrata())
+    if (PaginaScheda *pagina = formMostrato())
         pagina->Validare();
 }
 
-int ChiediSalvataggio()
+int chiediSeSalvare()
 {
     if (PaginaModificata != 1)
         return 0;
     RispostaSalva = dlg::MsgBox(DomandaSalva, dlg::vbYesNo | dlg::vbExclamation, TitoloSalva);
     if (RispostaSalva == dlg::vbYes)
-        SalvaPaginaMostrata(); // a failure leaves the flag at 1 and ends the command
+        salvaFormMostrato(); // a failure leaves the flag at 1 and ends the command
     return RispostaSalva;
 }
 
-void MostraPagina(int n)
+void mostraPagina(int n)
 {
     const int precedente = PaginaCorrente;
-    ColoraPulsantiPagina(n);
+    coloraPulsantiPagina(n);
     try {
-        ChiediSalvataggio();
+        chiediSeSalvare();
     } catch (...) {
         // The save failed: the page shown stays, and so do its buttons.
-        ColoraPulsantiPagina(precedente);
+        coloraPulsantiPagina(precedente);
         throw;
     }
     PaginaModificata = 0;
     if (PaginaCorrente != n) {
-        ChiudiPaginaMostrata();
+        chiudiPaginaMostrata();
         if (PaginaCorrente == 10)
-            ChiudiForm(10);
+            chiudiForm(10);
         PaginaCorrente = std::int16_t(n);
         try {
-            ApriForm(n);
+            apriForm(n);
         } catch (...) {
             // Page N could not load (none is shown now): back to the page
             // that was shown, if it loads again; the first failure is the
             // one reported.
             if (precedente >= 1 && precedente <= 6) {
                 PaginaCorrente = std::int16_t(precedente);
-                ColoraPulsantiPagina(precedente);
+                coloraPulsantiPagina(precedente);
                 try {
-                    ApriForm(precedente);
+                    apriForm(precedente);
                 } catch (...) {
                 }
             }
@@ -223,21 +223,21 @@ void MostraPagina(int n)
     if (Ricarica == 1) {
         Ricarica = 0;
         PaginaCorrente = std::int16_t(n);
-        ApriForm(n);
+        apriForm(n);
     }
 }
 
 // --- The services the page forms, printing and export use ----------------------
 
-void ServiziMdi::vaiPagina(int n)
+void ServiziMdi::cambiaPagina(int n)
 {
-    eseguiComando([n] { MostraPagina(n); });
+    eseguiComando([n] { mostraPagina(n); });
 }
 
 void ServiziMdi::mostraAlPosto(PaginaScheda *pagina)
 {
     if (Form(pagina->numero()) == pagina)
-        MostraForm(pagina->numero());
+        mostraForm(pagina->numero());
     else
         pagina->mostraDaSola(); // a form outside the main window
 }
@@ -249,26 +249,26 @@ void ServiziMdi::riapri(PaginaScheda *pagina)
         pagina->Form_Load();
         return;
     }
-    ChiudiForm(n);
-    ApriForm(n);
+    chiudiForm(n);
+    apriForm(n);
 }
 
-PaginaScheda *ServiziMdi::paginaMostrata()
+PaginaScheda *ServiziMdi::paginaInVista()
 {
-    return PaginaMostrata();
+    return formMostrato();
 }
 
-void ServiziMdi::validarePaginaMostrata()
+void ServiziMdi::registraModificaInCorso()
 {
-    ValidarePaginaMostrata();
+    validareFormMostrato();
 }
 
-int ServiziMdi::chiediSalvataggio()
+int ServiziMdi::offriSalvataggio()
 {
-    return ChiediSalvataggio();
+    return chiediSeSalvare();
 }
 
-void ColoraPulsantiPagina(int n)
+void coloraPulsantiPagina(int n)
 {
     if (!FinestraPrincipale)
         return;

@@ -17,46 +17,46 @@ void impostaAreaPagine(QMdiArea *area);
 // The open page form N (1..6), or nullptr.
 PaginaScheda *Form(int n);
 // The form of the page shown (PaginaCorrente), or nullptr.
-PaginaScheda *PaginaMostrata();
+PaginaScheda *formMostrato();
 
 // Loads page form N unless it is open (its load event seeks IdRecord,
 // runs Carica and Posiziona), then places it at Left 0, Top 0, 13060 x 15000
 // twips and shows it. A load that fails leaves the form closed, and
 // PaginaCorrente and the page buttons naming the window still shown, or
 // none (0).
-void ApriForm(int n);
+void apriForm(int n);
 // Places the open page form N at Left 0, Top 0, 13060 x 15000 twips and
 // shows it (page 1 does so from inside its own load event).
-void MostraForm(int n);
+void mostraForm(int n);
 // Unloads page form N (10: the record grid window): its controls are
 // dropped, the in-memory sheet stays.
-void ChiudiForm(int n);
+void chiudiForm(int n);
 // Closes the page shown, and with it every other page form still open
 // (page 1 opened beside another by the whole-sheet print), so that no stale
 // form can later write over another sheet. Nothing while the record grid
 // window is shown; with no page shown (0), any page form left.
-void ChiudiPaginaMostrata();
+void chiudiPaginaMostrata();
 
 // Another window in the page place (the record grid window, number 10).
-void ApriFinestraPagina(int numero, QWidget *contenuto);
+void apriFinestraPagina(int numero, QWidget *contenuto);
 
 // Salva of the page shown, after putting RsDati on the row of IdRecord.
-void SalvaPaginaMostrata();
+void salvaFormMostrato();
 // Validare of the page shown (any of the six), before a menu command.
-void ValidarePaginaMostrata();
+void validareFormMostrato();
 
 // The save question, when PaginaModificata is 1; on Yes the page shown is
 // saved. Returns the answer (0 when nothing was asked).
-int ChiediSalvataggio();
+int chiediSeSalvare();
 
 // Show page N, from the main window's page buttons and the pages'
 // "Pag. Preced." / "Pag. Succes." alike (VaiPagina1 to VaiPagina6 of
 // pages/ServiziShell.h run it as a command). When page N cannot load, the
 // page shown before is loaded again; when that fails too, no page is shown
 // (PaginaCorrente 0, no yellow button) until a page button loads one.
-void MostraPagina(int n);
+void mostraPagina(int n);
 
 // The page buttons of the main window: N yellow, the other five button face.
-void ColoraPulsantiPagina(int n);
+void coloraPulsantiPagina(int n);
 
 } // namespace scheda

@@ -9,13 +9,13 @@ namespace scheda {
 
 class ServiziMdi : public ServiziShell {
 public:
-    void vaiPagina(int n) override;
-    void chiudiProgramma() override; // Uscita.cpp
+    void cambiaPagina(int n) override;
+    void esciDalProgramma() override; // Uscita.cpp
     void mostraAlPosto(PaginaScheda *pagina) override;
     void riapri(PaginaScheda *pagina) override;
-    PaginaScheda *paginaMostrata() override;
-    void validarePaginaMostrata() override;
-    int chiediSalvataggio() override;
+    PaginaScheda *paginaInVista() override;
+    void registraModificaInCorso() override;
+    int offriSalvataggio() override;
 };
 
 } // namespace scheda

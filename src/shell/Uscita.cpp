@@ -12,22 +12,22 @@
 
 namespace scheda {
 
-void TerminaProgramma(int stato)
+void esciSenzaDomande(int stato)
 {
     chiudiArchivio();
-    if (FinisciProcesso) {
-        FinisciProcesso(stato);
+    if (finisciProcesso) {
+        finisciProcesso(stato);
         return;
     }
     std::fflush(nullptr);
     std::_Exit(stato);
 }
 
-void ServiziMdi::chiudiProgramma()
+void ServiziMdi::esciDalProgramma()
 {
-    ChiediSalvataggio(); // a failed save stops here: the program goes on
+    chiediSeSalvare(); // a failed save stops here: the program goes on
     PaginaModificata = 0;
-    TerminaProgramma(0);
+    esciSenzaDomande(0);
 }
 
 } // namespace scheda

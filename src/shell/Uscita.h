@@ -9,12 +9,12 @@ namespace scheda {
 // Ends the process with the given status once the files are closed. The
 // program never returns from it; tests put a hook here that records the
 // exit and returns, and every caller stops at once after the call.
-inline std::function<void(int)> FinisciProcesso;
+inline std::function<void(int)> finisciProcesso;
 
 // The exit procedure itself is ChiudiProgramma (pages/ServiziShell.h).
 
 // Closes the files and ends the process at once, with no question
 // (start-up failures, the open and new dialogs on an empty table).
-void TerminaProgramma(int stato);
+void esciSenzaDomande(int stato);
 
 } // namespace scheda

@@ -326,8 +326,8 @@ TEST_F(Pagina1, TheSheetListHasTheFocusWheneverPage1Opens)
     p.cartella.aggiungiSchede(2);
     avvia();
     EXPECT_EQ(QApplication::focusWidget(), f()->CMBDenominazione);
-    VaiPagina(2);
-    VaiPagina(1);
+    VaiPagina2();
+    VaiPagina1();
     EXPECT_EQ(QApplication::focusWidget(), f()->CMBDenominazione);
 }
 

@@ -53,8 +53,8 @@ protected:
         p.cartella.esegui(FileVarnex, PasswordVarnex,
                           QStringLiteral("UPDATE Dati SET ") + assegna.join(QStringLiteral(", ")));
         PaginaModificata = 0;
-        VaiPagina(2);
-        VaiPagina(3);
+        VaiPagina2();
+        VaiPagina3();
         ASSERT_NE(f(), nullptr);
         p.dialoghi.beep = 0;
     }
@@ -180,7 +180,7 @@ TEST_F(Pagina3, AStoredCodeOtherThan1Or2ShowsNoAndMarksThePage)
                               QStringLiteral("INSERT INTO Dati (denominazione, %1) VALUES ('COOP', %2)")
                                   .arg(QLatin1String(colonna), QLatin1String(c.memorizzato)));
             ASSERT_TRUE(q.avvia());
-            VaiPagina(3);
+            VaiPagina3();
             const QString gruppo = QLatin1String(colonna) == QLatin1String("coop_dipe") ? QStringLiteral("OPTDipe")
                                                                                        : QStringLiteral("OPTVersa");
             auto *scelto = figlio<QRadioButton>(Form(3), gruppo + QLatin1String(c.bottone));

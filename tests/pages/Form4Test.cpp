@@ -48,8 +48,8 @@ protected:
     // Opens page 4 afresh on the row as the file holds it now.
     static void riapri()
     {
-        ChiudiForm(4);
-        ApriForm(4);
+        chiudiForm(4);
+        apriForm(4);
     }
     static PaginaScheda *f() { return Form(4); }
     QComboBox *combo(const char *nome) const { return campo<QComboBox>(nome); }

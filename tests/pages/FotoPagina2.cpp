@@ -68,14 +68,14 @@ int main(int argc, char **argv)
         + QStringLiteral(", a25 = -1234567, b24 = -15000 WHERE id_scheda = 1"));
     if (!p.avvia())
         return 1;
-    scheda::VaiPagina(2);
+    scheda::VaiPagina2();
     bool ok = salvaFoto(p, radice + QStringLiteral(".png")) == 0;
     p.finestra().activateWindow();
     if (!QTest::qWaitForWindowActive(&p.finestra()))
         return 1;
 
     // The list open on the name (LIVO stands in two provinces).
-    auto *sede = scheda::PaginaMostrata()->findChild<QComboBox *>(QStringLiteral("CMBComuneSede"));
+    auto *sede = scheda::formMostrato()->findChild<QComboBox *>(QStringLiteral("CMBComuneSede"));
     QTest::mouseClick(sede, Qt::LeftButton, {}, QPoint(sede->width() - 8, sede->height() / 2));
     attendi();
     int voce = sede->findText(nome);
@@ -94,7 +94,7 @@ int main(int argc, char **argv)
     attendi();
     ok = salva(p.finestra().grab(), radice + QStringLiteral("-scelto.png")) && ok;
     std::printf("comune_sede picked: %s %s, flag %d\n", qPrintable(sede->currentText()),
-                qPrintable(scheda::PaginaMostrata()->findChild<QLineEdit *>(QStringLiteral("TXTProvSede"))->text()),
+                qPrintable(scheda::formMostrato()->findChild<QLineEdit *>(QStringLiteral("TXTProvSede"))->text()),
                 scheda::PaginaModificata);
     return ok ? 0 : 1;
 }

@@ -50,6 +50,6 @@ int main(int argc, char **argv)
                       QStringLiteral("UPDATE Dati SET ") + assegna.join(QStringLiteral(", ")) + QStringLiteral(" WHERE id_scheda = 1"));
     if (!p.avvia())
         return 1;
-    scheda::VaiPagina(3);
+    scheda::VaiPagina3();
     return salvaFoto(p, uscita);
 }

@@ -55,8 +55,8 @@ int main(int argc, char **argv)
     p.finestra().show();
     p.finestra().activateWindow();
     QTest::qWaitForWindowActive(&p.finestra());
-    scheda::VaiPagina(4);
-    QWidget *pagina = scheda::PaginaMostrata();
+    scheda::VaiPagina4();
+    QWidget *pagina = scheda::formMostrato();
     if (!pagina)
         return 1;
     const char *const tasti[][2] = {

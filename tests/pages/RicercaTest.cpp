@@ -67,7 +67,7 @@ protected:
     ComboScheda *posta() const { return campo<ComboScheda>("CMBComunePosta"); }
     CampoRicerca *ricerca(const char *nome) const
     {
-        return qobject_cast<CampoRicerca *>(PaginaMostrata()->campo(QString::fromLatin1(nome)));
+        return qobject_cast<CampoRicerca *>(formMostrato()->campo(QString::fromLatin1(nome)));
     }
     QString sedeMostrata() const
     {
@@ -355,7 +355,7 @@ TEST_F(Ricerche, TheTwoMunicipalityBoxesNeverDisturbEachOther)
 TEST_F(Ricerche, ValidareCommitsTheTypedNameAndTakesAFreshValueOnEntry)
 {
     scriviSenzaUscire(sede(), QStringLiteral("ancona"));
-    PaginaMostrata()->Validare();
+    formMostrato()->Validare();
     EXPECT_EQ(NomeControllo, QStringLiteral("CMBComuneSede"));
     EXPECT_EQ(sedeMostrata(), QStringLiteral("ANCONA AN 60121"));
     EXPECT_EQ(sedeMemorizzata(), QStringLiteral("ANCONA AN 60121"));
@@ -380,7 +380,7 @@ TEST_F(Ricerche, ValidareCommitsTheTypedNameAndTakesAFreshValueOnEntry)
 TEST_F(Ricerche, AWrongNameCommittedByValidareBeepsAndShowsTheStoredOne)
 {
     scriviSenzaUscire(sede(), QStringLiteral("roma"));
-    PaginaMostrata()->Validare();
+    formMostrato()->Validare();
     EXPECT_EQ(p.dialoghi.beep, 1);
     EXPECT_EQ(sedeMostrata(), QStringLiteral("MACERATA MC 62100"));
     EXPECT_EQ(PaginaModificata, 0);
@@ -493,7 +493,7 @@ protected:
     int voce(const MembroPagina &m) const
     {
         auto *box = campo<ComboScheda>(m.combo);
-        auto *r = qobject_cast<CampoRicerca *>(PaginaMostrata()->campo(QString::fromLatin1(m.combo)));
+        auto *r = qobject_cast<CampoRicerca *>(formMostrato()->campo(QString::fromLatin1(m.combo)));
         for (int i = 0; i < box->count(); ++i)
             if (box->itemText(i) == QLatin1String(m.voce) && (!m.dettaglio || r->dettaglio(i) == QLatin1String(m.dettaglio)))
                 return i;

@@ -306,7 +306,7 @@ TEST_F(Stampa, ThePagePrintAnsweredNoPrintsNothing)
 TEST_F(Stampa, WithNoPageShownThePagePrintDoesNothing)
 {
     avviaPiena();
-    ChiudiPaginaMostrata();
+    chiudiPaginaMostrata();
     PaginaCorrente = 10; // the record grid window
     stampaPagina();
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());

@@ -32,6 +32,6 @@ int fotoPagina(int argc, char **argv, int pagina, const QString &riempi)
     p.cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex, riempi);
     if (!p.avvia())
         return 1;
-    scheda::VaiPagina(pagina);
+    scheda::serviziShell().cambiaPagina(pagina);
     return salvaFoto(p, uscita);
 }

@@ -146,7 +146,7 @@ void ConProgramma::attiva()
 void ConProgramma::riavvia()
 {
     for (int n = 1; n <= 6; ++n)
-        scheda::ChiudiForm(n);
+        scheda::chiudiForm(n);
     scheda::chiudiArchivio();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     scheda::RecordScheda().azzera();
@@ -182,7 +182,7 @@ void ConProgramma::validaOgni(std::initializer_list<Pendente> casi)
         scheda::PaginaModificata = 0;
         QWidget *box = campo<QWidget>(c.box);
         scriviSenzaUscire(box, QString::fromLatin1(c.tasti));
-        scheda::Shell().validarePaginaMostrata();
+        scheda::serviziShell().registraModificaInCorso();
         EXPECT_EQ(scheda::NomeControllo, QString::fromLatin1(c.box));
         EXPECT_EQ(scheda::RecordScheda()[QString::fromLatin1(c.colonna)], c.atteso);
         EXPECT_EQ(scheda::PaginaModificata, 1);
@@ -210,6 +210,6 @@ ado::Variant ConProgramma::salvato(qint64 chiave, const char *colonna) const
     return p.valoreSalvato(ado::Variant(std::int64_t(chiave)), QString::fromLatin1(colonna));
 }
 
-const QWidget *ConProgramma::paginaMostrata() { return scheda::PaginaMostrata(); }
+const QWidget *ConProgramma::paginaMostrata() { return scheda::formMostrato(); }
 
 } // namespace prova

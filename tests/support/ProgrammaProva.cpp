@@ -41,7 +41,7 @@ ProgrammaProva::ProgrammaProva(bool conFile) : cartella(conFile)
 {
     azzeraStato();
     scheda::CartellaProgramma = cartella.cartella();
-    scheda::FinisciProcesso = [this](int stato) {
+    scheda::finisciProcesso = [this](int stato) {
         if (!uscita)
             uscita = stato;
     };
@@ -50,12 +50,12 @@ ProgrammaProva::ProgrammaProva(bool conFile) : cartella(conFile)
 ProgrammaProva::~ProgrammaProva()
 {
     for (int n = 1; n <= 6; ++n)
-        scheda::ChiudiForm(n);
+        scheda::chiudiForm(n);
     scheda::chiudiArchivio();
     finestra_.reset();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    scheda::FinisciProcesso = nullptr;
+    scheda::finisciProcesso = nullptr;
     azzeraStato();
 }
 

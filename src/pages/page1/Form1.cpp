@@ -203,7 +203,7 @@ void Form1::aggiornaElenco()
         // The sheet shown has gone: its edits are offered for saving first
         // (a save that fails stops here, the list shut and the page as it
         // is); then the last sheet takes its place, with a message.
-        Shell().chiediSalvataggio();
+        serviziShell().offriSalvataggio();
         PaginaModificata = 0;
         mostraVoci(*CMBDenominazione, chiavi_, std::move(voci));
         IndiceProgetto = std::int16_t(cercaIdRecord());
@@ -223,7 +223,7 @@ void Form1::Form_Load()
     PaginaModificata = 0;
     Carica();
     Posiziona();
-    Shell().mostraAlPosto(this);
+    serviziShell().mostraAlPosto(this);
 
     // First run: the first row of the table has no name yet.
     Valore = testoDenominazione(RsDati->Fields(QStringLiteral("denominazione")).Value());
@@ -242,7 +242,7 @@ void Form1::Form_Load()
     PaginaModificata = 0;
     PaginaCorrente = 1;
     // Closed and opened again: the load runs anew, now with a name.
-    Shell().riapri(this);
+    serviziShell().riapri(this);
 }
 
 void Form1::Posiziona()
@@ -268,7 +268,7 @@ void Form1::CMBDenominazione_Click(int indice)
         return;
     // Unsaved edits are offered for saving into the sheet being left first.
     // The flag belongs to the page shown: that is what a Yes saves.
-    if (!eseguiComando([] { Shell().chiediSalvataggio(); })) {
+    if (!eseguiComando([] { serviziShell().offriSalvataggio(); })) {
         CMBDenominazione->setCurrentIndex(IndiceProgetto);
         return;
     }

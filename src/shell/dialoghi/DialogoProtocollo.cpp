@@ -79,7 +79,7 @@ void DialogoProtocollo::TXTProtocollo3_LostFocus()
 void DialogoProtocollo::CMDAnnulla_Click()
 {
     if (TabellaVuota == 1) {
-        TerminaProgramma(0);
+        esciSenzaDomande(0);
         return;
     }
     close();

@@ -245,9 +245,9 @@ Query *ApriQuery()
         return nullptr;
     }
     // Whatever page form is open closes, pages 5 and 6 too.
-    ChiudiPaginaMostrata();
+    chiudiPaginaMostrata();
     Query *q = query.release();
-    ApriFinestraPagina(10, q);
+    apriFinestraPagina(10, q);
     PaginaCorrente = 10;
     return q;
 }

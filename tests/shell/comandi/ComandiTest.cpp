@@ -267,7 +267,7 @@ TEST_F(Comandi, NoStalePageWritesOverAnotherSheet)
     avvia(2);
     clic(p.finestra().CMDPag[3]);
     // Page 1 opened beside page 3, as the whole-sheet print does.
-    ApriForm(1);
+    apriForm(1);
     ASSERT_NE(Form(1), nullptr);
     clic(p.finestra().CMDPag[2]);
     EXPECT_EQ(Form(1), nullptr);
@@ -492,7 +492,7 @@ TEST_F(Comandi, TheMenuCommandsValidateEveryPageShownPage3Included)
         QToolButton *piede = n == 6 ? Form(n)->CMDPrec : Form(n)->CMDSucces;
         piede->setFocus(Qt::TabFocusReason);
         NomeControllo.clear();
-        ValidarePaginaMostrata();
+        validareFormMostrato();
         EXPECT_EQ(NomeControllo, piede->objectName()); // Validare read the page's active control
     }
     // The exit menu item too, on page 3.

@@ -88,7 +88,7 @@ protected:
     {
         EXPECT_EQ(PaginaCorrente, n);
         EXPECT_EQ(pagineAperte(), n);
-        EXPECT_EQ(PaginaMostrata() != nullptr, n != 0);
+        EXPECT_EQ(formMostrato() != nullptr, n != 0);
         prova::soloPaginaGialla(p.finestra(), n);
     }
 };
@@ -150,7 +150,7 @@ TEST_F(PaginaNonCaricata, WithNoPageShownTheCommandsThatUseThePageShownDoNothing
         {"Salva", [](MDIForm1 &f) { clic(f.CMDSalva); }, {}},
         {"Ripristina", [](MDIForm1 &f) { clic(f.CMDRipristina); }, {}},
         {"Stampa Pagina", [](MDIForm1 &f) { clic(f.Command1); }, {}},
-        {"Validare", [](MDIForm1 &) { ValidarePaginaMostrata(); }, {}},
+        {"Validare", [](MDIForm1 &) { validareFormMostrato(); }, {}},
         {"Primo", [](MDIForm1 &f) { clic(f.CMDPrimo); }, {}},
         // Answered No: no save question before it, nothing printed.
         {"Stampa Scheda Corrente", [](MDIForm1 &f) { f.StampaScheda->trigger(); },
