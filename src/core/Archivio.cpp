@@ -33,9 +33,9 @@ std::unique_ptr<ado::Connection> apriConnessione(const QString &nomeFile, const 
 std::unique_ptr<ado::Recordset> apriRecordset(const QString &source, ado::Connection &connessione)
 {
     auto rs = std::make_unique<ado::Recordset>();
-    rs->CursorType = 2;
+    rs->CursorType = ado::adOpenDynamic;
     rs->Source = source;
-    rs->LockType = 2;
+    rs->LockType = ado::adLockPessimistic;
     rs->ActiveConnection = &connessione;
     rs->Open();
     return rs;

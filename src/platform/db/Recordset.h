@@ -22,6 +22,13 @@ namespace ado {
 
 class Recordset;
 
+// ADO's cursor and lock types. A recordset carries them as they are set: how
+// it moves and locks does not depend on them.
+inline constexpr int adOpenForwardOnly = 0;
+inline constexpr int adOpenDynamic = 2;
+inline constexpr int adLockReadOnly = 1;
+inline constexpr int adLockPessimistic = 2;
+
 // Column kinds, read from the declared type of each column.
 enum class ColumnKind { Text, Integer16, Integer32, Double, Date, Key };
 
@@ -45,8 +52,8 @@ public:
     Recordset(const Recordset &) = delete;
     Recordset &operator=(const Recordset &) = delete;
 
-    int CursorType = 0;
-    int LockType = 1;
+    int CursorType = adOpenForwardOnly;
+    int LockType = adLockReadOnly;
     QString Source;
     Connection *ActiveConnection = nullptr;
 

@@ -372,8 +372,8 @@ TEST(Riferimento, ACloneSharesTheRowsReadAndMovesOnItsOwn)
         EXPECT_TRUE(conta.istruzioni.isEmpty()) << "no second query: " << conta.istruzioni.join(" | ").toStdString();
     }
     EXPECT_EQ(clone->Source, comune->Source);
-    EXPECT_EQ(clone->CursorType, 2);
-    EXPECT_EQ(clone->LockType, 2);
+    EXPECT_EQ(clone->CursorType, ado::adOpenDynamic);
+    EXPECT_EQ(clone->LockType, ado::adLockPessimistic);
     EXPECT_EQ(clone->RecordCount(), comune->RecordCount());
     EXPECT_FALSE(clone->isBOF()) << "a clone stands on the first row";
     const std::vector<QString> dalClone = finoAllaFine(*clone);
