@@ -5,8 +5,15 @@
 namespace scheda {
 
 Apri::Apri(QWidget *parent)
-    : DialogoProtocollo({QStringLiteral("Apri"), 4680, 3390, 1440, 240, 960, 1080, 2280, 1080,
-                         QStringLiteral("Apri Progetto"), 720, 2640, 2760},
+    : DialogoProtocollo({.caption = QStringLiteral("Apri"),
+                         .width = 4680,
+                         .height = 3390,
+                         .titolo = {.left = 1440, .top = 240},
+                         .protocollo = {.left = 960, .top = 1080},
+                         .casella = {.left = 2280, .top = 1080},
+                         .testoConferma = QStringLiteral("Apri Progetto"),
+                         .conferma = {.left = 720, .top = 2760},
+                         .annulla = {.left = 2640, .top = 2760}},
                         QStringLiteral("Apri"), QStringLiteral("CMDApriProgetto"), parent)
 {
     CMDApriProgetto = conferma_;

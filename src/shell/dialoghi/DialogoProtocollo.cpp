@@ -29,15 +29,15 @@ DialogoProtocollo::DialogoProtocollo(const Schema &s, const QString &nome, const
     // First in focus order.
     TXTProtocollo3 = new CasellaTesto(this);
     TXTProtocollo3->setObjectName(QStringLiteral("TXTProtocollo3"));
-    TXTProtocollo3->setGeometry(ui::rettangolo(s.casellaLeft, s.casellaTop, 1215, 285));
+    TXTProtocollo3->setGeometry(ui::rettangolo(s.casella.left, s.casella.top, 1215, 285));
 
-    conferma_ = new QPushButton(s.conferma, this);
+    conferma_ = new QPushButton(s.testoConferma, this);
     conferma_->setObjectName(nomeConferma);
-    conferma_->setGeometry(ui::rettangolo(s.confermaLeft, s.pulsantiTop, 1455, 495));
+    conferma_->setGeometry(ui::rettangolo(s.conferma.left, s.conferma.top, 1455, 495));
     conferma_->setAutoDefault(false);
     CMDAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     CMDAnnulla->setObjectName(QStringLiteral("CMDAnnulla"));
-    CMDAnnulla->setGeometry(ui::rettangolo(s.annullaLeft, s.pulsantiTop, 1455, 495));
+    CMDAnnulla->setGeometry(ui::rettangolo(s.annulla.left, s.annulla.top, 1455, 495));
     CMDAnnulla->setAutoDefault(false);
 
     auto *titolo = new QLabel(QStringLiteral("Identificativo Progetto"), this);
@@ -45,11 +45,11 @@ DialogoProtocollo::DialogoProtocollo(const Schema &s, const QString &nome, const
     QFont grassetto = titolo->font();
     grassetto.setBold(true);
     titolo->setFont(grassetto);
-    titolo->move(ui::px(s.titoloLeft), ui::px(s.titoloTop));
+    titolo->move(ui::px(s.titolo.left), ui::px(s.titolo.top));
     titolo->adjustSize();
     auto *protocollo = new QLabel(QStringLiteral("Protocollo"), this);
     protocollo->setObjectName(QStringLiteral("Label2"));
-    protocollo->move(ui::px(s.protocolloLeft), ui::px(s.protocolloTop));
+    protocollo->move(ui::px(s.protocollo.left), ui::px(s.protocollo.top));
     protocollo->adjustSize();
 
     setTabOrder(TXTProtocollo3, conferma_);

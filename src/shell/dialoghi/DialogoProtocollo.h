@@ -28,14 +28,19 @@ public:
     QPushButton *CMDAnnulla = nullptr;
 
 protected:
+    // Left and top of a control in twips, from the client area's corner.
+    struct Punto {
+        int left, top;
+    };
     struct Schema {
         QString caption;
-        int width, height;                 // twips, the window with its frame
-        int titoloLeft, titoloTop;         // "Identificativo Progetto"
-        int protocolloLeft, protocolloTop; // "Protocollo"
-        int casellaLeft, casellaTop;       // TXTProtocollo3
-        QString conferma;                  // caption of the confirming button
-        int confermaLeft, annullaLeft, pulsantiTop;
+        int width, height;     // twips, the window with its frame
+        Punto titolo;          // "Identificativo Progetto"
+        Punto protocollo;      // "Protocollo"
+        Punto casella;         // TXTProtocollo3
+        QString testoConferma; // caption of the confirming button
+        Punto conferma;        // the confirming button
+        Punto annulla;         // "Annulla"
     };
     DialogoProtocollo(const Schema &s, const QString &nome, const QString &nomeConferma, QWidget *parent);
 

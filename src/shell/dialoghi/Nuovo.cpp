@@ -5,8 +5,15 @@
 namespace scheda {
 
 Nuovo::Nuovo(QWidget *parent)
-    : DialogoProtocollo({QStringLiteral("Nuovo Progetto"), 4680, 3195, 1200, 120, 1080, 1200, 2400, 1200,
-                         QStringLiteral("Nuovo Progetto"), 600, 2520, 2280},
+    : DialogoProtocollo({.caption = QStringLiteral("Nuovo Progetto"),
+                         .width = 4680,
+                         .height = 3195,
+                         .titolo = {.left = 1200, .top = 120},
+                         .protocollo = {.left = 1080, .top = 1200},
+                         .casella = {.left = 2400, .top = 1200},
+                         .testoConferma = QStringLiteral("Nuovo Progetto"),
+                         .conferma = {.left = 600, .top = 2280},
+                         .annulla = {.left = 2520, .top = 2280}},
                         QStringLiteral("Nuovo"), QStringLiteral("CMDNuovoProgetto"), parent)
 {
     CMDNuovoProgetto = conferma_;
