@@ -2,7 +2,8 @@
 // The page-form contract shared by the six pages of the sheet: finding the
 // current row, loading the page's columns into the in-memory sheet, showing
 // them, writing them back with one update and committing a pending edit for
-// the menu commands. A page declares its columns and its bound controls.
+// the menu commands. A page gives its controls as one table of rows, from
+// which disponi makes them, binds them to their columns and orders them.
 
 #include "core/ColonneDati.h"
 #include "pages/Campo.h"

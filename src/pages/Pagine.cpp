@@ -11,8 +11,6 @@ namespace scheda {
 
 PaginaScheda *creaPagina(int n)
 {
-    // Each page form of its own; a page without its controls yet loads and
-    // saves its columns through the contract alone.
     switch (n) {
     case 1: return creaForm1();
     case 2: return new Form2;
@@ -20,7 +18,7 @@ PaginaScheda *creaPagina(int n)
     case 4: return creaForm4();
     case 5: return new Form5;
     case 6: return new Form6;
-    default: return new PaginaScheda(n);
+    default: return new PaginaScheda(n); // no such page: the contract alone, no controls
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What the page forms, printing and export ask of the shell: the show-page
-// operation, the exit procedure, placing a page form, and the page shown.
+// operation, the exit procedure, placing and reopening a page form, the page
+// shown, the commit of its pending edit and the save question.
 // The main window installs the shell's own; until then (a page form made on
 // its own) a page places and shows itself and nothing else happens.
 

@@ -9,7 +9,6 @@
 #include "shell/Uscita.h"
 #include "shell/help/cHtmlHelp.h"
 
-
 #include <QDir>
 
 namespace scheda {

@@ -5,9 +5,7 @@
 #include "core/Globali.h"
 #include "shell/MDIForm1.h"
 #include "shell/MostraPagina.h"
-#include "shell/Uscita.h"
 
-#include "pages/PaginaScheda.h"
 #include "pages/ServiziShell.h"
 #include "core/Formati.h"
 #include "platform/dialoghi/Dialoghi.h"

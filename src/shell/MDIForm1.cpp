@@ -1,6 +1,5 @@
 #include "shell/MDIForm1.h"
 #include "core/Errori.h"
-#include "core/Globali.h"
 #include "shell/MostraPagina.h"
 #include "shell/ServiziMdi.h"
 

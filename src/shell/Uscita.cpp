@@ -4,9 +4,6 @@
 #include "shell/MostraPagina.h"
 #include "shell/ServiziMdi.h"
 
-#include "platform/dialoghi/Dialoghi.h"
-
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 

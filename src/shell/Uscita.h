@@ -11,7 +11,8 @@ namespace scheda {
 // exit and returns, and every caller stops at once after the call.
 inline std::function<void(int)> finisciProcesso;
 
-// The exit procedure itself is ChiudiProgramma (pages/ServiziShell.h).
+// The exit procedure ChiudiProgramma (pages/ServiziShell.h) runs the shell's
+// ServiziMdi::esciDalProgramma (Uscita.cpp).
 
 // Closes the files and ends the process at once, with no question
 // (start-up failures, the open and new dialogs on an empty table).

@@ -2,27 +2,18 @@
 
 #include "core/RecordScheda.h"
 #include "pages/campi/Campi.h"
-#include "pages/campi/Disposizione.h"
 #include "platform/db/Recordset.h"
 #include "platform/dialoghi/Dialoghi.h"
-#include "platform/maschera/MaskEdBox.h"
-#include "platform/ui/Twips.h"
 #include "core/Archivio.h"
 #include "core/Errori.h"
 #include "core/Globali.h"
 #include "pages/ServiziShell.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStringListModel>
 
 namespace scheda {
 
 using campi::Famiglia;
-using campi::Legame;
 
 namespace {
 
