@@ -21,6 +21,7 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 #include <QToolButton>
+#include <optional>
 
 namespace scheda {
 
@@ -153,75 +154,113 @@ MDIForm1::~MDIForm1()
     }
 }
 
-QToolButton *MDIForm1::pulsante(const QString &nome, const QString &caption, int left, int top, int w, int h,
-                                void (MDIForm1::*handler)(), bool grafico)
-{
-    QToolButton *b = grafico ? new QToolButton(Picture1) : new PulsanteStandard(Picture1);
-    b->setObjectName(nome);
-    b->setText(caption);
-    b->setGeometry(ui::rettangolo(left, top, w, h));
-    // Buttons take the focus on click, so the box being edited commits first.
-    b->setFocusPolicy(Qt::StrongFocus);
-    b->setAutoRaise(false);
-    b->setProperty("graphical", grafico);
-    b->setAutoFillBackground(true);
-    connect(b, &QToolButton::clicked, this, [this, handler] { eseguiComando([this, handler] { (this->*handler)(); }); });
-    return b;
-}
+namespace {
+
+// The buttons of the panel, top to bottom, the left column (Left 0) before
+// the right one (Left 960).
+struct RigaPulsante {
+    const char *nome;
+    const char *caption;
+    int left, top, width, height;                // twips
+    std::optional<QStyle::StandardPixmap> icona; // above the caption; none: the caption alone
+    void (MDIForm1::*handler)();
+    QToolButton *MDIForm1::*membro; // where the window keeps it; nullptr: CMDPag[pagina]
+    int pagina;
+    int tab;             // its place in the panel's tab order
+    bool grafico = true; // false: a standard button, whose back colour does not show
+};
+
+using Q = QStyle;
+using W = MDIForm1;
+constexpr std::nullopt_t SoloTesto = std::nullopt;
+
+// clang-format off
+const RigaPulsante Pulsanti[] = {
+    // nome           caption          left  top   width  height  icona                         handler                  membro             pagina  tab  grafico
+    {"CMDNuovo",      "Nuovo",         0,    870,  975,   885,    Q::SP_FileIcon,               &W::CMDNuovo_Click,      &W::CMDNuovo,      0,      4},
+    {"CMDElimina",    "Elimina",       960,  870,  975,   885,    Q::SP_TrashIcon,              &W::CMDElimina_Click,    &W::CMDElimina,    0,      7},
+    {"CMDPrec",       "Precedente",    0,    1760, 975,   885,    Q::SP_ArrowBack,              &W::CMDPrec_Click,       &W::CMDPrec,       0,      0},
+    {"CMDSucc",       "Successivo",    960,  1760, 975,   885,    Q::SP_ArrowForward,           &W::CMDSucc_Click,       &W::CMDSucc,       0,      1},
+    {"CMDPrimo",      "Primo",         0,    2640, 975,   885,    SoloTesto,                    &W::CMDPrimo_Click,      &W::CMDPrimo,      0,      2},
+    {"CMDUltimo",     "Ultimo",        960,  2640, 975,   885,    SoloTesto,                    &W::CMDUltimo_Click,     &W::CMDUltimo,     0,      3},
+    {"CMDTrova",      "Trova",         0,    3520, 975,   885,    Q::SP_FileDialogContentsView, &W::CMDTrova_Click,      &W::CMDTrova,      0,      8},
+    {"Command1",      "Stampa Pagina", 960,  3520, 975,   885,    SoloTesto,                    &W::Command1_Click,      &W::Command1,      0,      12,  false},
+    {"CMDPag1",       "Pag. 1",        0,    4440, 960,   320,    SoloTesto,                    &W::CMDPag1_Click,       nullptr,           1,      11},
+    {"CMDPag2",       "Pag. 2",        960,  4440, 960,   320,    SoloTesto,                    &W::CMDPag2_Click,       nullptr,           2,      13},
+    {"CMDPag3",       "Pag. 3",        0,    4780, 960,   320,    SoloTesto,                    &W::CMDPag3_Click,       nullptr,           3,      14},
+    {"CMDPag4",       "Pag. 4",        960,  4780, 960,   320,    SoloTesto,                    &W::CMDPag4_Click,       nullptr,           4,      15},
+    {"CMDPag5",       "Pag. 5",        0,    5130, 960,   320,    SoloTesto,                    &W::CMDPag5_Click,       nullptr,           5,      10},
+    {"CMDPag6",       "Pag. 6",        960,  5130, 960,   320,    SoloTesto,                    &W::CMDPag6_Click,       nullptr,           6,      16},
+    {"CMDSalva",      "Salva",         0,    5490, 975,   885,    Q::SP_DialogSaveButton,       &W::CMDSalva_Click,      &W::CMDSalva,      0,      6},
+    {"CMDRipristina", "Ripristina",    960,  5490, 975,   885,    Q::SP_BrowserReload,          &W::CMDRipristina_Click, &W::CMDRipristina, 0,      5},
+    {"CMDEsci",       "Esci",          0,    6420, 1935,  735,    Q::SP_DialogCloseButton,      &W::CMDEsci_Click,       &W::CMDEsci,       0,      9},
+};
+// clang-format on
+
+// The pictures of the panel, only for show, on its background: the maker's
+// emblem with its name at the top, the region's emblem with its name at the foot.
+struct RigaFigura {
+    const char *testo;            // a label's caption; nullptr: an emblem
+    int left, top, width, height; // twips; a label takes the size of its caption
+    QRgb colore;                  // a label's text; an emblem's border and letters
+    QRgb campo = 0;               // an emblem's field
+    const char *sigla = "";       // an emblem's letters
+};
+
+constexpr QRgb Bianco = qRgb(0xFF, 0xFF, 0xFF);
+constexpr QRgb Nero = qRgb(0, 0, 0);
+
+// clang-format off
+const RigaFigura Figure[] = {
+    // testo        left  top   width  height  colore                  campo                   sigla
+    {nullptr,       1080, 50,   735,   780,    qRgb(0x20, 0x30, 0x80), qRgb(0xF0, 0xF0, 0xFF), "CSI"},
+    {"Centro",      120,  150,  0,     0,      Bianco},
+    {"Servizi",     120,  350,  0,     0,      Bianco},
+    {"Informatici", 120,  550,  0,     0,      Bianco},
+    {nullptr,       1200, 7200, 495,   585,    qRgb(0xB0, 0x10, 0x10), Bianco},
+    {"REGIONE",     285,  7300, 0,     0,      Nero},
+    {"TARVESIA",    240,  7520, 0,     0,      Nero},
+};
+// clang-format on
+
+} // namespace
 
 void MDIForm1::creaPannello()
 {
-    const int L = 0, R = 960;
-    CMDNuovo = pulsante(QStringLiteral("CMDNuovo"), QStringLiteral("Nuovo"), L, 870, 975, 885, &MDIForm1::CMDNuovo_Click);
-    CMDElimina = pulsante(QStringLiteral("CMDElimina"), QStringLiteral("Elimina"), R, 870, 975, 885, &MDIForm1::CMDElimina_Click);
-    CMDPrec = pulsante(QStringLiteral("CMDPrec"), QStringLiteral("Precedente"), L, 1760, 975, 885, &MDIForm1::CMDPrec_Click);
-    CMDSucc = pulsante(QStringLiteral("CMDSucc"), QStringLiteral("Successivo"), R, 1760, 975, 885, &MDIForm1::CMDSucc_Click);
-    CMDPrimo = pulsante(QStringLiteral("CMDPrimo"), QStringLiteral("Primo"), L, 2640, 975, 885, &MDIForm1::CMDPrimo_Click);
-    CMDUltimo = pulsante(QStringLiteral("CMDUltimo"), QStringLiteral("Ultimo"), R, 2640, 975, 885, &MDIForm1::CMDUltimo_Click);
-    CMDTrova = pulsante(QStringLiteral("CMDTrova"), QStringLiteral("Trova"), L, 3520, 975, 885, &MDIForm1::CMDTrova_Click);
-    Command1 = pulsante(QStringLiteral("Command1"), QStringLiteral("Stampa Pagina"), R, 3520, 975, 885, &MDIForm1::Command1_Click, false);
-    void (MDIForm1::*pagine[7])() = {nullptr, &MDIForm1::CMDPag1_Click, &MDIForm1::CMDPag2_Click, &MDIForm1::CMDPag3_Click,
-                                     &MDIForm1::CMDPag4_Click, &MDIForm1::CMDPag5_Click, &MDIForm1::CMDPag6_Click};
-    const int topPagine[3] = {4440, 4780, 5130};
-    for (int n = 1; n <= 6; ++n)
-        CMDPag[n] = pulsante(QStringLiteral("CMDPag%1").arg(n), QStringLiteral("Pag. %1").arg(n), (n % 2) ? L : R,
-                             topPagine[(n - 1) / 2], 960, 320, pagine[n]);
-    CMDSalva = pulsante(QStringLiteral("CMDSalva"), QStringLiteral("Salva"), L, 5490, 975, 885, &MDIForm1::CMDSalva_Click);
-    CMDRipristina = pulsante(QStringLiteral("CMDRipristina"), QStringLiteral("Ripristina"), R, 5490, 975, 885, &MDIForm1::CMDRipristina_Click);
-    CMDEsci = pulsante(QStringLiteral("CMDEsci"), QStringLiteral("Esci"), L, 6420, 1935, 735, &MDIForm1::CMDEsci_Click);
-
-    const std::pair<QToolButton *, QStyle::StandardPixmap> icone[] = {
-        {CMDNuovo, QStyle::SP_FileIcon},           {CMDElimina, QStyle::SP_TrashIcon},
-        {CMDPrec, QStyle::SP_ArrowBack},            {CMDSucc, QStyle::SP_ArrowForward},
-        {CMDTrova, QStyle::SP_FileDialogContentsView}, {CMDSalva, QStyle::SP_DialogSaveButton},
-        {CMDRipristina, QStyle::SP_BrowserReload},  {CMDEsci, QStyle::SP_DialogCloseButton},
-    };
-    for (const auto &[b, icona] : icone) {
-        b->setIcon(style()->standardIcon(icona));
-        b->setIconSize(QSize(24, 24));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QToolButton *ordine[std::size(Pulsanti)] = {};
+    for (const RigaPulsante &r : Pulsanti) {
+        QToolButton *b = r.grafico ? new QToolButton(Picture1) : new PulsanteStandard(Picture1);
+        b->setObjectName(QString::fromLatin1(r.nome));
+        b->setText(QString::fromLatin1(r.caption));
+        b->setGeometry(ui::rettangolo(r.left, r.top, r.width, r.height));
+        // Buttons take the focus on click, so the box being edited commits first.
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->setAutoRaise(false);
+        b->setProperty("graphical", r.grafico);
+        b->setAutoFillBackground(true);
+        if (r.icona) {
+            b->setIcon(style()->standardIcon(*r.icona));
+            b->setIconSize(QSize(24, 24));
+            b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        } else {
+            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        }
+        connect(b, &QToolButton::clicked, this, [this, h = r.handler] { eseguiComando([this, h] { (this->*h)(); }); });
+        (r.membro ? this->*r.membro : CMDPag[r.pagina]) = b;
+        ordine[r.tab] = b;
     }
-    for (QToolButton *b : {CMDPrimo, CMDUltimo, Command1})
-        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-
-    // Tab order of the panel.
-    QWidget *ordine[] = {CMDPrec, CMDSucc, CMDPrimo, CMDUltimo, CMDNuovo, CMDRipristina, CMDSalva, CMDElimina, CMDTrova,
-                         CMDEsci, CMDPag[5], CMDPag[1], Command1, CMDPag[2], CMDPag[3], CMDPag[4], CMDPag[6]};
     for (std::size_t i = 1; i < std::size(ordine); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);
 
-    // The maker's emblem with its name, and the region's emblem at the foot.
-    auto *marchio = new QLabel(Picture1);
-    marchio->setGeometry(ui::rettangolo(1080, 50, 735, 780));
-    marchio->setPixmap(stemma(marchio->size(), QColor(0xF0, 0xF0, 0xFF), QColor(0x20, 0x30, 0x80), QStringLiteral("CSI")));
-    etichetta(Picture1, QStringLiteral("Centro"), 120, 150, Qt::white);
-    etichetta(Picture1, QStringLiteral("Servizi"), 120, 350, Qt::white);
-    etichetta(Picture1, QStringLiteral("Informatici"), 120, 550, Qt::white);
-    auto *regione = new QLabel(Picture1);
-    regione->setGeometry(ui::rettangolo(1200, 7200, 495, 585));
-    regione->setPixmap(stemma(regione->size(), QColor(0xFF, 0xFF, 0xFF), QColor(0xB0, 0x10, 0x10), QString()));
-    etichetta(Picture1, QStringLiteral("REGIONE"), 285, 7300);
-    etichetta(Picture1, QStringLiteral("TARVESIA"), 240, 7520);
+    for (const RigaFigura &f : Figure) {
+        if (f.testo) {
+            etichetta(Picture1, QString::fromUtf8(f.testo), f.left, f.top, QColor(f.colore));
+            continue;
+        }
+        auto *figura = new QLabel(Picture1);
+        figura->setGeometry(ui::rettangolo(f.left, f.top, f.width, f.height));
+        figura->setPixmap(stemma(figura->size(), QColor(f.campo), QColor(f.colore), QString::fromLatin1(f.sigla)));
+    }
 }
 
 void MDIForm1::creaMenu()

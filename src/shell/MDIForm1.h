@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 
-class QAbstractButton;
 class QAction;
 class QMdiArea;
 class QMenu;
@@ -70,10 +69,8 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
-    void creaPannello();
+    void creaPannello(); // the panel from its table of buttons and pictures
     void creaMenu();
-    QToolButton *pulsante(const QString &nome, const QString &caption, int left, int top, int w, int h,
-                          void (MDIForm1::*handler)(), bool grafico = true);
 
     QMdiArea *area_ = nullptr;
     bool massimizzata_ = false;
