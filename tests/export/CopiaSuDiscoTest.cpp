@@ -5,6 +5,7 @@
 // exports killed half-way left on the disk goes at the next export, and
 // nothing else does.
 
+#include "Guasti.h"
 #include "ProvaEsportazione.h"
 
 #include "core/Archivio.h"
@@ -18,7 +19,6 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,29 +26,7 @@ using namespace scheda;
 
 namespace {
 
-// A small tmpfs of our own, where this machine lets a test mount one.
-class Montaggio {
-public:
-    explicit Montaggio(const QString &cartella) : cartella_(QFile::encodeName(cartella))
-    {
-        QDir().mkpath(cartella);
-        montato_ = ::mount("tmpfs", cartella_.constData(), "tmpfs", 0, "size=64k,mode=0755") == 0;
-    }
-    ~Montaggio()
-    {
-        if (montato_)
-            ::umount2(cartella_.constData(), MNT_DETACH);
-    }
-    bool montato() const { return montato_; }
-    bool solaLettura(bool si)
-    {
-        return ::mount(nullptr, cartella_.constData(), nullptr, MS_REMOUNT | (si ? MS_RDONLY : 0), "size=64k,mode=0755") == 0;
-    }
-
-private:
-    QByteArray cartella_;
-    bool montato_ = false;
-};
+using prova::Montaggio;
 
 // A file that nobody, root included, can remove while the flag is on, where
 // the file system and our rights allow setting it.

@@ -45,3 +45,13 @@ void CartellaProva::aggiungiSchede(int n) const
     sql += QStringLiteral("COMMIT;");
     esegui(scheda::FileVarnex, scheda::PasswordVarnex, sql);
 }
+
+std::unique_ptr<ado::Connection> connetti(const QString &percorso, const QString &password)
+{
+    auto c = std::make_unique<ado::Connection>();
+    c->Provider = scheda::ProviderJet;
+    c->setProperty(QStringLiteral("Data Source"), percorso);
+    c->setProperty(QStringLiteral("Jet OLEDB:Database Password"), password);
+    c->Open();
+    return c;
+}

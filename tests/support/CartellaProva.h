@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 
 class CartellaProva {
 public:
@@ -24,18 +25,19 @@ private:
     QTemporaryDir dir_;
 };
 
-// Runs `leggi` on the recordset of "Dati" of a database file (of a test
-// folder or anywhere else), through a connection of its own.
+// A connection to a database file (of a test folder or anywhere else), set
+// up and opened as the program sets up its own.
+std::unique_ptr<ado::Connection> connetti(const QString &percorso, const QString &password);
+
+// Runs `leggi` on the recordset of "Dati" of a database file, through a
+// connection of its own.
 template <typename F>
 auto suDati(const QString &percorso, const QString &password, F leggi)
 {
-    ado::Connection c;
-    c.setProperty(QStringLiteral("Data Source"), percorso);
-    c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), password);
-    c.Open();
+    const auto c = connetti(percorso, password);
     ado::Recordset rs;
     rs.Source = QStringLiteral("Dati");
-    rs.ActiveConnection = &c;
+    rs.ActiveConnection = c.get();
     rs.Open();
     return leggi(rs);
 }

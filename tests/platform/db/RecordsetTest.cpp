@@ -36,16 +36,6 @@ using scheda::PasswordVarnex;
 
 namespace {
 
-std::unique_ptr<Connection> connetti(const QString &percorso, const QString &password)
-{
-    auto c = std::make_unique<Connection>();
-    c->Provider = scheda::ProviderJet;
-    c->setProperty(QStringLiteral("Data Source"), percorso);
-    c->setProperty(QStringLiteral("Jet OLEDB:Database Password"), password);
-    c->Open();
-    return c;
-}
-
 std::unique_ptr<Recordset> apri(Connection &c, const QString &source)
 {
     return scheda::apriRecordset(source, c); // opened as the program opens every recordset

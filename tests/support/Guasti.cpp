@@ -1,0 +1,165 @@
+#include "Guasti.h"
+
+#include "SchedaPiena.h"
+
+#include "core/Archivio.h"
+#include "core/FileDati.h"
+
+#include <QDir>
+#include <QFile>
+#include <sqlite3.h>
+#include <stdexcept>
+#include <sys/mount.h>
+
+namespace prova {
+
+QByteArray byteDi(const QString &percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void sovrascriviPagina(const QString &percorso, int numero)
+{
+    QFile f(percorso);
+    if (numero < 1 || !f.open(QIODevice::ReadWrite) || f.size() < qint64(numero) * DimensionePagina)
+        throw std::runtime_error("pagina fuori dal file");
+    // Page 1 keeps its first 16 bytes (the key's salt): the key is read as
+    // before and what follows cannot be decrypted.
+    const qint64 inizio = qint64(numero - 1) * DimensionePagina + (numero == 1 ? 16 : 0);
+    f.seek(inizio);
+    f.write(QByteArray(int(qint64(numero) * DimensionePagina - inizio), char(0xA5)));
+}
+
+namespace {
+
+sqlite3 *apriConChiave(const QString &percorso, const QString &password)
+{
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        throw std::runtime_error("file non aperto");
+    }
+    const QByteArray chiave = QStringLiteral("PRAGMA key = '%1';").arg(password).toUtf8();
+    sqlite3_exec(db, chiave.constData(), nullptr, nullptr, nullptr);
+    return db;
+}
+
+} // namespace
+
+int paginaDellaTabella(const QString &percorso, const QString &password, const QString &tabella)
+{
+    sqlite3 *db = apriConChiave(percorso, password);
+    sqlite3_stmt *s = nullptr;
+    sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE type = 'table' AND name = ?", -1, &s, nullptr);
+    const QByteArray nome = tabella.toUtf8();
+    sqlite3_bind_text(s, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
+    const int pagina = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : 0;
+    sqlite3_finalize(s);
+    sqlite3_close_v2(db);
+    if (pagina < 2)
+        throw std::runtime_error("tabella non trovata");
+    return pagina;
+}
+
+void rovinaDati(const CartellaProva &cartella)
+{
+    using namespace scheda;
+    const QString file = cartella.percorso(FileVarnex);
+    const int pagina = paginaDellaTabella(file, PasswordVarnex, QStringLiteral("Dati"));
+    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("UPDATE Dati SET denominazione = denominazione"));
+    sovrascriviPagina(file, pagina);
+}
+
+void rovinaPrimaScheda(const CartellaProva &cartella)
+{
+    using namespace scheda;
+    const QString file = cartella.percorso(FileVarnex);
+    const int ultima = suDati(file, PasswordVarnex, [](ado::Recordset &rs) {
+        const auto pagine = [&rs](const QString &pragma) {
+            return int(apriRecordset(pragma, *rs.ActiveConnection)->Fields(0).Value().toDouble());
+        };
+        // New pages come from the end of the file, one after the other.
+        if (rs.RecordCount() != 0 || pagine(QStringLiteral("PRAGMA freelist_count")) != 0)
+            throw std::runtime_error("serve un file nuovo");
+        rs.AddNew();
+        for (const auto &[colonna, valore] : schedaPiena())
+            rs.Fields(colonna).setValue(valore);
+        rs.Update();
+        const int coda = pagine(QStringLiteral("PRAGMA page_count"));
+        for (const char *nome : {"SCHEDA 2", "SCHEDA 3"}) {
+            rs.AddNew();
+            rs.Fields(QStringLiteral("denominazione")).setValue(QString::fromLatin1(nome));
+            rs.Update();
+        }
+        return coda;
+    });
+    sovrascriviPagina(file, ultima);
+}
+
+BloccoFile::BloccoFile(const QString &percorso, const QString &password, Modo modo) : db_(apriConChiave(percorso, password))
+{
+    const char *inizio = modo == Modo::Esclusivo ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE";
+    if (sqlite3_exec(db_, inizio, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_close_v2(db_);
+        throw std::runtime_error("blocco non preso");
+    }
+}
+
+BloccoFile::~BloccoFile()
+{
+    rilascia();
+    sqlite3_close_v2(db_);
+}
+
+void BloccoFile::rilascia()
+{
+    if (attesa_.joinable())
+        attesa_.join();
+    if (!sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void BloccoFile::rilasciaTra(std::chrono::milliseconds dopo)
+{
+    attesa_ = std::thread([this, dopo] {
+        std::this_thread::sleep_for(dopo);
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    });
+}
+
+Montaggio::Montaggio(const QString &cartella) : cartella_(cartella)
+{
+    QDir().mkpath(cartella);
+    montato_ = ::mount("tmpfs", QFile::encodeName(cartella).constData(), "tmpfs", 0, "size=64k,mode=0755") == 0;
+}
+
+Montaggio::~Montaggio()
+{
+    if (!legato_.isEmpty())
+        ::umount2(legato_.constData(), MNT_DETACH);
+    if (montato_)
+        ::umount2(QFile::encodeName(cartella_).constData(), MNT_DETACH);
+}
+
+bool Montaggio::solaLettura(bool si)
+{
+    return ::mount(nullptr, QFile::encodeName(cartella_).constData(), nullptr, MS_REMOUNT | (si ? MS_RDONLY : 0),
+                   "size=64k,mode=0755")
+           == 0;
+}
+
+bool Montaggio::legaFile(const QString &sorgente, const QString &file)
+{
+    QFile segnaposto(file);
+    if (!segnaposto.open(QIODevice::WriteOnly))
+        return false;
+    segnaposto.close();
+    const QByteArray destinazione = QFile::encodeName(file);
+    if (::mount(QFile::encodeName(sorgente).constData(), destinazione.constData(), nullptr, MS_BIND, nullptr) != 0)
+        return false;
+    legato_ = destinazione;
+    return true;
+}
+
+} // namespace prova
