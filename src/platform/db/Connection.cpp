@@ -42,31 +42,38 @@ void Connection::Open()
     if (db_)
         return;
     const QString path = dataSource();
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile())
         throw Error(err::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
+    // What a copy cut short leaves; the engine would take it for a new database.
+    if (info.size() == 0)
+        throw Error(err::FileDamaged, failureText(Access::Open, path, QStringLiteral("il file è vuoto")));
 
     sqlite3 *db = nullptr;
+    const auto fail = [&](int rc) {
+        const Error e = engineError(db, rc, Access::Open, path);
+        sqlite3_close_v2(db);
+        return e;
+    };
     // A connection is used by the one thread that opened it: no mutex
     // around each call (a read of 10,000 rows makes some 100,000 of them).
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        throw Error(err::FileNotFound, QStringLiteral("Impossibile aprire il file '%1'.").arg(path));
-    }
+    if (rc != SQLITE_OK)
+        throw fail(rc);
+    sqlite3_busy_timeout(db, BusyTimeoutMs);
     const QString password = property(QStringLiteral("Jet OLEDB:Database Password"));
     const QByteArray keySql = (QStringLiteral("PRAGMA key = ") + quoted(password) + QLatin1Char(';')).toUtf8();
     sqlite3_exec(db, keySql.constData(), nullptr, nullptr, nullptr);
     // The key is only tried on the first read: a wrong one fails here.
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        throw Error(err::BadPassword, QStringLiteral("Password non valida per il file '%1'.").arg(path));
-    }
+    if (const int read = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr); read != SQLITE_OK)
+        throw fail(read);
     sqlite3_exec(db, "PRAGMA journal_mode = DELETE;", nullptr, nullptr, nullptr);
     // Pages are decrypted on every read that misses the cache: keep a large
     // archive's "Dati" whole in it, so that a MoveFirst reads no page twice.
     sqlite3_exec(db, "PRAGMA cache_size = -16384;", nullptr, nullptr, nullptr);
     registerItalianCollation(db);
     db_ = db;
+    readFailure_.reset();
 }
 
 void Connection::Close()
@@ -77,16 +84,58 @@ void Connection::Close()
     dataVersion_ = nullptr;
     sqlite3_close_v2(db_);
     db_ = nullptr;
+    readFailure_.reset();
 }
 
-ChangeMark Connection::changeMark() const
+ChangeMark Connection::changeMark()
 {
     sqlite3 *db = handle();
-    if (!dataVersion_ && sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &dataVersion_, nullptr) != SQLITE_OK)
-        throw Error(err::SqlFailed, QString::fromUtf8(sqlite3_errmsg(db)));
-    const std::int64_t version = sqlite3_step(dataVersion_) == SQLITE_ROW ? sqlite3_column_int64(dataVersion_, 0) : -1;
+    if (!dataVersion_) {
+        if (const int rc = sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &dataVersion_, nullptr); rc != SQLITE_OK)
+            throw readError(rc);
+    }
+    const int rc = sqlite3_step(dataVersion_);
+    const std::int64_t version = rc == SQLITE_ROW ? sqlite3_column_int64(dataVersion_, 0) : -1;
     sqlite3_reset(dataVersion_);
+    if (rc != SQLITE_ROW)
+        throw readError(rc);
     return {version, std::int64_t(sqlite3_total_changes(db))};
+}
+
+EngineFailure Connection::noteReadFailure(int rc)
+{
+    const EngineFailure f = engineFailure(db_, rc, Access::Read, dataSource());
+    // A damaged file stays damaged, whatever is read after.
+    if (!readFailure_ || !readFailure_->lasting)
+        readFailure_ = f;
+    return f;
+}
+
+Error Connection::readError(int rc)
+{
+    const EngineFailure f = noteReadFailure(rc);
+    return Error(f.number, failureText(Access::Read, dataSource(), f.reason));
+}
+
+Error Connection::writeError(int rc) const
+{
+    return engineError(db_, rc, Access::Write, dataSource());
+}
+
+void Connection::requireWritable()
+{
+    if (!readFailure_)
+        return;
+    if (!readFailure_->lasting) {
+        // The lock may have gone, the disk come back: one read tells.
+        if (const int rc = sqlite3_exec(handle(), "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr); rc != SQLITE_OK)
+            throw readError(rc);
+        readFailure_.reset();
+        return;
+    }
+    throw Error(readFailure_->number,
+                failureText(Access::Write, dataSource(),
+                            QStringLiteral("una sua lettura non è riuscita (%1), il file resta com'è").arg(readFailure_->reason)));
 }
 
 sqlite3 *Connection::handle() const

@@ -3,9 +3,12 @@
 // program always does it: Provider, Properties("Data Source"),
 // Properties("Jet OLEDB:Database Password"), then Open.
 
+#include "platform/db/SqliteError.h"
+
 #include <QString>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <utility>
 
 struct sqlite3;
@@ -32,7 +35,10 @@ public:
     QString property(const QString &name) const;
 
     // Opens an existing file (never creates one) and checks the password
-    // by reading the schema; errors name the file.
+    // by reading the schema; errors name the file and tell a missing file,
+    // a wrong password (or a damaged first page), a file without password,
+    // a damaged one and one locked by another program apart. Every call
+    // waits up to BusyTimeoutMs for a file another program holds.
     void Open();
     void Close(); // idempotent
     bool isOpen() const { return db_ != nullptr; }
@@ -41,12 +47,27 @@ public:
     QString dataSource() const { return property(QStringLiteral("Data Source")); }
 
     // The file's mark now (one pragma, kept prepared).
-    ChangeMark changeMark() const;
+    ChangeMark changeMark();
+
+    // Reads of the file tell the connection how they ended, and every write
+    // asks it first: nothing is written into a file whose last read failed.
+    // A damaged file stays refused until it is closed; after another failure
+    // (a lock, the disk) one read is tried again before the write.
+    EngineFailure noteReadFailure(int rc); // what a failed read met, remembered
+    Error readError(int rc);               // the same, as the error to raise
+    void readSucceeded()
+    {
+        if (readFailure_ && !readFailure_->lasting)
+            readFailure_.reset();
+    }
+    void requireWritable();
+    Error writeError(int rc) const;
 
 private:
     std::map<QString, QString> props_; // keys folded to lower case
     sqlite3 *db_ = nullptr;
-    mutable sqlite3_stmt *dataVersion_ = nullptr;
+    sqlite3_stmt *dataVersion_ = nullptr;
+    std::optional<EngineFailure> readFailure_;
 };
 
 // Registers the collation ITALIANO on a raw handle; Open does it for every

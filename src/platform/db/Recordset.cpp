@@ -1,6 +1,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Error.h"
+#include "platform/db/SqliteError.h"
 
 #include <QRegularExpression>
 #include <sqlite3.h>
@@ -19,13 +20,14 @@ struct StmtDeleter {
 };
 using Stmt = std::unique_ptr<sqlite3_stmt, StmtDeleter>;
 
-Stmt prepare(sqlite3 *db, const QString &sql, long errNumber)
+// The engine's result code; `out` holds the statement when it is SQLITE_OK.
+int prepare(sqlite3 *db, const QString &sql, Stmt &out)
 {
     sqlite3_stmt *s = nullptr;
     const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &s, nullptr) != SQLITE_OK)
-        throw Error(errNumber, QString::fromUtf8(sqlite3_errmsg(db)));
-    return Stmt(s);
+    const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &s, nullptr);
+    out.reset(s);
+    return rc;
 }
 
 // One run of a kept statement: reset and unbound when the run ends, however
@@ -46,12 +48,6 @@ private:
     sqlite3_stmt *s_;
 };
 
-Error noCurrent()
-{
-    return Error(err::NoCurrentRecord,
-                 QStringLiteral("BOF o EOF è True oppure il record corrente è stato eliminato. "
-                                "L'operazione richiesta richiede un record corrente."));
-}
 
 QString quoteIdent(const QString &name)
 {
@@ -169,12 +165,6 @@ void bind(sqlite3_stmt *s, int i, const Variant &v)
     }
 }
 
-void stepDone(sqlite3 *db, sqlite3_stmt *s)
-{
-    if (sqlite3_step(s) != SQLITE_DONE)
-        throw Error(err::SqlFailed, QString::fromUtf8(sqlite3_errmsg(db)));
-}
-
 } // namespace
 
 // --- Field ---------------------------------------------------------------
@@ -191,16 +181,20 @@ QString Field::Name() const { return rs_->names_.at(index_); }
 // each time. Kept until Close.
 class Recordset::Statements {
 public:
-    sqlite3_stmt *get(sqlite3 *db, const QString &sql)
+    // Preparing reads the file's schema: a failure is one of `access`.
+    sqlite3_stmt *get(Connection &c, const QString &sql, Access access)
     {
         const auto it = kept_.find(sql);
         if (it != kept_.end())
             return it->second.get();
+        Stmt s;
+        if (const int rc = prepare(c.handle(), sql, s); rc != SQLITE_OK)
+            throw access == Access::Write ? c.writeError(rc) : c.readError(rc);
         // A recordset written column by column in ever new sets does not
         // grow without end.
         if (kept_.size() >= MaxKept)
             kept_.clear();
-        return kept_.emplace(sql, prepare(db, sql, err::SqlFailed)).first->second.get();
+        return kept_.emplace(sql, std::move(s)).first->second.get();
     }
     void clear() { kept_.clear(); }
 
@@ -213,9 +207,22 @@ Recordset::Recordset() : statements_(std::make_unique<Statements>()) {}
 
 Recordset::~Recordset() = default;
 
-sqlite3_stmt *Recordset::statement(const QString &sql) const
+sqlite3_stmt *Recordset::statement(const QString &sql, Access access) const
 {
-    return statements_->get(ActiveConnection->handle(), sql);
+    return statements_->get(*ActiveConnection, sql, access);
+}
+
+Error Recordset::noCurrent() const
+{
+    return Error(err::NoCurrentRecord, QStringLiteral("BOF o EOF è True oppure il record corrente è stato eliminato. "
+                                                      "L'operazione richiesta richiede un record corrente (file '%1').")
+                                           .arg(ActiveConnection->dataSource()));
+}
+
+void Recordset::runWrite(sqlite3_stmt *s)
+{
+    if (const int rc = sqlite3_step(s); rc != SQLITE_DONE)
+        throw ActiveConnection->writeError(rc);
 }
 
 void Recordset::Open()
@@ -237,28 +244,38 @@ void Recordset::Open()
 
     if (table_) {
         tableName_ = Source.trimmed();
-        Stmt info = prepare(db, QStringLiteral("PRAGMA table_info(%1)").arg(quoteIdent(tableName_)), err::SqlFailed);
-        while (sqlite3_step(info.get()) == SQLITE_ROW) {
+        Stmt info;
+        int rc = prepare(db, QStringLiteral("PRAGMA table_info(%1)").arg(quoteIdent(tableName_)), info);
+        if (rc != SQLITE_OK)
+            throw ActiveConnection->readError(rc);
+        while ((rc = sqlite3_step(info.get())) == SQLITE_ROW) {
             names_ << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(info.get(), 1)));
             const QString decl = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(info.get(), 2)));
             kinds_.push_back(kindFromDecl(decl, sqlite3_column_int(info.get(), 5) == 1));
         }
+        if (rc != SQLITE_DONE)
+            throw ActiveConnection->readError(rc);
         if (names_.isEmpty())
             throw Error(err::NoSuchTable,
                         QStringLiteral("Impossibile trovare la tabella di input '%1' nel file '%2'.")
                             .arg(tableName_, ActiveConnection->dataSource()));
         if (kinds_.front() != ColumnKind::Key)
-            throw Error(err::SqlFailed, QStringLiteral("La tabella '%1' non ha una chiave in colonna 0.").arg(tableName_));
+            throw Error(err::SqlFailed, QStringLiteral("La tabella '%1' del file '%2' non ha una chiave in colonna 0.")
+                                            .arg(tableName_, ActiveConnection->dataSource()));
         open_ = true;
-        reloadKeys();
+        try {
+            reloadKeys();
+        } catch (...) {
+            open_ = false;
+            throw;
+        }
     } else {
         // A failing text names the file it was run on.
         Stmt s;
-        try {
-            s = prepare(db, Source, err::SqlFailed);
-        } catch (const Error &e) {
-            throw Error(e.number(), QStringLiteral("Errore nell'interrogazione \"%1\" sul file '%2': %3")
-                                        .arg(Source.trimmed(), ActiveConnection->dataSource(), e.description()));
+        if (const int rc = prepare(db, Source, s); rc != SQLITE_OK) {
+            const EngineFailure f = ActiveConnection->noteReadFailure(rc);
+            throw Error(f.number, QStringLiteral("Errore nell'interrogazione \"%1\" sul file '%2': %3.")
+                                      .arg(Source.trimmed(), ActiveConnection->dataSource(), f.reason));
         }
         const int n = sqlite3_column_count(s.get());
         for (int c = 0; c < n; ++c) {
@@ -272,7 +289,8 @@ void Recordset::Open()
             for (int c = 0; c < n; ++c)
                 rows->push_back(fromColumn(s.get(), c, kinds_[c]));
         if (rc != SQLITE_DONE)
-            throw Error(err::SqlFailed, QString::fromUtf8(sqlite3_errmsg(db)));
+            throw ActiveConnection->readError(rc);
+        ActiveConnection->readSucceeded();
         rows_ = std::move(rows);
         open_ = true;
     }
@@ -356,13 +374,23 @@ void Recordset::refreshKeys()
         reloadKeys();
 }
 
+// Only a read that ran to its end counts: one that failed half-way keeps
+// the keys read before and is made again next time.
 void Recordset::reloadKeys()
 {
-    keysMark_ = ActiveConnection->changeMark();
+    keysMark_ = {-1, -1};
+    const ChangeMark mark = ActiveConnection->changeMark();
     const Run s(statement(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(quoteIdent(names_.front()), quoteIdent(tableName_))));
-    keys_.clear();
-    while (sqlite3_step(s.get()) == SQLITE_ROW)
-        keys_.push_back(sqlite3_column_int64(s.get(), 0));
+    std::vector<std::int64_t> keys;
+    keys.reserve(keys_.size());
+    int rc;
+    while ((rc = sqlite3_step(s.get())) == SQLITE_ROW)
+        keys.push_back(sqlite3_column_int64(s.get(), 0));
+    if (rc != SQLITE_DONE)
+        throw ActiveConnection->readError(rc);
+    ActiveConnection->readSucceeded();
+    keys_ = std::move(keys);
+    keysMark_ = mark;
 }
 
 void Recordset::commitPending()
@@ -475,8 +503,12 @@ void Recordset::loadRow()
         return;
     const Run s(statement(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front()))));
     sqlite3_bind_int64(s.get(), 1, keys_[pos_]);
-    if (sqlite3_step(s.get()) != SQLITE_ROW)
+    const int rc = sqlite3_step(s.get());
+    if (rc == SQLITE_DONE)
         throw noCurrent(); // deleted behind our back
+    if (rc != SQLITE_ROW)
+        throw ActiveConnection->readError(rc);
+    ActiveConnection->readSucceeded();
     row_.clear();
     for (int c = 0; c < names_.size(); ++c)
         row_.push_back(fromColumn(s.get(), c, kinds_[c]));
@@ -539,6 +571,7 @@ void Recordset::Update()
         throw Error(err::ReadOnly, QStringLiteral("Il recordset è di sola lettura."));
     if (!adding_ && pending_.empty())
         return;
+    ActiveConnection->requireWritable();
     sqlite3 *db = ActiveConnection->handle();
     if (adding_) {
         QStringList cols, marks;
@@ -550,11 +583,11 @@ void Recordset::Update()
                                 ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdent(tableName_))
                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                       .arg(quoteIdent(tableName_), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-        const Run s(statement(sql));
+        const Run s(statement(sql, Access::Write));
         int i = 1;
         for (const auto &[c, v] : pending_)
             bind(s.get(), i++, v);
-        stepDone(db, s.get());
+        runWrite(s.get());
         const std::int64_t key = sqlite3_last_insert_rowid(db);
         const auto at = std::lower_bound(keys_.begin(), keys_.end(), key);
         pos_ = long(at - keys_.begin());
@@ -566,12 +599,13 @@ void Recordset::Update()
         for (const auto &[c, v] : pending_)
             sets << quoteIdent(names_[c]) + QStringLiteral(" = ?");
         const Run s(statement(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                  .arg(quoteIdent(tableName_), sets.join(QLatin1Char(',')), quoteIdent(names_.front()))));
+                                  .arg(quoteIdent(tableName_), sets.join(QLatin1Char(',')), quoteIdent(names_.front())),
+                              Access::Write));
         int i = 1;
         for (const auto &[c, v] : pending_)
             bind(s.get(), i++, v);
         sqlite3_bind_int64(s.get(), i, keys_[pos_]);
-        stepDone(db, s.get());
+        runWrite(s.get());
         if (sqlite3_changes(db) == 0)
             throw noCurrent();
     }
@@ -592,10 +626,11 @@ void Recordset::Delete(int affect)
         deleted_ = true;
         return;
     }
-    sqlite3 *db = ActiveConnection->handle();
-    const Run s(statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front()))));
+    ActiveConnection->requireWritable();
+    const Run s(statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front())),
+                          Access::Write));
     sqlite3_bind_int64(s.get(), 1, keys_[pos_]);
-    stepDone(db, s.get());
+    runWrite(s.get());
     keys_.erase(keys_.begin() + pos_);
     pending_.clear();
     deleted_ = true;

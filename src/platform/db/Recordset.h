@@ -5,8 +5,12 @@
 // once, and MoveFirst/MoveLast pick up rows changed behind their back.
 // A recordset prepares each of its statements once and keeps it until
 // Close; none is left running between calls, so it holds no lock on the file.
+// A read that fails raises the file's own failure, so that a table that
+// cannot be read never looks empty; while the last read of the connection
+// has failed, no write goes into the file.
 
 #include "platform/db/Connection.h"
+#include "platform/db/SqliteError.h"
 #include "platform/db/Variant.h"
 
 #include <QString>
@@ -92,7 +96,10 @@ private:
     friend class Field;
     class Statements;
     // The statement of an SQL text, prepared on first use and kept until Close.
-    sqlite3_stmt *statement(const QString &sql) const;
+    sqlite3_stmt *statement(const QString &sql, Access access = Access::Read) const;
+    Error noCurrent() const; // 3021, naming the file
+    // Runs a kept insert, update or delete to its end.
+    void runWrite(sqlite3_stmt *s);
     Variant read(int index);
     void write(int index, const Variant &v);
     int indexOf(const QString &name) const;
