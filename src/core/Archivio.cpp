@@ -76,15 +76,14 @@ void chiudiArchivio()
         c->reset();
 }
 
-void ultimaSchedaOVuota(bool altriErrori)
+void ultimaSchedaOVuota()
 {
     try {
         RsDati->MoveLast();
     } catch (const ado::Error &e) {
-        if (e.number() == ado::err::NoCurrentRecord)
-            TabellaVuota = 1;
-        else if (altriErrori)
+        if (e.number() != ado::err::NoCurrentRecord)
             throw;
+        TabellaVuota = 1;
     }
     if (TabellaVuota == 1) {
         RsDati->AddNew();

@@ -41,9 +41,9 @@ void apriArchivio();
 void chiudiArchivio();
 
 // Moves RsDati to its last row; when "Dati" has none (error 3021) a blank
-// row is added and taken. Another failure of the move is ignored at
-// start-up and thrown by the delete command (altriErrori).
-void ultimaSchedaOVuota(bool altriErrori);
+// row is added and taken. Any other failure is thrown: it is a file that
+// could not be read, and such a file is not written.
+void ultimaSchedaOVuota();
 
 // Puts RsDati on the row of IdRecord by MoveFirst and MoveNext, stopping at
 // the end of the table; false when no row holds the key.

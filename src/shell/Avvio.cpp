@@ -26,7 +26,7 @@ bool MDIForm1::MDIForm_Load()
         TabellaVuota = 0;
         Ricarica = 0;
 
-        ultimaSchedaOVuota(false);
+        ultimaSchedaOVuota();
         IdRecord = RsDati->Fields(0).Value();
 
         apriForm(1);

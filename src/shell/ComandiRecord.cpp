@@ -139,7 +139,7 @@ void MDIForm1::CMDElimina_Click()
     }
     RsDati->Delete(1);
     RsDati->Update();
-    ultimaSchedaOVuota(true); // the only sheet gone: a blank one takes its place
+    ultimaSchedaOVuota(); // the only sheet gone: a blank one takes its place
     IdRecord = RsDati->Fields(0).Value();
     Ricarica = 1;
     PaginaModificata = 0;

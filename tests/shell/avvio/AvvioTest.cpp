@@ -1,5 +1,6 @@
 // Start-up on real files: the first sheet, the last row, the fatal cases.
 
+#include "Guasti.h"
 #include "Interazione.h"
 
 #include "pages/PaginaScheda.h"
@@ -50,32 +51,54 @@ TEST(Avvio, FilledTableStartsOnItsLastRowAndAddsNothing)
 
 TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
 {
+    namespace err = ado::err;
     struct Caso {
         const char *nome;
         std::function<void(CartellaProva &)> guasta;
         QString file; // named in the message
-        bool mancante;
+        long numero;
+        bool mancante = false;
+        QString bloccatoCon = {}; // the password of the file another program holds locked
     };
     const Caso casi[] = {
-        {"missing main file", [](CartellaProva &c) { QFile::remove(c.percorso(FileVarnex)); }, FileVarnex, true},
-        {"missing reference file", [](CartellaProva &c) { QFile::remove(c.percorso(FileIdentifica)); }, FileIdentifica, true},
-        {"missing export file", [](CartellaProva &c) { QFile::remove(c.percorso(FileEsporta)); }, FileEsporta, true},
-        {"wrong password", [](CartellaProva &c) { c.esegui(FileVarnex, PasswordVarnex, QStringLiteral("PRAGMA rekey = 'altra'")); }, FileVarnex, false},
+        {"missing main file", [](CartellaProva &c) { QFile::remove(c.percorso(FileVarnex)); }, FileVarnex, err::FileNotFound, true},
+        {"missing reference file", [](CartellaProva &c) { QFile::remove(c.percorso(FileIdentifica)); }, FileIdentifica,
+         err::FileNotFound, true},
+        {"missing export file", [](CartellaProva &c) { QFile::remove(c.percorso(FileEsporta)); }, FileEsporta, err::FileNotFound,
+         true},
+        {"wrong password", [](CartellaProva &c) { c.esegui(FileVarnex, PasswordVarnex, QStringLiteral("PRAGMA rekey = 'altra'")); },
+         FileVarnex, err::BadPassword},
         {"missing table",
-         [](CartellaProva &c) { c.esegui(FileEsporta, PasswordEsporta, QStringLiteral("DROP TABLE Dati")); }, FileEsporta, false},
+         [](CartellaProva &c) { c.esegui(FileEsporta, PasswordEsporta, QStringLiteral("DROP TABLE Dati")); }, FileEsporta,
+         err::NoSuchTable},
         {"missing reference table",
          [](CartellaProva &c) { c.esegui(FileIdentifica, PasswordIdentifica, QStringLiteral("DROP TABLE comune")); },
-         FileIdentifica, false},
+         FileIdentifica, err::SqlFailed},
+        {"damaged main file",
+         [](CartellaProva &c) {
+             c.aggiungiSchede(3);
+             prova::rovinaDati(c);
+         },
+         FileVarnex, err::FileDamaged},
+        {"damaged first page of the reference file",
+         [](CartellaProva &c) { prova::sovrascriviPagina(c.percorso(FileIdentifica), 1); }, FileIdentifica, err::BadPassword},
+        {"export file locked by another program", [](CartellaProva &) {}, FileEsporta, err::FileLocked, false, PasswordEsporta},
     };
     for (const Caso &caso : casi) {
         SCOPED_TRACE(caso.nome);
         ProgrammaProva p;
         caso.guasta(p.cartella);
+        std::unique_ptr<prova::BloccoFile> blocco;
+        if (!caso.bloccatoCon.isEmpty())
+            blocco = std::make_unique<prova::BloccoFile>(p.cartella.percorso(caso.file), caso.bloccatoCon);
+        const QByteArray prima = prova::byteDi(p.cartella.percorso(caso.file));
         EXPECT_FALSE(p.avvia());
+        blocco.reset();
+        EXPECT_TRUE(prova::byteDi(p.cartella.percorso(caso.file)) == prima) << "the file was changed";
         ASSERT_EQ(p.uscita, std::optional<int>(1));
         ASSERT_EQ(p.dialoghi.mostrati.size(), 1);
         const auto &box = p.dialoghi.mostrati.front();
-        EXPECT_TRUE(box.prompt.startsWith(QStringLiteral("Errore di run-time '"))) << box.prompt.toStdString();
+        EXPECT_TRUE(box.prompt.startsWith(QStringLiteral("Errore di run-time '%1':").arg(caso.numero))) << box.prompt.toStdString();
         EXPECT_TRUE(box.prompt.contains(caso.file)) << box.prompt.toStdString();
         EXPECT_EQ(box.stile & dlg::vbCritical, dlg::vbCritical);
         EXPECT_EQ(RsDati, nullptr);
@@ -83,5 +106,29 @@ TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
         // The program creates no file in place of a missing one.
         if (caso.mancante)
             EXPECT_FALSE(QFile::exists(p.cartella.percorso(caso.file)));
+    }
+}
+
+TEST(Avvio, ADamagedMainFileIsReportedAtEveryStartAndNeverWritten)
+{
+    CartellaProva cartella;
+    cartella.aggiungiSchede(3);
+    prova::rovinaDati(cartella); // the page of the rows of "Dati" overwritten
+    const QString file = cartella.percorso(FileVarnex);
+    const QByteArray guasto = prova::byteDi(file);
+    for (int avvio = 1; avvio <= 5; ++avvio) {
+        SCOPED_TRACE(avvio);
+        ProgrammaProva p(false);
+        CartellaProgramma = cartella.cartella();
+        EXPECT_FALSE(p.avvia());
+        EXPECT_EQ(p.uscita, std::optional<int>(1));
+        ASSERT_EQ(p.dialoghi.mostrati.size(), 1);
+        EXPECT_EQ(p.dialoghi.mostrati.front().prompt.toStdString(),
+                  QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere il file '%1': il file è danneggiato.")
+                      .arg(file)
+                      .toStdString());
+        EXPECT_EQ(p.dialoghi.mostrati.front().stile & dlg::vbCritical, dlg::vbCritical);
+        EXPECT_TRUE(prova::byteDi(file) == guasto) << "the damaged file was written";
+        EXPECT_FALSE(QFile::exists(file + QStringLiteral("-journal")));
     }
 }

@@ -1,6 +1,7 @@
 // The show-page operation, the record commands and the exit, driven through
 // the main window's buttons and menus with scripted answers.
 
+#include "Guasti.h"
 #include "Interazione.h"
 
 #include "pages/PaginaScheda.h"
@@ -502,4 +503,114 @@ TEST_F(Comandi, TheMenuCommandsValidateEveryPageShownPage3Included)
     p.finestra().MNUEsciItem->trigger();
     EXPECT_EQ(NomeControllo, QStringLiteral("CMDSucces"));
     EXPECT_EQ(p.uscita, std::optional<int>(0));
+}
+
+TEST(ComandiFileGuasto, OnAFileDamagedWhileShownEveryCommandReportsItAndChangesNothing)
+{
+    using Comando = QToolButton *MDIForm1::*;
+    const QString lettura = QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere il file '%1': il file è danneggiato.");
+    const QString scrittura = QStringLiteral("Errore di run-time '3049':\n\nImpossibile scrivere nel file '%1': il file è danneggiato.");
+    const struct {
+        const char *nome;
+        Comando pulsante;
+        std::function<void(ProgrammaProva &)> prima; // answers and edits
+        const QString &messaggio;
+    } comandi[] = {
+        {"Primo", &MDIForm1::CMDPrimo, [](ProgrammaProva &) {}, lettura},
+        {"Precedente", &MDIForm1::CMDPrec, [](ProgrammaProva &) {}, lettura},
+        {"Successivo", &MDIForm1::CMDSucc, [](ProgrammaProva &) {}, lettura},
+        {"Ultimo", &MDIForm1::CMDUltimo, [](ProgrammaProva &) {}, lettura},
+        {"Successivo with edits saved", &MDIForm1::CMDSucc,
+         [](ProgrammaProva &q) {
+             RecordScheda().imposta(QStringLiteral("denominazione"), QStringLiteral("MAI SCRITTA"));
+             PaginaModificata = 1;
+             q.dialoghi.rispondi(dlg::vbYes);
+         },
+         lettura},
+        {"Elimina", &MDIForm1::CMDElimina, [](ProgrammaProva &q) { q.dialoghi.rispondi(dlg::vbYes); }, lettura},
+        {"Salva", &MDIForm1::CMDSalva,
+         [](ProgrammaProva &) {
+             RecordScheda().imposta(QStringLiteral("denominazione"), QStringLiteral("MAI SCRITTA"));
+             PaginaModificata = 1;
+         },
+         lettura},
+        {"Nuovo", &MDIForm1::CMDNuovo, [](ProgrammaProva &q) { q.dialoghi.digita(QStringLiteral("mai aggiunta")); }, scrittura},
+    };
+    for (const auto &c : comandi) {
+        SCOPED_TRACE(c.nome);
+        ProgrammaProva q;
+        q.cartella.aggiungiSchede(3);
+        ASSERT_TRUE(q.avvia());
+        clic(q.finestra().CMDPrec); // on sheet 2, so that moves go both ways
+        ASSERT_EQ(IdRecord.integer(), 2);
+        const QString file = q.cartella.percorso(FileVarnex);
+        prova::rovinaDati(q.cartella);
+        const QByteArray guasto = prova::byteDi(file);
+        c.prima(q);
+        q.dialoghi.mostrati.clear();
+        clic(q.finestra().*c.pulsante);
+        ASSERT_FALSE(q.dialoghi.mostrati.isEmpty());
+        const dlg::Mostrato &box = q.dialoghi.mostrati.last();
+        EXPECT_EQ(box.prompt.toStdString(), c.messaggio.arg(file).toStdString());
+        EXPECT_EQ(box.stile & dlg::vbCritical, dlg::vbCritical);
+        EXPECT_TRUE(prova::byteDi(file) == guasto) << "the damaged file was written";
+        EXPECT_FALSE(QFile::exists(file + QStringLiteral("-journal")));
+        EXPECT_EQ(IdRecord.integer(), 2);
+        EXPECT_EQ(PaginaCorrente, 1);
+        EXPECT_NE(Form(1), nullptr);
+        EXPECT_FALSE(q.uscita.has_value());
+    }
+}
+
+TEST(ComandiFileGuasto, OnceOneSheetCouldNotBeReadNoCommandWritesIntoTheFile)
+{
+    ProgrammaProva q;
+    prova::rovinaPrimaScheda(q.cartella); // the last page of sheet 1's row overwritten
+    const QString file = q.cartella.percorso(FileVarnex);
+    const QByteArray guasto = prova::byteDi(file);
+    ASSERT_TRUE(q.avvia()); // on sheet 3, which reads
+    EXPECT_EQ(IdRecord.integer(), 3);
+    const auto ultimoMessaggio = [&q] { return q.dialoghi.mostrati.isEmpty() ? std::string() : q.dialoghi.mostrati.last().prompt.toStdString(); };
+
+    clic(q.finestra().CMDPrimo);
+    EXPECT_EQ(ultimoMessaggio(),
+              QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere il file '%1': il file è danneggiato.").arg(file).toStdString());
+    clic(q.finestra().CMDUltimo);
+    clic(q.finestra().CMDPag[1]); // page 1 again, whatever the failed load left shown
+    ASSERT_EQ(IdRecord.integer(), 3);
+    ASSERT_NE(Form(1), nullptr);
+
+    // Sheet 3 reads, and the engine would write it; the file met a damaged page.
+    const std::string rifiuto = QStringLiteral("Errore di run-time '3049':\n\nImpossibile scrivere nel file '%1': una sua lettura "
+                                               "non è riuscita (il file è danneggiato), il file resta com'è.")
+                                    .arg(file)
+                                    .toStdString();
+    const struct {
+        const char *nome;
+        std::function<void()> fai;
+    } comandi[] = {
+        {"Salva", [&] {
+             RecordScheda().imposta(QStringLiteral("denominazione"), QStringLiteral("MAI SCRITTA"));
+             PaginaModificata = 1;
+             clic(q.finestra().CMDSalva);
+             EXPECT_EQ(PaginaModificata, 1);
+         }},
+        {"Elimina", [&] {
+             q.dialoghi.rispondi(dlg::vbYes);
+             clic(q.finestra().CMDElimina);
+         }},
+        {"Nuovo", [&] {
+             q.dialoghi.digita(QStringLiteral("mai aggiunta"));
+             clic(q.finestra().CMDNuovo);
+         }},
+    };
+    for (const auto &c : comandi) {
+        SCOPED_TRACE(c.nome);
+        q.dialoghi.mostrati.clear();
+        c.fai();
+        EXPECT_EQ(ultimoMessaggio(), rifiuto);
+        EXPECT_EQ(IdRecord.integer(), 3);
+        EXPECT_TRUE(prova::byteDi(file) == guasto) << "the damaged file was written";
+    }
+    EXPECT_FALSE(q.uscita.has_value());
 }
