@@ -48,10 +48,8 @@ QString statementReason(sqlite3 *db)
         const QRegularExpressionMatch m = k.pattern.match(msg);
         if (!m.hasMatch())
             continue;
-        QString text = QString::fromUtf8(k.text);
-        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-            text = text.arg(m.captured(i));
-        return text;
+        const QString text = QString::fromUtf8(k.text);
+        return m.lastCapturedIndex() == 2 ? text.arg(m.captured(1), m.captured(2)) : text.arg(m.captured(1));
     }
     return QStringLiteral("istruzione non valida");
 }

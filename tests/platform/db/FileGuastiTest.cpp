@@ -417,4 +417,27 @@ TEST(FileGuasti, TheEnginesReasonsAreToldInItalian)
         EXPECT_EQ(e.number(), c.numero) << c.testo;
         EXPECT_EQ(e.description().toStdString(), c.testo);
     }
+
+    // Statements the engine refuses, on a file of another shape.
+    sqlite3 *db = nullptr;
+    sqlite3_open(":memory:", &db);
+    sqlite3_exec(db, "CREATE TABLE Dati (id_scheda INTEGER PRIMARY KEY)", nullptr, nullptr, nullptr);
+    const struct {
+        const char *sql;
+        const char *motivo;
+    } rifiutate[] = {
+        {"SELECT * FROM comuni_vecchi", "la tabella 'comuni_vecchi' non esiste"},
+        {"SELECT nome FROM Dati", "la colonna 'nome' non esiste"},
+        {"INSERT INTO Dati (nome) VALUES (1)", "la tabella 'Dati' non ha la colonna 'nome'"},
+        {"SELEZIONA * FROM Dati", "errore di sintassi vicino a \"SELEZIONA\""},
+    };
+    for (const auto &r : rifiutate) {
+        sqlite3_stmt *s = nullptr;
+        const int rc = sqlite3_prepare_v2(db, r.sql, -1, &s, nullptr);
+        sqlite3_finalize(s);
+        const Error e = engineError(db, rc, Access::Read, file);
+        EXPECT_EQ(e.number(), err::SqlFailed) << r.sql;
+        EXPECT_EQ(e.description().toStdString(), QStringLiteral("Impossibile leggere il file '%1': %2.").arg(file, QString::fromUtf8(r.motivo)).toStdString());
+    }
+    sqlite3_close(db);
 }
