@@ -1,7 +1,8 @@
-// The whole program on an archive of 10,000 sheets, driven through its main
-// window as the user drives it: start-up to page 1 shown, filling and
-// opening page 1's sheet list, a record move with page 1 shown, a page
-// switch that saves. Each timed step ends with the events it posted handled
+// The whole program on an archive of 10,000 sheets (and, for the page steps,
+// of one sheet), driven through its main window as the user drives it:
+// start-up to page 1 shown, filling and opening page 1's sheet list, a
+// record move with page 1 shown, a page switch that saves, page 1 shown
+// again from page 2. Each timed step ends with the events it posted handled
 // (the page closed, the new one painted).
 //
 //   bench_programma [--piene] [benchmark flags]
@@ -29,6 +30,7 @@
 #include <QToolButton>
 #include <benchmark/benchmark.h>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <stdexcept>
 
@@ -57,14 +59,29 @@ QString sqlRiempiTutto()
     return QStringLiteral("UPDATE Dati SET ") + assegna.join(QStringLiteral(", "));
 }
 
-// The program set up as the tests set it up, on one folder for the whole
-// run: scripted dialogs, the exit hook, the main window after start-up.
+// The program set up as the tests set it up, on one folder per archive size
+// for the whole run: scripted dialogs, the exit hook, the main window after
+// start-up. One program runs at a time: asking for the other size closes it.
 class Programma {
 public:
-    static Programma &istanza()
+    static Programma &istanza(int schede = SchedeArchivio)
     {
-        static Programma p;
-        return p;
+        static std::map<int, std::unique_ptr<Programma>> programmi;
+        std::unique_ptr<Programma> &p = programmi[schede];
+        if (!p)
+            p.reset(new Programma(schede));
+        if (attivo_ != p.get()) {
+            chiudiTutto();
+            attivo_ = p.get();
+        }
+        CartellaProgramma = p->cartella.cartella();
+        return *p;
+    }
+    // Closes the program that runs, whatever its size.
+    static void chiudiTutto()
+    {
+        if (attivo_)
+            attivo_->chiudi();
     }
 
     void avvia()
@@ -88,19 +105,28 @@ public:
         return *finestra_;
     }
     Form1 *pagina1() { return qobject_cast<Form1 *>(Form(1)); }
-    void clic(QToolButton *b)
+    // Not inlined, so that a profiler can collect the steps alone
+    // (valgrind --tool=callgrind --toggle-collect='*Programma::clic*').
+    [[gnu::noinline]] void clic(QToolButton *b)
     {
         QTest::mouseClick(b, Qt::LeftButton);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QApplication::processEvents();
     }
     CartellaProva cartella;
-    dlg::DialoghiScriptati dialoghi;
+    // One set of scripted dialogs for the whole run, whichever program runs.
+    dlg::DialoghiScriptati &dialoghi = dialoghiDelBanco();
 
 private:
-    Programma()
+    static dlg::DialoghiScriptati &dialoghiDelBanco()
     {
-        cartella.aggiungiSchede(SchedeArchivio);
+        static dlg::DialoghiScriptati d;
+        return d;
+    }
+    static inline Programma *attivo_ = nullptr;
+    explicit Programma(int schede)
+    {
+        cartella.aggiungiSchede(schede);
         if (schedePiene)
             cartella.esegui(FileVarnex, PasswordVarnex, sqlRiempiTutto());
         CartellaProgramma = cartella.cartella();
@@ -109,9 +135,12 @@ private:
     std::unique_ptr<MDIForm1> finestra_;
 };
 
-void etichetta(benchmark::State &state)
+void etichetta(benchmark::State &state, int schede = SchedeArchivio, const std::string &passo = {})
 {
-    state.SetLabel(schedePiene ? "10,000 sheets, every column filled" : "10,000 sheets");
+    std::string l = schede == 1 ? "1 sheet" : "10,000 sheets";
+    if (schedePiene)
+        l += ", every column filled";
+    state.SetLabel(passo.empty() ? l : passo + ", " + l);
 }
 
 // Start-up: the main window made and loaded until page 1 stands on screen.
@@ -209,11 +238,15 @@ void BM_AperturaElencoPagina1(benchmark::State &state)
 }
 BENCHMARK(BM_AperturaElencoPagina1)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// "<" and ">" by turns, near the end of the table, with page 1 shown.
+// "<" and ">" by turns, near the end of the table, with page 1 shown;
+// argument: the sheets in the archive.
 void BM_SpostamentoRecordPagina1(benchmark::State &state)
 {
-    Programma &p = Programma::istanza();
+    const int schede = int(state.range(0));
+    Programma &p = Programma::istanza(schede);
     MDIForm1 &w = p.finestra();
+    if (PaginaCorrente != 1)
+        p.clic(w.CMDPag[1]);
     bool indietro = true;
     for (auto _ : state) {
         p.clic(indietro ? w.CMDPrec : w.CMDSucc);
@@ -221,15 +254,17 @@ void BM_SpostamentoRecordPagina1(benchmark::State &state)
     }
     if (PaginaCorrente != 1 || !p.pagina1())
         state.SkipWithError("page 1 not shown");
-    etichetta(state);
+    etichetta(state, schede);
 }
-BENCHMARK(BM_SpostamentoRecordPagina1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpostamentoRecordPagina1)->Arg(1)->Arg(SchedeArchivio)->Unit(benchmark::kMillisecond);
 
 // A page button pressed with an edit on the page shown, answered Yes: the
 // page is saved, closed, and page N opens (2 from page 1, 1 from page 2).
+// Arguments: N, the sheets in the archive.
 void BM_CambioPaginaConSalvataggio(benchmark::State &state)
 {
-    Programma &p = Programma::istanza();
+    const int schede = int(state.range(1));
+    Programma &p = Programma::istanza(schede);
     MDIForm1 &w = p.finestra();
     const int verso = int(state.range(0));
     const int da = verso == 1 ? 2 : 1;
@@ -248,9 +283,34 @@ void BM_CambioPaginaConSalvataggio(benchmark::State &state)
     if (PaginaCorrente != verso || p.dialoghi.mostrati.size() < qsizetype(giro))
         state.SkipWithError("the switch did not save");
     p.dialoghi.mostrati.clear();
-    state.SetLabel(verso == 2 ? "page 1 to page 2" : "page 2 to page 1");
+    etichetta(state, schede, verso == 2 ? "page 1 to page 2" : "page 2 to page 1");
 }
-BENCHMARK(BM_CambioPaginaConSalvataggio)->Arg(2)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CambioPaginaConSalvataggio)
+    ->Args({2, 1})
+    ->Args({1, 1})
+    ->Args({2, SchedeArchivio})
+    ->Args({1, SchedeArchivio})
+    ->Unit(benchmark::kMillisecond);
+
+// "Pag. 1" pressed on page 2 without an edit: page 2 closes, page 1 opens
+// (nothing asked, nothing saved). Argument: the sheets in the archive.
+void BM_Pagina1DaPagina2(benchmark::State &state)
+{
+    const int schede = int(state.range(0));
+    Programma &p = Programma::istanza(schede);
+    MDIForm1 &w = p.finestra();
+    p.dialoghi.mostrati.clear();
+    for (auto _ : state) {
+        state.PauseTiming();
+        p.clic(w.CMDPag[2]);
+        state.ResumeTiming();
+        p.clic(w.CMDPag[1]);
+    }
+    if (PaginaCorrente != 1 || !p.pagina1() || !p.dialoghi.mostrati.isEmpty())
+        state.SkipWithError("page 1 not shown, or a question asked");
+    etichetta(state, schede);
+}
+BENCHMARK(BM_Pagina1DaPagina2)->Arg(1)->Arg(SchedeArchivio)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -263,5 +323,5 @@ int main(int argc, char **argv)
         else
             argv[resto++] = argv[i];
     }
-    return banco::esegui(resto, argv, [] { Programma::istanza().chiudi(); });
+    return banco::esegui(resto, argv, [] { Programma::chiudiTutto(); });
 }
