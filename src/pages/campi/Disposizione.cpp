@@ -3,10 +3,13 @@
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
+#include <QStyle>
 #include <cmath>
 
 namespace scheda::campi {
@@ -19,6 +22,59 @@ void posiziona(QWidget *w, int left, int top, int width, int height)
     w->setGeometry(ui::px(left), ui::px(top), width > 0 ? ui::px(width) : naturale.width(),
                    height > 0 ? ui::px(height) : naturale.height());
 }
+
+// A frame as the forms draw it: an etched line from the middle of the
+// caption's first line, the caption 6 pixels in over the page's background
+// with a pixel of room each side, the children placed from the frame's outer
+// corner. Painted here rather than by a style sheet: a sheet would be
+// matched and polished for every control the frame holds.
+class Telaio : public QGroupBox {
+public:
+    Telaio(const QString &titolo, QWidget *parent)
+        : QGroupBox(titolo, parent), sfondo_(parent->palette().color(QPalette::Window)),
+          margine_(fontMetrics().height() / 2)
+    {
+        // What a frame holds is drawn in the program's colours, not the
+        // page's: the outlines of its boxes and buttons are grey.
+        QPalette programma = QApplication::palette(this);
+        programma.setResolveMask(~QPalette::ResolveMask(0)); // every role its own, none from the page
+        setPalette(programma);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        constexpr QColor Ombra(0xf0, 0xf0, 0xf0);
+        QPainter p(this);
+        // The line: the outer pixel shaded at the top and left, white at the
+        // bottom and right, the inner pixel the other way round.
+        const QRect r = rect().adjusted(0, margine_, 0, 0);
+        const int x0 = r.left(), y0 = r.top(), x1 = r.right(), y1 = r.bottom();
+        p.fillRect(QRect(QPoint(x0, y0), QPoint(x1, y0)), Ombra);
+        p.fillRect(QRect(QPoint(x0, y0), QPoint(x0, y1)), Ombra);
+        p.fillRect(QRect(QPoint(x0 + 1, y1), QPoint(x1, y1)), Qt::white);
+        p.fillRect(QRect(QPoint(x1, y0 + 1), QPoint(x1, y1)), Qt::white);
+        p.fillRect(QRect(QPoint(x0 + 1, y0 + 1), QPoint(x1 - 1, y0 + 1)), Qt::white);
+        p.fillRect(QRect(QPoint(x0 + 1, y0 + 1), QPoint(x0 + 1, y1 - 1)), Qt::white);
+        p.fillRect(QRect(QPoint(x0 + 2, y1 - 1), QPoint(x1 - 1, y1 - 1)), Ombra);
+        p.fillRect(QRect(QPoint(x1 - 1, y0 + 2), QPoint(x1 - 1, y1 - 1)), Ombra);
+        if (title().isEmpty())
+            return;
+        // The caption over the line: its text and a blank, a pixel of room each side.
+        const QFontMetrics fm = fontMetrics();
+        const QRect didascalia(6, 0, fm.size(Qt::TextShowMnemonic, title() + QLatin1Char(' ')).width() + 2, fm.height());
+        p.fillRect(didascalia, sfondo_);
+        int allineamento = Qt::AlignCenter;
+        if (!style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this))
+            allineamento |= Qt::TextHideMnemonic;
+        style()->drawItemText(&p, didascalia.adjusted(1, 0, -1, 0), allineamento, palette(), isEnabled(), title(),
+                              QPalette::WindowText);
+    }
+
+private:
+    QColor sfondo_;
+    int margine_; // the line's distance from the top: half the caption's height
+};
 
 } // namespace
 
@@ -40,17 +96,8 @@ QLabel *etichettaPrima(QWidget *parent, const QString &testo, int leftCasella, i
 
 QGroupBox *cornice(QWidget *parent, const QString &titolo, int left, int top, int width, int height)
 {
-    auto *g = new QGroupBox(titolo, parent);
+    auto *g = new Telaio(titolo, parent);
     g->setGeometry(ui::rettangolo(left, top, width, height));
-    // As the forms draw a frame: an etched line from the caption's middle,
-    // the caption on it over the page's background, children placed from
-    // the frame's outer corner.
-    const QColor sfondo = parent->palette().color(QPalette::Window);
-    g->setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove #f0f0f0; border-radius: 0px; margin-top: %1px; }"
-                                    " QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-                                    " left: 6px; padding: 0px 1px; background-color: %2; }")
-                         .arg(g->fontMetrics().height() / 2)
-                         .arg(sfondo.name()));
     return g;
 }
 

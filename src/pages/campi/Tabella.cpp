@@ -127,15 +127,12 @@ bool numerica(Famiglia f)
 
 PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righe, const Ricalcolo *ricalcolo)
 {
-    QHash<QString, QWidget *> cornici;
-    QList<QWidget *> strette; // frames whose caption is condensed
+    QHash<QString, QGroupBox *> cornici;
     for (const Elemento &e : righe)
         if (e.genere == Genere::Cornice) {
             QGroupBox *g = cornice(pagina, e.testo, e.posto.left, e.posto.top, e.posto.width, e.posto.height);
             g->setObjectName(e.nome);
             applicaCarattere(g, e.stile);
-            if (stringiTitolo(g))
-                strette << g;
             cornici.insert(e.nome, g);
         }
     const auto genitore = [&](const Elemento &e) -> QWidget * {
@@ -200,11 +197,15 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
             ordine.append({e.tab, w});
     }
 
-    // What stands inside a frame with a condensed caption keeps the page's type.
-    for (QWidget *g : strette)
-        for (QWidget *w : g->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (!w->testAttribute(Qt::WA_SetFont))
-                w->setFont(pagina->font());
+    // A caption is condensed once what its frame holds has been sized in
+    // the page's type, which it keeps (its width included).
+    QFont tipoPagina = pagina->font();
+    tipoPagina.setStretch(QFont::AnyStretch);
+    for (QGroupBox *g : std::as_const(cornici))
+        if (stringiTitolo(g))
+            for (QWidget *w : g->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (!w->testAttribute(Qt::WA_SetFont))
+                    w->setFont(tipoPagina);
     PaginaCostruita fatto;
     fatto.campi = lega(pagina, legami);
     std::stable_sort(ordine.begin(), ordine.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
