@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QWidget>
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace ui {
 
@@ -18,6 +21,20 @@ class Stile : public QProxyStyle {
 public:
     Stile() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
+    // The standard pictures are read from their files once: every page's
+    // foot buttons and every page window's menu show the same few, which
+    // never change while the program runs.
+    QIcon standardIcon(StandardPixmap icona, const QStyleOption *opzione, const QWidget *widget) const override
+    {
+        if (opzione)
+            return QProxyStyle::standardIcon(icona, opzione, widget);
+        const auto chiave = std::pair(icona, QGuiApplication::isRightToLeft());
+        auto it = icone_.find(chiave);
+        if (it == icone_.end())
+            it = icone_.emplace(chiave, QProxyStyle::standardIcon(icona, nullptr, widget)).first;
+        return it->second;
+    }
+
     int styleHint(StyleHint hint, const QStyleOption *opzione, const QWidget *widget,
                   QStyleHintReturn *ritorno) const override
     {
@@ -25,6 +42,9 @@ public:
             return 0;
         return QProxyStyle::styleHint(hint, opzione, widget, ritorno);
     }
+
+private:
+    mutable std::map<std::pair<StandardPixmap, bool>, QIcon> icone_;
 };
 
 } // namespace
