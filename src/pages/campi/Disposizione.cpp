@@ -18,7 +18,8 @@ namespace {
 
 void posiziona(QWidget *w, int left, int top, int width, int height)
 {
-    const QSize naturale = w->sizeHint();
+    // The natural size only where the form gives none: it lays the text out.
+    const QSize naturale = width > 0 && height > 0 ? QSize() : w->sizeHint();
     w->setGeometry(ui::px(left), ui::px(top), width > 0 ? ui::px(width) : naturale.width(),
                    height > 0 ? ui::px(height) : naturale.height());
 }

@@ -41,13 +41,31 @@ void applicaSfondo(QWidget *w, const Stile &s, QPalette::ColorRole ruolo)
 }
 
 // A caption a little wider than its place in our fonts is set condensed
-// rather than cut: the forms' own type was narrower.
+// rather than cut (the forms' own type was narrower): the widest stretch
+// from 99 down to 85 percent that fits, else 85. Each stretch tried loads a
+// font, so the search starts from the proportional guess and steps from
+// there: the width grows with the stretch.
 QFont stretto(QFont f, const QString &testo, int spazio)
 {
     constexpr int StrettoMassimo = 85; // percent of the normal width
-    for (int larghezza = 99; larghezza >= StrettoMassimo && QFontMetrics(f).horizontalAdvance(testo) > spazio;
-         --larghezza)
-        f.setStretch(larghezza);
+    const int piena = QFontMetrics(f).horizontalAdvance(testo);
+    if (piena <= spazio)
+        return f;
+    const auto entra = [&](int stretch) {
+        f.setStretch(stretch);
+        return QFontMetrics(f).horizontalAdvance(testo) <= spazio;
+    };
+    int stretch = std::clamp(spazio * 100 / piena, StrettoMassimo, 99);
+    if (entra(stretch)) {
+        while (stretch < 99 && entra(stretch + 1))
+            ++stretch;
+    } else {
+        do
+            --stretch;
+        while (stretch > StrettoMassimo && !entra(stretch));
+        stretch = std::max(stretch, StrettoMassimo);
+    }
+    f.setStretch(stretch);
     return f;
 }
 
