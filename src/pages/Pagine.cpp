@@ -9,16 +9,16 @@
 
 namespace scheda {
 
-PaginaScheda *creaPagina(int n)
+PaginaScheda *creaPagina(int n, QWidget *parent)
 {
     switch (n) {
-    case 1: return creaForm1();
-    case 2: return new Form2;
-    case 3: return new Form3;
-    case 4: return creaForm4();
-    case 5: return new Form5;
-    case 6: return new Form6;
-    default: return new PaginaScheda(n); // no such page: the contract alone, no controls
+    case 1: return creaForm1(parent);
+    case 2: return new Form2(parent);
+    case 3: return new Form3(parent);
+    case 4: return creaForm4(parent);
+    case 5: return new Form5(parent);
+    case 6: return new Form6(parent);
+    default: return new PaginaScheda(n, parent); // no such page: the contract alone, no controls
     }
 }
 

@@ -1,10 +1,13 @@
 #pragma once
-// Makes the page form of page N (1..6).
+// Makes the page form of page N (1..6), inside `parent` when given (the
+// window it opens in: built there, it is not moved into it afterwards).
+
+class QWidget;
 
 namespace scheda {
 
 class PaginaScheda;
 
-PaginaScheda *creaPagina(int n);
+PaginaScheda *creaPagina(int n, QWidget *parent = nullptr);
 
 } // namespace scheda

@@ -31,14 +31,22 @@ QPointer<QMdiSubWindow> &posto(int numero)
     return finestre[numero >= 1 && numero <= 6 ? numero : 0];
 }
 
-QMdiSubWindow *nuovaFinestra(QWidget *contenuto)
+// An empty window in the page area; what it shows is made inside it, not
+// moved into it afterwards (a move visits every control again).
+QMdiSubWindow *nuovaFinestra()
 {
     auto *sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWidget(contenuto);
     sub->setOption(QMdiSubWindow::RubberBandResize, false);
     if (areaPagine)
         areaPagine->addSubWindow(sub);
+    return sub;
+}
+
+QMdiSubWindow *nuovaFinestra(QWidget *contenuto)
+{
+    QMdiSubWindow *sub = nuovaFinestra();
+    sub->setWidget(contenuto);
     return sub;
 }
 
@@ -112,8 +120,15 @@ PaginaScheda *formMostrato()
 void apriForm(int n)
 {
     if (!finestre[n]) {
-        PaginaScheda *pagina = creaPagina(n);
-        QMdiSubWindow *sub = nuovaFinestra(pagina);
+        QMdiSubWindow *sub = nuovaFinestra();
+        PaginaScheda *pagina = nullptr;
+        try {
+            pagina = creaPagina(n, sub);
+        } catch (...) {
+            delete sub;
+            throw;
+        }
+        sub->setWidget(pagina);
         finestre[n] = sub;
         try {
             pagina->Form_Load();
