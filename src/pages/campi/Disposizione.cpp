@@ -19,7 +19,8 @@ namespace {
 void posiziona(QWidget *w, int left, int top, int width, int height)
 {
     // The natural size only where the form gives none: it lays the text out.
-    const QSize naturale = width > 0 && height > 0 ? QSize() : w->sizeHint();
+    const auto *l = qobject_cast<const QLabel *>(w);
+    const QSize naturale = width > 0 && height > 0 ? QSize() : l ? dimensioneNaturale(l) : w->sizeHint();
     w->setGeometry(ui::px(left), ui::px(top), width > 0 ? ui::px(width) : naturale.width(),
                    height > 0 ? ui::px(height) : naturale.height());
 }
@@ -78,6 +79,16 @@ private:
 };
 
 } // namespace
+
+QSize dimensioneNaturale(const QLabel *l)
+{
+    // What QLabel::sizeHint() gives for a plain text on one line without
+    // margins or indent, from one layout of the text: the label's own hint
+    // lays it out three times (for its minimum size too).
+    const int allineamento = int(QStyle::visualAlignment(l->layoutDirection(), l->alignment()))
+                             & ~(Qt::AlignVCenter | Qt::AlignHCenter);
+    return l->fontMetrics().boundingRect(0, 0, 2000, 2000, allineamento, l->text()).size();
+}
 
 QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, int width, int height)
 {

@@ -5,6 +5,7 @@
 
 #include "platform/ui/Aspetto.h"
 
+#include <QSize>
 #include <QString>
 
 class QGroupBox;
@@ -21,6 +22,8 @@ namespace scheda::campi {
 
 using ui::carattere;
 
+// The size a label's plain text needs on one line: the label's natural size.
+QSize dimensioneNaturale(const QLabel *l);
 // A label with the page's background; as wide as its text when no width is given.
 QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, int width = 0, int height = 0);
 // A label that ends 60 twips before the box it names (where the forms give

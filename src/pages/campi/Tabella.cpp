@@ -23,10 +23,13 @@ constexpr int AltezzaCasella = 285;
 constexpr int AltezzaCombo = 315;
 constexpr int LarghezzaData = 1215;
 
-void applicaCarattere(QWidget *w, const Stile &s)
+// True when the style gives a type of its own.
+bool applicaCarattere(QWidget *w, const Stile &s)
 {
-    if (s.punti > 0 || s.grassetto || s.sottolineato)
-        w->setFont(carattere(QStringLiteral("MS Sans Serif"), s.punti > 0 ? s.punti : 8.25, s.grassetto, s.sottolineato));
+    if (!(s.punti > 0 || s.grassetto || s.sottolineato))
+        return false;
+    w->setFont(carattere(QStringLiteral("MS Sans Serif"), s.punti > 0 ? s.punti : 8.25, s.grassetto, s.sottolineato));
+    return true;
 }
 
 void applicaSfondo(QWidget *w, const Stile &s, QPalette::ColorRole ruolo)
@@ -91,13 +94,15 @@ QLabel *nuovaEtichetta(QWidget *parent, const QString &testo, const Posto &p, co
 {
     QLabel *l = p.left == PrimaDellaCasella ? etichettaPrima(parent, testo, leftCasella, p.top)
                                            : etichetta(parent, testo, p.left, p.top, p.width, p.height);
-    applicaCarattere(l, s);
+    const bool tipoProprio = applicaCarattere(l, s);
     if (p.width == 0 && p.height == 0) {
-        // As wide as its caption in its own type.
-        const int left = l->x() + l->width();
-        l->adjustSize();
-        if (p.left == PrimaDellaCasella)
-            l->move(left - l->width(), l->y());
+        // As wide as its caption in its own type (it was placed in the page's).
+        if (tipoProprio) {
+            const int left = l->x() + l->width();
+            l->resize(dimensioneNaturale(l));
+            if (p.left == PrimaDellaCasella)
+                l->move(left - l->width(), l->y());
+        }
     }
     else if (p.width > 0)
         stringiSeServe(l);
