@@ -246,10 +246,10 @@ void Form1::Posiziona()
 void Form1::Salva()
 {
     PaginaScheda::Salva();
-    // The list shows the name just saved.
-    for (int k = 0; k < chiavi_.size(); ++k)
-        if (chiavi_[k].looselyEquals(IdRecord))
-            CMBDenominazione->setItemText(k, RecordScheda()[QStringLiteral("denominazione")].toText());
+    // The list shows the name just saved (the keys are read, not copied:
+    // the list shares them with the last sheet list read).
+    if (const int k = posizioneChiave(chiavi_, IdRecord); k >= 0)
+        CMBDenominazione->setItemText(k, RecordScheda()[QStringLiteral("denominazione")].toText());
 }
 
 void Form1::CMBDenominazione_Click(int indice)
