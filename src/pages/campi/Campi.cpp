@@ -265,14 +265,14 @@ void CampoData::mostra()
     maschera()->setText(testoCasellaData(variabile()));
 }
 
-void CampoData::Enter()
+void CampoData::entrata()
 {
     maschera()->setText(testoCasellaData(variabile()));
     maschera()->setSelStart(0);
     maschera()->setSelLength(int(maschera()->Text().size()));
 }
 
-void CampoData::Leave()
+void CampoData::uscita()
 {
     const EsitoData e = confermaData(maschera()->Text(), variabile());
     switch (e.tipo) {
@@ -280,11 +280,11 @@ void CampoData::Leave()
         if (e.modificato)
             PaginaModificata = 1;
         imposta(e.valore);
-        Enter();
+        entrata();
         return;
     case EsitoData::Errata:
         dlg::Beep();
-        Enter();
+        entrata();
         return;
     case EsitoData::Valida:
         ValoreData = e.valore;

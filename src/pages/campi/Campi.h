@@ -96,8 +96,11 @@ public:
     // Validare: the commit handler, as if the box had lost the focus.
     void conferma() override { uscita(); }
 
-    virtual void entrata() = 0; // focus-in handler (GotFocus, enter)
-    virtual void uscita() = 0;  // commit handler (LostFocus, leave)
+    // What the focus tracker (Fuoco.h) runs: entrata on a focus-in that
+    // counts, uscita on a real focus-out. Each family answers with its
+    // handlers: GotFocus and LostFocus, or a date box's enter and leave.
+    virtual void entrata() = 0;
+    virtual void uscita() = 0;
 
     QLineEdit *casella() const { return box_; }
     // The box that holds the focus as the families see it, if any.
@@ -166,10 +169,10 @@ class CampoData : public CasellaCampo {
 public:
     CampoData(maschera::MaskEdBox *box, const QString &colonna, QObject *parent);
     void mostra() override;
-    void entrata() override { Enter(); }
-    void uscita() override { Leave(); }
-    void Enter();
-    void Leave();
+    // The date family's enter handler (the stored date or the empty mask,
+    // selected) and leave handler (the commit).
+    void entrata() override;
+    void uscita() override;
     maschera::MaskEdBox *maschera() const;
 };
 

@@ -21,8 +21,8 @@ bool passaggio(Qt::FocusReason r)
 } // namespace
 
 Fuoco::Fuoco(QWidget *controllo, QObject *proprietario, std::function<void()> entrata, std::function<void()> uscita)
-    : QObject(proprietario), controllo_(controllo), filtrato_(controllo), entrata_(std::move(entrata)),
-      uscita_(std::move(uscita))
+    : QObject(proprietario), controllo_(controllo), filtrato_(controllo), entrataProprietario_(std::move(entrata)),
+      uscitaProprietario_(std::move(uscita))
 {
     controllo->installEventFilter(this);
 }
@@ -38,7 +38,7 @@ Fuoco *Fuoco::attivo()
     return corrente;
 }
 
-void Fuoco::entrato()
+void Fuoco::entrata()
 {
     if (corrente == this)
         return; // back from a menu, a dialog or another application
@@ -47,13 +47,13 @@ void Fuoco::entrato()
         corrente = nullptr;
         QWidget *w = prima->controllo_;
         if (w && w->isVisible() && w->window() == controllo_->window())
-            eseguiComando(prima->uscita_);
+            eseguiComando(prima->uscitaProprietario_);
     }
     corrente = this;
-    eseguiComando(entrata_);
+    eseguiComando(entrataProprietario_);
 }
 
-void Fuoco::uscito()
+void Fuoco::uscita()
 {
     QWidget *nuovo = QApplication::focusWidget();
     if (nuovo && nuovo != controllo_ && nuovo->isAncestorOf(controllo_) && corrente == this) {
@@ -65,7 +65,7 @@ void Fuoco::uscito()
         attesa_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *ora) {
             QObject::disconnect(attesa_);
             if (controllo_ && ora != controllo_ && !controllo_->isAncestorOf(ora))
-                uscito();
+                uscita();
         });
         return;
     }
@@ -74,7 +74,7 @@ void Fuoco::uscito()
     if (!altrove || corrente != this)
         return;
     corrente = nullptr;
-    eseguiComando(uscita_);
+    eseguiComando(uscitaProprietario_);
 }
 
 bool Fuoco::eventFilter(QObject *o, QEvent *e)
@@ -89,9 +89,9 @@ bool Fuoco::eventFilter(QObject *o, QEvent *e)
     const Qt::FocusReason motivo = static_cast<QFocusEvent *>(e)->reason();
     static_cast<QObject *>(controllo_.data())->event(e);
     if (e->type() == QEvent::FocusIn)
-        entrato(); // a control entered anew runs its focus-in handler
+        entrata(); // a control entered anew runs its focus-in handler
     else if (passaggio(motivo))
-        uscito();
+        uscita();
     return true;
 }
 

@@ -25,9 +25,10 @@ namespace scheda::campi {
 class Fuoco : public QObject {
     Q_OBJECT
 public:
-    // Watches `controllo` for `proprietario` (its parent): `entrata` runs on
-    // a focus-in that counts, `uscita` on a real focus-out. Both run as
-    // commands of the user: a failure is reported, never thrown.
+    // Watches `controllo` for `proprietario` (its parent) and notifies it:
+    // `entrata` runs on a focus-in that counts, `uscita` on a real
+    // focus-out. Both run as commands of the user: a failure is reported,
+    // never thrown.
     Fuoco(QWidget *controllo, QObject *proprietario, std::function<void()> entrata, std::function<void()> uscita);
     ~Fuoco() override;
 
@@ -38,11 +39,13 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    void entrato();
-    void uscito();
+    // The control got or lost the focus: each decides whether it counts
+    // and then notifies the owner.
+    void entrata();
+    void uscita();
     QPointer<QWidget> controllo_;
     const QObject *filtrato_; // the control, for identity only
-    std::function<void()> entrata_, uscita_;
+    std::function<void()> entrataProprietario_, uscitaProprietario_;
     QMetaObject::Connection attesa_; // the focus gone to a widget that holds the control
 };
 

@@ -144,7 +144,7 @@ void CampoRicerca::DropDown()
 void CampoRicerca::GotFocus()
 {
     *m_.vecchio = testo(RecordScheda()[colonna()]);
-    entrata_ = dipendentiMemorizzati();
+    vecchiDipendenti_ = dipendentiMemorizzati();
     ripristina();
 }
 
@@ -156,7 +156,7 @@ void CampoRicerca::ripristina()
 
 bool CampoRicerca::cambiato() const
 {
-    return testo(RecordScheda()[colonna()]) != *m_.vecchio || dipendentiMemorizzati() != entrata_;
+    return testo(RecordScheda()[colonna()]) != *m_.vecchio || dipendentiMemorizzati() != vecchiDipendenti_;
 }
 
 int CampoRicerca::cerca(const QString &chiave) const

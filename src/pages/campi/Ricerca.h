@@ -19,7 +19,7 @@
 //   the text, the flag rises when the stored value or a dependant differs
 //   from the value on entry: a pick is never shown without being saved.
 // A wrong pick or name brings the stored value back and keeps the value on
-// entry, so a pick made before it still counts at the leave.
+// entry, so a pick made before it still counts at LostFocus.
 // An empty list or a Null in a reference row is "not found" or an empty
 // text; the empty entry of a row without its key cannot be picked.
 
@@ -99,10 +99,10 @@ private:
 
     QPointer<ComboScheda> box_;
     const MembroRicerca &m_;
-    int scelta_ = -1;        // the row picked from the list, while the box shows it
+    int scelta_ = -1;              // the row picked from the list, while the box shows it
     QString testoScelto_;
-    QStringList entrata_;    // the dependants when the box was entered
-    QStringList dettagli_;   // beside each entry of the open list
+    QStringList vecchiDipendenti_; // the dependants on entry, beside the value on entry
+    QStringList dettagli_;         // beside each entry of the open list
 };
 
 } // namespace scheda::campi
