@@ -27,7 +27,7 @@ QString sqlComuneRegione();
 // Page 1's sheet list: key and name of every sheet, in the order of RsDati.
 inline const QString SqlElencoSchede = QStringLiteral("SELECT id_scheda, denominazione FROM Dati ORDER BY id_scheda");
 
-// Schema of the reference file.
+// The tables of the reference file, as the data tool makes them.
 inline const QString SqlCreaComune =
     QStringLiteral("CREATE TABLE comune (descrizione TEXT COLLATE ITALIANO, id_provincia TEXT, cap TEXT)");
 inline const QString SqlCreaAteco = QStringLiteral("CREATE TABLE ateco_2002 (codice_istat TEXT, descrizione TEXT)");

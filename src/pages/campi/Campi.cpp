@@ -144,9 +144,9 @@ bool CasellaCampo::eventFilter(QObject *o, QEvent *e)
 
 // --- CampoTesto --------------------------------------------------------------
 
-CampoTesto::CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza, Schema schema,
+CampoTesto::CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza, Formato formato,
                        QObject *parent)
-    : CasellaCampo(box, colonna, parent), minuscole_(minuscole), schema_(schema)
+    : CasellaCampo(box, colonna, parent), minuscole_(minuscole), formato_(formato)
 {
     lunghezza_ = lunghezza;
     box->setMaxLength(lunghezza > 0 ? lunghezza : 32767);
@@ -155,7 +155,7 @@ CampoTesto::CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, i
 
 void CampoTesto::mostra()
 {
-    scriviCasella(schema_ == Schema::Anno ? formattaAnno(variabile()) : testoSemplice(variabile()));
+    scriviCasella(formato_ == Formato::Anno ? formattaAnno(variabile()) : testoSemplice(variabile()));
 }
 
 void CampoTesto::GotFocus()
@@ -449,7 +449,7 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
         case Famiglia::Anno: {
             QLineEdit *box = cerca<QLineEdit>(pagina, l.controllo);
             const int limite = l.famiglia == Famiglia::Anno && l.lunghezza == 0 ? 4 : l.lunghezza;
-            c = new CampoTesto(box, l.colonna, l.famiglia == Famiglia::TestoMinuscolo, limite, l.mostra, pagina);
+            c = new CampoTesto(box, l.colonna, l.famiglia == Famiglia::TestoMinuscolo, limite, l.formato, pagina);
             if (l.allineamento)
                 box->setAlignment(l.allineamento);
             break;

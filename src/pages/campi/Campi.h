@@ -55,8 +55,9 @@ enum class Famiglia {
     Ricerca,        // a look-up combo box (Ricerca.h), its parameters found by name
 };
 
-// How Posiziona shows the value, where a page differs from the family.
-enum class Schema {
+// The pattern in which Posiziona shows a text box's value, where a page
+// differs from the family.
+enum class Formato {
     Famiglia, // text as stored, numbers in the variant's pattern
     Anno,     // "##0" (the year boxes of pages 2 and 3)
 };
@@ -69,7 +70,7 @@ struct Legame {
     int lunghezza = 0;            // text boxes: length limit, 0 for none (year boxes: 4)
     const Ricalcolo *ricalcolo = nullptr; // number boxes: what their commit renews
     QStringList pulsanti = {};    // Opzioni: the buttons, code 1 first
-    Schema mostra = Schema::Famiglia;
+    Formato formato = Formato::Famiglia;
     Qt::Alignment allineamento = {}; // text and year boxes: left unless given
     Variante variante = Variante::Intero; // Calcolato: the pattern it shows
     bool attivo = false;          // Calcolato: enabled but read-only, so it keeps its place in the focus order
@@ -128,7 +129,7 @@ private:
 class CampoTesto : public CasellaCampo {
     Q_OBJECT
 public:
-    CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza, Schema schema,
+    CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza, Formato formato,
                QObject *parent);
     void mostra() override;
     void entrata() override { GotFocus(); }
@@ -138,7 +139,7 @@ public:
 
 private:
     bool minuscole_;
-    Schema schema_;
+    Formato formato_;
 };
 
 class CampoNumero : public CasellaCampo {

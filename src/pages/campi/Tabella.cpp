@@ -211,7 +211,7 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
             }
             legami.push_back(Legame{.controllo = e.nome, .famiglia = e.famiglia, .colonna = e.colonna,
                                     .lunghezza = e.lunghezza, .ricalcolo = numerica(e.famiglia) ? ricalcolo : nullptr,
-                                    .mostra = e.mostra, .allineamento = e.stile.allineamento,
+                                    .formato = e.formato, .allineamento = e.stile.allineamento,
                                     .variante = e.variante, .attivo = e.attivo});
             break;
         }

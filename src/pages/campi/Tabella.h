@@ -65,7 +65,7 @@ struct Elemento {
     int lunghezza = 0;      // text boxes: length limit (0 none; year boxes 4)
     int tab = -1;           // position in the focus order (-1: none)
     Stile stile = {};
-    Schema mostra = Schema::Famiglia;
+    Formato formato = Formato::Famiglia;
     Variante variante = Variante::Intero; // computed boxes: the pattern they show
     bool righe = false;     // a display box of several lines
     bool attivo = false;    // a computed box: read-only in the focus order instead of disabled

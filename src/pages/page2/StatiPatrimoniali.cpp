@@ -82,7 +82,7 @@ Elemento casella(int n, int colonna)
     case Tipo::Anno:
         e.famiglia = Famiglia::Anno;
         e.lunghezza = 4;
-        e.mostra = campi::Schema::Anno;
+        e.formato = campi::Formato::Anno;
         e.stile.allineamento = Qt::AlignHCenter | Qt::AlignVCenter;
         break;
     case Tipo::Importo: e.famiglia = Famiglia::Intero; break;

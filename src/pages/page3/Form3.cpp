@@ -113,7 +113,7 @@ std::vector<Elemento> righePagina()
             case Tipo::Anno:
                 e.famiglia = Famiglia::Anno;
                 e.lunghezza = 4;
-                e.mostra = Schema::Anno;
+                e.formato = Formato::Anno;
                 e.stile.allineamento = centro;
                 e.tab = tabColonna;
                 break;

@@ -18,26 +18,26 @@ constexpr int ContornoAltezza = 25;
 
 } // namespace
 
-DialogoProtocollo::DialogoProtocollo(const Schema &s, const QString &nome, const QString &nomeConferma, QWidget *parent)
+DialogoProtocollo::DialogoProtocollo(const Disposizione &d, const QString &nome, const QString &nomeConferma, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(nome);
-    setWindowTitle(s.caption);
-    setFixedSize(ui::px(s.width) - ContornoLarghezza, ui::px(s.height) - ContornoAltezza);
+    setWindowTitle(d.caption);
+    setFixedSize(ui::px(d.width) - ContornoLarghezza, ui::px(d.height) - ContornoAltezza);
 
     // First in focus order.
     TXTProtocollo3 = new CasellaTesto(this);
     TXTProtocollo3->setObjectName(QStringLiteral("TXTProtocollo3"));
-    TXTProtocollo3->setGeometry(ui::rettangolo(s.casella.left, s.casella.top, 1215, 285));
+    TXTProtocollo3->setGeometry(ui::rettangolo(d.casella.left, d.casella.top, 1215, 285));
 
-    conferma_ = new QPushButton(s.testoConferma, this);
+    conferma_ = new QPushButton(d.testoConferma, this);
     conferma_->setObjectName(nomeConferma);
-    conferma_->setGeometry(ui::rettangolo(s.conferma.left, s.conferma.top, 1455, 495));
+    conferma_->setGeometry(ui::rettangolo(d.conferma.left, d.conferma.top, 1455, 495));
     conferma_->setAutoDefault(false);
     CMDAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     CMDAnnulla->setObjectName(QStringLiteral("CMDAnnulla"));
-    CMDAnnulla->setGeometry(ui::rettangolo(s.annulla.left, s.annulla.top, 1455, 495));
+    CMDAnnulla->setGeometry(ui::rettangolo(d.annulla.left, d.annulla.top, 1455, 495));
     CMDAnnulla->setAutoDefault(false);
 
     auto *titolo = new QLabel(QStringLiteral("Identificativo Progetto"), this);
@@ -45,11 +45,11 @@ DialogoProtocollo::DialogoProtocollo(const Schema &s, const QString &nome, const
     QFont grassetto = titolo->font();
     grassetto.setBold(true);
     titolo->setFont(grassetto);
-    titolo->move(ui::px(s.titolo.left), ui::px(s.titolo.top));
+    titolo->move(ui::px(d.titolo.left), ui::px(d.titolo.top));
     titolo->adjustSize();
     auto *protocollo = new QLabel(QStringLiteral("Protocollo"), this);
     protocollo->setObjectName(QStringLiteral("Label2"));
-    protocollo->move(ui::px(s.protocollo.left), ui::px(s.protocollo.top));
+    protocollo->move(ui::px(d.protocollo.left), ui::px(d.protocollo.top));
     protocollo->adjustSize();
 
     setTabOrder(TXTProtocollo3, conferma_);

@@ -32,7 +32,9 @@ protected:
     struct Punto {
         int left, top;
     };
-    struct Schema {
+    // What tells the two dialogs apart: caption, size and where each
+    // control stands.
+    struct Disposizione {
         QString caption;
         int width, height;     // twips, the window with its frame
         Punto titolo;          // "Identificativo Progetto"
@@ -42,7 +44,7 @@ protected:
         Punto conferma;        // the confirming button
         Punto annulla;         // "Annulla"
     };
-    DialogoProtocollo(const Schema &s, const QString &nome, const QString &nomeConferma, QWidget *parent);
+    DialogoProtocollo(const Disposizione &d, const QString &nome, const QString &nomeConferma, QWidget *parent);
 
     QPushButton *conferma_ = nullptr;
 };
