@@ -412,8 +412,8 @@ void GruppoOpzioni::mostra()
                 codice = k;
     }
     seleziona(codice);
-    // Selecting a button raises its Click, which changes nothing while
-    // Caricamento is 1.
+    // Setting a button raises its Click (run here: a button set from code
+    // sends no click), which changes nothing while Caricamento is 1.
     if (codice > 0)
         Click(codice);
 }

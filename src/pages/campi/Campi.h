@@ -1,21 +1,17 @@
 #pragma once
 // The field handler families as controllers over real widgets: each one binds
 // a control of a page form to its variable of the in-memory sheet and runs
-// the family's handlers on the control's events. A page only declares its
-// bindings, one row per control, and hands them to lega().
+// the family's handlers on the control's events. A page gives its controls
+// as a table (Tabella.h), whose builder makes them and hands lega() one
+// binding per field.
 //
 // Focus: the rules of Fuoco.h (a box commits only when the focus really
 // moves to another widget of the program).
 //
-// A binding row, for example:
-//   {.controllo = "TXTViaSede", .famiglia = Famiglia::Testo, .colonna = "via_sede", .lunghezza = 50},
-//   {.controllo = "TXTA2", .famiglia = Famiglia::Intero, .colonna = "a2", .ricalcolo = &ricalcolo},
 // A number box with dependants renews them after every numeric commit, from
 // the in-memory sheet (Ricalcolo.h); a commit whose dependants could not be
 // held (a 32-bit total out of range) is wrong input: beep, the stored value
-// back, nothing stored or recomputed, the flag as it was. Page layouts give
-// their rows in a page table (Tabella.h), which builds the controls and
-// binds them through lega().
+// back, nothing stored or recomputed, the flag as it was.
 
 #include "core/Formati.h"
 #include "pages/Campo.h"
@@ -62,7 +58,7 @@ enum class Formato {
     Anno,     // "##0" (the year boxes of pages 2 and 3)
 };
 
-// One binding row of a page.
+// One binding: a field of a page table, or an option group made of its buttons.
 struct Legame {
     QString controllo;            // the control's name ("TXTDenom"); unused for Opzioni
     Famiglia famiglia = Famiglia::Testo;

@@ -1,9 +1,9 @@
 #pragma once
 // The combo boxes of the page forms: page 1's sheet list and the look-up
-// boxes. Their list is built by the page when it opens (the drop-down
-// hook), the wheel over a closed box changes nothing, and Enter neither adds
-// an entry nor picks one: an entry is picked from the open list or with the
-// arrow keys.
+// boxes. Their list is built by their owner just before it opens (the
+// drop-down hook), the wheel over a closed box changes nothing, and Enter
+// neither adds an entry nor picks one: an entry is picked from the open list
+// or with the arrow keys.
 
 #include <QComboBox>
 #include <functional>

@@ -8,8 +8,9 @@
 // title bar of the page's window (the focus passes through a widget that
 // holds the control and comes back), or switching to another application
 // neither commits nor, when the focus comes back, overwrites what is being
-// typed: the control stays the active one until a real move. When the focus did move on while the window was inactive, the
-// control that had it commits as the new one is entered.
+// typed: the control stays the active one until a real move. When the focus
+// did move on while the window was inactive, the control that had it
+// commits as the new one is entered.
 //
 // An editable combo box is watched on the combo itself: its line edit gets
 // the focus events second-hand, and a pop-up opening is no focus change.
