@@ -5,12 +5,14 @@
 // the focus order. One builder makes the controls, binds the fields to
 // their columns and sets the focus order; each control is named once.
 //
+// A row begins with its kind (the row builders below) and gives the rest by
+// name, in the order of Elemento's fields:
 //   const Elemento righe[] = {
-//       {.genere = Genere::Cornice, .nome = "A2", .testo = "A.2) Natura giuridica", .posto = {360, 4200, 2655, 1095}},
-//       {.nome = "TXTCognome", .colonna = "cognome", .testo = "Cognome :", .posto = {1320, 1920, 2295},
-//        .etichetta = {360}, .lunghezza = 50, .tab = 1},
-//       {.genere = Genere::Opzione, .nome = "OPTGiuri1", .colonna = "natura_giuridica",
-//        .testo = "A) Cooperativa", .posto = {600, 240}, .in = "A2", .tab = 26},
+//       cornice({.nome = "A2", .testo = "A.2) Natura giuridica", .posto = {360, 4200, 2655, 1095}}),
+//       testo({.nome = "TXTCognome", .colonna = "cognome", .testo = "Cognome :", .posto = {1320, 1920, 2295},
+//              .etichetta = {360}, .lunghezza = 50, .tab = 1}),
+//       opzione({.nome = "OPTGiuri1", .colonna = "natura_giuridica", .testo = "A) Cooperativa",
+//                .posto = {600, 240}, .in = "A2", .tab = 25}),
 //   };
 // Grids are rows made by a loop from their naming rule, added to the rest.
 
@@ -19,6 +21,7 @@
 #include <QList>
 #include <QString>
 #include <span>
+#include <utility>
 
 namespace scheda::campi {
 
@@ -70,6 +73,36 @@ struct Elemento {
     bool righe = false;     // a display box of several lines
     bool attivo = false;    // a computed box: read-only in the focus order instead of disabled
 };
+
+// Type and colours the pages share.
+inline constexpr Stile Grassetto{.grassetto = true};
+inline constexpr Stile Bianco{.sfondo = 0x00FFFFFF}; // the boxes the forms colour white
+
+// --- Row builders: each sets the kind of its row, the row gives the rest ----
+
+inline Elemento conGenere(Genere g, Elemento e)
+{
+    e.genere = g;
+    return e;
+}
+inline Elemento conFamiglia(Famiglia f, Elemento e)
+{
+    e.famiglia = f;
+    return e;
+}
+
+inline Elemento cornice(Elemento e) { return conGenere(Genere::Cornice, std::move(e)); }
+inline Elemento titolo(Elemento e) { return conGenere(Genere::Etichetta, std::move(e)); } // a label standing alone
+inline Elemento opzione(Elemento e) { return conGenere(Genere::Opzione, std::move(e)); }
+inline Elemento elenco(Elemento e) { return conGenere(Genere::Elenco, std::move(e)); }
+
+inline Elemento testo(Elemento e) { return conFamiglia(Famiglia::Testo, std::move(e)); }
+inline Elemento testoMinuscolo(Elemento e) { return conFamiglia(Famiglia::TestoMinuscolo, std::move(e)); }
+inline Elemento anno(Elemento e) { return conFamiglia(Famiglia::Anno, std::move(e)); }
+inline Elemento importo(Elemento e) { return conFamiglia(Famiglia::Intero, std::move(e)); } // a whole amount
+inline Elemento data(Elemento e) { return conFamiglia(Famiglia::Data, std::move(e)); }
+inline Elemento ricerca(Elemento e) { return conFamiglia(Famiglia::Ricerca, std::move(e)); }
+inline Elemento soloLettura(Elemento e) { return conFamiglia(Famiglia::SoloLettura, std::move(e)); }
 
 struct PaginaCostruita {
     QList<Campo *> campi;    // the bound fields, in the table's order (Posiziona's)

@@ -13,8 +13,6 @@
 
 namespace scheda {
 
-using campi::Famiglia;
-
 namespace {
 
 const QString PromptPrimoAvvio = QStringLiteral("Inserire la Denominazione dell'Impresa");
@@ -25,80 +23,56 @@ QString testoDenominazione(const ado::Variant &v)
     return v.isNull() ? QString() : v.toText();
 }
 
-} // namespace
-
-Form1::Form1(QWidget *parent) : PaginaScheda(1, parent)
-{
-    conCaricamento = true;
-    costruisci();
-}
-
-void Form1::costruisci()
+// The sheet list, the legal representative and section A.
+std::vector<campi::Elemento> righePagina()
 {
     using namespace campi;
-    const Stile grassetto{.grassetto = true};
-    const Stile bianco{.sfondo = 0x00FFFFFF};
     const Posto prima{PrimaDellaCasella};
-    const auto testo = [](const char *box, const char *colonna, const char *label, Posto posto, Posto etichetta,
-                          int limite, int tab, Stile stile = {}) {
-        return Elemento{.nome = box, .colonna = colonna, .testo = label, .posto = posto, .etichetta = etichetta,
-                        .lunghezza = limite, .tab = tab, .stile = stile};
-    };
-    const auto data = [](const char *box, const char *colonna, const char *label, Posto posto, Posto etichetta,
-                         int tab) {
-        return Elemento{.nome = box, .famiglia = Famiglia::Data, .colonna = colonna, .testo = label, .posto = posto,
-                        .etichetta = etichetta, .tab = tab};
-    };
-    const auto importo = [](const char *box, const char *colonna, const char *label, Posto posto, Posto etichetta,
-                            const char *in, int tab) {
-        return Elemento{.nome = box, .famiglia = Famiglia::Intero, .colonna = colonna, .testo = label, .posto = posto,
-                        .etichetta = etichetta, .in = in, .tab = tab};
-    };
-    const auto anno = [&](const char *box, const char *colonna, int top, int tab) {
-        return Elemento{.nome = box, .famiglia = Famiglia::Anno, .colonna = colonna,
-                        .testo = "Esercizio di riferimento :", .posto = {6360, top, 855}, .etichetta = prima,
-                        .in = "A6", .lunghezza = 4, .tab = tab,
-                        .stile = {.allineamento = Qt::AlignRight | Qt::AlignVCenter}};
-    };
-    const auto opzione = [](const char *nome, const char *colonna, const char *caption, Posto posto, const char *in,
-                            int tab) {
-        return Elemento{.genere = Genere::Opzione, .nome = nome, .colonna = colonna, .testo = caption,
-                        .posto = posto, .in = in, .tab = tab};
-    };
-    const auto titolo = [](const char *caption, Posto posto, Stile stile) {
-        return Elemento{.genere = Genere::Etichetta, .testo = caption, .posto = posto, .stile = stile};
-    };
-    const auto cornice = [](const char *nome, const char *caption, Posto posto) {
-        return Elemento{.genere = Genere::Cornice, .nome = nome, .testo = caption, .posto = posto};
-    };
+    const Stile aDestra{.allineamento = Qt::AlignRight | Qt::AlignVCenter};
 
     // The rows in the order Posiziona shows the fields; `tab` gives the
     // focus order: the list, the boxes, then the option buttons.
     std::vector<Elemento> righe = {
-        titolo("ELENCO PROGETTI :", {1920, 800}, grassetto),
-        {.genere = Genere::Elenco, .nome = "CMBDenominazione", .posto = {3960, 720, 3375, 315}, .tab = 0},
-        titolo("LEGALE RAPPRESENTANTE", {3960, 1320}, grassetto),
-        testo("TXTCognome", "cognome", "Cognome :", {1320, 1920, 2295}, {360}, 50, 1),
-        testo("TXTNome", "nome", "Nome :", {4680, 1920, 2295}, {3960}, 50, 2),
-        data("TXTNato", "nato", "Nato/a il :", {8040, 1920}, {7320}, 3),
-        titolo("SCHEDA TECNICA", {3960, 3000}, {.punti = 9.75, .grassetto = true, .sottolineato = true}),
-        titolo("A) DATI RELATIVI ALL'IMPRESA", {360, 3360}, grassetto),
-        testo("TXTDenom", "denominazione", "A.1) Denominazione :", {2040, 3720, 7575}, {360}, 50, 4, bianco),
-        cornice("A2", "A.2) Natura giuridica", {360, 4200, 2655, 1095}),
-        opzione("OPTGiuri1", "natura_giuridica", "A) Cooperativa", {600, 240}, "A2", 25),
-        opzione("OPTGiuri2", "natura_giuridica", "B) Consorzio", {600, 600}, "A2", 26),
-        data("TXTDataCost", "data_costituzione", "A.3) Data di costituzione :", {2280, 5520}, {360}, 5),
-        testo("TXTCodFisc", "cod_fiscale", "A.4) Cod. Fiscale :", {2040, 5925, 1815}, {360, 6000}, 16, 6, bianco),
-        testo("TXTIva", "partita_iva", "A.5) P. IVA", {2040, 6360, 1815}, {360, 6405}, 11, 7, bianco),
-        cornice("A6", "A.6) Fatturato esercizi precedenti l'anno di apertura del Bando", {360, 6960, 7455, 1215}),
-        importo("TXTFattUlt", "fatt_ultimo", "Fatturato ultimo esercizio (euro) :", {2880, 360, 1335}, {120}, "A6", 8),
-        importo("TXTFattPen", "fatt_penultimo", "Fatturato penultimo esercizio (euro) :", {2880, 840, 1335}, {120},
-                "A6", 10),
-        anno("TXTEserUltimo", "eser_ultimo", 360, 9),
-        anno("TXTEserPenultimo", "eser_penultimo", 840, 11),
-        cornice("A7", "A.7) Capitale sociale", {360, 8400, 5775, 615}),
-        importo("TXTCapSociale", "capitale_sociale", "Capitale sociale :", {1680, 240, 1215}, {120}, "A7", 12),
-        importo("TXTCapVersato", "capitale_versato", "Di cui versato :", {4440, 240, 1215}, prima, "A7", 13),
+        titolo({.testo = "ELENCO PROGETTI :", .posto = {1920, 800}, .stile = Grassetto}),
+        elenco({.nome = "CMBDenominazione", .posto = {3960, 720, 3375, 315}, .tab = 0}),
+        titolo({.testo = "LEGALE RAPPRESENTANTE", .posto = {3960, 1320}, .stile = Grassetto}),
+        testo({.nome = "TXTCognome", .colonna = "cognome", .testo = "Cognome :", .posto = {1320, 1920, 2295},
+               .etichetta = {360}, .lunghezza = 50, .tab = 1}),
+        testo({.nome = "TXTNome", .colonna = "nome", .testo = "Nome :", .posto = {4680, 1920, 2295},
+               .etichetta = {3960}, .lunghezza = 50, .tab = 2}),
+        data({.nome = "TXTNato", .colonna = "nato", .testo = "Nato/a il :", .posto = {8040, 1920}, .etichetta = {7320},
+              .tab = 3}),
+        titolo({.testo = "SCHEDA TECNICA", .posto = {3960, 3000},
+                .stile = {.punti = 9.75, .grassetto = true, .sottolineato = true}}),
+        titolo({.testo = "A) DATI RELATIVI ALL'IMPRESA", .posto = {360, 3360}, .stile = Grassetto}),
+        testo({.nome = "TXTDenom", .colonna = "denominazione", .testo = "A.1) Denominazione :",
+               .posto = {2040, 3720, 7575}, .etichetta = {360}, .lunghezza = 50, .tab = 4, .stile = Bianco}),
+        cornice({.nome = "A2", .testo = "A.2) Natura giuridica", .posto = {360, 4200, 2655, 1095}}),
+        opzione({.nome = "OPTGiuri1", .colonna = "natura_giuridica", .testo = "A) Cooperativa", .posto = {600, 240},
+                 .in = "A2", .tab = 25}),
+        opzione({.nome = "OPTGiuri2", .colonna = "natura_giuridica", .testo = "B) Consorzio", .posto = {600, 600},
+                 .in = "A2", .tab = 26}),
+        data({.nome = "TXTDataCost", .colonna = "data_costituzione", .testo = "A.3) Data di costituzione :",
+              .posto = {2280, 5520}, .etichetta = {360}, .tab = 5}),
+        testo({.nome = "TXTCodFisc", .colonna = "cod_fiscale", .testo = "A.4) Cod. Fiscale :",
+               .posto = {2040, 5925, 1815}, .etichetta = {360, 6000}, .lunghezza = 16, .tab = 6, .stile = Bianco}),
+        testo({.nome = "TXTIva", .colonna = "partita_iva", .testo = "A.5) P. IVA", .posto = {2040, 6360, 1815},
+               .etichetta = {360, 6405}, .lunghezza = 11, .tab = 7, .stile = Bianco}),
+        cornice({.nome = "A6", .testo = "A.6) Fatturato esercizi precedenti l'anno di apertura del Bando",
+                 .posto = {360, 6960, 7455, 1215}}),
+        importo({.nome = "TXTFattUlt", .colonna = "fatt_ultimo", .testo = "Fatturato ultimo esercizio (euro) :",
+                 .posto = {2880, 360, 1335}, .etichetta = {120}, .in = "A6", .tab = 8}),
+        importo({.nome = "TXTFattPen", .colonna = "fatt_penultimo", .testo = "Fatturato penultimo esercizio (euro) :",
+                 .posto = {2880, 840, 1335}, .etichetta = {120}, .in = "A6", .tab = 10}),
+        anno({.nome = "TXTEserUltimo", .colonna = "eser_ultimo", .testo = "Esercizio di riferimento :",
+              .posto = {6360, 360, 855}, .etichetta = prima, .in = "A6", .lunghezza = 4, .tab = 9, .stile = aDestra}),
+        anno({.nome = "TXTEserPenultimo", .colonna = "eser_penultimo", .testo = "Esercizio di riferimento :",
+              .posto = {6360, 840, 855}, .etichetta = prima, .in = "A6", .lunghezza = 4, .tab = 11, .stile = aDestra}),
+        cornice({.nome = "A7", .testo = "A.7) Capitale sociale", .posto = {360, 8400, 5775, 615}}),
+        importo({.nome = "TXTCapSociale", .colonna = "capitale_sociale", .testo = "Capitale sociale :",
+                 .posto = {1680, 240, 1215}, .etichetta = {120}, .in = "A7", .tab = 12}),
+        importo({.nome = "TXTCapVersato", .colonna = "capitale_versato", .testo = "Di cui versato :",
+                 .posto = {4440, 240, 1215}, .etichetta = prima, .in = "A7", .tab = 13}),
     };
 
     // A.8 to A.10: the registrations, each with place, number and date.
@@ -116,35 +90,53 @@ void Form1::costruisci()
         {"A10", "A.10) Iscrizione Registro Prefettizio", 11040, 1455, 300, "Isc. Reg. Prefettiz. di :", "TXTIscrPref",
          "iscr_pref", "n :", "TXTNumPref", "num_pref", "Data:", "TXTDataPref", "data_pref"},
     };
-    const auto dentro = [](Elemento e, const char *in) {
-        e.in = in;
-        return e;
-    };
     int tab = 14;
     for (const Iscrizione &i : iscrizioni) {
-        righe.push_back(cornice(i.cornice, i.titolo, {360, i.top, 7455, i.altezza}));
-        righe.push_back(
-            dentro(testo(i.luogo, i.colonnaLuogo, i.etichettaLuogo, {1920, i.riga, 1095}, {120}, 50, tab++), i.cornice));
-        righe.push_back(dentro(testo(i.numero, i.colonnaNumero, i.etichettaNumero, {4080, i.riga, 855}, prima, 50, tab++),
-                               i.cornice));
-        righe.push_back(dentro(data(i.data, i.colonnaData, i.etichettaData, {6000, i.riga}, prima, tab++), i.cornice));
+        righe.push_back(cornice({.nome = i.cornice, .testo = i.titolo, .posto = {360, i.top, 7455, i.altezza}}));
+        righe.push_back(testo({.nome = i.luogo, .colonna = i.colonnaLuogo, .testo = i.etichettaLuogo,
+                               .posto = {1920, i.riga, 1095}, .etichetta = {120}, .in = i.cornice, .lunghezza = 50,
+                               .tab = tab++}));
+        righe.push_back(testo({.nome = i.numero, .colonna = i.colonnaNumero, .testo = i.etichettaNumero,
+                               .posto = {4080, i.riga, 855}, .etichetta = prima, .in = i.cornice, .lunghezza = 50,
+                               .tab = tab++}));
+        righe.push_back(data({.nome = i.data, .colonna = i.colonnaData, .testo = i.etichettaData,
+                              .posto = {6000, i.riga}, .etichetta = prima, .in = i.cornice, .tab = tab++}));
     }
     const Elemento resto[] = {
-        opzione("OPTSezPref1", "sez_pref", "Sezione \"Coopereative di produzione e lavoro\"", {1920, 720}, "A10", 27),
-        opzione("OPTSezPref2", "sez_pref", "Sezione \"Cooperative sociali\"", {1920, 1080}, "A10", 28),
-        cornice("A11", "A.11) Iscrizione Albo Cooperative Ministero Attività Produttive", {360, 12720, 5895, 1575}),
-        {.nome = "TXTNumMini", .colonna = "num_mini", .testo = "n :", .posto = {960, 360, 1095}, .etichetta = prima,
-         .in = "A11", .tab = 23},
-        {.nome = "TXTDataMini", .famiglia = Famiglia::Data, .colonna = "data_mini", .testo = "Data :",
-         .posto = {3600, 360}, .etichetta = prima, .in = "A11", .tab = 24},
-        opzione("OPTCategoriaMini1", "categoria_mini", "Categoria \"Cooperative di produzione e lavoro", {1920, 840},
-                "A11", 29),
-        opzione("OPTCategoriaMini2", "categoria_mini", "Categoria \"Cooperative sociali\"", {1920, 1200}, "A11", 30),
+        opzione({.nome = "OPTSezPref1", .colonna = "sez_pref",
+                 .testo = "Sezione \"Coopereative di produzione e lavoro\"", .posto = {1920, 720}, .in = "A10",
+                 .tab = 27}),
+        opzione({.nome = "OPTSezPref2", .colonna = "sez_pref", .testo = "Sezione \"Cooperative sociali\"",
+                 .posto = {1920, 1080}, .in = "A10", .tab = 28}),
+        cornice({.nome = "A11", .testo = "A.11) Iscrizione Albo Cooperative Ministero Attività Produttive",
+                 .posto = {360, 12720, 5895, 1575}}),
+        testo({.nome = "TXTNumMini", .colonna = "num_mini", .testo = "n :", .posto = {960, 360, 1095},
+               .etichetta = prima, .in = "A11", .tab = 23}),
+        data({.nome = "TXTDataMini", .colonna = "data_mini", .testo = "Data :", .posto = {3600, 360},
+              .etichetta = prima, .in = "A11", .tab = 24}),
+        opzione({.nome = "OPTCategoriaMini1", .colonna = "categoria_mini",
+                 .testo = "Categoria \"Cooperative di produzione e lavoro", .posto = {1920, 840}, .in = "A11",
+                 .tab = 29}),
+        opzione({.nome = "OPTCategoriaMini2", .colonna = "categoria_mini", .testo = "Categoria \"Cooperative sociali\"",
+                 .posto = {1920, 1200}, .in = "A11", .tab = 30}),
     };
     righe.insert(righe.end(), std::begin(resto), std::end(resto));
-    disponi(righe);
+    return righe;
+}
 
-    CMBDenominazione = findChild<ComboScheda *>(QStringLiteral("CMBDenominazione"));
+} // namespace
+
+Form1::Form1(QWidget *parent) : PaginaScheda(1, parent)
+{
+    conCaricamento = true;
+    costruisci();
+}
+
+void Form1::costruisci()
+{
+    disponi(righePagina());
+
+    CMBDenominazione = findChild<campi::ComboScheda *>(QStringLiteral("CMBDenominazione"));
     connect(CMBDenominazione, &QComboBox::activated, this,
             [this](int indice) { eseguiComando([this, indice] { CMBDenominazione_Click(indice); }); });
     CMBDenominazione->primaDiAprire = [this] { aggiornaElenco(); };

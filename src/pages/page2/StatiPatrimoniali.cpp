@@ -2,9 +2,10 @@
 
 namespace scheda::pagina2 {
 
+using campi::cornice;
 using campi::Elemento;
 using campi::Famiglia;
-using campi::Genere;
+using campi::titolo;
 
 namespace {
 
@@ -91,12 +92,6 @@ Elemento casella(int n, int colonna)
     return e;
 }
 
-Elemento etichetta(const char *testo, campi::Posto posto, unsigned int sfondo, Qt::Alignment allineamento)
-{
-    return Elemento{.genere = Genere::Etichetta, .testo = QString::fromUtf8(testo), .posto = posto, .in = Cornice,
-                    .stile = {.sfondo = sfondo, .allineamento = allineamento}};
-}
-
 } // namespace
 
 std::vector<Elemento> righeStatiPatrimoniali()
@@ -104,18 +99,24 @@ std::vector<Elemento> righeStatiPatrimoniali()
     const Qt::Alignment sinistra = Qt::AlignLeft | Qt::AlignTop;
     const Qt::Alignment centro = Qt::AlignHCenter | Qt::AlignTop;
     std::vector<Elemento> righe = {
-        {.genere = Genere::Cornice, .nome = Cornice, .testo = QStringLiteral("A.15) STATI PATRIMONIALI (Importi in euro)"),
-         .posto = {360, 6120, 6855, 7575}},
+        cornice({.nome = Cornice, .testo = "A.15) STATI PATRIMONIALI (Importi in euro)",
+                 .posto = {360, 6120, 6855, 7575}}),
         // "ATTIVO" reaches down behind the year row's label, of its colour.
-        etichetta("ATTIVO", {LeftEtichette, 480, LarghezzaEtichette, 495}, VerdeChiaro, sinistra),
-        etichetta("Penultimo", {LeftColonna[0], 480, LarghezzaCasella, 255}, VerdeChiaro, centro),
-        etichetta("Ultimo", {LeftColonna[1], 480, LarghezzaCasella, 255}, VerdeChiaro, centro),
-        etichetta("PASSIVO", {LeftEtichette, 3400, 4935, 285}, VerdeChiaro, sinistra),
+        titolo({.testo = "ATTIVO", .posto = {LeftEtichette, 480, LarghezzaEtichette, 495}, .in = Cornice,
+                .stile = {.sfondo = VerdeChiaro, .allineamento = sinistra}}),
+        titolo({.testo = "Penultimo", .posto = {LeftColonna[0], 480, LarghezzaCasella, 255}, .in = Cornice,
+                .stile = {.sfondo = VerdeChiaro, .allineamento = centro}}),
+        titolo({.testo = "Ultimo", .posto = {LeftColonna[1], 480, LarghezzaCasella, 255}, .in = Cornice,
+                .stile = {.sfondo = VerdeChiaro, .allineamento = centro}}),
+        titolo({.testo = "PASSIVO", .posto = {LeftEtichette, 3400, 4935, 285}, .in = Cornice,
+                .stile = {.sfondo = VerdeChiaro, .allineamento = sinistra}}),
     };
     for (int n = 1; n <= NumeroRighe; ++n) {
         const Riga &r = Righe[n - 1];
-        righe.push_back(etichetta(r.didascalia, {LeftEtichette, top(n), LarghezzaEtichette, r.altezza}, r.sfondo,
-                                  aDestra(n) ? Qt::AlignRight | Qt::AlignTop : sinistra));
+        righe.push_back(titolo({.testo = r.didascalia, .posto = {LeftEtichette, top(n), LarghezzaEtichette, r.altezza},
+                                .in = Cornice,
+                                .stile = {.sfondo = r.sfondo,
+                                          .allineamento = aDestra(n) ? Qt::AlignRight | Qt::AlignTop : sinistra}}));
     }
     for (int colonna : {0, 1})
         for (int n = 1; n <= NumeroRighe; ++n)

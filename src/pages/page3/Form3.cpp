@@ -76,20 +76,19 @@ std::vector<Elemento> righePagina()
 {
     const Qt::Alignment centro = Qt::AlignHCenter | Qt::AlignVCenter;
     std::vector<Elemento> righe = {
-        {.genere = Genere::Cornice, .nome = "A16", .testo = "A.16) CONTI ECONOMICI (Importi in euro)",
-         .posto = {480, 240, 6855, 8295}},
-        {.genere = Genere::Cornice, .nome = "A17",
-         .testo = "A.17) Cooperativa costituita tra dipendenti di imprese sottoposte a procedura concorsuale",
-         .posto = {480, 9120, 6855, 735}},
-        {.genere = Genere::Cornice, .nome = "A18",
-         .testo = "A.18) I soci hanno sottoscritto il capitale sociale mediante conferimento del TFR",
-         .posto = {480, 10440, 6855, 735}},
-        {.genere = Genere::Etichetta, .testo = "CONTO ECONOMICO", .posto = {LeftEtichetta, 480, LarghezzaEtichetta, AltezzaRiga},
-         .in = "A16", .stile = {.sfondo = VerdeChiaro}},
-        {.genere = Genere::Etichetta, .testo = "Penultimo", .posto = {3240, 480, LarghezzaCasella, AltezzaRiga},
-         .in = "A16", .stile = {.sfondo = VerdeChiaro, .allineamento = centro}},
-        {.genere = Genere::Etichetta, .testo = "Ultimo", .posto = {4560, 480, LarghezzaCasella, AltezzaRiga},
-         .in = "A16", .stile = {.sfondo = VerdeChiaro, .allineamento = centro}},
+        cornice({.nome = "A16", .testo = "A.16) CONTI ECONOMICI (Importi in euro)", .posto = {480, 240, 6855, 8295}}),
+        cornice({.nome = "A17",
+                 .testo = "A.17) Cooperativa costituita tra dipendenti di imprese sottoposte a procedura concorsuale",
+                 .posto = {480, 9120, 6855, 735}}),
+        cornice({.nome = "A18",
+                 .testo = "A.18) I soci hanno sottoscritto il capitale sociale mediante conferimento del TFR",
+                 .posto = {480, 10440, 6855, 735}}),
+        titolo({.testo = "CONTO ECONOMICO", .posto = {LeftEtichetta, 480, LarghezzaEtichetta, AltezzaRiga},
+                .in = "A16", .stile = {.sfondo = VerdeChiaro}}),
+        titolo({.testo = "Penultimo", .posto = {3240, 480, LarghezzaCasella, AltezzaRiga}, .in = "A16",
+                .stile = {.sfondo = VerdeChiaro, .allineamento = centro}}),
+        titolo({.testo = "Ultimo", .posto = {4560, 480, LarghezzaCasella, AltezzaRiga}, .in = "A16",
+                .stile = {.sfondo = VerdeChiaro, .allineamento = centro}}),
     };
 
     // Focus order: the two years, then the entered boxes row by row,
@@ -137,16 +136,15 @@ std::vector<Elemento> righePagina()
     }
 
     // The declarations: "SI" is code 1, "NO" code 2.
-    const auto opzione = [](const char *nome, const char *colonna, const char *caption, Posto posto, const char *in,
-                            int tab) {
-        return Elemento{.genere = Genere::Opzione, .nome = nome, .colonna = colonna, .testo = caption,
-                        .posto = posto, .in = in, .tab = tab};
-    };
     const Elemento dichiarazioni[] = {
-        opzione("OPTDipe1", "coop_dipe", "SI", {2160, 360, 735, 255}, "A17", PrimoTabPulsanti),
-        opzione("OPTDipe2", "coop_dipe", "NO", {3360, 360, 975, 255}, "A17", PrimoTabPulsanti + 1),
-        opzione("OPTVersa1", "coop_versa", "SI", {2160, 360, 855, 255}, "A18", PrimoTabPulsanti + 2),
-        opzione("OPTVersa2", "coop_versa", "NO", {3360, 360, 735, 255}, "A18", PrimoTabPulsanti + 3),
+        opzione({.nome = "OPTDipe1", .colonna = "coop_dipe", .testo = "SI", .posto = {2160, 360, 735, 255},
+                 .in = "A17", .tab = PrimoTabPulsanti}),
+        opzione({.nome = "OPTDipe2", .colonna = "coop_dipe", .testo = "NO", .posto = {3360, 360, 975, 255},
+                 .in = "A17", .tab = PrimoTabPulsanti + 1}),
+        opzione({.nome = "OPTVersa1", .colonna = "coop_versa", .testo = "SI", .posto = {2160, 360, 855, 255},
+                 .in = "A18", .tab = PrimoTabPulsanti + 2}),
+        opzione({.nome = "OPTVersa2", .colonna = "coop_versa", .testo = "NO", .posto = {3360, 360, 735, 255},
+                 .in = "A18", .tab = PrimoTabPulsanti + 3}),
     };
     righe.insert(righe.end(), std::begin(dichiarazioni), std::end(dichiarazioni));
     return righe;

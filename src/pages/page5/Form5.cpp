@@ -72,26 +72,23 @@ int tabSpese(char lettera, int n)
 
 std::vector<Elemento> righe()
 {
-    const auto etichetta = [](const char *testo, Posto posto, const char *in) {
-        return Elemento{.genere = Genere::Etichetta, .testo = QString::fromUtf8(testo), .posto = posto, .in = in};
-    };
     std::vector<Elemento> r = {
-        {.genere = Genere::Cornice, .nome = "Frame5",
-         .testo = "C.4) Spese del programma di investimenti relative al Titolo I (Importi in euro)",
-         .posto = {480, 600, 5535, 4215}},
-        {.genere = Genere::Cornice, .nome = "Frame1", .testo = "C.5) Date previste relative al programma",
-         .posto = {480, 5400, 5535, 1215}},
-        {.genere = Genere::Cornice, .nome = "Frame2", .testo = "C.6) Costi generali di cui al titolo II (Importi in euro)",
-         .posto = {480, 7200, 5655, 3015}},
-        etichetta("DOMANDA", {2880, 360, 975, 255}, "Frame5"),
-        etichetta("SPESE", {240, 720, 1455, 255}, "Frame5"),
-        etichetta("DIRETTE", {2160, 720, 735, 255}, "Frame5"),
-        etichetta("LEASING", {3240, 720, 735, 255}, "Frame5"),
-        etichetta("TOTALE", {4320, 720, 735, 255}, "Frame5"),
+        cornice({.nome = "Frame5",
+                 .testo = "C.4) Spese del programma di investimenti relative al Titolo I (Importi in euro)",
+                 .posto = {480, 600, 5535, 4215}}),
+        cornice({.nome = "Frame1", .testo = "C.5) Date previste relative al programma",
+                 .posto = {480, 5400, 5535, 1215}}),
+        cornice({.nome = "Frame2", .testo = "C.6) Costi generali di cui al titolo II (Importi in euro)",
+                 .posto = {480, 7200, 5655, 3015}}),
+        titolo({.testo = "DOMANDA", .posto = {2880, 360, 975, 255}, .in = "Frame5"}),
+        titolo({.testo = "SPESE", .posto = {240, 720, 1455, 255}, .in = "Frame5"}),
+        titolo({.testo = "DIRETTE", .posto = {2160, 720, 735, 255}, .in = "Frame5"}),
+        titolo({.testo = "LEASING", .posto = {3240, 720, 735, 255}, .in = "Frame5"}),
+        titolo({.testo = "TOTALE", .posto = {4320, 720, 735, 255}, .in = "Frame5"}),
     };
     for (int n = 1; n <= 7; ++n)
-        r.push_back(etichetta(RigheSpese[n - 1].etichetta, {240, 1080 + 360 * (n - 1), RigheSpese[n - 1].larghezza, 255},
-                              "Frame5"));
+        r.push_back(titolo({.testo = RigheSpese[n - 1].etichetta,
+                            .posto = {240, 1080 + 360 * (n - 1), RigheSpese[n - 1].larghezza, 255}, .in = "Frame5"}));
     // The grid's boxes, column by column as Posiziona shows them: the amounts
     // typed in A and B; the totals computed, the row totals read-only in
     // the focus order, the column totals disabled.
@@ -104,21 +101,18 @@ std::vector<Elemento> righe()
                          .posto = {c.left, 1080 + 360 * (n - 1), 1095}, .in = "Frame5", .tab = tabSpese(c.lettera, n),
                          .variante = Variante::DueDecimali, .attivo = !digitato && n < 7});
         }
-    r.push_back({.nome = "TXTdataAvvio", .famiglia = Famiglia::Data, .colonna = "dataavvio",
-                 .testo = "C.5.1) Data di avvio a realizzazione :", .posto = {3000, 360}, .etichetta = {360, 0, 2655},
-                 .in = "Frame1", .tab = 12});
-    r.push_back({.nome = "TXTDataUltimazione", .famiglia = Famiglia::Data, .colonna = "dataultimazione",
-                 .testo = "C.5.2) Data di ultimazione :", .posto = {3000, 720}, .etichetta = {360, 0, 2655},
-                 .in = "Frame1", .tab = 13});
-    r.push_back(etichetta("DOMANDA", {2400, 480, 1095, 255}, "Frame2"));
-    r.push_back(etichetta("Esercizi di riferimento", {2040, 960, 1575, 255}, "Frame2"));
-    r.push_back(etichetta("Imp. Costi", {3960, 960, 975, 255}, "Frame2"));
+    r.push_back(data({.nome = "TXTdataAvvio", .colonna = "dataavvio", .testo = "C.5.1) Data di avvio a realizzazione :",
+                      .posto = {3000, 360}, .etichetta = {360, 0, 2655}, .in = "Frame1", .tab = 12}));
+    r.push_back(data({.nome = "TXTDataUltimazione", .colonna = "dataultimazione", .testo = "C.5.2) Data di ultimazione :",
+                      .posto = {3000, 720}, .etichetta = {360, 0, 2655}, .in = "Frame1", .tab = 13}));
+    r.push_back(titolo({.testo = "DOMANDA", .posto = {2400, 480, 1095, 255}, .in = "Frame2"}));
+    r.push_back(titolo({.testo = "Esercizi di riferimento", .posto = {2040, 960, 1575, 255}, .in = "Frame2"}));
+    r.push_back(titolo({.testo = "Imp. Costi", .posto = {3960, 960, 975, 255}, .in = "Frame2"}));
     const char *esercizi[] = {"Primo esercizio", "Secondo esercizio", "Terzo esercizio"};
     for (int k = 1; k <= 3; ++k)
-        r.push_back({.nome = QStringLiteral("TXTCostEser%1").arg(k), .famiglia = Famiglia::Anno,
-                     .colonna = QStringLiteral("costeser%1").arg(k), .testo = esercizi[k - 1],
-                     .posto = {2400, 1320 + 360 * (k - 1), 975}, .etichetta = {480, 0, 1575, 255}, .in = "Frame2",
-                     .lunghezza = 4, .tab = 14 + 2 * (k - 1)});
+        r.push_back(anno({.nome = QStringLiteral("TXTCostEser%1").arg(k), .colonna = QStringLiteral("costeser%1").arg(k),
+                          .testo = esercizi[k - 1], .posto = {2400, 1320 + 360 * (k - 1), 975},
+                          .etichetta = {480, 0, 1575, 255}, .in = "Frame2", .lunghezza = 4, .tab = 14 + 2 * (k - 1)}));
     for (int k = 1; k <= 4; ++k)
         r.push_back({.nome = QStringLiteral("TXTCost%1").arg(k),
                      .famiglia = k < 4 ? Famiglia::DueDecimali : Famiglia::Calcolato,

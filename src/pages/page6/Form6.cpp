@@ -44,25 +44,24 @@ const Casella Caselle[] = {
 
 std::vector<Elemento> righe()
 {
-    const Stile grassetto{.grassetto = true};
-    const auto etichetta = [](const char *nome, const char *testo, Posto posto, Stile stile, const char *in) {
-        return Elemento{.genere = Genere::Etichetta, .nome = nome, .testo = QString::fromUtf8(testo), .posto = posto,
-                        .in = in, .stile = stile};
-    };
     std::vector<Elemento> r = {
-        etichetta("Label17", "D) DATI PER IL CALCOLO DEL PUNTEGGIO", {480, 360, 4335, 255}, grassetto, ""),
-        {.genere = Genere::Cornice, .nome = "Frame5", .testo = "D.1) Percentuale di partecipazione al capitale di rischio",
-         .posto = {480, 720, 8295, 8775}},
-        etichetta("Label22", "DOMANDA", {5760, 600, 975, 255}, grassetto, "Frame5"),
-        etichetta("Label4", "SOCI", {360, 1080, 1455, 255}, grassetto, "Frame5"),
-        etichetta("Label1", "P. IVA o Cod. Fisc.", {4560, 1080, 1695, 255}, grassetto, "Frame5"),
-        etichetta("Label2", "%", {6720, 1080, 255, 255}, grassetto, "Frame5"),
+        titolo({.nome = "Label17", .testo = "D) DATI PER IL CALCOLO DEL PUNTEGGIO", .posto = {480, 360, 4335, 255},
+                .stile = Grassetto}),
+        cornice({.nome = "Frame5", .testo = "D.1) Percentuale di partecipazione al capitale di rischio",
+                 .posto = {480, 720, 8295, 8775}}),
+        titolo({.nome = "Label22", .testo = "DOMANDA", .posto = {5760, 600, 975, 255}, .in = "Frame5",
+                .stile = Grassetto}),
+        titolo({.nome = "Label4", .testo = "SOCI", .posto = {360, 1080, 1455, 255}, .in = "Frame5", .stile = Grassetto}),
+        titolo({.nome = "Label1", .testo = "P. IVA o Cod. Fisc.", .posto = {4560, 1080, 1695, 255}, .in = "Frame5",
+                .stile = Grassetto}),
+        titolo({.nome = "Label2", .testo = "%", .posto = {6720, 1080, 255, 255}, .in = "Frame5", .stile = Grassetto}),
     };
     // Line by line in the focus order (name, code, percentage); within a
     // group Posiziona fills the names, then the codes, then the percentages.
     int riga = 0;
     for (const Gruppo &g : Gruppi) {
-        r.push_back(etichetta(g.nomeEtichetta, g.etichetta, {360, g.top, g.larghezza, 255}, {}, "Frame5"));
+        r.push_back(titolo({.nome = g.nomeEtichetta, .testo = g.etichetta, .posto = {360, g.top, g.larghezza, 255},
+                            .in = "Frame5"}));
         const int linee = g.righe > 0 ? g.righe : 1;
         for (int k = 0; k < 3; ++k) {
             const Casella &c = Caselle[k];
