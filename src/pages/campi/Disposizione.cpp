@@ -138,11 +138,4 @@ QRadioButton *opzione(QWidget *parent, const QString &nome, const QString &testo
     return r;
 }
 
-void sfondoBianco(QLineEdit *box)
-{
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, Qt::white);
-    box->setPalette(p);
-}
-
 } // namespace scheda::campi

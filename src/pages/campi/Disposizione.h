@@ -40,7 +40,4 @@ maschera::MaskEdBox *casellaData(QWidget *parent, const QString &nome, int left,
 QRadioButton *opzione(QWidget *parent, const QString &nome, const QString &testo, int left, int top, int width = 0,
                       int height = 255);
 
-// A plain white text box background (the boxes the forms colour white).
-void sfondoBianco(QLineEdit *box);
-
 } // namespace scheda::campi
