@@ -6,7 +6,8 @@
 // whole amounts, tenths, two-decimal amounts, percentages, and a few sums
 // with a binary residue.
 
-#include "core/Formati.h"
+#include "core/formati/Conferme.h"
+#include "core/formati/Numeri.h"
 #include "platform/db/Variant.h"
 
 #include <QList>

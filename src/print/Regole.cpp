@@ -1,6 +1,7 @@
 #include "print/Regole.h"
 
-#include "core/Formati.h"
+#include "core/formati/Date.h"
+#include "core/formati/Numeri.h"
 
 namespace scheda {
 

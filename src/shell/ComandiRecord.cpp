@@ -7,7 +7,7 @@
 #include "shell/MostraPagina.h"
 
 #include "pages/ServiziShell.h"
-#include "core/Formati.h"
+#include "core/formati/Testi.h"
 #include "platform/dialoghi/Dialoghi.h"
 
 namespace scheda {

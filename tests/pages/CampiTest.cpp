@@ -5,6 +5,7 @@
 #include "Interazione.h"
 
 #include "core/RecordScheda.h"
+#include "core/formati/Date.h"
 #include "pages/campi/Campi.h"
 #include "pages/campi/Disposizione.h"
 #include "pages/campi/Ricalcolo.h"

@@ -5,7 +5,6 @@
 #include "Interazione.h"
 
 #include "core/RecordScheda.h"
-#include "core/Formati.h"
 #include "pages/page1/Form1.h"
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"

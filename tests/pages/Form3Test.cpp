@@ -6,7 +6,7 @@
 #include "Interazione.h"
 
 #include "core/FileDati.h"
-#include "core/Formati.h"
+#include "core/formati/Numeri.h"
 #include "core/Globali.h"
 #include "core/RecordScheda.h"
 #include "pages/ServiziShell.h"

@@ -5,7 +5,8 @@
 
 #include "Interazione.h"
 
-#include "core/Formati.h"
+#include "core/formati/Date.h"
+#include "core/formati/Numeri.h"
 #include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
 #include "pages/campi/Tabella.h"

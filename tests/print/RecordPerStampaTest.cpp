@@ -7,7 +7,7 @@
 #include "core/Archivio.h"
 #include "core/ColonneDati.h"
 #include "core/FileDati.h"
-#include "core/Formati.h"
+#include "core/formati/Date.h"
 #include "core/RecordScheda.h"
 #include "platform/db/Error.h"
 #include "print/RecordPerStampa.h"

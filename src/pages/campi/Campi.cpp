@@ -6,6 +6,8 @@
 #include "pages/campi/Riga.h"
 
 #include "core/RecordScheda.h"
+#include "core/formati/Conferme.h"
+#include "core/formati/Date.h"
 #include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"
 #include "platform/maschera/MaskEdBox.h"

@@ -13,7 +13,8 @@
 // held (a 32-bit total out of range) is wrong input: beep, the stored value
 // back, nothing stored or recomputed, the flag as it was.
 
-#include "core/Formati.h"
+#include "core/ColonneDati.h"
+#include "core/formati/Numeri.h"
 #include "pages/Campo.h"
 
 #include <QLineEdit>

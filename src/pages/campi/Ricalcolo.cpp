@@ -1,7 +1,7 @@
 #include "pages/campi/Ricalcolo.h"
 
 #include "core/ColonneDati.h"
-#include "core/Formati.h"
+#include "core/formati/Numeri.h"
 #include "core/RecordScheda.h"
 #include "platform/db/Error.h"
 

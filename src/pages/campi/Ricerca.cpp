@@ -2,7 +2,7 @@
 
 #include "core/Archivio.h"
 #include "core/Errori.h"
-#include "core/Formati.h"
+#include "core/formati/Testi.h"
 #include "core/Globali.h"
 #include "core/RecordScheda.h"
 #include "pages/campi/Combo.h"

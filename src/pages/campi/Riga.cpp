@@ -1,6 +1,6 @@
 #include "pages/campi/Riga.h"
 
-#include "core/Formati.h"
+#include "core/formati/Testi.h"
 
 #include <QLineEdit>
 

@@ -2,8 +2,8 @@
 // What enters a one-line text box, by typing, pasting, dropping or an input
 // method, passes here before the box keeps it: control characters cleaned
 // out and the length limit kept without splitting a character (modificaRiga
-// in Formati.h). A text the program sets itself, a stored value shown, is
-// no entry and stays as it is.
+// in core/formati/Testi.h). A text the program sets itself, a stored value
+// shown, is no entry and stays as it is.
 
 #include <QValidator>
 

@@ -1,6 +1,7 @@
 #include "pages/page1/Form1.h"
 
 #include "core/RecordScheda.h"
+#include "core/formati/Testi.h"
 #include "pages/campi/Campi.h"
 #include "platform/db/Recordset.h"
 #include "platform/dialoghi/Dialoghi.h"

@@ -1,22 +1,15 @@
-#include "core/Formati.h"
+#include "core/formati/Numeri.h"
 
 #include "platform/db/Error.h"
 
 #include <QRegularExpression>
-#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace scheda::campi {
 
 namespace {
-
-// A double gives back every decimal of up to 15 significant digits; whole
-// parts of more than 15 digits are out of range.
-constexpr int MassimoCifre = 15;
-constexpr double Limite = 1e15;
 
 void normalizza(Decimale &d)
 {
@@ -69,18 +62,6 @@ QString testoItaliano(const Decimale &d)
     if (d.decimali > 0)
         s += QLatin1Char(',') + QString::fromLatin1(parteDecimale(d));
     return s;
-}
-
-QString testoMappato(const QString &s, bool maiuscole)
-{
-    QList<uint> punti = s.toUcs4();
-    for (uint &c : punti) {
-        const char32_t m = maiuscole ? QChar::toUpper(char32_t(c)) : QChar::toLower(char32_t(c));
-        // One UTF-16 unit stays one unit, so the text keeps its length.
-        if ((m > 0xFFFF) == (c > 0xFFFF))
-            c = m;
-    }
-    return QString::fromUcs4(reinterpret_cast<const char32_t *>(punti.constData()), punti.size());
 }
 
 } // namespace
@@ -277,190 +258,6 @@ QString formattaAnno(const ado::Variant &v)
                + (intera.isEmpty() ? QStringLiteral("0") : QString::fromLatin1(intera));
     }
     return testoSemplice(v);
-}
-
-QString maiuscolo(const QString &s)
-{
-    return testoMappato(s, true);
-}
-
-QString minuscolo(const QString &s)
-{
-    return testoMappato(s, false);
-}
-
-QString primiCaratteri(const QString &s, int n)
-{
-    if (n <= 0)
-        return QString();
-    if (s.size() <= n)
-        return s;
-    return s.left(s.at(n - 1).isHighSurrogate() ? n - 1 : n);
-}
-
-QString testoInRiga(const QString &entrato)
-{
-    QString s;
-    s.reserve(entrato.size());
-    for (qsizetype i = 0; i < entrato.size(); ++i) {
-        const QChar c = entrato.at(i);
-        if (c.isHighSurrogate() && i + 1 < entrato.size() && entrato.at(i + 1).isLowSurrogate()) {
-            s += c;
-            s += entrato.at(++i);
-        } else if (c == u'\t' || c == u'\n' || c == u'\r' || c == QChar::LineSeparator
-                   || c == QChar::ParagraphSeparator) {
-            s += QLatin1Char(' ');
-        } else if (!c.isSurrogate() && c.category() != QChar::Other_Control) {
-            s += c;
-        }
-    }
-    return s;
-}
-
-Riga modificaRiga(const QString &prima, const QString &dopo, int cursore, int limite)
-{
-    cursore = std::clamp(cursore, 0, int(dopo.size()));
-    // dopo = what stood before the caret's start + what came in + what stood after.
-    const int dietro = int(dopo.size()) - cursore;
-    int davanti = 0;
-    const int massimo = std::min(cursore, int(prima.size()) - dietro);
-    while (davanti < massimo && prima.at(davanti) == dopo.at(davanti))
-        ++davanti;
-    if (davanti > 0 && dopo.at(davanti - 1).isHighSurrogate())
-        --davanti; // a new character can share its first half with the old one
-    const QString resto = dopo.left(davanti) + dopo.mid(cursore);
-    QString entrato = testoInRiga(dopo.mid(davanti, cursore - davanti));
-    if (limite > 0)
-        entrato = primiCaratteri(entrato, std::max(0, limite - int(resto.size())));
-    return {dopo.left(davanti) + entrato + dopo.mid(cursore), davanti + int(entrato.size())};
-}
-
-QString nomeScheda(const QString &risposta)
-{
-    return primiCaratteri(maiuscolo(testoInRiga(risposta)), LunghezzaDenominazione);
-}
-
-QString testoDataMemorizzata(const ado::Variant &v)
-{
-    return testoSemplice(v);
-}
-
-namespace {
-
-QDate dataDi(const ado::Variant &v)
-{
-    if (v.isDate())
-        return v.date();
-    if (v.isText())
-        return ado::parseDateIt(v.text());
-    return QDate();
-}
-
-} // namespace
-
-QString formattaData(const ado::Variant &v)
-{
-    const QDate d = dataDi(v);
-    return d.isValid() ? ado::formatDateIt(d) : testoSemplice(v);
-}
-
-QString testoCasellaData(const ado::Variant &v)
-{
-    if (testoDataMemorizzata(v) == DataVuota)
-        return MascheraVuota;
-    const QDate d = dataDi(v);
-    // What the mask cannot hold shows as no date.
-    return d.isValid() && d.year() >= 100 && d.year() <= 9999 ? ado::formatDateIt(d) : MascheraVuota;
-}
-
-std::optional<QDate> leggiData(const QString &testo)
-{
-    static const QRegularExpression re(QStringLiteral("^([0-9]{2})/([0-9]{2})/([0-9]{4})$"));
-    const auto m = re.match(testo);
-    if (!m.hasMatch())
-        return std::nullopt;
-    const int anno = m.captured(3).toInt();
-    const QDate d(anno, m.captured(2).toInt(), m.captured(1).toInt());
-    if (!d.isValid() || anno < 100)
-        return std::nullopt;
-    return d;
-}
-
-EsitoTesto confermaTesto(const QString &casella, const ado::Variant &memorizzato, bool minuscole)
-{
-    EsitoTesto e;
-    e.testo = minuscole ? minuscolo(casella) : maiuscolo(casella);
-    e.modificato = e.testo != testoSemplice(memorizzato);
-    return e;
-}
-
-EsitoNumero confermaNumero(const QString &casella, const ado::Variant &memorizzato, Variante variante, Fisso fisso)
-{
-    EsitoNumero e;
-    const auto digitato = leggiNumero(casella);
-    if (!digitato)
-        return e;
-    e.valoreNumero = digitato->valore();
-    const auto attuale = numeroDi(memorizzato);
-    e.modificato = !attuale || *attuale != e.valoreNumero;
-    if (e.modificato) {
-        e.scrivi = true;
-        e.valore = digitato->arrotondato(decimaliConservati(variante), true).valore();
-    } else {
-        e.valore = *attuale;
-    }
-    if (variante == Variante::Decimi && e.valoreNumero > e.valore) {
-        // The next tenth, counted in tenths so that no binary residue stays.
-        e.valore = (std::nearbyint(e.valore * 10.0) + 1.0) / 10.0;
-        e.scrivi = true;
-    }
-    if (variante == Variante::Percentuale && e.valore > 100.0) {
-        // A stored value above 100 cut to 100 is a change like any other:
-        // the page is marked, so the row saved agrees with the screen.
-        e.valore = 100.0;
-        e.scrivi = true;
-        e.modificato = true;
-    }
-    e.valore += 0.0; // no negative zero
-    if (e.scrivi) {
-        if (!(std::fabs(e.valore) < Limite))
-            return EsitoNumero{};
-        if (fisso == Fisso::Intero32) {
-            const double r = arrotondaPari(e.valore, 0);
-            if (!(r >= double(std::numeric_limits<std::int32_t>::min())
-                  && r <= double(std::numeric_limits<std::int32_t>::max())))
-                return EsitoNumero{};
-        }
-    }
-    e.valido = true;
-    return e;
-}
-
-EsitoData confermaData(const QString &casella, const ado::Variant &memorizzato)
-{
-    EsitoData e;
-    if (casella == MascheraVuota) {
-        e.tipo = EsitoData::Vuota;
-        e.modificato = testoDataMemorizzata(memorizzato) != DataVuota;
-        e.valore = ado::Variant(DataVuota);
-        e.scrivi = true;
-        return e;
-    }
-    const auto d = leggiData(casella);
-    if (!d)
-        return e;
-    e.tipo = EsitoData::Valida;
-    const QDate attuale = dataDi(memorizzato);
-    e.modificato = !attuale.isValid() || attuale != *d;
-    e.scrivi = e.modificato;
-    e.valore = ado::Variant(*d);
-    return e;
-}
-
-bool opzioneDiversa(const ado::Variant &memorizzato, int codice)
-{
-    const auto n = numeroDi(memorizzato);
-    return !n || *n != double(codice);
 }
 
 } // namespace scheda::campi
