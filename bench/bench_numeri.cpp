@@ -101,7 +101,7 @@ void BM_ArrotondaPari(benchmark::State &state)
 {
     for (auto _ : state)
         for (double v : valori())
-            benchmark::DoNotOptimize(arrotondaPari(v, 2));
+            benchmark::DoNotOptimize(numeri::arrotondaPari(v, 2));
     state.SetItemsProcessed(state.iterations() * valori().size());
 }
 BENCHMARK(BM_ArrotondaPari);

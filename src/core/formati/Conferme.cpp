@@ -49,7 +49,7 @@ EsitoNumero confermaNumero(const QString &casella, const ado::Variant &memorizza
         if (!(std::fabs(e.valore) < LimiteNumero))
             return EsitoNumero{};
         if (fisso == Fisso::Intero32) {
-            const double r = arrotondaPari(e.valore, 0);
+            const double r = numeri::arrotondaPari(e.valore, 0);
             if (!(r >= double(std::numeric_limits<std::int32_t>::min())
                   && r <= double(std::numeric_limits<std::int32_t>::max())))
                 return EsitoNumero{};

@@ -1,14 +1,15 @@
 #pragma once
 // Numbers as the boxes and the printed sheet read and show them: the four
-// number box variants, the strict reading of a typed number, the rounding
-// half to even on the decimal face, the display patterns and the plain
-// focus-in text. Fixed Italian rules (decimal comma, grouping full stop)
-// whatever the machine's locale. No widget here: the controllers in Campi.h
-// only move texts in and out.
+// number box variants, the strict reading of a typed number, the display
+// patterns and the plain focus-in text, all on the exact decimals of
+// platform/numeri (which also round half to even on the decimal face).
+// Fixed Italian rules (decimal comma, grouping full stop) whatever the
+// machine's locale. No widget here: the controllers in Campi.h only move
+// texts in and out.
 
 #include "platform/db/Variant.h"
+#include "platform/numeri/Decimale.h"
 
-#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -30,24 +31,6 @@ enum class Variante {
 int decimaliConservati(Variante v);
 int decimaliMostrati(Variante v);
 
-// An exact decimal number: digits without leading zeros (empty for zero) and
-// how many of them stand after the decimal point (no trailing zeros there).
-struct Decimale {
-    bool negativo = false;
-    QByteArray cifre;
-    int decimali = 0;
-
-    bool zero() const { return cifre.isEmpty(); }
-    int cifreIntere() const { return int(cifre.size()) - decimali; }
-    // Significant digits, trailing zeros of the whole part not counted.
-    int cifreSignificative() const;
-    // The nearest double (correctly rounded, no binary drift on the way).
-    double valore() const;
-    // Rounded at `decimali` places: half to the even neighbour, or half away
-    // from zero (the display patterns).
-    Decimale arrotondato(int decimali, bool mezzoPari) const;
-};
-
 // Reads a typed number strictly: an optional "-" or "+", the whole part
 // plain ("1234") or grouped by full stops in threes ("1.234"), an optional
 // "," with decimals or none ("5," is 5); at least one digit. Everything our
@@ -55,14 +38,7 @@ struct Decimale {
 // a user writes for a plain number ("+7", "5,"); "1.5", "++1", " 1", "1e5",
 // "inf", "nan" do not. Numbers a double cannot hold exactly (more than 15
 // significant digits, more than 15 whole digits) are refused as well.
-std::optional<Decimale> leggiNumero(const QString &testo);
-
-// The decimal a double stands for: the shortest one that reads back as the
-// same double, or rounded to `cifre` significant digits when given.
-Decimale decimaleDi(double v, int cifre = 0);
-
-// Round half to even on the decimal face of the value.
-double arrotondaPari(double v, int decimali);
+std::optional<numeri::Decimale> leggiNumero(const QString &testo);
 
 // A stored value as a number for the numeric comparisons: Empty is 0, a text
 // counts when it reads as a number; otherwise nothing (it never compares equal).

@@ -38,7 +38,7 @@ std::optional<Valori> Ricalcolo::valuta(const Scheda &scheda, const QString &col
             somma = t.meno ? somma - *x : somma + *x;
         }
         if (f.decimali >= 0)
-            somma = arrotondaPari(somma, f.decimali) + 0.0;
+            somma = numeri::arrotondaPari(somma, f.decimali) + 0.0;
         if (!std::isfinite(somma))
             return std::nullopt;
         // Converted as the variable converts it: a 32-bit total rounds half

@@ -1,11 +1,10 @@
 #include "platform/db/Variant.h"
 #include "platform/db/Error.h"
+#include "platform/numeri/Decimale.h"
 
 #include <QRegularExpression>
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <string>
 
 namespace ado {
 
@@ -33,44 +32,9 @@ double roundHalfEven(double value, int decimals)
         const double scale = std::pow(10.0, -decimals);
         return std::nearbyint(value / scale) * scale;
     }
-    // Decimals: the value is taken at its decimal face (the shortest text that
-    // reads back as it, so 2.675 is 2.675 and not 2.67499999...), rounded as
-    // decimal digits and read back.
-    char buf[400];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    if (res.ec != std::errc())
-        return value;
-    std::string face(buf, res.ptr);
-    const bool negative = !face.empty() && face.front() == '-';
-    if (negative)
-        face.erase(0, 1);
-    const std::size_t dot = face.find('.');
-    if (dot == std::string::npos || face.size() - dot - 1 <= std::size_t(decimals))
-        return value; // no more decimals than asked for
-    std::string kept = face.substr(0, dot) + face.substr(dot + 1, std::size_t(decimals));
-    const std::string rest = face.substr(dot + 1 + std::size_t(decimals));
-    bool up;
-    if (rest.front() != '5')
-        up = rest.front() > '5';
-    else if (rest.find_first_not_of('0', 1) != std::string::npos)
-        up = true;
-    else
-        up = (kept.back() - '0') % 2 == 1; // an exact half: to the even digit
-    if (up) {
-        std::size_t i = kept.size();
-        while (i > 0 && kept[i - 1] == '9')
-            kept[--i] = '0';
-        if (i == 0)
-            kept.insert(kept.begin(), '1');
-        else
-            ++kept[i - 1];
-    }
-    kept.insert(kept.size() - std::size_t(decimals), 1, '.');
-    if (negative)
-        kept.insert(kept.begin(), '-');
-    double out = value;
-    std::from_chars(kept.data(), kept.data() + kept.size(), out);
-    return out;
+    // Decimals: on the value's decimal face (2.675 is 2.675, not
+    // 2.67499999...); a negative value that rounds to zero keeps its sign.
+    return std::copysign(numeri::arrotondaPari(value, decimals), value);
 }
 
 QString formatDateIt(const QDate &d)
@@ -96,11 +60,17 @@ QString formatNumberIt(double v)
 {
     if (v == 0.0)
         return QStringLiteral("0"); // also for -0
-    QString s = QString::number(v, 'g', 15);
-    if (s.contains(QLatin1Char('e')) || s.contains(QLatin1Char('E')))
-        s = QString::number(v, 'f', 0);
-    s.replace(QLatin1Char('.'), QLatin1Char(','));
-    return s;
+    if (!std::isfinite(v))
+        return std::isnan(v) ? QStringLiteral("nan") : v < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+    // Fifteen significant digits, an exact half away from zero, as far as the
+    // plain form reaches (10^-4 up to 10^15); beyond, the nearest whole
+    // number with every digit (a tiny negative number gives "-0").
+    const numeri::Decimale d = numeri::decimaleDi(v, 15, false);
+    const int esponente = d.cifreIntere() - 1;
+    if (esponente >= -4 && esponente < 15)
+        return d.testo();
+    const numeri::Decimale intero = numeri::interoDi(v);
+    return intero.zero() && v < 0 ? QStringLiteral("-0") : intero.testo();
 }
 
 // Reads a number the way the runtime does under Italian settings: an
@@ -112,16 +82,16 @@ bool parseNumberIt(const QString &text, double &out)
     if (!m.hasMatch())
         return false;
     QString intPart = m.captured(2);
-    const QString frac = m.captured(3);
+    const QStringView frac = m.capturedView(3);
     if (intPart.isEmpty() && frac.isEmpty())
         return false;
     intPart.remove(QLatin1Char('.'));
-    QString c = m.captured(1) + (intPart.isEmpty() ? QStringLiteral("0") : intPart);
-    if (!frac.isEmpty())
-        c += QLatin1Char('.') + frac;
+    const bool negative = m.capturedView(1) == QLatin1Char('-');
     bool ok = false;
-    out = c.toDouble(&ok);
-    return ok && std::isfinite(out);
+    out = numeri::Decimale::daCifre(negative, intPart, frac).valore(&ok);
+    if (negative && out == 0.0)
+        out = -0.0; // "-0" is negative zero
+    return ok;
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 using namespace scheda::campi;
 using ado::Variant;
+using numeri::arrotondaPari;
 
 TEST(LeggiNumero, AcceptsWhatThePatternsThePlainTextAndAUserWrite)
 {

@@ -2,6 +2,7 @@
 #include "platform/db/Variant.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
 #include <limits>
 
 using ado::Variant;
@@ -87,4 +88,34 @@ TEST(Variant, RoundHalfEven)
     };
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(ado::roundHalfEven(c.in, c.decimals), c.out) << c.in << " @" << c.decimals;
+}
+
+TEST(Variant, NumbersAtTheEdgesOfThePlainForm)
+{
+    // CStr: fifteen digits, an exact half away from zero; the whole number
+    // from 10^15 up and below 10^-4.
+    const struct {
+        double in;
+        const char *out;
+    } testi[] = {
+        {0.1 + 0.2, "0,3"},           {100000000000000.5, "100000000000001"}, {-100000000000000.5, "-100000000000001"},
+        {0.0001, "0,0001"},           {0.00001, "0"},                         {-0.00001, "-0"},
+        {1e15, "1000000000000000"},   {1000000000000000.5, "1000000000000001"}, {std::ldexp(1.0, 60), "1152921504606846976"},
+        {999999999999999.4, "999999999999999"},
+    };
+    for (const auto &c : testi)
+        EXPECT_EQ(Variant(c.in).toText(), QString::fromLatin1(c.out)) << c.out;
+    // CDbl: blanks around, any number of digits while a double holds them;
+    // "-0" is negative zero.
+    EXPECT_DOUBLE_EQ(Variant(" 1.234,5\t").toDouble(), 1234.5);
+    EXPECT_DOUBLE_EQ(Variant(QStringLiteral("0,") + QString(40, QLatin1Char('0')) + QStringLiteral("25")).toDouble(), 2.5e-41);
+    EXPECT_TRUE(std::signbit(Variant("-0").toDouble()));
+    for (const QString &fuori : {QString(400, QLatin1Char('9')), QStringLiteral("0,") + QString(400, QLatin1Char('0')) + QStringLiteral("1")}) {
+        try {
+            Variant(fuori).toDouble();
+            ADD_FAILURE() << fuori.size();
+        } catch (const ado::Error &e) {
+            EXPECT_EQ(e.number(), ado::err::TypeMismatch);
+        }
+    }
 }
