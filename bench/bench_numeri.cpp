@@ -15,7 +15,7 @@
 #include <benchmark/benchmark.h>
 #include <random>
 
-using namespace scheda::campi;
+using namespace scheda;
 
 namespace {
 

@@ -12,36 +12,34 @@ QString Regola::operator()(const SchedaStampa &s, const char *colonna) const
 
 namespace regole {
 
-using campi::Variante;
-
 QString comeMemorizzato(const ado::Variant &v)
 {
-    return campi::testoSemplice(v);
+    return testoSemplice(v);
 }
 
 QString importo(const ado::Variant &v)
 {
-    return campi::formattaValore(v, Variante::Intero);
+    return formattaValore(v, Variante::Intero);
 }
 
 QString anno(const ado::Variant &v)
 {
-    return campi::formattaAnno(v);
+    return formattaAnno(v);
 }
 
 QString decimi(const ado::Variant &v)
 {
-    return campi::formattaValore(v, Variante::Decimi);
+    return formattaValore(v, Variante::Decimi);
 }
 
 QString dueDecimali(const ado::Variant &v)
 {
-    return campi::formattaValore(v, Variante::DueDecimali);
+    return formattaValore(v, Variante::DueDecimali);
 }
 
 QString data(const ado::Variant &v)
 {
-    return campi::testoCasellaData(v);
+    return testoCasellaData(v);
 }
 
 QString annoInGriglia(const ado::Variant &v)
@@ -64,7 +62,7 @@ QString segno(bool scelto)
 
 bool uguale(const ado::Variant &codice, int k)
 {
-    const auto n = campi::numeroDi(codice);
+    const auto n = numeroDi(codice);
     return n && *n == k;
 }
 

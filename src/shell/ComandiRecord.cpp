@@ -91,7 +91,7 @@ void MDIForm1::CMDNuovo_Click()
     // The edits of the page shown would be lost with the page: ask first.
     if (chiediSeSalvare() == dlg::vbYes)
         PaginaModificata = 0; // written: nothing is pending any more
-    Valore = campi::nomeScheda(Valore);
+    Valore = nomeScheda(Valore);
     // One insert that carries the name. When it fails nothing has changed:
     // the page shown stays with its edits, its flag and its yellow button.
     scriviRiga([] {

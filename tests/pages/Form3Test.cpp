@@ -135,8 +135,8 @@ TEST_F(Pagina3, ACommitRenewsItsSectionThen15_22And24InItsColumnOnly)
                 const double atteso = c.dopo.value(n, c.prima.value(n));
                 EXPECT_EQ(valore(n), atteso) << qPrintable(n);
                 // A refused box shows its stored value plain; every other one in its pattern.
-                const QString testo = c.rifiutato && n == colonna ? campi::testoSemplice(Variant(atteso))
-                                                                  : campi::formattaNumero(atteso, campi::Variante::Intero);
+                const QString testo = c.rifiutato && n == colonna ? testoSemplice(Variant(atteso))
+                                                                  : formattaNumero(atteso, Variante::Intero);
                 EXPECT_EQ(box(n)->text(), testo) << qPrintable(n);
             }
     }
@@ -263,7 +263,7 @@ TEST_F(Pagina3, All50ColumnsGoThroughSalvaAndComeBackAfterARestart)
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 3 - COOP"));
     EXPECT_EQ(campo("TXTD1")->text(), QStringLiteral("203")); // shown as a number
     for (auto it = atteso.cbegin(); it != atteso.cend(); ++it)
-        EXPECT_EQ(box(it.key())->text(), campi::formattaNumero(it.value(), campi::Variante::Intero)) << qPrintable(it.key());
+        EXPECT_EQ(box(it.key())->text(), formattaNumero(it.value(), Variante::Intero)) << qPrintable(it.key());
     EXPECT_TRUE(campo<QRadioButton>("OPTDipe1")->isChecked());
     EXPECT_TRUE(campo<QRadioButton>("OPTVersa2")->isChecked());
     EXPECT_EQ(campo("TXTC1")->text(), QStringLiteral("2002"));

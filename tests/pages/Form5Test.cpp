@@ -86,8 +86,8 @@ TEST_F(Pagina5, AmountCommitsStoreRoundAndRecomputeTheTotals)
         EXPECT_EQ(num("spec1"), riga);
         EXPECT_EQ(num("spea7"), c.valido ? c.dopo : 999);
         EXPECT_EQ(num("spec7"), riga);
-        EXPECT_EQ(testo("TXTSpeC1"), campi::formattaNumero(riga, campi::Variante::DueDecimali));
-        EXPECT_EQ(testo("TXTSpeC7"), campi::formattaNumero(riga, campi::Variante::DueDecimali));
+        EXPECT_EQ(testo("TXTSpeC1"), formattaNumero(riga, Variante::DueDecimali));
+        EXPECT_EQ(testo("TXTSpeC7"), formattaNumero(riga, Variante::DueDecimali));
         EXPECT_EQ(num("speb7"), 999.0); // column B's total is no dependant of column A
     }
 }
@@ -171,7 +171,7 @@ TEST_F(Pagina5, DateBoxes)
 {
     apri(QStringLiteral("dataavvio = '2004-09-01'"));
     EXPECT_EQ(data("TXTdataAvvio")->Text(), QStringLiteral("01/09/2004"));
-    EXPECT_EQ(data("TXTDataUltimazione")->Text(), campi::MascheraVuota);
+    EXPECT_EQ(data("TXTDataUltimazione")->Text(), MascheraVuota);
     const struct {
         const char *box;
         const char *colonna;
@@ -201,7 +201,7 @@ TEST_F(Pagina5, DateBoxes)
     }
     // The date 1 January 1000 typed shows the empty mask the next time.
     entra(data("TXTdataAvvio"));
-    EXPECT_EQ(data("TXTdataAvvio")->Text(), campi::MascheraVuota);
+    EXPECT_EQ(data("TXTdataAvvio")->Text(), MascheraVuota);
     clic(p.finestra().CMDSalva);
     EXPECT_EQ(salvato(1, "dataavvio"), Variant(QDate(1000, 1, 1)));
     EXPECT_EQ(salvato(1, "dataultimazione"), Variant(QDate(1000, 1, 1)));
@@ -294,8 +294,8 @@ TEST_F(Pagina5, ARowOfNullsShowsTheDefaultsAndSavesThem)
         EXPECT_EQ(testo(c), QStringLiteral(",00")) << c;
     for (const char *c : {"TXTCostEser1", "TXTCostEser2", "TXTCostEser3"})
         EXPECT_EQ(testo(c), QString()) << c;
-    EXPECT_EQ(data("TXTdataAvvio")->Text(), campi::MascheraVuota);
-    EXPECT_EQ(data("TXTDataUltimazione")->Text(), campi::MascheraVuota);
+    EXPECT_EQ(data("TXTdataAvvio")->Text(), MascheraVuota);
+    EXPECT_EQ(data("TXTDataUltimazione")->Text(), MascheraVuota);
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 5 - COOP"));
     EXPECT_EQ(var("spea1"), Variant(0));
     EXPECT_EQ(var("spec7"), Variant(0.0));

@@ -44,7 +44,7 @@ TEST_F(Caricatore, ARowOfNullsLoadsEveryDefault)
         const QString t = v.isText() ? v.text() : QString();
         if (v.isText() && t.isEmpty())
             ++testi;
-        else if (t == campi::DataVuota)
+        else if (t == DataVuota)
             ++date;
         else if (v.isNumber() && v.toDouble() == 0)
             ++zeri;

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace scheda::campi {
+namespace scheda {
 
 EsitoTesto confermaTesto(const QString &casella, const ado::Variant &memorizzato, bool minuscole)
 {
@@ -86,4 +86,4 @@ bool opzioneDiversa(const ado::Variant &memorizzato, int codice)
     return !n || *n != double(codice);
 }
 
-} // namespace scheda::campi
+} // namespace scheda

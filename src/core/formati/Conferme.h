@@ -9,7 +9,7 @@
 
 #include <QString>
 
-namespace scheda::campi {
+namespace scheda {
 
 struct EsitoTesto {
     QString testo;           // TestoMaiuscolo: the cased text
@@ -40,4 +40,4 @@ EsitoData confermaData(const QString &casella, const ado::Variant &memorizzato);
 // Option family: a click of code k raises the flag when the stored code differs.
 bool opzioneDiversa(const ado::Variant &memorizzato, int codice);
 
-} // namespace scheda::campi
+} // namespace scheda

@@ -4,7 +4,7 @@
 
 #include <QRegularExpression>
 
-namespace scheda::campi {
+namespace scheda {
 
 QString testoDataMemorizzata(const ado::Variant &v)
 {
@@ -48,4 +48,4 @@ std::optional<QDate> leggiData(const QString &testo)
     return d;
 }
 
-} // namespace scheda::campi
+} // namespace scheda

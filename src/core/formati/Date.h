@@ -8,7 +8,7 @@
 #include <QString>
 #include <optional>
 
-namespace scheda::campi {
+namespace scheda {
 
 inline const QString MascheraVuota = QStringLiteral("__/__/____");
 inline const QString DataVuota = QStringLiteral("01/01/1000");
@@ -27,4 +27,4 @@ QString testoCasellaData(const ado::Variant &v);
 // years 100 to 9999; a half-filled mask or 31/02 is none.
 std::optional<QDate> leggiData(const QString &testo);
 
-} // namespace scheda::campi
+} // namespace scheda

@@ -4,7 +4,7 @@
 
 #include <QRegularExpression>
 
-namespace scheda::campi {
+namespace scheda {
 
 using numeri::Decimale;
 
@@ -96,4 +96,4 @@ QString formattaAnno(const ado::Variant &v)
     return testoSemplice(v);
 }
 
-} // namespace scheda::campi
+} // namespace scheda

@@ -13,7 +13,7 @@
 #include <QString>
 #include <optional>
 
-namespace scheda::campi {
+namespace scheda {
 
 // A double gives back every decimal of up to 15 significant digits; whole
 // parts of more than 15 digits are out of range.
@@ -58,4 +58,4 @@ QString formattaValore(const ado::Variant &v, Variante variante);
 // any other text, the empty text included, as it stands.
 QString formattaAnno(const ado::Variant &v);
 
-} // namespace scheda::campi
+} // namespace scheda

@@ -3,7 +3,7 @@
 #include <QList>
 #include <algorithm>
 
-namespace scheda::campi {
+namespace scheda {
 
 namespace {
 
@@ -82,4 +82,4 @@ QString nomeScheda(const QString &risposta)
     return primiCaratteri(maiuscolo(testoInRiga(risposta)), LunghezzaDenominazione);
 }
 
-} // namespace scheda::campi
+} // namespace scheda

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace scheda::campi {
+namespace scheda {
 
 // Case mapped one character to one ("ß" stays "ß"), so a text never grows
 // beyond its box's length limit.
@@ -36,4 +36,4 @@ Riga modificaRiga(const QString &prima, const QString &dopo, int cursore, int li
 inline constexpr int LunghezzaDenominazione = 50;
 QString nomeScheda(const QString &risposta);
 
-} // namespace scheda::campi
+} // namespace scheda

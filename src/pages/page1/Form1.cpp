@@ -220,7 +220,7 @@ void Form1::Form_Load()
         return; // the program has ended
     }
     scriviRiga([] {
-        RsDati->Fields(QStringLiteral("denominazione")).setValue(ado::Variant(campi::nomeScheda(Valore)));
+        RsDati->Fields(QStringLiteral("denominazione")).setValue(ado::Variant(nomeScheda(Valore)));
         RsDati->Update();
     });
     PaginaModificata = 0;

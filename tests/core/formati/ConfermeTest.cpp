@@ -8,9 +8,8 @@
 #include <cmath>
 #include <limits>
 
-using namespace scheda::campi;
+using namespace scheda;
 using ado::Variant;
-using scheda::Fisso;
 
 TEST(ConfermaTesto, CasedTextAndTheFlag)
 {

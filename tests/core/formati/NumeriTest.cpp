@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
-using namespace scheda::campi;
+using namespace scheda;
 using ado::Variant;
 using numeri::arrotondaPari;
 

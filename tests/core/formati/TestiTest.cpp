@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace scheda::campi;
+using namespace scheda;
 
 TEST(Maiuscole, OneCharacterForOne)
 {
