@@ -3,7 +3,7 @@
 #include "shell/MostraPagina.h"
 #include "shell/ServiziMdi.h"
 
-#include "platform/dialoghi/Dialoghi.h"
+#include "platform/dialoghi/DialoghiQt.h"
 #include "platform/ui/Apertura.h"
 #include "platform/ui/Aspetto.h"
 #include "platform/ui/FuocoInVista.h"
@@ -123,7 +123,7 @@ MDIForm1::MDIForm1(QWidget *parent) : QMainWindow(parent)
     FinestraPrincipale = this;
     impostaAreaPagine(area_);
     installaServiziShell(&serviziMdi);
-    dlg::impostaFinestraPrincipale(this);
+    dlg::impostaDialoghiQt(this); // the boxes of the program, over this window
     // Room for a whole page beside the panel when the screen holds it; on a
     // smaller screen the page area scrolls and keeps the focus in sight.
     const int bordo = 2 * area_->frameWidth();

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace dlg {
 
 // Button and icon styles as the program combines them (52 = YesNo + Exclamation).
@@ -29,9 +27,13 @@ public:
     virtual void Beep() = 0;
 };
 
-// The one instance in use; the Qt one unless a test installed another.
+// The one instance in use: the one a test installed, else the program's own
+// boxes. A program with a window makes the Qt boxes its own (DialoghiQt.h);
+// one without shows no box: each is written to the standard error and
+// answered as Esc answers it.
 Dialoghi &dialoghi();
-void impostaDialoghi(Dialoghi *d); // nullptr restores the Qt one
+void impostaDialoghi(Dialoghi *d); // nullptr restores the program's own
+void impostaDialoghiProgramma(Dialoghi *d);
 
 // Convenience wrappers used by the program.
 inline int MsgBox(const QString &prompt, int stile = vbOKOnly, const QString &titolo = QString())
@@ -46,8 +48,5 @@ inline void Beep()
 {
     dialoghi().Beep();
 }
-
-// The window message boxes are centred on.
-void impostaFinestraPrincipale(QWidget *w);
 
 } // namespace dlg

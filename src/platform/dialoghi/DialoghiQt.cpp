@@ -1,3 +1,5 @@
+#include "platform/dialoghi/DialoghiQt.h"
+
 #include "platform/dialoghi/Dialoghi.h"
 
 #include <QApplication>
@@ -166,24 +168,13 @@ public:
     void Beep() override { QApplication::beep(); }
 };
 
-DialoghiQt qt;
-Dialoghi *corrente = &qt;
-
 } // namespace
 
-Dialoghi &dialoghi()
+void impostaDialoghiQt(QWidget *finestraPrincipale)
 {
-    return *corrente;
-}
-
-void impostaDialoghi(Dialoghi *d)
-{
-    corrente = d ? d : &qt;
-}
-
-void impostaFinestraPrincipale(QWidget *w)
-{
-    finestra = w;
+    static DialoghiQt qt;
+    finestra = finestraPrincipale;
+    impostaDialoghiProgramma(&qt);
 }
 
 } // namespace dlg
