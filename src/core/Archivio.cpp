@@ -20,14 +20,19 @@ ElencoLetto ultimoElenco;
 
 } // namespace
 
-std::unique_ptr<ado::Connection> apriConnessione(const QString &nomeFile, const QString &password)
+std::unique_ptr<ado::Connection> apriFile(const QString &percorso, const QString &password)
 {
     auto c = std::make_unique<ado::Connection>();
     c->Provider = ProviderJet;
-    c->setProperty(QStringLiteral("Data Source"), percorsoProgramma(CartellaProgramma, nomeFile));
+    c->setProperty(QStringLiteral("Data Source"), percorso);
     c->setProperty(QStringLiteral("Jet OLEDB:Database Password"), password);
     c->Open();
     return c;
+}
+
+std::unique_ptr<ado::Connection> apriConnessione(const QString &nomeFile, const QString &password)
+{
+    return apriFile(percorsoProgramma(CartellaProgramma, nomeFile), password);
 }
 
 std::unique_ptr<ado::Recordset> apriRecordset(const QString &source, ado::Connection &connessione)

@@ -26,7 +26,10 @@ inline std::unique_ptr<ado::Recordset> RsEsporta;
 // The folder of the executable (set at start-up; tests set their own).
 inline QString CartellaProgramma;
 
-// A new connection to a file of the program folder, opened.
+// A new connection to a database file, set up as every connection of the
+// program (provider, file, password) and opened.
+std::unique_ptr<ado::Connection> apriFile(const QString &percorso, const QString &password);
+// The same for a file of the program folder.
 std::unique_ptr<ado::Connection> apriConnessione(const QString &nomeFile, const QString &password);
 // A new recordset on a source, dynamic and pessimistic as every one here, opened.
 std::unique_ptr<ado::Recordset> apriRecordset(const QString &source, ado::Connection &connessione);

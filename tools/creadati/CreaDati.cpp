@@ -20,12 +20,8 @@ public:
     NuovoFile(const QString &percorso, const QString &password) : percorso_(percorso)
     {
         QFile::remove(percorso);
-        if (sqlite3_open_v2(percorso.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
-            != SQLITE_OK)
+        if (ado::openKeyed(percorso, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &db_) != SQLITE_OK)
             fallito("apertura");
-        QString p = password;
-        p.replace(QLatin1Char('\''), QStringLiteral("''"));
-        esegui(QStringLiteral("PRAGMA key = '%1'").arg(p));
         esegui(QStringLiteral("PRAGMA journal_mode = DELETE"));
         ado::registerItalianCollation(db_);
         esegui(QStringLiteral("BEGIN"));

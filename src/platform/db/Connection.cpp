@@ -37,6 +37,15 @@ QString quoted(const QString &s)
 
 } // namespace
 
+int openKeyed(const QString &path, const QString &password, int flags, sqlite3 **db)
+{
+    *db = nullptr;
+    if (const int rc = sqlite3_open_v2(path.toUtf8().constData(), db, flags, nullptr); rc != SQLITE_OK)
+        return rc;
+    const QByteArray keySql = (QStringLiteral("PRAGMA key = ") + quoted(password) + QLatin1Char(';')).toUtf8();
+    return sqlite3_exec(*db, keySql.constData(), nullptr, nullptr, nullptr);
+}
+
 void Connection::Open()
 {
     if (db_)
@@ -57,13 +66,11 @@ void Connection::Open()
     };
     // A connection is used by the one thread that opened it: no mutex
     // around each call (a read of 10,000 rows makes some 100,000 of them).
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = openKeyed(path, property(QStringLiteral("Jet OLEDB:Database Password")),
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, &db);
     if (rc != SQLITE_OK)
         throw fail(rc);
     sqlite3_busy_timeout(db, BusyTimeoutMs);
-    const QString password = property(QStringLiteral("Jet OLEDB:Database Password"));
-    const QByteArray keySql = (QStringLiteral("PRAGMA key = ") + quoted(password) + QLatin1Char(';')).toUtf8();
-    sqlite3_exec(db, keySql.constData(), nullptr, nullptr, nullptr);
     // The key is only tried on the first read: a wrong one fails here.
     if (const int read = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr); read != SQLITE_OK)
         throw fail(read);

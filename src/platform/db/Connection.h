@@ -70,6 +70,14 @@ private:
     std::optional<EngineFailure> readFailure_;
 };
 
+// Opens the engine's handle on the file at `path` with `flags` (as
+// sqlite3_open_v2 takes them) and keys it with `password`: the one way a
+// file of the program is opened, by a Connection and by what writes a file
+// through the engine itself. As sqlite3_open_v2, *db holds a handle even
+// when it fails (for the engine's message), and the caller closes it. The
+// key is only tried on the first read.
+int openKeyed(const QString &path, const QString &password, int flags, sqlite3 **db);
+
 // Registers the collation ITALIANO on a raw handle; Open does it for every
 // connection. First pass: letters without accents or case, apostrophes and
 // hyphens skipped, blanks kept; names equal there are then ordered exactly.

@@ -132,13 +132,10 @@ QString ControlloDati::Caption() const
 void ControlloDati::Refresh()
 {
     const OrigineDati origine = risolviOrigineDati(ConnectionString);
-    ado::Connection connessione;
-    connessione.setProperty(QStringLiteral("Data Source"), origine.file);
-    connessione.setProperty(QStringLiteral("Jet OLEDB:Database Password"), origine.password);
-    connessione.Open();
+    const auto connessione = apriFile(origine.file, origine.password);
     ado::Recordset rs;
     rs.Source = RecordSource;
-    rs.ActiveConnection = &connessione;
+    rs.ActiveConnection = connessione.get();
     rs.Open();
     QStringList colonne;
     for (int i = 0; i < rs.FieldsCount(); ++i)
@@ -154,7 +151,7 @@ void ControlloDati::Refresh()
         }
     }
     rs.Close();
-    connessione.Close();
+    connessione->Close();
     righe_->imposta(colonne, std::move(righe));
     posizione_ = -1;
     bof_ = eof_ = righe_->rowCount() == 0;
