@@ -122,11 +122,8 @@ private:
     }
     void aggiungiSchede(int n)
     {
-        ado::Connection c;
-        c.setProperty(QStringLiteral("Data Source"), percorso(scheda::FileVarnex));
-        c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), scheda::PasswordVarnex);
-        c.Open();
-        sqlite3 *db = c.handle();
+        const auto c = scheda::apriFile(percorso(scheda::FileVarnex), scheda::PasswordVarnex);
+        sqlite3 *db = c->handle();
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt *s = nullptr;
         sqlite3_prepare_v2(db, "INSERT INTO Dati (denominazione, comune_sede, a2, nato) VALUES (?, 'ANCONA', 1234.5, '1000-01-01')",

@@ -1,6 +1,7 @@
 #include "CartellaProva.h"
 
 #include "CreaDati.h"
+#include "core/Archivio.h"
 #include "core/FileDati.h"
 
 #include <sqlite3.h>
@@ -24,15 +25,11 @@ QString CartellaProva::percorso(const QString &nome) const
 
 void CartellaProva::esegui(const QString &nome, const QString &password, const QString &sql) const
 {
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(percorso(nome).toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    const QByteArray chiave = QStringLiteral("PRAGMA key = '%1';").arg(password).toUtf8();
-    sqlite3_exec(db, chiave.constData(), nullptr, nullptr, nullptr);
+    const auto c = connetti(percorso(nome), password);
     char *errore = nullptr;
-    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &errore);
+    const int rc = sqlite3_exec(c->handle(), sql.toUtf8().constData(), nullptr, nullptr, &errore);
     const std::string msg = errore ? errore : "";
     sqlite3_free(errore);
-    sqlite3_close_v2(db);
     if (rc != SQLITE_OK)
         throw std::runtime_error(msg);
 }
@@ -48,10 +45,5 @@ void CartellaProva::aggiungiSchede(int n) const
 
 std::unique_ptr<ado::Connection> connetti(const QString &percorso, const QString &password)
 {
-    auto c = std::make_unique<ado::Connection>();
-    c->Provider = scheda::ProviderJet;
-    c->setProperty(QStringLiteral("Data Source"), percorso);
-    c->setProperty(QStringLiteral("Jet OLEDB:Database Password"), password);
-    c->Open();
-    return c;
+    return scheda::apriFile(percorso, password);
 }

@@ -18,7 +18,7 @@ public:
 
     // Adds n rows with denominazione "SCHEDA 1".."SCHEDA n" to Varnex.mdb.
     void aggiungiSchede(int n) const;
-    // Runs one statement on a file, keyed with its password.
+    // Runs statements on a file through a connection of its own (connetti).
     void esegui(const QString &nome, const QString &password, const QString &sql) const;
 
 private:
@@ -26,7 +26,9 @@ private:
 };
 
 // A connection to a database file (of a test folder or anywhere else), set
-// up and opened as the program sets up its own.
+// up, keyed and opened as the program opens its own; its handle() serves
+// what a test does on the file through the engine itself (a statement, a
+// lock).
 std::unique_ptr<ado::Connection> connetti(const QString &percorso, const QString &password);
 
 // Runs `leggi` on the recordset of "Dati" of a database file, through a

@@ -31,32 +31,15 @@ void sovrascriviPagina(const QString &percorso, int numero)
     f.write(QByteArray(int(qint64(numero) * DimensionePagina - inizio), char(0xA5)));
 }
 
-namespace {
-
-sqlite3 *apriConChiave(const QString &percorso, const QString &password)
-{
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        throw std::runtime_error("file non aperto");
-    }
-    const QByteArray chiave = QStringLiteral("PRAGMA key = '%1';").arg(password).toUtf8();
-    sqlite3_exec(db, chiave.constData(), nullptr, nullptr, nullptr);
-    return db;
-}
-
-} // namespace
-
 int paginaDellaTabella(const QString &percorso, const QString &password, const QString &tabella)
 {
-    sqlite3 *db = apriConChiave(percorso, password);
+    const auto c = connetti(percorso, password);
     sqlite3_stmt *s = nullptr;
-    sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE type = 'table' AND name = ?", -1, &s, nullptr);
+    sqlite3_prepare_v2(c->handle(), "SELECT rootpage FROM sqlite_master WHERE type = 'table' AND name = ?", -1, &s, nullptr);
     const QByteArray nome = tabella.toUtf8();
     sqlite3_bind_text(s, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
     const int pagina = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : 0;
     sqlite3_finalize(s);
-    sqlite3_close_v2(db);
     if (pagina < 2)
         throw std::runtime_error("tabella non trovata");
     return pagina;
@@ -97,34 +80,32 @@ void rovinaPrimaScheda(const CartellaProva &cartella)
     sovrascriviPagina(file, ultima);
 }
 
-BloccoFile::BloccoFile(const QString &percorso, const QString &password, Modo modo) : db_(apriConChiave(percorso, password))
+BloccoFile::BloccoFile(const QString &percorso, const QString &password, Modo modo) : c_(connetti(percorso, password))
 {
     const char *inizio = modo == Modo::Esclusivo ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE";
-    if (sqlite3_exec(db_, inizio, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db_);
+    if (sqlite3_exec(c_->handle(), inizio, nullptr, nullptr, nullptr) != SQLITE_OK)
         throw std::runtime_error("blocco non preso");
-    }
 }
 
 BloccoFile::~BloccoFile()
 {
     rilascia();
-    sqlite3_close_v2(db_);
 }
 
 void BloccoFile::rilascia()
 {
     if (attesa_.joinable())
         attesa_.join();
-    if (!sqlite3_get_autocommit(db_))
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (!sqlite3_get_autocommit(c_->handle()))
+        sqlite3_exec(c_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void BloccoFile::rilasciaTra(std::chrono::milliseconds dopo)
 {
+    // The connection is not used here meanwhile: rilascia joins first.
     attesa_ = std::thread([this, dopo] {
         std::this_thread::sleep_for(dopo);
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(c_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
     });
 }
 

@@ -8,9 +8,8 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <memory>
 #include <thread>
-
-struct sqlite3;
 
 namespace prova {
 
@@ -42,9 +41,9 @@ void rovinaDati(const CartellaProva &cartella);
 // sheets read; the first sheet's row cannot.
 void rovinaPrimaScheda(const CartellaProva &cartella);
 
-// Another program holding a file: a connection of its own in a write
-// transaction, until it is released or destroyed. Esclusivo: no one reads
-// the file either; Scrittura: others read it, no one writes.
+// Another program holding a file: a connection of its own (connetti) in a
+// write transaction, until it is released or destroyed. Esclusivo: no one
+// reads the file either; Scrittura: others read it, no one writes.
 class BloccoFile {
 public:
     enum class Modo { Esclusivo, Scrittura };
@@ -59,7 +58,7 @@ public:
     void rilasciaTra(std::chrono::milliseconds dopo);
 
 private:
-    sqlite3 *db_ = nullptr;
+    std::unique_ptr<ado::Connection> c_;
     std::thread attesa_;
 };
 

@@ -2,6 +2,7 @@
 // with their passwords only; existing files stay unless it is told to
 // overwrite; a bad list fails before anything half-made is left.
 
+#include "CartellaProva.h"
 #include "CreaDati.h"
 
 #include "platform/db/Connection.h"
@@ -31,10 +32,7 @@ struct Aperto {
 Aperto apri(const QString &file, const QString &password, const QString &source)
 {
     Aperto a;
-    a.conn = std::make_unique<ado::Connection>();
-    a.conn->setProperty(QStringLiteral("Data Source"), file);
-    a.conn->setProperty(QStringLiteral("Jet OLEDB:Database Password"), password);
-    a.conn->Open();
+    a.conn = connetti(file, password);
     a.rs = std::make_unique<ado::Recordset>();
     a.rs->Source = source;
     a.rs->ActiveConnection = a.conn.get();

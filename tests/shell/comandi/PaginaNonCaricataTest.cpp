@@ -2,6 +2,7 @@
 // locked: the window says which page is shown (possibly none), and every
 // page button tries again once the file is free.
 
+#include "Guasti.h"
 #include "Interazione.h"
 
 #include "core/Archivio.h"
@@ -25,37 +26,6 @@ using prova::clic;
 
 namespace {
 
-// Another program with the file open, keyed with its password, in a
-// transaction that keeps every other connection from reading it.
-class AltroProgramma {
-public:
-    AltroProgramma(const QString &file, const QString &password)
-    {
-        sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-        esegui(QStringLiteral("PRAGMA key = '%1'").arg(password));
-        esegui(QStringLiteral("BEGIN EXCLUSIVE"));
-    }
-    ~AltroProgramma() { rilascia(); }
-    void rilascia()
-    {
-        if (!db_)
-            return;
-        esegui(QStringLiteral("ROLLBACK"));
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
-    }
-
-private:
-    void esegui(const QString &sql)
-    {
-        char *errore = nullptr;
-        const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &errore);
-        EXPECT_EQ(rc, SQLITE_OK) << qPrintable(sql) << ": " << (errore ? errore : "");
-        sqlite3_free(errore);
-    }
-    sqlite3 *db_ = nullptr;
-};
-
 class PaginaNonCaricata : public prova::ConProgramma {
 protected:
     void SetUp() override
@@ -66,7 +36,8 @@ protected:
         // that each attempt fails quickly.
         sqlite3_busy_timeout(ConnessioneDati->handle(), 100);
     }
-    AltroProgramma blocca() const { return {p.cartella.percorso(FileVarnex), PasswordVarnex}; }
+    // Another program holding the file: no other connection reads it.
+    prova::BloccoFile blocca() const { return {p.cartella.percorso(FileVarnex), PasswordVarnex}; }
     int errori() const
     {
         int n = 0;
@@ -112,7 +83,7 @@ TEST_F(PaginaNonCaricata, ALoadThatFailsLeavesTheTruthShownAndEveryPageButtonTri
         mostrata(2);
         const int prima = errori();
         {
-            AltroProgramma altro = blocca();
+            const auto altro = blocca();
             c.esegui(p.finestra());
             EXPECT_EQ(errori(), prima + 1); // the one failure, reported once
             mostrata(c.resta);
@@ -137,7 +108,7 @@ TEST_F(PaginaNonCaricata, ALoadThatFailsLeavesTheTruthShownAndEveryPageButtonTri
 TEST_F(PaginaNonCaricata, WithNoPageShownTheCommandsThatUseThePageShownDoNothing)
 {
     {
-        AltroProgramma altro = blocca();
+        const auto altro = blocca();
         clic(p.finestra().CMDPag[4]);
     }
     mostrata(0);
