@@ -1,5 +1,7 @@
 // The column list of "Dati": its share per page, kinds and Null defaults.
 
+#include "TestiNeiMessaggi.h"
+
 #include "core/ColonneDati.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 // The recompute table on its own: formulas as data over the in-memory sheet.
 
+#include "TestiNeiMessaggi.h"
+
 #include "core/RecordScheda.h"
 #include "pages/campi/Ricalcolo.h"
 

@@ -2,6 +2,8 @@
 // A temporary program folder with the three data files, made by the same
 // code as the real ones, and helpers to reach them in tests.
 
+#include "TestiNeiMessaggi.h"
+
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 

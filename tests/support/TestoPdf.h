@@ -2,10 +2,11 @@
 // The words of a PDF file with their boxes, as `pdftotext -bbox` reads them
 // (poppler-utils), in points from the top left corner of each page.
 
+#include "TestiNeiMessaggi.h"
+
 #include <QList>
 #include <QRectF>
 #include <QString>
-#include <ostream>
 
 namespace prova {
 
@@ -30,9 +31,3 @@ struct PaginaPdf {
 QList<PaginaPdf> leggiPdf(const QString &percorso);
 
 } // namespace prova
-
-// Texts in test failures as texts.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}

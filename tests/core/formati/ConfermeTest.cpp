@@ -1,5 +1,7 @@
 // What each commit does to the variable and the flag, by tables.
 
+#include "TestiNeiMessaggi.h"
+
 #include "core/formati/Conferme.h"
 #include "core/formati/Date.h"
 #include "Utf8.h"

@@ -1,5 +1,7 @@
 // Dates as the date boxes show and read them.
 
+#include "TestiNeiMessaggi.h"
+
 #include "core/formati/Date.h"
 #include "Utf8.h"
 

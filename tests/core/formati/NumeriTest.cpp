@@ -1,6 +1,8 @@
 // Numbers as the boxes read and show them, by tables: reading, rounding
 // and the display patterns.
 
+#include "TestiNeiMessaggi.h"
+
 #include "core/formati/Numeri.h"
 #include "Utf8.h"
 

@@ -1,5 +1,7 @@
 // Texts as the text boxes keep them, by tables: case, one line, length.
 
+#include "TestiNeiMessaggi.h"
+
 #include "core/formati/Testi.h"
 #include "Utf8.h"
 

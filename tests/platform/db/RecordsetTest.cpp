@@ -20,12 +20,6 @@
 #include <sqlite3.h>
 #include <vector>
 
-// Names in failure messages, not bytes.
-static void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 using namespace ado;
 using scheda::FileEsporta;
 using scheda::FileIdentifica;

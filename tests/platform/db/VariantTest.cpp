@@ -1,3 +1,5 @@
+#include "TestiNeiMessaggi.h"
+
 #include "platform/db/Error.h"
 #include "platform/db/Variant.h"
 

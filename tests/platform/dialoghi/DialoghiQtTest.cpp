@@ -2,6 +2,8 @@
 // at least as wide as its title, so the desktop never cuts the title short,
 // and a path in a message stands whole on its line.
 
+#include "TestiNeiMessaggi.h"
+
 #include "platform/dialoghi/Dialoghi.h"
 
 #include <QApplication>

@@ -1,6 +1,8 @@
 // The boxes of a program without a screen: none is shown, each is answered
 // as Esc answers it; a test's scripted boxes come first and leave again.
 
+#include "TestiNeiMessaggi.h"
+
 #include "platform/dialoghi/Dialoghi.h"
 #include "platform/dialoghi/DialoghiScriptati.h"
 

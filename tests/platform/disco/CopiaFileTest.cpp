@@ -2,6 +2,8 @@
 // target: each step failing in turn, on real files, the reasons in Italian,
 // the leftovers of killed copies removed and nothing else, the user's mode.
 
+#include "TestiNeiMessaggi.h"
+
 #include "platform/disco/CopiaFile.h"
 #include "platform/disco/MotivoErrore.h"
 #include "platform/disco/Unita.h"

@@ -1,5 +1,7 @@
 // The masked edit box: the mask as the date boxes use it, typed for real.
 
+#include "TestiNeiMessaggi.h"
+
 #include "platform/maschera/MaskEdBox.h"
 
 #include <QApplication>

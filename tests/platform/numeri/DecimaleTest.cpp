@@ -2,6 +2,8 @@
 // digits, reading back a double, rounding both ways, writing, and the
 // decimal face of a double.
 
+#include "TestiNeiMessaggi.h"
+
 #include "platform/numeri/Decimale.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,8 @@
 // The size a main window opens at: what it wants when the screen holds it
 // with its frame, else maximized with a normal size the screen holds.
 
+#include "TestiNeiMessaggi.h"
+
 #include "platform/ui/Apertura.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,8 @@
 // The one font helper: the families the Windows names map to and the
 // sizes in pixels at 96 DPI.
 
+#include "TestiNeiMessaggi.h"
+
 #include "platform/ui/Aspetto.h"
 
 #include <gtest/gtest.h>

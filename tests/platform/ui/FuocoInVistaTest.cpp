@@ -1,6 +1,8 @@
 // How far the view scrolls to show a control: nothing when it shows whole,
 // just enough (with its margin of room, where there is room) when it does not.
 
+#include "TestiNeiMessaggi.h"
+
 #include "platform/ui/FuocoInVista.h"
 
 #include <gtest/gtest.h>
