@@ -13,7 +13,6 @@
 #include "core/Globali.h"
 #include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
-#include "pages/ServiziShell.h"
 #include "pages/campi/Combo.h"
 #include "pages/campi/Ricerca.h"
 #include "platform/db/Recordset.h"
@@ -49,10 +48,8 @@ private:
     Pagina2()
     {
         programma.cartella.aggiungiSchede(1);
-        if (!programma.avvia())
-            throw std::runtime_error("avvio fallito");
-        programma.finestra().show();
-        VaiPagina2();
+        if (!programma.avviaSuPagina(2))
+            throw std::runtime_error("avvio su pagina 2 fallito");
         QApplication::processEvents();
         PaginaScheda *f = Form(2);
         if (!f)

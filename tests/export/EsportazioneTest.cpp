@@ -173,7 +173,7 @@ protected:
     void digitaNome()
     {
         avvia(1);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&p.finestra()));
+        ASSERT_TRUE(p.attiva());
         auto *box = Form(1)->findChild<QLineEdit *>(QStringLiteral("TXTDenom"));
         ASSERT_NE(box, nullptr);
         box->setFocus(Qt::TabFocusReason);

@@ -132,8 +132,7 @@ TEST_F(Pagina1, APickWithEditsAsksToSaveIntoTheSheetLeft)
         ProgrammaProva q;
         q.cartella.aggiungiSchede(3);
         ASSERT_TRUE(q.avvia());
-        q.finestra().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&q.finestra()));
+        ASSERT_TRUE(q.attiva());
         Form1 *pagina = qobject_cast<Form1 *>(Form(1));
         auto *cognome = pagina->findChild<QLineEdit *>(QStringLiteral("TXTCognome"));
         auto *denom = pagina->findChild<QLineEdit *>(QStringLiteral("TXTDenom"));

@@ -35,14 +35,11 @@ QString testo(const QString &colonna)
 
 class Pagina2 : public ConProgramma {
 protected:
-    // Page 2 of one sheet, after these assignments to its row.
+    // Page 2 of one sheet "COOP ALFA", after these assignments to its row.
     void apri(const QString &assegna = {})
     {
-        QStringList righe{QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('COOP ALFA')")};
-        if (!assegna.isEmpty())
-            righe << QStringLiteral("UPDATE Dati SET ") + assegna;
-        avvia(righe);
-        apriPagina(2);
+        avviaSuPagina(2, QStringLiteral("denominazione = 'COOP ALFA'")
+                             + (assegna.isEmpty() ? QString() : QStringLiteral(", ") + assegna));
     }
     PaginaScheda *f() const { return Form(2); }
     // The amount boxes of one column as the user sees them, rows 2 to 25.

@@ -36,12 +36,9 @@ QString nome(char lettera, int riga) { return QLatin1Char(lettera) + QString::nu
 
 class Pagina3 : public ConProgramma {
 protected:
-    // Starts on one sheet and opens page 3 on it.
-    void apri(const QStringList &righe = {QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('COOP')")})
-    {
-        avvia(righe);
-        apriPagina(3);
-    }
+    // Starts on one sheet "COOP" whose columns take `valori` (an SQL SET
+    // list) and opens page 3 on it.
+    void apri(const QString &valori = {}) { avviaSuPagina(3, valori); }
     // The sheet's amounts set behind the program's back (all others 0), and
     // page 3 opened on them afresh.
     void riapri(const QMap<QString, double> &importi)
@@ -57,15 +54,6 @@ protected:
         VaiPagina3();
         ASSERT_NE(f(), nullptr);
         p.dialoghi.beep = 0;
-    }
-    // A program of its own on one sheet, page 3 opened by its button.
-    static void suPagina3(ProgrammaProva &q)
-    {
-        q.cartella.aggiungiSchede(1);
-        ASSERT_TRUE(q.avvia());
-        q.finestra().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&q.finestra()));
-        clic(q.finestra().CMDPag[3]);
     }
     Form3 *f() const { return qobject_cast<Form3 *>(Form(3)); }
     QLineEdit *box(const QString &colonna) const { return campo(qPrintable(QStringLiteral("TXT") + colonna.toUpper())); }
@@ -198,7 +186,7 @@ TEST_F(Pagina3, AStoredCodeOtherThan1Or2ShowsNoAndMarksThePage)
 
 TEST_F(Pagina3, AClickRaisesTheFlagAndTheCodeWaitsForSalva)
 {
-    apri({QStringLiteral("INSERT INTO Dati (denominazione, coop_dipe, coop_versa) VALUES ('COOP', 2, 1)")});
+    apri(QStringLiteral("coop_dipe = 2, coop_versa = 1"));
     EXPECT_EQ(PaginaModificata, 0);
     clic(campo<QRadioButton>("OPTDipe1"));
     EXPECT_EQ(PaginaModificata, 1);
@@ -295,7 +283,7 @@ TEST_F(Pagina3, ARowOfNullsShowsTheDefaultsAndSavesThem)
 
 TEST_F(Pagina3, YearsAreFreeTextUpperCasedFlaggedOnlyWhenChanged)
 {
-    apri({QStringLiteral("INSERT INTO Dati (denominazione, c1) VALUES ('COOP', '2003')")});
+    apri(QStringLiteral("c1 = '2003'"));
     const struct {
         const char *box, *tasti, *colonna, *memorizzato;
         int flag;
@@ -330,7 +318,8 @@ TEST_F(Pagina3, TheMenuExitCommitsTheBoxStillBeingTyped)
     for (const auto &c : casi) {
         SCOPED_TRACE(c.tasti);
         ProgrammaProva q;
-        suPagina3(q);
+        q.cartella.aggiungiSchede(1);
+        ASSERT_TRUE(q.avviaSuPagina(3));
         ASSERT_NE(Form(3), nullptr);
         scriviSenzaUscire(figlio(Form(3), QStringLiteral("TXTD7")), QString::fromLatin1(c.tasti));
         q.dialoghi.rispondi(dlg::vbYes);
@@ -356,7 +345,8 @@ TEST_F(Pagina3, TheFootButtonsAskThenShowPages2And4)
     for (const int n : {2, 4}) {
         SCOPED_TRACE(n);
         ProgrammaProva q;
-        suPagina3(q);
+        q.cartella.aggiungiSchede(1);
+        ASSERT_TRUE(q.avviaSuPagina(3));
         ASSERT_NE(Form(3), nullptr);
         PaginaScheda *pagina = Form(3);
         scriviSenzaUscire(figlio(pagina, QStringLiteral("TXTD19")), QStringLiteral("55")); // column D alone

@@ -37,14 +37,9 @@ const QString Panetteria = QStringLiteral("Produzione di prodotti di panetteria"
 
 class Pagina4 : public prova::ConProgramma {
 protected:
-    // Starts on one sheet "COOP" with these page-4 columns, and opens page 4.
-    void apri(const QString &colonne = {}, const QString &valori = {})
-    {
-        avvia({QStringLiteral("INSERT INTO Dati (denominazione%1) VALUES ('COOP'%2)")
-                   .arg(colonne.isEmpty() ? QString() : QStringLiteral(", ") + colonne,
-                        valori.isEmpty() ? QString() : QStringLiteral(", ") + valori)});
-        apriPagina(4);
-    }
+    // Starts on one sheet "COOP" whose page-4 columns take `valori` (an SQL
+    // SET list), and opens page 4.
+    void apri(const QString &valori = {}) { avviaSuPagina(4, valori); }
     // Opens page 4 afresh on the row as the file holds it now.
     static void riapri()
     {
@@ -213,7 +208,7 @@ TEST_F(Pagina4, TheLegalFormShowsItsCodeAndSalvaWritesItBack)
 
 TEST_F(Pagina4, AClickRaisesTheFlagOnlyForAnotherCode)
 {
-    apri(QStringLiteral("nat_giuri_promo"), QStringLiteral("3"));
+    apri(QStringLiteral("nat_giuri_promo = 3"));
     clicOpzione("OPTGiuri3");
     EXPECT_EQ(PaginaModificata, 0);
     clicOpzione("OPTGiuri2");
@@ -337,8 +332,7 @@ TEST_F(Pagina4, AStoredTextLongerThanItsLimitIsShownAndWrittenBackWhole)
 {
     const QString lungo = QStringLiteral("CONSORZIO DI COOPERATIVE SOCIALI DELLA PROVINCIA DI ANCONA E DINTORNI");
     const QString codice = QStringLiteral("IT-RSSMRA60C05A271X");
-    apri(QStringLiteral("denominazione_promo, cod_fiscale_promo"),
-         QStringLiteral("'%1', '%2'").arg(lungo, codice));
+    apri(QStringLiteral("denominazione_promo = '%1', cod_fiscale_promo = '%2'").arg(lungo, codice));
     EXPECT_EQ(campo("TXTDenomPromo")->text(), lungo);
     EXPECT_EQ(campo("TXTCodFisc")->text(), codice);
     entra(campo("TXTCodFisc"));
@@ -359,7 +353,7 @@ TEST_F(Pagina4, AStoredTextLongerThanItsLimitIsShownAndWrittenBackWhole)
 
 TEST_F(Pagina4, TheLocalUnitTakesOnlyAMunicipalityOfTheRegion)
 {
-    apri(QStringLiteral("comune_loc, prov_loc, cap_loc"), QStringLiteral("'FABRIANO', 'AN', '60044'"));
+    apri(QStringLiteral("comune_loc = 'FABRIANO', prov_loc = 'AN', cap_loc = '60044'"));
     // Outside the region: beep, the stored value back, nothing changed.
     for (const char *fuori : {"roma", "milano", "Castelfidardo "}) {
         SCOPED_TRACE(fuori);
@@ -407,7 +401,7 @@ TEST_F(Pagina4, TheLocalUnitTakesOnlyAMunicipalityOfTheRegion)
 
 TEST_F(Pagina4, AnActivityCodeFillsItsDescriptionAndLeavesTheOtherBoxAlone)
 {
-    apri(QStringLiteral("istat_codice, istat_descrizione"), QStringLiteral("'85.32', 'VECCHIA DESCRIZIONE'"));
+    apri(QStringLiteral("istat_codice = '85.32', istat_descrizione = 'VECCHIA DESCRIZIONE'"));
     scrivi(combo("CMBIstatPromo"), QStringLiteral("15.81.1"));
     EXPECT_EQ(valore("istat_codice_promo"), Variant("15.81.1"));
     EXPECT_EQ(valore("istat_descrizione_promo"), Variant(Panetteria));
@@ -448,10 +442,7 @@ TEST(Pagina4Riferimenti, AnEmptyListOrANullInAReferenceRowIsNoCrash)
     q.cartella.esegui(FileIdentifica, PasswordIdentifica,
                       QStringLiteral("INSERT INTO comune (descrizione, id_provincia, cap) VALUES "
                                      "(NULL, 'AN', '60000'), ('BORGO NUOVO', 'MC', NULL)"));
-    ASSERT_TRUE(q.avvia());
-    q.finestra().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&q.finestra()));
-    clic(q.finestra().CMDPag[4]);
+    ASSERT_TRUE(q.avviaSuPagina(4));
     PaginaScheda *f = Form(4);
     ASSERT_NE(f, nullptr);
     auto *istat = f->findChild<QComboBox *>(QStringLiteral("CMBIstat"));
@@ -534,8 +525,8 @@ TEST_F(Pagina4, RetypingWhatTheBoxShowsRaisesNoFlagAndNoChangeShowsMinusZero)
 TEST_F(Pagina4, ACommitRenewsOnlyItsOwnDependantsFromTheStoredValues)
 {
     // Stored totals that do not match their entries.
-    apri(QStringLiteral("dipa1, dipa2, dipa3, dipa4, dipb1, dipb4, dipc1, dipc2, dipc3, dipc4"),
-         QStringLiteral("1, 2, 3, 100, 5, 50, 7, 8, 9, 99"));
+    apri(QStringLiteral("dipa1 = 1, dipa2 = 2, dipa3 = 3, dipa4 = 100, dipb1 = 5, dipb4 = 50, dipc1 = 7, dipc2 = 8,"
+                        " dipc3 = 9, dipc4 = 99"));
     EXPECT_EQ(campo("TXTDipA4")->text(), QStringLiteral("100,0")); // shown as stored
     EXPECT_EQ(campo("TXTDipC4")->text(), QStringLiteral("99,0"));
     scrivi(campo("TXTDipA1"), QStringLiteral("2"));
@@ -565,7 +556,7 @@ TEST_F(Pagina4, ACommitRenewsOnlyItsOwnDependantsFromTheStoredValues)
 
 TEST_F(Pagina4, AClearedOrWrongGridBoxBeepsAndRecomputesNothing)
 {
-    apri(QStringLiteral("dipa1, dipa4, dipc1, dipc4"), QStringLiteral("2.4, 100, 7, 99"));
+    apri(QStringLiteral("dipa1 = 2.4, dipa4 = 100, dipc1 = 7, dipc4 = 99"));
     const auto nienteCambiato = [this] {
         EXPECT_EQ(valore("dipa1").toDouble(), 2.4);
         EXPECT_EQ(valore("dipa4").toDouble(), 100.0);
@@ -593,7 +584,7 @@ TEST_F(Pagina4, AClearedOrWrongGridBoxBeepsAndRecomputesNothing)
 
 TEST_F(Pagina4, TheChangeAndTotalBoxesTakeNoTyping)
 {
-    apri(QStringLiteral("dipc1"), QStringLiteral("3"));
+    apri(QStringLiteral("dipc1 = 3"));
     for (const char *c : {"TXTDipA4", "TXTDipB4", "TXTDipC1", "TXTDipC2", "TXTDipC3", "TXTDipC4"}) {
         campo(c)->setFocus(Qt::TabFocusReason);
         EXPECT_NE(fuoco(), campo(c)) << c;
@@ -644,10 +635,7 @@ TEST_F(Pagina4, TheFootButtonsGoToPages3And5AfterTheBoxCommits)
         SCOPED_TRACE(pagina);
         ProgrammaProva q;
         q.cartella.aggiungiSchede(1);
-        ASSERT_TRUE(q.avvia());
-        q.finestra().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&q.finestra()));
-        clic(q.finestra().CMDPag[4]);
+        ASSERT_TRUE(q.avviaSuPagina(4));
         PaginaScheda *f = Form(4);
         ASSERT_NE(f, nullptr);
         scriviSenzaUscire(f->findChild<QLineEdit *>(QStringLiteral("TXTFaxLoc")), QStringLiteral("071 1"));

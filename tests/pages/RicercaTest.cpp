@@ -56,10 +56,8 @@ protected:
     void SetUp() override
     {
         p.cartella.esegui(FileIdentifica, PasswordIdentifica, ComuniProva);
-        avvia({QStringLiteral("INSERT INTO Dati (denominazione, comune_sede, prov_sede, cap_sede, comune_posta,"
-                              " prov_posta, cap_posta) VALUES ('COOP', 'MACERATA', 'MC', '62100', 'ANCONA', 'AN',"
-                              " '60121')")});
-        apriPagina(2);
+        avviaSuPagina(2, QStringLiteral("comune_sede = 'MACERATA', prov_sede = 'MC', cap_sede = '62100',"
+                                        " comune_posta = 'ANCONA', prov_posta = 'AN', cap_posta = '60121'"));
         PaginaModificata = 0;
     }
 
@@ -562,9 +560,7 @@ class RicercheSenzaElenco : public ConProgramma {
 TEST_F(RicercheSenzaElenco, AnEmptyListFindsNothingAndNeverFails)
 {
     p.cartella.esegui(FileIdentifica, PasswordIdentifica, QStringLiteral("DELETE FROM comune"));
-    avvia({QStringLiteral("INSERT INTO Dati (denominazione, comune_sede, prov_sede, cap_sede) VALUES"
-                          " ('COOP', 'ANCONA', 'AN', '60121')")});
-    apriPagina(2);
+    avviaSuPagina(2, QStringLiteral("comune_sede = 'ANCONA', prov_sede = 'AN', cap_sede = '60121'"));
     auto *sede = campo<ComboScheda>("CMBComuneSede");
     entra(sede);
     tab(); // the stored name is no entry now: wrong input

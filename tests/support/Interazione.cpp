@@ -139,8 +139,7 @@ void ConProgramma::avvia(const QStringList &righe)
 
 void ConProgramma::attiva()
 {
-    p.finestra().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.finestra()));
+    ASSERT_TRUE(p.attiva());
 }
 
 void ConProgramma::riavvia()
@@ -156,8 +155,7 @@ void ConProgramma::riavvia()
 
 void ConProgramma::apriPagina(int n)
 {
-    clic(p.finestra().CMDPag[n]);
-    ASSERT_EQ(scheda::PaginaCorrente, n);
+    ASSERT_TRUE(p.apriPagina(n)) << "page " << n << " asked, PaginaCorrente " << scheda::PaginaCorrente;
 }
 
 void ConProgramma::avviaSuPagina(int n, const QString &valori)

@@ -10,6 +10,8 @@
 #include "shell/Uscita.h"
 
 #include <QApplication>
+#include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -63,6 +65,23 @@ bool ProgrammaProva::avvia()
 {
     finestra_ = std::make_unique<scheda::MDIForm1>();
     return finestra_->MDIForm_Load();
+}
+
+bool ProgrammaProva::attiva()
+{
+    finestra_->activateWindow();
+    return QTest::qWaitForWindowActive(finestra_.get());
+}
+
+bool ProgrammaProva::apriPagina(int n)
+{
+    QTest::mouseClick(finestra_->CMDPag[n], Qt::LeftButton);
+    return scheda::PaginaCorrente == n;
+}
+
+bool ProgrammaProva::avviaSuPagina(int n)
+{
+    return avvia() && attiva() && apriPagina(n);
 }
 
 namespace {

@@ -19,6 +19,16 @@ public:
 
     // Creates the main window and runs its start-up; false when it failed.
     bool avvia();
+    // Brings the main window to the front, as the user has it; false when
+    // it did not become active.
+    bool attiva();
+    // Page N through its button of the main window; false when another
+    // page is the current one after it.
+    bool apriPagina(int n);
+    // A fresh program on page N: started on the folder as it was prepared
+    // (its sheets put in), brought to the front, page N through its button;
+    // false at the first step that failed.
+    bool avviaSuPagina(int n);
 
     scheda::MDIForm1 &finestra() { return *finestra_; }
     CartellaProva cartella;

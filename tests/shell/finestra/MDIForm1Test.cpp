@@ -78,8 +78,7 @@ TEST(FinestraPrincipale, APageWindowHasAFixedSize)
     ASSERT_TRUE(p.avvia());
     // Room for the whole page, so the mouse reaches its edges.
     p.finestra().resize(ui::px(13060 + 1980) + 80, ui::px(15000) + 120);
-    p.finestra().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.finestra()));
+    ASSERT_TRUE(p.attiva());
     for (const int n : {1, 4}) {
         SCOPED_TRACE(n);
         QTest::mouseClick(p.finestra().CMDPag[n], Qt::LeftButton);
