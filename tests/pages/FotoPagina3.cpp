@@ -3,21 +3,11 @@
 //   xvfb-run -s "-screen 0 1600x1200x24" foto_pagina3 pagina3.png
 
 #include "Foto.h"
-#include "ProgrammaProva.h"
 
-#include "core/FileDati.h"
-#include "pages/ServiziShell.h"
-#include "platform/ui/Aspetto.h"
-
-#include <QApplication>
 #include <QStringList>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    ui::impostaAspetto();
-    const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pagina3.png");
-
     // Two statements that add up, the second with a loss.
     const double c[] = {1250000, -15000, 32000,  0, 420000, 210500, 8000, 36000, 380000, 5000, 61000, 12500,
                         0,       4200,   -18750, 0, 2500,   -900,   0,    0,     31000};
@@ -44,12 +34,7 @@ int main(int argc, char **argv)
     colonna('c', c);
     colonna('d', d);
 
-    ProgrammaProva p;
-    p.cartella.aggiungiSchede(1);
-    p.cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex,
-                      QStringLiteral("UPDATE Dati SET ") + assegna.join(QStringLiteral(", ")) + QStringLiteral(" WHERE id_scheda = 1"));
-    if (!p.avvia())
-        return 1;
-    scheda::VaiPagina3();
-    return salvaFoto(p, uscita);
+    return fotoPagina(argc, argv, 3,
+                      QStringLiteral("UPDATE Dati SET ") + assegna.join(QStringLiteral(", "))
+                          + QStringLiteral(" WHERE id_scheda = 1"));
 }

@@ -4,18 +4,10 @@
 //   xvfb-run -s "-screen 0 1600x1200x24" foto_pagina4 pagina4.png
 
 #include "Foto.h"
-#include "ProgrammaProva.h"
-
-#include "core/FileDati.h"
-#include "pages/PaginaScheda.h"
-#include "pages/ServiziShell.h"
-#include "shell/MostraPagina.h"
-#include "platform/ui/Aspetto.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTest>
+#include <QWidget>
 
 namespace {
 
@@ -37,34 +29,21 @@ void scrivi(QWidget *pagina, const char *nome, const char *testo)
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    ui::impostaAspetto();
-    const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pagina4.png");
-
-    ProgrammaProva p;
-    p.cartella.aggiungiSchede(1);
-    p.cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex, QStringLiteral(
-        "UPDATE Dati SET denominazione = 'COOPERATIVA ALFA', denominazione_promo = 'CONSORZIO BETA SOC. COOP.',"
-        " nat_giuri_promo = 3, cod_fiscale_promo = '01234560428', partita_iva_promo = '01234560428',"
-        " attivita_promo = 'PANIFICAZIONE E PASTICCERIA', indirizzo_loc = 'VIA ROMA 12',"
-        " telefono_loc = '071 123456', fax_loc = '071 654321', attivita = 'ASSISTENZA DOMICILIARE'"
-        " WHERE id_scheda = 1"));
-    if (!p.avvia())
-        return 1;
-    // The boxes take the keys once the window is active.
-    p.finestra().show();
-    p.finestra().activateWindow();
-    QTest::qWaitForWindowActive(&p.finestra());
-    scheda::VaiPagina4();
-    QWidget *pagina = scheda::formMostrato();
-    if (!pagina)
-        return 1;
-    const char *const tasti[][2] = {
-        {"CMBIstatPromo", "32.30"}, {"CMBComuneLoc", "castelfidardo"}, {"CMBIstat", "85.32.0"},
-        {"TXTDipA1", "1"},          {"TXTDipB1", "2"},                 {"TXTDipA2", "3,5"},
-        {"TXTDipB2", "4,25"},       {"TXTDipA3", "12"},                {"TXTDipB3", "10,5"},
-    };
-    for (const auto &t : tasti)
-        scrivi(pagina, t[0], t[1]);
-    return salvaFoto(p, uscita);
+    return fotoPagina(
+        argc, argv, 4,
+        QStringLiteral(
+            "UPDATE Dati SET denominazione = 'COOPERATIVA ALFA', denominazione_promo = 'CONSORZIO BETA SOC. COOP.',"
+            " nat_giuri_promo = 3, cod_fiscale_promo = '01234560428', partita_iva_promo = '01234560428',"
+            " attivita_promo = 'PANIFICAZIONE E PASTICCERIA', indirizzo_loc = 'VIA ROMA 12',"
+            " telefono_loc = '071 123456', fax_loc = '071 654321', attivita = 'ASSISTENZA DOMICILIARE'"
+            " WHERE id_scheda = 1"),
+        1, [](QWidget *pagina) {
+            const char *const tasti[][2] = {
+                {"CMBIstatPromo", "32.30"}, {"CMBComuneLoc", "castelfidardo"}, {"CMBIstat", "85.32.0"},
+                {"TXTDipA1", "1"},          {"TXTDipB1", "2"},                 {"TXTDipA2", "3,5"},
+                {"TXTDipB2", "4,25"},       {"TXTDipA3", "12"},                {"TXTDipB3", "10,5"},
+            };
+            for (const auto &t : tasti)
+                scrivi(pagina, t[0], t[1]);
+        });
 }

@@ -3,7 +3,9 @@
 #include "ProgrammaProva.h"
 
 #include "core/FileDati.h"
+#include "pages/PaginaScheda.h"
 #include "pages/ServiziShell.h"
+#include "shell/MostraPagina.h"
 #include "platform/ui/Aspetto.h"
 
 #include <QApplication>
@@ -22,16 +24,33 @@ int salvaFoto(ProgrammaProva &p, const QString &file)
     return ok ? 0 : 1;
 }
 
-int fotoPagina(int argc, char **argv, int pagina, const QString &riempi)
+bool avviaPerFoto(ProgrammaProva &p, const QString &riempi, int schede)
+{
+    p.cartella.aggiungiSchede(schede);
+    p.cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex, riempi);
+    return p.avvia();
+}
+
+int fotoPagina(int argc, char **argv, int pagina, const QString &riempi, int schede, const SullaPagina &sullaPagina)
 {
     QApplication app(argc, argv);
     ui::impostaAspetto();
     const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pagina%1.png").arg(pagina);
     ProgrammaProva p;
-    p.cartella.aggiungiSchede(1);
-    p.cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex, riempi);
-    if (!p.avvia())
+    if (!avviaPerFoto(p, riempi, schede))
+        return 1;
+    if (!sullaPagina) {
+        scheda::serviziShell().cambiaPagina(pagina);
+        return salvaFoto(p, uscita);
+    }
+    // The boxes take the keys once the window is active.
+    p.finestra().show();
+    if (!p.attiva())
         return 1;
     scheda::serviziShell().cambiaPagina(pagina);
+    QWidget *f = scheda::formMostrato();
+    if (!f)
+        return 1;
+    sullaPagina(f);
     return salvaFoto(p, uscita);
 }
