@@ -32,7 +32,9 @@ using prova::aDestraDellaMaschera;
 using prova::alPosto;
 using prova::digita;
 using prova::fuoco;
+using prova::imposta;
 using prova::tab;
+using prova::valore;
 using ado::Variant;
 
 namespace {
@@ -146,8 +148,6 @@ protected:
                 return c;
         return nullptr;
     }
-    static void imposta(const char *col, const Variant &v) { RecordScheda().imposta(QString::fromLatin1(col), v); }
-    static Variant valore(const char *col) { return RecordScheda()[QString::fromLatin1(col)]; }
     // Entering a box that has the focus already goes through the button first.
     void entra(QWidget *box) { prova::entra(box, pulsante); }
     void scrivi(QWidget *box, const QString &testo) { prova::scrivi(box, testo, pulsante); }

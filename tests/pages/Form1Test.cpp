@@ -4,7 +4,6 @@
 
 #include "Interazione.h"
 
-#include "core/RecordScheda.h"
 #include "pages/page1/Form1.h"
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"
@@ -339,7 +338,7 @@ TEST_F(Pagina1, OptionPairsRaiseTheFlagAndSalvaTakesTheButtons)
 
     QTest::mouseClick(campo<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
     EXPECT_EQ(PaginaModificata, 1);
-    EXPECT_EQ(RecordScheda()[QStringLiteral("natura_giuridica")], Variant(1));
+    EXPECT_EQ(valore("natura_giuridica"), Variant(1));
     QTest::mouseClick(campo<QRadioButton>("OPTGiuri1"), Qt::LeftButton);
     EXPECT_EQ(PaginaModificata, 1);
     QTest::mouseClick(campo<QRadioButton>("OPTCategoriaMini1"), Qt::LeftButton);
@@ -355,7 +354,7 @@ TEST_F(Pagina1, ThePageTellsTheCodeChosenOnScreenBeforeSalva)
     EXPECT_EQ(f()->codiceMostrato(QStringLiteral("natura_giuridica")), 1);
     QTest::mouseClick(campo<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
     EXPECT_EQ(f()->codiceMostrato(QStringLiteral("natura_giuridica")), 2);
-    EXPECT_EQ(RecordScheda()[QStringLiteral("natura_giuridica")], Variant(1)); // not taken yet
+    EXPECT_EQ(valore("natura_giuridica"), Variant(1)); // not taken yet
     EXPECT_EQ(f()->codiceMostrato(QStringLiteral("sez_pref")), 1);
     // No option group of its own: nothing to tell.
     EXPECT_EQ(f()->codiceMostrato(QStringLiteral("denominazione")), 0);
@@ -537,7 +536,7 @@ TEST_F(Pagina1, ValidareCommitsThePendingEditOfAnyField)
     scriviSenzaUscire(campo("TXTIscrImpr"), QStringLiteral("roma")); // not a field the export requires
     f()->Validare();
     EXPECT_EQ(NomeControllo, QStringLiteral("TXTIscrImpr"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("iscr_reg_imp")], Variant("ROMA"));
+    EXPECT_EQ(valore("iscr_reg_imp"), Variant("ROMA"));
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(fuoco(), campo("TXTIscrImpr"));
 
@@ -561,7 +560,7 @@ TEST_F(Pagina1, TheMenuBarNeitherCommitsNorOverwritesItsCommandValidatesFirst)
     QMenuBar *barra = p.finestra().menuBar();
     QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(p.finestra().MNUFile->menuAction()).center());
     ASSERT_TRUE(p.finestra().MNUFile->isVisible());
-    EXPECT_EQ(RecordScheda()[QStringLiteral("iscr_reg_imp")], Variant(""));
+    EXPECT_EQ(valore("iscr_reg_imp"), Variant(""));
     EXPECT_EQ(PaginaModificata, 0);
     QTest::keyClick(p.finestra().MNUFile, Qt::Key_Escape);
     QTest::keyClick(barra, Qt::Key_Escape);
@@ -586,11 +585,11 @@ TEST_F(Pagina1, AClickOnThePagesTitleBarNeitherCommitsNorReplacesWhatIsBeingType
     ASSERT_NE(finestraPagina, nullptr);
     QTest::mouseClick(finestraPagina, Qt::LeftButton, {}, QPoint(finestraPagina->width() / 2, 6));
     EXPECT_EQ(fuoco(), campo("TXTNome"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("nome")], Variant(""));
+    EXPECT_EQ(valore("nome"), Variant(""));
     EXPECT_EQ(PaginaModificata, 0);
     digita(QStringLiteral("i")); // typing goes on where it was
     tab();
-    EXPECT_EQ(RecordScheda()[QStringLiteral("nome")], Variant("ROSSI"));
+    EXPECT_EQ(valore("nome"), Variant("ROSSI"));
     EXPECT_EQ(PaginaModificata, 1);
 }
 

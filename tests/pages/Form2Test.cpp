@@ -8,7 +8,6 @@
 #include "core/ColonneDati.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
-#include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
 #include "pages/campi/Combo.h"
 #include "platform/ui/Twips.h"
@@ -26,12 +25,6 @@ using namespace prova;
 using ado::Variant;
 
 namespace {
-
-QString testo(const QString &colonna)
-{
-    const Variant &v = RecordScheda()[colonna];
-    return v.isNull() ? QStringLiteral("<Null>") : v.toText();
-}
 
 class Pagina2 : public ConProgramma {
 protected:
@@ -364,7 +357,7 @@ TEST_F(Pagina2, TheFaxColumnIsOneColumnUnderEitherSpelling)
                       QStringLiteral("DROP TABLE Dati; ") + sqlCreaDati().replace(QStringLiteral(" fax_sede "), QStringLiteral(" Fax_sede ")));
     apri(QStringLiteral("Fax_sede = 12345"));
     EXPECT_EQ(campo("TXTFaxSede")->text(), QStringLiteral("12345"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("fax_sede")], Variant("12345")); // a text variable
+    EXPECT_EQ(valore("fax_sede"), Variant("12345")); // a text variable
     scrivi(campo("TXTFaxSede"), QStringLiteral("071 99"));
     clic(p.finestra().CMDSalva);
     EXPECT_EQ(salvato(1, "Fax_sede"), Variant("071 99"));
@@ -419,9 +412,9 @@ TEST_F(Pagina2, AmountsRecomputeTheirGroupThenTheirSideFromTheSheet)
     EXPECT_EQ(colonnaMostrata('B'), colonnaB); // column A never touches column B
     EXPECT_EQ(p.dialoghi.beep, 0);
     // Held as numbers: whole amounts, a 32-bit total.
-    EXPECT_EQ(RecordScheda()[QStringLiteral("a13")], Variant(1234.0));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("a3")], Variant(9.0));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("a25")], Variant(std::int64_t(-520)));
+    EXPECT_EQ(valore("a13"), Variant(1234.0));
+    EXPECT_EQ(valore("a3"), Variant(9.0));
+    EXPECT_EQ(valore("a25"), Variant(std::int64_t(-520)));
 
     // Column B renews its own rows only.
     const QString colonnaA = colonnaMostrata('A');
@@ -455,8 +448,8 @@ TEST_F(Pagina2, WrongAmountsBeepAndRenewNothing)
     digita(QStringLiteral("20.3"));
     EXPECT_EQ(box('A', 1)->text(), QStringLiteral("20.3"));
     tab();
-    EXPECT_EQ(RecordScheda()[QStringLiteral("a1")], Variant("20.3"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("a2")], Variant(2.0));
+    EXPECT_EQ(valore("a1"), Variant("20.3"));
+    EXPECT_EQ(valore("a2"), Variant(2.0));
 }
 
 TEST_F(Pagina2, TheLiabilitiesTotalHoldsExactly32BitsAndOnePastIsWrongInput)
@@ -487,9 +480,9 @@ TEST_F(Pagina2, TheLiabilitiesTotalHoldsExactly32BitsAndOnePastIsWrongInput)
         if (!c.accettato) // the stored value back, plain
             EXPECT_EQ(box(c.lettera, 14)->text(), QString(prima).remove(QLatin1Char('.'))) << c.tasti;
     }
-    EXPECT_EQ(RecordScheda()[QStringLiteral("a14")], Variant(646.0));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("a25")], Variant(std::int64_t(2147483646)));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("b25")], Variant(std::int64_t(-2147483648LL)));
+    EXPECT_EQ(valore("a14"), Variant(646.0));
+    EXPECT_EQ(valore("a25"), Variant(std::int64_t(2147483646)));
+    EXPECT_EQ(valore("b25"), Variant(std::int64_t(-2147483648LL)));
 }
 
 TEST_F(Pagina2, AStoredTotalBeyond32BitsOpensThePageWithABeepAndItsDefault)

@@ -8,7 +8,6 @@
 #include "core/FileDati.h"
 #include "core/formati/Numeri.h"
 #include "core/Globali.h"
-#include "core/RecordScheda.h"
 #include "pages/ServiziShell.h"
 #include "pages/page3/Form3.h"
 #include "platform/ui/Twips.h"
@@ -57,7 +56,6 @@ protected:
     }
     Form3 *f() const { return qobject_cast<Form3 *>(Form(3)); }
     QLineEdit *box(const QString &colonna) const { return campo(qPrintable(QStringLiteral("TXT") + colonna.toUpper())); }
-    static double valore(const QString &colonna) { return RecordScheda()[colonna].toDouble(); }
 };
 
 // --- The computed rows -----------------------------------------------------------
@@ -121,7 +119,7 @@ TEST_F(Pagina3, ACommitRenewsItsSectionThen15_22And24InItsColumnOnly)
             for (int r = 2; r <= 24; ++r) {
                 const QString n = nome(l, r);
                 const double atteso = c.dopo.value(n, c.prima.value(n));
-                EXPECT_EQ(valore(n), atteso) << qPrintable(n);
+                EXPECT_EQ(valore(n).toDouble(), atteso) << qPrintable(n);
                 // A refused box shows its stored value plain; every other one in its pattern.
                 const QString testo = c.rifiutato && n == colonna ? testoSemplice(Variant(atteso))
                                                                   : formattaNumero(atteso, Variante::Intero);
@@ -143,7 +141,7 @@ TEST_F(Pagina3, TheFirstExampleShowsItsFiguresGrouped)
         EXPECT_EQ(campo(n)->text(), QStringLiteral("-500")) << n;
     for (int r = 2; r <= 24; ++r)
         EXPECT_EQ(box(nome('d', r))->text(), QStringLiteral("0")) << r;
-    EXPECT_EQ(RecordScheda()[QStringLiteral("c24")].kind(), Variant::Kind::Integer); // a 32-bit value
+    EXPECT_EQ(valore("c24").kind(), Variant::Kind::Integer); // a 32-bit value
     // The focus went on along its order, and the computed boxes never take it.
     EXPECT_EQ(fuoco(), campo("TXTD6"));
 }
@@ -179,7 +177,7 @@ TEST_F(Pagina3, AStoredCodeOtherThan1Or2ShowsNoAndMarksThePage)
                 EXPECT_EQ(ValoreOpzione, QString::fromLatin1(c.bottone).toInt());
             Form(3)->Salva();
             EXPECT_EQ(q.valoreSalvato(Variant(1), QLatin1String(colonna)), Variant(c.salvato));
-            EXPECT_EQ(RecordScheda()[QLatin1String(colonna)], Variant(c.salvato));
+            EXPECT_EQ(valore(QLatin1String(colonna)), Variant(c.salvato));
             PaginaModificata = 0;
         }
 }
@@ -191,15 +189,15 @@ TEST_F(Pagina3, AClickRaisesTheFlagAndTheCodeWaitsForSalva)
     clic(campo<QRadioButton>("OPTDipe1"));
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(ValoreOpzione, 1);
-    EXPECT_EQ(RecordScheda()[QStringLiteral("coop_dipe")], Variant(2));
+    EXPECT_EQ(valore("coop_dipe"), Variant(2));
     clic(campo<QRadioButton>("OPTDipe2")); // back to the stored answer: the flag stays
     EXPECT_EQ(PaginaModificata, 1);
     clic(campo<QRadioButton>("OPTVersa2"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("coop_versa")], Variant(1));
+    EXPECT_EQ(valore("coop_versa"), Variant(1));
     clic(p.finestra().CMDSalva);
     EXPECT_EQ(salvato(1, "coop_dipe"), Variant(2));
     EXPECT_EQ(salvato(1, "coop_versa"), Variant(2));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("coop_versa")], Variant(2));
+    EXPECT_EQ(valore("coop_versa"), Variant(2));
     EXPECT_EQ(PaginaModificata, 0);
     clic(campo<QRadioButton>("OPTVersa2")); // the code just saved
     EXPECT_EQ(PaginaModificata, 0);
@@ -296,7 +294,7 @@ TEST_F(Pagina3, YearsAreFreeTextUpperCasedFlaggedOnlyWhenChanged)
         SCOPED_TRACE(c.tasti);
         PaginaModificata = 0;
         scrivi(campo(c.box), QString::fromLatin1(c.tasti));
-        EXPECT_EQ(RecordScheda()[QString::fromLatin1(c.colonna)], Variant(c.memorizzato));
+        EXPECT_EQ(valore(QString::fromLatin1(c.colonna)), Variant(c.memorizzato));
         EXPECT_EQ(campo(c.box)->text(), QString::fromLatin1(c.memorizzato));
         EXPECT_EQ(PaginaModificata, c.flag);
     }

@@ -7,7 +7,6 @@
 #include "core/Archivio.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
-#include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
 #include "pages/campi/Combo.h"
 #include "pages/campi/Ricerca.h"
@@ -49,7 +48,6 @@ protected:
     static PaginaScheda *f() { return Form(4); }
     QComboBox *combo(const char *nome) const { return campo<QComboBox>(nome); }
     QString descrizione(const char *nome) const { return campo<QPlainTextEdit>(nome)->toPlainText(); }
-    static Variant valore(const char *colonna) { return RecordScheda()[QString::fromLatin1(colonna)]; }
     // A click on the button's circle (a wide button takes no click past its caption).
     void clicOpzione(const char *nome) const
     {
@@ -451,16 +449,16 @@ TEST(Pagina4Riferimenti, AnEmptyListOrANullInAReferenceRowIsNoCrash)
     istat->hidePopup();
     scrivi(istat, QStringLiteral("85.32"));
     EXPECT_EQ(q.dialoghi.beep, 1);
-    EXPECT_EQ(RecordScheda()[QStringLiteral("istat_codice")], Variant(""));
+    EXPECT_EQ(valore("istat_codice"), Variant(""));
 
     auto *comune = f->findChild<QComboBox *>(QStringLiteral("CMBComuneLoc"));
     comune->showPopup();
     EXPECT_EQ(comune->itemText(0), QString()); // the row without a name
     comune->hidePopup();
     scrivi(comune, QStringLiteral("borgo nuovo"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("comune_loc")], Variant("BORGO NUOVO"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("prov_loc")], Variant("MC"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("cap_loc")], Variant(""));
+    EXPECT_EQ(valore("comune_loc"), Variant("BORGO NUOVO"));
+    EXPECT_EQ(valore("prov_loc"), Variant("MC"));
+    EXPECT_EQ(valore("cap_loc"), Variant(""));
     EXPECT_EQ(q.dialoghi.beep, 1);
 }
 

@@ -7,7 +7,6 @@
 
 #include "core/formati/Date.h"
 #include "core/formati/Numeri.h"
-#include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
 #include "pages/campi/Tabella.h"
 #include "platform/maschera/MaskEdBox.h"
@@ -34,9 +33,7 @@ protected:
     void apri(const QString &valori = {}) { avviaSuPagina(5, valori); }
     PaginaScheda *f() const { return Form(5); }
     maschera::MaskEdBox *data(const char *nome) const { return campo<maschera::MaskEdBox>(nome); }
-    static Variant var(const char *colonna) { return RecordScheda()[QString::fromLatin1(colonna)]; }
-    static double num(const char *colonna) { return var(colonna).toDouble(); }
-    static void metti(const char *colonna, const Variant &v) { RecordScheda().imposta(QString::fromLatin1(colonna), v); }
+    static double num(const char *colonna) { return valore(colonna).toDouble(); }
     QString testo(const char *box) const { return campo(box)->text(); }
 };
 
@@ -69,10 +66,10 @@ TEST_F(Pagina5, AmountCommitsStoreRoundAndRecomputeTheTotals)
         // Stale totals: a valid commit renews them, a refused one leaves
         // them. The focus waits in a box with no dependants meanwhile.
         entra(campo("TXTCostEser1"));
-        metti("spea1", Variant(c.prima));
-        metti("speb1", Variant(1.0));
+        imposta("spea1", Variant(c.prima));
+        imposta("speb1", Variant(1.0));
         for (const char *t : {"spec1", "spea7", "speb7", "spec7"})
-            metti(t, Variant(999.0));
+            imposta(t, Variant(999.0));
         f()->Posiziona();
         PaginaModificata = 0;
         p.dialoghi.beep = 0;
@@ -196,7 +193,7 @@ TEST_F(Pagina5, DateBoxes)
         scrivi(data(c.box), QString::fromLatin1(c.tasti));
         EXPECT_EQ(p.dialoghi.beep, c.beep ? 1 : 0);
         EXPECT_EQ(PaginaModificata, c.modificato ? 1 : 0);
-        EXPECT_EQ(var(c.colonna), c.dopo);
+        EXPECT_EQ(valore(c.colonna), c.dopo);
         EXPECT_EQ(data(c.box)->Text(), QString::fromLatin1(c.mostrato));
     }
     // The date 1 January 1000 typed shows the empty mask the next time.
@@ -212,11 +209,11 @@ TEST_F(Pagina5, YearBoxesTakeAnyTextUpperCased)
 {
     apri(QStringLiteral("costeser2 = '2005'"));
     scrivi(campo("TXTCostEser1"), QStringLiteral("ab"));
-    EXPECT_EQ(var("costeser1"), Variant("AB"));
+    EXPECT_EQ(valore("costeser1"), Variant("AB"));
     EXPECT_EQ(PaginaModificata, 1);
     PaginaModificata = 0;
     scrivi(campo("TXTCostEser2"), QString());
-    EXPECT_EQ(var("costeser2"), Variant(""));
+    EXPECT_EQ(valore("costeser2"), Variant(""));
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(campo("TXTCostEser3")->maxLength(), 4);
     EXPECT_EQ(p.dialoghi.beep, 0);
@@ -297,8 +294,8 @@ TEST_F(Pagina5, ARowOfNullsShowsTheDefaultsAndSavesThem)
     EXPECT_EQ(data("TXTdataAvvio")->Text(), MascheraVuota);
     EXPECT_EQ(data("TXTDataUltimazione")->Text(), MascheraVuota);
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 5 - COOP"));
-    EXPECT_EQ(var("spea1"), Variant(0));
-    EXPECT_EQ(var("spec7"), Variant(0.0));
+    EXPECT_EQ(valore("spea1"), Variant(0));
+    EXPECT_EQ(valore("spec7"), Variant(0.0));
     EXPECT_EQ(PaginaModificata, 0);
 
     f()->Salva();

@@ -4,7 +4,6 @@
 
 #include "Interazione.h"
 
-#include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
 #include "pages/campi/Tabella.h"
 #include "platform/ui/Twips.h"
@@ -40,8 +39,6 @@ class Pagina6 : public ConProgramma {
 protected:
     void apri(const QString &valori = {}) { avviaSuPagina(6, valori); }
     PaginaScheda *f() const { return Form(6); }
-    QLineEdit *box(const QString &nome) const { return campo(qPrintable(nome)); }
-    static Variant var(const QString &colonna) { return RecordScheda()[colonna]; }
     Variant salvato(const QString &colonna) const { return ConProgramma::salvato(1, qPrintable(colonna)); }
 };
 
@@ -78,37 +75,37 @@ TEST_F(Pagina6, PercentageCommits)
         const QString colonna = QStringLiteral("perc") + QString::fromLatin1(membro).toLower();
         for (const auto &c : casi) {
             SCOPED_TRACE(qPrintable(nome + QLatin1Char(' ') + QLatin1String(c.tasti)));
-            entra(box(QStringLiteral("TXTPromo"))); // a box with no effect waits meanwhile
-            RecordScheda().imposta(colonna, Variant(c.prima));
+            entra(campo(QStringLiteral("TXTPromo"))); // a box with no effect waits meanwhile
+            imposta(colonna, Variant(c.prima));
             f()->Posiziona();
             PaginaModificata = 0;
             p.dialoghi.beep = 0;
 
-            scrivi(box(nome), QString::fromLatin1(c.tasti));
+            scrivi(campo(nome), QString::fromLatin1(c.tasti));
             EXPECT_EQ(p.dialoghi.beep, c.valido ? 0 : 1);
             EXPECT_EQ(PaginaModificata, c.modificato ? 1 : 0);
-            EXPECT_EQ(var(colonna).toDouble(), c.dopo); // exact
-            EXPECT_EQ(box(nome)->text(), QString::fromLatin1(c.mostrato));
-            entra(box(nome));
-            EXPECT_EQ(box(nome)->text(), QString::fromLatin1(c.rientrando));
+            EXPECT_EQ(valore(colonna).toDouble(), c.dopo); // exact
+            EXPECT_EQ(campo(nome)->text(), QString::fromLatin1(c.mostrato));
+            entra(campo(nome));
+            EXPECT_EQ(campo(nome)->text(), QString::fromLatin1(c.rientrando));
         }
     }
-    EXPECT_EQ(var(QStringLiteral("percperson4")).kind(), Variant::Kind::Double);
+    EXPECT_EQ(valore(QStringLiteral("percperson4")).kind(), Variant::Kind::Double);
 }
 
 TEST_F(Pagina6, AStoredPercentageAbove100CutOnLeavingMarksThePageAndIsSaved)
 {
     apri(QStringLiteral("percbanca2 = 150, percente3 = 100.0004"));
-    EXPECT_EQ(box(QStringLiteral("TXTPercBanca2"))->text(), QStringLiteral("150,00")); // shown as stored
-    entra(box(QStringLiteral("TXTPercBanca2")));
-    EXPECT_EQ(box(QStringLiteral("TXTPercBanca2"))->text(), QStringLiteral("150"));
+    EXPECT_EQ(campo(QStringLiteral("TXTPercBanca2"))->text(), QStringLiteral("150,00")); // shown as stored
+    entra(campo(QStringLiteral("TXTPercBanca2")));
+    EXPECT_EQ(campo(QStringLiteral("TXTPercBanca2"))->text(), QStringLiteral("150"));
     tab();
-    EXPECT_EQ(var(QStringLiteral("percbanca2")).toDouble(), 100.0);
-    EXPECT_EQ(box(QStringLiteral("TXTPercBanca2"))->text(), QStringLiteral("100,00"));
+    EXPECT_EQ(valore(QStringLiteral("percbanca2")).toDouble(), 100.0);
+    EXPECT_EQ(campo(QStringLiteral("TXTPercBanca2"))->text(), QStringLiteral("100,00"));
     EXPECT_EQ(PaginaModificata, 1);
     PaginaModificata = 0;
-    scrivi(box(QStringLiteral("TXTPercEnte3")), QStringLiteral("100,0004")); // the stored value retyped
-    EXPECT_EQ(var(QStringLiteral("percente3")).toDouble(), 100.0);
+    scrivi(campo(QStringLiteral("TXTPercEnte3")), QStringLiteral("100,0004")); // the stored value retyped
+    EXPECT_EQ(valore(QStringLiteral("percente3")).toDouble(), 100.0);
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(p.dialoghi.beep, 0);
 
@@ -125,26 +122,26 @@ TEST_F(Pagina6, AStoredPercentageAbove100CutOnLeavingMarksThePageAndIsSaved)
 TEST_F(Pagina6, NamesAndCodesAreStoredUpperCaseAndMayBeEmptied)
 {
     apri(QStringLiteral("banca3 = 'banca minuscola', ivaente2 = 'AB12'"));
-    EXPECT_EQ(box(QStringLiteral("TXTBanca3"))->text(), QStringLiteral("banca minuscola")); // as stored
-    entra(box(QStringLiteral("TXTBanca3")));
+    EXPECT_EQ(campo(QStringLiteral("TXTBanca3"))->text(), QStringLiteral("banca minuscola")); // as stored
+    entra(campo(QStringLiteral("TXTBanca3")));
     tab();
-    EXPECT_EQ(var(QStringLiteral("banca3")), Variant("BANCA MINUSCOLA"));
-    EXPECT_EQ(box(QStringLiteral("TXTBanca3"))->text(), QStringLiteral("BANCA MINUSCOLA"));
+    EXPECT_EQ(valore(QStringLiteral("banca3")), Variant("BANCA MINUSCOLA"));
+    EXPECT_EQ(campo(QStringLiteral("TXTBanca3"))->text(), QStringLiteral("BANCA MINUSCOLA"));
     EXPECT_EQ(PaginaModificata, 1);
 
     PaginaModificata = 0;
-    scrivi(box(QStringLiteral("TXTIvaEnte2")), QStringLiteral("ab12")); // the same text upper-cased
+    scrivi(campo(QStringLiteral("TXTIvaEnte2")), QStringLiteral("ab12")); // the same text upper-cased
     EXPECT_EQ(PaginaModificata, 0);
-    EXPECT_EQ(box(QStringLiteral("TXTIvaEnte2"))->text(), QStringLiteral("AB12"));
-    scrivi(box(QStringLiteral("TXTIvaEnte2")), QString());
-    EXPECT_EQ(var(QStringLiteral("ivaente2")), Variant(""));
+    EXPECT_EQ(campo(QStringLiteral("TXTIvaEnte2"))->text(), QStringLiteral("AB12"));
+    scrivi(campo(QStringLiteral("TXTIvaEnte2")), QString());
+    EXPECT_EQ(valore(QStringLiteral("ivaente2")), Variant(""));
     EXPECT_EQ(PaginaModificata, 1);
 
     // The limits: 50 for a name, 16 for a code.
-    scrivi(box(QStringLiteral("TXTEnte1")), QString(60, QLatin1Char('x')));
-    EXPECT_EQ(var(QStringLiteral("ente1")), Variant(QString(50, QLatin1Char('X'))));
-    scrivi(box(QStringLiteral("TXTIvaPerson1")), QStringLiteral("rssmra60c05a271xyz"));
-    EXPECT_EQ(var(QStringLiteral("ivaperson1")), Variant("RSSMRA60C05A271X"));
+    scrivi(campo(QStringLiteral("TXTEnte1")), QString(60, QLatin1Char('x')));
+    EXPECT_EQ(valore(QStringLiteral("ente1")), Variant(QString(50, QLatin1Char('X'))));
+    scrivi(campo(QStringLiteral("TXTIvaPerson1")), QStringLiteral("rssmra60c05a271xyz"));
+    EXPECT_EQ(valore(QStringLiteral("ivaperson1")), Variant("RSSMRA60C05A271X"));
 
     clic(p.finestra().CMDSalva);
     EXPECT_EQ(salvato(QStringLiteral("ivaente2")), Variant("")); // the empty text, not Null
@@ -159,9 +156,9 @@ TEST_F(Pagina6, All42ColumnsGoThroughSalvaAndComeBackAfterARestart)
     apri();
     const QList<Linea> l = linee();
     for (qsizetype i = 0; i < l.size(); ++i) {
-        scriviSenzaUscire(box(QStringLiteral("TXT") + l[i].box), QStringLiteral("socio ") + l[i].colonna);
-        scriviSenzaUscire(box(QStringLiteral("TXTIva") + l[i].box), QStringLiteral("iva%1").arg(i));
-        scriviSenzaUscire(box(QStringLiteral("TXTPerc") + l[i].box), QStringLiteral("%1,25").arg(i));
+        scriviSenzaUscire(campo(QStringLiteral("TXT") + l[i].box), QStringLiteral("socio ") + l[i].colonna);
+        scriviSenzaUscire(campo(QStringLiteral("TXTIva") + l[i].box), QStringLiteral("iva%1").arg(i));
+        scriviSenzaUscire(campo(QStringLiteral("TXTPerc") + l[i].box), QStringLiteral("%1,25").arg(i));
     }
     clic(p.finestra().CMDSalva); // the last box commits as the button takes the focus
     EXPECT_EQ(p.dialoghi.beep, 0);
@@ -179,11 +176,11 @@ TEST_F(Pagina6, All42ColumnsGoThroughSalvaAndComeBackAfterARestart)
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 6 - COOP"));
     for (qsizetype i = 1; i < l.size(); ++i) { // line 0's name box has the focus
         SCOPED_TRACE(qPrintable(l[i].colonna));
-        EXPECT_EQ(box(QStringLiteral("TXT") + l[i].box)->text(), QStringLiteral("SOCIO ") + l[i].colonna.toUpper());
-        EXPECT_EQ(box(QStringLiteral("TXTIva") + l[i].box)->text(), QStringLiteral("IVA%1").arg(i));
-        EXPECT_EQ(box(QStringLiteral("TXTPerc") + l[i].box)->text(), QStringLiteral("%1,25").arg(i));
+        EXPECT_EQ(campo(QStringLiteral("TXT") + l[i].box)->text(), QStringLiteral("SOCIO ") + l[i].colonna.toUpper());
+        EXPECT_EQ(campo(QStringLiteral("TXTIva") + l[i].box)->text(), QStringLiteral("IVA%1").arg(i));
+        EXPECT_EQ(campo(QStringLiteral("TXTPerc") + l[i].box)->text(), QStringLiteral("%1,25").arg(i));
     }
-    EXPECT_EQ(fuoco(), box(QStringLiteral("TXTPromo")));
+    EXPECT_EQ(fuoco(), campo(QStringLiteral("TXTPromo")));
     EXPECT_EQ(PaginaModificata, 0);
 }
 
@@ -191,9 +188,9 @@ TEST_F(Pagina6, ARowOfNullsShowsTheDefaultsAndTheFixedTypesHold)
 {
     apri();
     for (const Linea &l : linee()) {
-        EXPECT_EQ(box(QStringLiteral("TXT") + l.box)->text(), QString()) << qPrintable(l.box);
-        EXPECT_EQ(box(QStringLiteral("TXTIva") + l.box)->text(), QString()) << qPrintable(l.box);
-        EXPECT_EQ(box(QStringLiteral("TXTPerc") + l.box)->text(), QStringLiteral(",00")) << qPrintable(l.box);
+        EXPECT_EQ(campo(QStringLiteral("TXT") + l.box)->text(), QString()) << qPrintable(l.box);
+        EXPECT_EQ(campo(QStringLiteral("TXTIva") + l.box)->text(), QString()) << qPrintable(l.box);
+        EXPECT_EQ(campo(QStringLiteral("TXTPerc") + l.box)->text(), QStringLiteral(",00")) << qPrintable(l.box);
     }
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 6 - COOP"));
     EXPECT_EQ(PaginaModificata, 0);
@@ -206,7 +203,7 @@ TEST_F(Pagina6, ARowOfNullsShowsTheDefaultsAndTheFixedTypesHold)
         {"promo", Variant("")},
     };
     for (const auto &t : tipi)
-        EXPECT_EQ(var(QString::fromLatin1(t.colonna)), t.atteso) << t.colonna; // kind and value
+        EXPECT_EQ(valore(QString::fromLatin1(t.colonna)), t.atteso) << t.colonna; // kind and value
 
     f()->Salva();
     EXPECT_EQ(salvato(QStringLiteral("promo")), Variant(""));
@@ -214,15 +211,15 @@ TEST_F(Pagina6, ARowOfNullsShowsTheDefaultsAndTheFixedTypesHold)
     EXPECT_EQ(salvato(QStringLiteral("percente1")).toDouble(), 0.0);
 
     // A code typed as digits stays a text; a whole percentage is held as a double.
-    scrivi(box(QStringLiteral("TXTIvaBanca4")), QStringLiteral("12345"));
-    scrivi(box(QStringLiteral("TXTPercBanca4")), QStringLiteral("7"));
-    EXPECT_EQ(var(QStringLiteral("ivabanca4")), Variant("12345"));
-    EXPECT_EQ(var(QStringLiteral("percbanca4")), Variant(7.0));
+    scrivi(campo(QStringLiteral("TXTIvaBanca4")), QStringLiteral("12345"));
+    scrivi(campo(QStringLiteral("TXTPercBanca4")), QStringLiteral("7"));
+    EXPECT_EQ(valore(QStringLiteral("ivabanca4")), Variant("12345"));
+    EXPECT_EQ(valore(QStringLiteral("percbanca4")), Variant(7.0));
     clic(p.finestra().CMDSalva);
     riavvia();
     apriPagina(6);
-    EXPECT_EQ(var(QStringLiteral("ivabanca4")), Variant("12345"));
-    EXPECT_EQ(var(QStringLiteral("percbanca4")), Variant(7.0));
+    EXPECT_EQ(valore(QStringLiteral("ivabanca4")), Variant("12345"));
+    EXPECT_EQ(valore(QStringLiteral("percbanca4")), Variant(7.0));
 }
 
 // --- Menu commands and the foot buttons ----------------------------------------
@@ -269,7 +266,7 @@ TEST_F(Pagina6, APercentageCommittedByAMenuCommandKeepsItsThirdDecimalWhenItsBox
     campo("TXTPercSocieta")->selectAll();
     digita(QStringLiteral("12,35"));
     tab();
-    EXPECT_EQ(var(QStringLiteral("percsocieta")), Variant(12.35));
+    EXPECT_EQ(valore(QStringLiteral("percsocieta")), Variant(12.35));
 }
 
 TEST_F(Pagina6, ThePreviousPageButtonGoesToPage5AfterTheBoxCommits)
@@ -336,11 +333,11 @@ TEST_F(Pagina6, LayoutCaptionsLimitsAndFocusOrder)
     QStringList ordine;
     for (const Linea &l : linee()) {
         SCOPED_TRACE(qPrintable(l.box));
-        EXPECT_EQ(box(QStringLiteral("TXT") + l.box)->maxLength(), 50);
-        EXPECT_EQ(box(QStringLiteral("TXTIva") + l.box)->maxLength(), 16);
-        EXPECT_EQ(box(QStringLiteral("TXTPerc") + l.box)->maxLength(), 32767);
-        EXPECT_TRUE(box(QStringLiteral("TXTPerc") + l.box)->alignment() & Qt::AlignRight);
-        EXPECT_FALSE(box(QStringLiteral("TXT") + l.box)->alignment() & Qt::AlignRight);
+        EXPECT_EQ(campo(QStringLiteral("TXT") + l.box)->maxLength(), 50);
+        EXPECT_EQ(campo(QStringLiteral("TXTIva") + l.box)->maxLength(), 16);
+        EXPECT_EQ(campo(QStringLiteral("TXTPerc") + l.box)->maxLength(), 32767);
+        EXPECT_TRUE(campo(QStringLiteral("TXTPerc") + l.box)->alignment() & Qt::AlignRight);
+        EXPECT_FALSE(campo(QStringLiteral("TXT") + l.box)->alignment() & Qt::AlignRight);
         ordine << QStringLiteral("TXT") + l.box << QStringLiteral("TXTIva") + l.box << QStringLiteral("TXTPerc") + l.box;
     }
     ordine << QStringLiteral("CMDPrec");

@@ -8,7 +8,6 @@
 
 #include "core/FileDati.h"
 #include "core/Globali.h"
-#include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
 #include "pages/campi/Combo.h"
 #include "pages/campi/Fuoco.h"
@@ -43,12 +42,6 @@ const QString ComuniProva = QStringLiteral(
     "DELETE FROM ateco_2002;"
     "INSERT INTO ateco_2002 VALUES ('01.11', 'Coltivazione di cereali'), ('01.12', 'Coltivazione di ortaggi'),"
     " ('55.30', 'Ristoranti'), (NULL, 'Senza codice'), ('93.02', NULL);");
-
-QString testo(const char *colonna)
-{
-    const Variant &v = RecordScheda()[QString::fromLatin1(colonna)];
-    return v.isNull() ? QStringLiteral("<Null>") : v.toText();
-}
 
 class Ricerche : public ConProgramma {
 protected:
@@ -112,9 +105,9 @@ TEST_F(Ricerche, ATypedNameIsFoundOnlyWhenItsUpperCaseIsAnEntry)
         {"", "MACERATA MC 62100", false, 0}, // cleared: the stored one stays
     };
     for (const auto &c : casi) {
-        RecordScheda().imposta(QStringLiteral("comune_sede"), Variant("MACERATA"));
-        RecordScheda().imposta(QStringLiteral("prov_sede"), Variant("MC"));
-        RecordScheda().imposta(QStringLiteral("cap_sede"), Variant("62100"));
+        imposta("comune_sede", Variant("MACERATA"));
+        imposta("prov_sede", Variant("MC"));
+        imposta("cap_sede", Variant("62100"));
         PaginaModificata = 0;
         const int beep = p.dialoghi.beep;
         scrivi(sede(), QString::fromUtf8(c.tasti), campo("TXTViaSede"));
@@ -609,7 +602,7 @@ protected:
         const PaginaCostruita fatta = costruisciPagina(pagina.get(), righe);
         campi = fatta.campi;
         for (const char *t : {"comune_loc", "prov_loc", "cap_loc", "istat_codice_promo", "istat_codice"})
-            RecordScheda().imposta(QString::fromLatin1(t), Variant(""));
+            imposta(QString::fromLatin1(t), Variant(""));
         for (Campo *c : campi)
             c->mostra();
         pagina->resize(500, 200);

@@ -114,6 +114,16 @@ void soloPaginaGialla(scheda::MDIForm1 &finestra, int n)
         EXPECT_EQ(coloreDi(finestra.CMDPag[i]), i == n ? ui::Giallo : ui::FacciaPulsante) << "Pag. " << i;
 }
 
+ado::Variant valore(const QString &colonna) { return scheda::RecordScheda()[colonna]; }
+
+QString testo(const QString &colonna)
+{
+    const ado::Variant &v = scheda::RecordScheda()[colonna];
+    return v.isNull() ? QStringLiteral("<Null>") : v.toText();
+}
+
+void imposta(const QString &colonna, const ado::Variant &v) { scheda::RecordScheda().imposta(colonna, v); }
+
 int domande(const dlg::DialoghiScriptati &dialoghi, const QString &titolo)
 {
     int n = 0;
@@ -169,7 +179,7 @@ void ConProgramma::avviaSuPagina(int n, const QString &valori)
 
 void ConProgramma::modifica(const QString &colonna, const ado::Variant &valore)
 {
-    scheda::RecordScheda().imposta(colonna, valore);
+    imposta(colonna, valore);
     scheda::PaginaModificata = 1;
 }
 

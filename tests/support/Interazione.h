@@ -63,6 +63,13 @@ int domande(const dlg::DialoghiScriptati &dialoghi, const QString &titolo);
 // How many times the save question was asked.
 inline int domandeSalva(const dlg::DialoghiScriptati &dialoghi) { return domande(dialoghi, scheda::TitoloSalva); }
 
+// The current sheet as the program holds it (RecordScheda): a column's
+// value; the same as a text, "<Null>" for Null; a column set as a field
+// handler sets it, the flag left as it is.
+ado::Variant valore(const QString &colonna);
+QString testo(const QString &colonna);
+void imposta(const QString &colonna, const ado::Variant &v);
+
 // A child of `dove` by name; a missing one fails the test.
 template <typename W = QLineEdit>
 W *figlio(const QWidget *dove, const QString &nome)
@@ -110,9 +117,9 @@ protected:
 
     // A control of the page shown, by name.
     template <typename W = QLineEdit>
-    W *campo(const char *nome) const
+    W *campo(const QString &nome) const
     {
-        return figlio<W>(paginaMostrata(), QString::fromLatin1(nome));
+        return figlio<W>(paginaMostrata(), nome);
     }
     // A column of row `chiave` as the file holds it.
     ado::Variant salvato(qint64 chiave, const char *colonna) const;
