@@ -36,13 +36,12 @@ namespace {
 const QString Prompt = QStringLiteral("Inserire la Denominazione dell'Impresa");
 const QString Titolo = QStringLiteral("Inserire Record per avviare il Programma");
 
-class Pagina1 : public prova::ConProgramma {
+class Pagina1 : public prova::ConPagina<1, Form1> {
 protected:
     static void inserisci(CartellaProva &c, const QString &nomi)
     {
         c.esegui(FileVarnex, PasswordVarnex, QStringLiteral("INSERT INTO Dati (denominazione) VALUES (%1)").arg(nomi));
     }
-    Form1 *f() const { return qobject_cast<Form1 *>(Form(1)); }
     void scegliScheda(int i) { scegli(f()->CMBDenominazione, i); }
 };
 

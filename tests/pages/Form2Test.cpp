@@ -26,7 +26,7 @@ using ado::Variant;
 
 namespace {
 
-class Pagina2 : public ConProgramma {
+class Pagina2 : public ConPagina<2> {
 protected:
     // Page 2 of one sheet "COOP ALFA", after these assignments to its row.
     void apri(const QString &assegna = {})
@@ -34,13 +34,12 @@ protected:
         avviaSuPagina(2, QStringLiteral("denominazione = 'COOP ALFA'")
                              + (assegna.isEmpty() ? QString() : QStringLiteral(", ") + assegna));
     }
-    PaginaScheda *f() const { return Form(2); }
     // The amount boxes of one column as the user sees them, rows 2 to 25.
     QString colonnaMostrata(char lettera) const
     {
         QStringList t;
         for (int n = 2; n <= 25; ++n)
-            t << f()->findChild<QLineEdit *>(QStringLiteral("TXT%1%2").arg(QChar::fromLatin1(lettera)).arg(n))->text();
+            t << box(lettera, n)->text();
         return t.join(QLatin1Char(' '));
     }
     QLineEdit *box(char lettera, int n) const

@@ -33,11 +33,8 @@ constexpr int RigheCalcolate[] = {5, 14, 15, 18, 21, 22, 24};
 
 QString nome(char lettera, int riga) { return QLatin1Char(lettera) + QString::number(riga); }
 
-class Pagina3 : public ConProgramma {
+class Pagina3 : public ConPagina<3, Form3> {
 protected:
-    // Starts on one sheet "COOP" whose columns take `valori` (an SQL SET
-    // list) and opens page 3 on it.
-    void apri(const QString &valori = {}) { avviaSuPagina(3, valori); }
     // The sheet's amounts set behind the program's back (all others 0), and
     // page 3 opened on them afresh.
     void riapri(const QMap<QString, double> &importi)
@@ -54,7 +51,6 @@ protected:
         ASSERT_NE(f(), nullptr);
         p.dialoghi.beep = 0;
     }
-    Form3 *f() const { return qobject_cast<Form3 *>(Form(3)); }
     QLineEdit *box(const QString &colonna) const { return campo(qPrintable(QStringLiteral("TXT") + colonna.toUpper())); }
 };
 

@@ -34,18 +34,14 @@ namespace {
 const QString Castelfidardo = QStringLiteral("CASTELFIDARDO");
 const QString Panetteria = QStringLiteral("Produzione di prodotti di panetteria");
 
-class Pagina4 : public prova::ConProgramma {
+class Pagina4 : public prova::ConPagina<4> {
 protected:
-    // Starts on one sheet "COOP" whose page-4 columns take `valori` (an SQL
-    // SET list), and opens page 4.
-    void apri(const QString &valori = {}) { avviaSuPagina(4, valori); }
     // Opens page 4 afresh on the row as the file holds it now.
     static void riapri()
     {
         chiudiForm(4);
         apriForm(4);
     }
-    static PaginaScheda *f() { return Form(4); }
     QComboBox *combo(const char *nome) const { return campo<QComboBox>(nome); }
     QString descrizione(const char *nome) const { return campo<QPlainTextEdit>(nome)->toPlainText(); }
     // A click on the button's circle (a wide button takes no click past its caption).

@@ -28,10 +28,8 @@ using namespace prova;
 
 namespace {
 
-class Pagina5 : public ConProgramma {
+class Pagina5 : public ConPagina<5> {
 protected:
-    void apri(const QString &valori = {}) { avviaSuPagina(5, valori); }
-    PaginaScheda *f() const { return Form(5); }
     maschera::MaskEdBox *data(const char *nome) const { return campo<maschera::MaskEdBox>(nome); }
     static double num(const char *colonna) { return valore(colonna).toDouble(); }
     QString testo(const char *box) const { return campo(box)->text(); }

@@ -35,10 +35,8 @@ QList<Linea> linee()
     return l;
 }
 
-class Pagina6 : public ConProgramma {
+class Pagina6 : public ConPagina<6> {
 protected:
-    void apri(const QString &valori = {}) { avviaSuPagina(6, valori); }
-    PaginaScheda *f() const { return Form(6); }
     Variant salvato(const QString &colonna) const { return ConProgramma::salvato(1, qPrintable(colonna)); }
 };
 

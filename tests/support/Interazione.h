@@ -6,7 +6,9 @@
 #include "ProgrammaProva.h"
 
 #include "core/Globali.h"
+#include "pages/PaginaScheda.h"
 #include "platform/db/Variant.h"
+#include "shell/MostraPagina.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -130,6 +132,18 @@ protected:
 
 private:
     static const QWidget *paginaMostrata();
+};
+
+// The fixture of page N's tests: the whole program started on a temporary
+// folder, page N opened on one sheet, and page N's form.
+template <int N, typename F = scheda::PaginaScheda>
+class ConPagina : public ConProgramma {
+protected:
+    // Starts on one sheet "COOP" whose columns take `valori` (an SQL SET
+    // list; none when empty), then shows page N.
+    void apri(const QString &valori = {}) { avviaSuPagina(N, valori); }
+    // Page N's form, none while it is not loaded.
+    static F *f() { return qobject_cast<F *>(scheda::Form(N)); }
 };
 
 } // namespace prova
