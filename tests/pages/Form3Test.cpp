@@ -447,12 +447,7 @@ TEST_F(Pagina3, LayoutColoursAndFocusOrder)
     // Each group is one stop, on its chosen answer ("NO" on a new sheet).
     ordine << QStringLiteral("OPTDipe2") << QStringLiteral("OPTVersa2") << QStringLiteral("CMDPrec")
            << QStringLiteral("CMDSucces");
-    for (qsizetype i = 1; i < ordine.size(); ++i) {
-        tab();
-        ASSERT_EQ(fuoco()->objectName(), ordine[i]) << "after " << qPrintable(ordine[i - 1]);
-    }
-    EXPECT_EQ(p.dialoghi.beep, 0);
-    EXPECT_EQ(PaginaModificata, 0);
+    seguiOrdineTab(ordine);
 }
 
 TEST_F(Pagina3, ARow24Beyond32BitsInTheFileIsWrongInputAndThePageOpens)

@@ -339,11 +339,7 @@ TEST_F(Pagina6, LayoutCaptionsLimitsAndFocusOrder)
         ordine << QStringLiteral("TXT") + l.box << QStringLiteral("TXTIva") + l.box << QStringLiteral("TXTPerc") + l.box;
     }
     ordine << QStringLiteral("CMDPrec");
-    ASSERT_EQ(fuoco()->objectName(), ordine[0]);
-    for (qsizetype i = 1; i < ordine.size(); ++i) {
-        tab();
-        ASSERT_EQ(fuoco()->objectName(), ordine[i]) << "after " << qPrintable(ordine[i - 1]);
-    }
+    seguiOrdineTab(ordine);
     tab(); // "Pag. Succes." is disabled: the order starts again
     EXPECT_EQ(fuoco()->objectName(), ordine[0]);
     EXPECT_EQ(p.dialoghi.beep, 0); // every box left as it was

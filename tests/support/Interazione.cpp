@@ -213,6 +213,13 @@ void ConProgramma::esciSalvando()
     EXPECT_EQ(p.uscita, 0);
 }
 
+void ConProgramma::seguiOrdineTab(const QStringList &ordine)
+{
+    EXPECT_EQ(percorsoTab(ordine.size()), ordine);
+    EXPECT_EQ(p.dialoghi.beep, 0) << "a box left as it was beeped";
+    EXPECT_EQ(scheda::PaginaModificata, 0) << "a box left as it was marked the page";
+}
+
 ado::Variant ConProgramma::salvato(qint64 chiave, const char *colonna) const
 {
     return p.valoreSalvato(ado::Variant(std::int64_t(chiave)), QString::fromLatin1(colonna));

@@ -116,6 +116,10 @@ protected:
     void validaOgni(std::initializer_list<Pendente> casi);
     // "&Esci" answered Yes: one save question, and the program ends well.
     void esciSalvando();
+    // Tab from the focused control, the first of `ordine`, stops at each of
+    // the others in turn, and every box left as it was neither beeps nor
+    // marks the page.
+    void seguiOrdineTab(const QStringList &ordine);
 
     // A control of the page shown, by name.
     template <typename W = QLineEdit>
