@@ -184,7 +184,16 @@ void BM_AperturaConnessione(benchmark::State &state)
 BENCHMARK(BM_AperturaConnessione)->Unit(benchmark::kMillisecond);
 
 // The seek of a sheet as the program does it: MoveFirst, then MoveNext
-// comparing Fields(0) until the key; the key at the given place.
+// comparing Fields(0) until the key (at the end: not found); the rows passed.
+long cerca(ado::Recordset &rs, const ado::Variant &chiave)
+{
+    long passi = 0;
+    for (rs.MoveFirst(); !rs.isEOF() && !rs.Fields(0).Value().looselyEquals(chiave); rs.MoveNext())
+        ++passi;
+    return passi;
+}
+
+// The seek, the key at the given place.
 void BM_CercaScheda(benchmark::State &state)
 {
     CartellaBench::istanza();
@@ -195,12 +204,7 @@ void BM_CercaScheda(benchmark::State &state)
     const ado::Variant cercata = rs->Fields(0).Value();
     long passi = 0;
     for (auto _ : state) {
-        passi = 0;
-        rs->MoveFirst();
-        while (!rs->isEOF() && !rs->Fields(0).Value().looselyEquals(cercata)) {
-            rs->MoveNext();
-            ++passi;
-        }
+        passi = cerca(*rs, cercata);
         if (rs->isEOF())
             state.SkipWithError("chiave non trovata");
     }
@@ -224,9 +228,7 @@ void BM_CercaSchedaDopoSalvataggio(benchmark::State &state)
         rs->Fields(QStringLiteral("tel_sede")).setValue(QString::number(++giro));
         rs->Update();
         state.ResumeTiming();
-        rs->MoveFirst();
-        while (!rs->isEOF() && !rs->Fields(0).Value().looselyEquals(cercata))
-            rs->MoveNext();
+        cerca(*rs, cercata);
     }
 }
 BENCHMARK(BM_CercaSchedaDopoSalvataggio)->Unit(benchmark::kMillisecond);
