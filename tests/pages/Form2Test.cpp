@@ -54,36 +54,32 @@ TEST_F(Pagina2, LayoutFramesBoxesAndFootButtonsStandWhereTheFormPutsThem)
 {
     apri();
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 2 - COOP ALFA"));
-    const struct {
-        const char *nome;
-        QRect posto; // twips, inside its frame
-    } caselle[] = {
-        {"CMBComuneSede", ui::rettangolo(960, 360, 4455, 315)},
-        {"TXTProvSede", ui::rettangolo(6240, 360, 1335, 285)},
-        {"TXTCapSede", ui::rettangolo(8160, 360, 1215, 285)},
-        {"TXTViaSede", ui::rettangolo(960, 840, 4455, 285)},
-        {"TXTTelefonoSede", ui::rettangolo(6240, 840, 1335, 285)},
-        {"TXTFaxSede", ui::rettangolo(8160, 840, 1215, 285)},
-        {"TXTCognomeRef", ui::rettangolo(1080, 360, 1815, 285)},
-        {"TXTNomeRef", ui::rettangolo(3960, 360, 1695, 285)},
-        {"TXTTelRef", ui::rettangolo(1080, 840, 1215, 285)},
-        {"TXTFaxRef", ui::rettangolo(3360, 840, 1215, 285)},
-        {"TXTEmailRef", ui::rettangolo(5640, 840, 1935, 285)},
-        {"TXTDenomPosta", ui::rettangolo(4200, 480, 5175, 285)},
-        {"CMBComunePosta", ui::rettangolo(960, 960, 4455, 315)},
-        {"TXTProvPosta", ui::rettangolo(6240, 960, 1335, 285)},
-        {"TXTCapPosta", ui::rettangolo(8160, 960, 1215, 285)},
-        {"TXTViaPosta", ui::rettangolo(960, 1440, 4455, 285)},
-        {"TXTA1", ui::rettangolo(3240, 720, 1335, 285)},
-        {"TXTB1", ui::rettangolo(4560, 720, 1335, 285)},
-        {"TXTA11", ui::rettangolo(3240, 3120, 1335, 285)},
-        {"TXTB12", ui::rettangolo(4560, 3720, 1335, 285)},
-        {"TXTA25", ui::rettangolo(3240, 6840, 1335, 285)},
-        {"CMDPrec", ui::rettangolo(7920, 12600, 1095, 735)},
-        {"CMDSucces", ui::rettangolo(9240, 12600, 1095, 735)},
+    const PostoControllo caselle[] = {
+        {"CMBComuneSede", 960, 360, 4455, 315},
+        {"TXTProvSede", 6240, 360, 1335, 285},
+        {"TXTCapSede", 8160, 360, 1215, 285},
+        {"TXTViaSede", 960, 840, 4455, 285},
+        {"TXTTelefonoSede", 6240, 840, 1335, 285},
+        {"TXTFaxSede", 8160, 840, 1215, 285},
+        {"TXTCognomeRef", 1080, 360, 1815, 285},
+        {"TXTNomeRef", 3960, 360, 1695, 285},
+        {"TXTTelRef", 1080, 840, 1215, 285},
+        {"TXTFaxRef", 3360, 840, 1215, 285},
+        {"TXTEmailRef", 5640, 840, 1935, 285},
+        {"TXTDenomPosta", 4200, 480, 5175, 285},
+        {"CMBComunePosta", 960, 960, 4455, 315},
+        {"TXTProvPosta", 6240, 960, 1335, 285},
+        {"TXTCapPosta", 8160, 960, 1215, 285},
+        {"TXTViaPosta", 960, 1440, 4455, 285},
+        {"TXTA1", 3240, 720, 1335, 285},
+        {"TXTB1", 4560, 720, 1335, 285},
+        {"TXTA11", 3240, 3120, 1335, 285},
+        {"TXTB12", 4560, 3720, 1335, 285},
+        {"TXTA25", 3240, 6840, 1335, 285},
+        {"CMDPrec", 7920, 12600, 1095, 735},
+        {"CMDSucces", 9240, 12600, 1095, 735},
     };
-    for (const auto &c : caselle)
-        EXPECT_EQ(figlio<QWidget>(f(), QString::fromLatin1(c.nome))->geometry(), c.posto) << c.nome;
+    ASSERT_NO_FATAL_FAILURE(controlliAlPosto(f(), caselle));
 
     const struct {
         const char *titolo;

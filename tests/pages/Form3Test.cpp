@@ -361,20 +361,14 @@ TEST_F(Pagina3, TheFootButtonsAskThenShowPages2And4)
 TEST_F(Pagina3, LayoutColoursAndFocusOrder)
 {
     apri();
-    const struct {
-        const char *nome;
-        int left, top, width, height;
-    } posti[] = {
+    const PostoControllo posti[] = {
         {"A16", 480, 240, 6855, 8295},     {"A17", 480, 9120, 6855, 735},    {"A18", 480, 10440, 6855, 735},
         {"TXTC1", 3240, 720, 1335, 285},   {"TXTD1", 4560, 720, 1335, 285},  {"TXTC2", 3240, 1040, 1335, 285},
         {"TXTD4", 4560, 1630, 1335, 285},  {"TXTC14", 3240, 4620, 1335, 285}, {"TXTD24", 4560, 7620, 1335, 285},
         {"OPTDipe1", 2160, 360, 735, 255}, {"OPTDipe2", 3360, 360, 975, 255}, {"OPTVersa1", 2160, 360, 855, 255},
         {"OPTVersa2", 3360, 360, 735, 255}, {"CMDPrec", 8160, 10080, 1095, 735}, {"CMDSucces", 9480, 10080, 1095, 735},
     };
-    for (const auto &x : posti)
-        EXPECT_EQ(figlio<QWidget>(f(), QString::fromLatin1(x.nome))->geometry(),
-                  ui::rettangolo(x.left, x.top, x.width, x.height))
-            << x.nome;
+    ASSERT_NO_FATAL_FAILURE(controlliAlPosto(f(), posti));
 
     const QString cornici[] = {
         QStringLiteral("A.16) CONTI ECONOMICI (Importi in euro)"),

@@ -11,7 +11,6 @@
 #include "pages/campi/Combo.h"
 #include "pages/campi/Ricerca.h"
 #include "platform/db/Recordset.h"
-#include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
 
 #include <QGroupBox>
@@ -66,10 +65,7 @@ TEST_F(Pagina4, LayoutAsTheFormGivesIt)
 {
     apri();
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 4 - COOP"));
-    const struct {
-        const char *nome;
-        int left, top, width, height;
-    } posti[] = {
+    const PostoControllo posti[] = {
         {"TXTDenomPromo", 2040, 840, 7575, 285},
         {"B2", 360, 1320, 5295, 1815},
         {"OPTGiuri1", 600, 360, 4095, 255},
@@ -99,8 +95,7 @@ TEST_F(Pagina4, LayoutAsTheFormGivesIt)
         {"CMDPrec", 7920, 12720, 1095, 735},
         {"CMDSucces", 9240, 12720, 1095, 735},
     };
-    for (const auto &p : posti)
-        EXPECT_EQ(campo<QWidget>(p.nome)->geometry(), ui::rettangolo(p.left, p.top, p.width, p.height)) << p.nome;
+    ASSERT_NO_FATAL_FAILURE(controlliAlPosto(f(), posti));
 
     const char *const pulsanti[] = {"A) Cooperativa di produzione-lavoro", "B) Cooperativa sociale",
                                     "C) Consorzio di cooperative di produzione-lavoro",

@@ -347,23 +347,16 @@ TEST_F(Pagina5, TheFootButtonsGoToPages4And6AfterTheBoxCommits)
 TEST_F(Pagina5, LayoutColoursAndFocusOrder)
 {
     apri();
-    const struct {
-        const char *nome;
-        campi::Posto posto;
-    } posti[] = {
-        {"Frame5", {480, 600, 5535, 4215}},   {"Frame1", {480, 5400, 5535, 1215}},
-        {"Frame2", {480, 7200, 5655, 3015}},  {"TXTSpeA1", {1920, 1080, 1095, 285}},
-        {"TXTSpeB4", {3000, 2160, 1095, 285}}, {"TXTSpeC6", {4080, 2880, 1095, 285}},
-        {"TXTSpeC7", {4080, 3240, 1095, 285}}, {"TXTdataAvvio", {3000, 360, 1215, 285}},
-        {"TXTDataUltimazione", {3000, 720, 1215, 285}}, {"TXTCostEser3", {2400, 2040, 975, 285}},
-        {"TXTCost1", {3840, 1320, 1095, 285}}, {"TXTCost4", {3840, 2400, 1095, 285}},
-        {"CMDPrec", {7320, 8760, 1095, 735}}, {"CMDSucces", {8640, 8760, 1095, 735}},
+    const PostoControllo posti[] = {
+        {"Frame5", 480, 600, 5535, 4215},   {"Frame1", 480, 5400, 5535, 1215},
+        {"Frame2", 480, 7200, 5655, 3015},  {"TXTSpeA1", 1920, 1080, 1095, 285},
+        {"TXTSpeB4", 3000, 2160, 1095, 285}, {"TXTSpeC6", 4080, 2880, 1095, 285},
+        {"TXTSpeC7", 4080, 3240, 1095, 285}, {"TXTdataAvvio", 3000, 360, 1215, 285},
+        {"TXTDataUltimazione", 3000, 720, 1215, 285}, {"TXTCostEser3", 2400, 2040, 975, 285},
+        {"TXTCost1", 3840, 1320, 1095, 285}, {"TXTCost4", 3840, 2400, 1095, 285},
+        {"CMDPrec", 7320, 8760, 1095, 735}, {"CMDSucces", 8640, 8760, 1095, 735},
     };
-    for (const auto &q : posti) {
-        const QWidget *w = f()->findChild<QWidget *>(QString::fromLatin1(q.nome));
-        ASSERT_NE(w, nullptr) << q.nome;
-        EXPECT_EQ(w->geometry(), ui::rettangolo(q.posto.left, q.posto.top, q.posto.width, q.posto.height)) << q.nome;
-    }
+    ASSERT_NO_FATAL_FAILURE(controlliAlPosto(f(), posti));
     EXPECT_EQ(campo("TXTCost4")->parentWidget()->objectName(), QStringLiteral("Frame2"));
 
     // Captions, exactly, with the blanks and spellings of the form.

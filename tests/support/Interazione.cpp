@@ -106,6 +106,15 @@ QPoint aDestraDellaMaschera(maschera::MaskEdBox *box)
     return p;
 }
 
+void controlliAlPosto(const QWidget *pagina, std::span<const PostoControllo> posti)
+{
+    for (const PostoControllo &c : posti) {
+        const QWidget *w = pagina->findChild<QWidget *>(QString::fromLatin1(c.nome));
+        ASSERT_NE(w, nullptr) << c.nome;
+        EXPECT_EQ(w->geometry(), ui::rettangolo(c.left, c.top, c.width, c.height)) << c.nome;
+    }
+}
+
 unsigned int coloreDi(const QAbstractButton *pulsante) { return pulsante->property("BackColor").toUInt(); }
 
 void soloPaginaGialla(scheda::MDIForm1 &finestra, int n)

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <span>
 
 class QAbstractButton;
 class QComboBox;
@@ -54,6 +55,16 @@ void clic(QAbstractButton *pulsante);
 // of the mask (the box is wider than it). Caret and selection stay as they were.
 QPoint alPosto(maschera::MaskEdBox *box, int k);
 QPoint aDestraDellaMaschera(maschera::MaskEdBox *box);
+
+// Where a page's form puts a control: its name and its place in twips,
+// inside its frame.
+struct PostoControllo {
+    const char *nome;
+    int left, top, width, height;
+};
+// Each control stands in `pagina` where its form puts it; a missing one is
+// a fatal failure.
+void controlliAlPosto(const QWidget *pagina, std::span<const PostoControllo> posti);
 
 // The colour a button shows (its BackColor).
 unsigned int coloreDi(const QAbstractButton *pulsante);
