@@ -196,10 +196,7 @@ protected:
         eDomandaFloppy(mostrati()[1]);
     }
     Variant esportato(const char *colonna) const { return rigaEsporta()[1 + indiceColonna(QString::fromLatin1(colonna))]; }
-    Variant salvato(const char *colonna) const
-    {
-        return rigaScheda(IdRecord.integer())[1 + indiceColonna(QString::fromLatin1(colonna))];
-    }
+    Variant salvato(const char *colonna) const { return p.valoreSalvato(IdRecord, QString::fromLatin1(colonna)); }
     QLineEdit *box = nullptr;
 };
 

@@ -50,13 +50,10 @@ QList<ado::Variant> riga(const QString &percorso, const QString &password, std::
 {
     return suDati(percorso, password, [&](ado::Recordset &rs) {
         QList<ado::Variant> valori;
-        if (rs.RecordCount() == 0)
+        if (chiave ? !vaiAllaChiave(rs, ado::Variant(std::int64_t(*chiave))) : rs.RecordCount() == 0)
             return valori;
-        rs.MoveFirst();
-        while (chiave && !rs.isEOF() && rs.Fields(0).Value().integer() != *chiave)
-            rs.MoveNext();
-        if (rs.isEOF())
-            return valori;
+        if (!chiave)
+            rs.MoveFirst();
         for (int i = 0; i < rs.FieldsCount(); ++i)
             valori << rs.Fields(i).Value();
         return valori;

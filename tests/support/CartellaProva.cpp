@@ -43,6 +43,16 @@ void CartellaProva::aggiungiSchede(int n) const
     esegui(scheda::FileVarnex, scheda::PasswordVarnex, sql);
 }
 
+bool vaiAllaChiave(ado::Recordset &rs, const ado::Variant &chiave)
+{
+    if (rs.RecordCount() == 0)
+        return false;
+    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
+        if (rs.Fields(0).Value().looselyEquals(chiave))
+            return true;
+    return false;
+}
+
 std::unique_ptr<ado::Connection> connetti(const QString &percorso, const QString &password)
 {
     return scheda::apriFile(percorso, password);

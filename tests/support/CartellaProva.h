@@ -33,6 +33,10 @@ private:
 // lock).
 std::unique_ptr<ado::Connection> connetti(const QString &percorso, const QString &password);
 
+// Puts a recordset of "Dati" on the row whose key is `chiave` (MoveFirst,
+// then MoveNext); false when no row holds it.
+bool vaiAllaChiave(ado::Recordset &rs, const ado::Variant &chiave);
+
 // Runs `leggi` on the recordset of "Dati" of a database file, through a
 // connection of its own.
 template <typename F>

@@ -97,11 +97,7 @@ auto leggiDati(const CartellaProva &cartella, F leggi)
 ado::Variant ProgrammaProva::valoreSalvato(const ado::Variant &key, const QString &colonna) const
 {
     return leggiDati(cartella, [&](ado::Recordset &rs) {
-        if (rs.RecordCount() > 0)
-            for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
-                if (rs.Fields(0).Value().looselyEquals(key))
-                    return rs.Fields(colonna).Value();
-        return ado::Variant();
+        return vaiAllaChiave(rs, key) ? rs.Fields(colonna).Value() : ado::Variant();
     });
 }
 
