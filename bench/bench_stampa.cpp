@@ -7,7 +7,7 @@
 //   bench_stampa [benchmark flags]
 
 #include "Banco.h"
-#include "CartellaProva.h"
+#include "ProgrammaProva.h"
 #include "SchedaPiena.h"
 
 #include "core/Archivio.h"
@@ -21,9 +21,7 @@
 #include "print/ComandiStampa.h"
 #include "print/RecordPerStampa.h"
 #include "print/Stampa.h"
-#include "shell/MDIForm1.h"
 #include "shell/MostraPagina.h"
-#include "shell/Uscita.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,13 +37,18 @@ namespace {
 
 constexpr int SchedeArchivio = 10000;
 
+// The program started once for the whole run, the last sheet filled in and
+// stored, the PDF files written into a folder of their own.
 class Programma {
 public:
     static Programma &istanza()
     {
-        static Programma p;
-        return p;
+        if (!unica)
+            unica.reset(new Programma);
+        return *unica;
     }
+    // Closed before the application ends.
+    static void chiudi() { unica.reset(); }
     // The PDF files written so far, removed.
     int svuota()
     {
@@ -55,26 +58,21 @@ public:
             d.remove(n);
         return int(f.size());
     }
-    void chiudi() { banco::chiudi(finestra_); }
 
-    CartellaProva cartella;
     QTemporaryDir stampe;
-    dlg::DialoghiScriptati dialoghi;
+    ProgrammaProva programma;
     report::StampanteScriptata senzaStampante{false};
 
 private:
     Programma()
     {
-        cartella.aggiungiSchede(SchedeArchivio);
-        CartellaProgramma = cartella.cartella();
-        finisciProcesso = [](int) {};
+        programma.cartella.aggiungiSchede(SchedeArchivio);
         qputenv("VARNEX_STAMPE", stampe.path().toLocal8Bit());
-        finestra_ = std::make_unique<MDIForm1>();
-        if (!finestra_->MDIForm_Load())
+        if (!programma.avvia())
             throw std::runtime_error("avvio fallito");
         prova::salvaSchedaPiena(); // the last sheet, the current one
     }
-    std::unique_ptr<MDIForm1> finestra_;
+    static inline std::unique_ptr<Programma> unica;
 };
 
 void BM_StampaSchedaCorrentePdf(benchmark::State &state)
@@ -82,11 +80,11 @@ void BM_StampaSchedaCorrentePdf(benchmark::State &state)
     Programma &p = Programma::istanza();
     int file = 0;
     for (auto _ : state) {
-        p.dialoghi.rispondi(dlg::vbYes);
+        p.programma.dialoghi.rispondi(dlg::vbYes);
         StampaSchedaCorrente();
         state.PauseTiming();
         file += p.svuota();
-        p.dialoghi.mostrati.clear();
+        p.programma.dialoghi.mostrati.clear();
         state.ResumeTiming();
     }
     if (file != int(state.iterations()))
@@ -125,5 +123,5 @@ BENCHMARK(BM_PaginaInPdf)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    return banco::esegui(argc, argv, [] { Programma::istanza().chiudi(); });
+    return banco::esegui(argc, argv, [] { Programma::chiudi(); });
 }
