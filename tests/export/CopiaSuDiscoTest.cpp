@@ -58,13 +58,6 @@ private:
     bool fatto_ = false;
 };
 
-void scriviFile(const QString &percorso, const QByteArray &dati)
-{
-    QFile f(percorso);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(dati), dati.size());
-}
-
 class CopiaSuDisco : public ProvaEsportazione {
 protected:
     // An export that fails at the copy in `cartella` for `motivo`, a
@@ -73,7 +66,7 @@ protected:
     void copiaFallita(const QString &motivo, const QString &cartella, const std::function<void()> &ripara,
                       const QString &avanzo = {})
     {
-        const QByteArray vecchio = contenuto(suDisco());
+        const QByteArray vecchio = prova::byteDi(suDisco());
         const QStringList fileDiPrima = QDir(cartella).entryList(QDir::Files | QDir::Hidden);
         p.dialoghi.rispondi(dlg::vbYes);
         esporta();
@@ -93,7 +86,7 @@ protected:
                                                                      "un'esportazione interrotta: ")
                                                           + avanzo + QStringLiteral("\n"))
                                 + QStringLiteral("Motivo: ") + motivo);
-        EXPECT_EQ(contenuto(suDisco()), vecchio); // the old copy whole, or still none
+        EXPECT_EQ(prova::byteDi(suDisco()), vecchio); // the old copy whole, or still none
         EXPECT_EQ(QDir(cartella).entryList(QDir::Files | QDir::Hidden), fileDiPrima); // no temporary file
         EXPECT_TRUE(esportaAperto());
         EXPECT_EQ(rigaEsporta().mid(1), rigaScheda(IdRecord.integer()).mid(1));
@@ -127,7 +120,7 @@ protected:
     QString copiaUccisa(disco::Passo passo, int volta)
     {
         const QStringList prima = temporaneiSulDisco();
-        const QByteArray vecchio = contenuto(suDisco());
+        const QByteArray vecchio = prova::byteDi(suDisco());
         QProcess figlio;
         figlio.start(QStringLiteral(COPIA_INTERROTTA),
                      {fileEsporta(), suDisco(), QString::number(int(passo)), QString::number(volta)});
@@ -139,7 +132,7 @@ protected:
         figlio.kill(); // SIGKILL: nothing of the copy runs after it
         EXPECT_TRUE(figlio.waitForFinished(10000));
         EXPECT_EQ(figlio.exitStatus(), QProcess::CrashExit);
-        EXPECT_EQ(contenuto(suDisco()), vecchio); // no rename came
+        EXPECT_EQ(prova::byteDi(suDisco()), vecchio); // no rename came
         EXPECT_EQ(nuovi.size(), 1) << nuovi.join(u' ').toStdString();
         return nuovi.value(0);
     }
@@ -253,17 +246,17 @@ TEST_F(CopiaSuDisco, TheLeftoverOfAKilledExportGoesAtTheNextExportAndForeignFile
     // A whole export of the sheet as it was, left by a kill before the
     // rename, and the user's own files beside it, some of them named alike.
     const QString avanzo = QStringLiteral(".Esporta.mdb.k3Xq9Z");
-    scriviFile(sulDisco(avanzo), contenuto(suDisco()));
+    prova::scriviByte(sulDisco(avanzo), prova::byteDi(suDisco()));
     const QStringList estranei = {QStringLiteral(".Esporta.mdb.k3Xq9"),  QStringLiteral(".Esporta.mdb.k3Xq9Z.bak"),
                                   QStringLiteral(".esporta.mdb.k3Xq9Z"), QStringLiteral("Esporta.mdb.k3Xq9Z"),
                                   QStringLiteral(".Esporta.mdb.k3X-9Z"), QStringLiteral("appunti.txt")};
     for (const QString &n : estranei)
-        scriviFile(sulDisco(n), n.toUtf8());
+        prova::scriviByte(sulDisco(n), n.toUtf8());
 
     esportaConSuccesso();
     EXPECT_FALSE(QFile::exists(sulDisco(avanzo)));
     for (const QString &n : estranei)
-        EXPECT_EQ(contenuto(sulDisco(n)), n.toUtf8()) << n.toStdString();
+        EXPECT_EQ(prova::byteDi(sulDisco(n)), n.toUtf8()) << n.toStdString();
     QStringList attesi = estranei;
     attesi << QStringLiteral("Esporta.mdb");
     attesi.sort();
@@ -273,7 +266,7 @@ TEST_F(CopiaSuDisco, TheLeftoverOfAKilledExportGoesAtTheNextExportAndForeignFile
 TEST_F(CopiaSuDisco, CopiesKilledBeforeTheRenameLeaveNothingAfterTheNextExport)
 {
     copiaVecchiaSu(cartellaDisco.path());
-    scriviFile(sulDisco(QStringLiteral("appunti.txt")), "DEL CONSULENTE");
+    prova::scriviByte(sulDisco(QStringLiteral("appunti.txt")), "DEL CONSULENTE");
     const qint64 intero = QFileInfo(fileEsporta()).size();
     ASSERT_GT(intero, 4096) << "the export file should take more than one block";
     const struct {
@@ -299,7 +292,7 @@ TEST_F(CopiaSuDisco, CopiesKilledBeforeTheRenameLeaveNothingAfterTheNextExport)
 
     esportaConSuccesso();
     EXPECT_EQ(fileSulDisco(), (QStringList{QStringLiteral("Esporta.mdb"), QStringLiteral("appunti.txt")}));
-    EXPECT_EQ(contenuto(sulDisco(QStringLiteral("appunti.txt"))), QByteArray("DEL CONSULENTE"));
+    EXPECT_EQ(prova::byteDi(sulDisco(QStringLiteral("appunti.txt"))), QByteArray("DEL CONSULENTE"));
 }
 
 TEST_F(CopiaSuDisco, ADiskFilledByLeftoversTakesTheNextExport)
@@ -309,7 +302,7 @@ TEST_F(CopiaSuDisco, ADiskFilledByLeftoversTakesTheNextExport)
         GTEST_SKIP() << "mounting a small file system is not allowed here";
     copiaVecchiaSu(cartella("piena"));
     // Whole copies left by kills, until the disk is full.
-    const QByteArray intera = contenuto(suDisco());
+    const QByteArray intera = prova::byteDi(suDisco());
     for (int i = 0; i < 100; ++i) {
         QFile f(QDir(cartella("piena")).filePath(QStringLiteral(".Esporta.mdb.Pien%1").arg(i, 2, 10, QLatin1Char('0'))));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -325,7 +318,7 @@ TEST_F(CopiaSuDisco, ALeftoverThatCannotBeRemovedIsToldByName)
 {
     copiaVecchiaSu(cartellaDisco.path());
     const QString avanzo = QStringLiteral(".Esporta.mdb.Fermo1");
-    scriviFile(sulDisco(avanzo), contenuto(suDisco()));
+    prova::scriviByte(sulDisco(avanzo), prova::byteDi(suDisco()));
     Immutabile fermo(sulDisco(avanzo));
     // Where the flag cannot be set, the system's refusal is scripted.
     if (!fermo.fatto())

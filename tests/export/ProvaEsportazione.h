@@ -2,6 +2,7 @@
 // The whole program on complete sheets, with drive A: on a temporary folder,
 // and the export run from its menu item.
 
+#include "Guasti.h"
 #include "ProgrammaProva.h"
 #include "SchedeProva.h"
 
@@ -56,11 +57,6 @@ protected:
     {
         return prova::riga(p.cartella.percorso(scheda::FileVarnex), scheda::PasswordVarnex, chiave);
     }
-    static QByteArray contenuto(const QString &percorso)
-    {
-        QFile f(percorso);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     bool esportaAperto() const
     {
         return scheda::RsEsporta && scheda::RsEsporta->isOpen() && scheda::ConnessioneEsporta
@@ -90,7 +86,7 @@ protected:
         ASSERT_EQ(mostrati().size(), 2);
         eDomandaFloppy(mostrati()[0]);
         eRiuscita(mostrati()[1]);
-        EXPECT_EQ(contenuto(suDisco()), contenuto(fileEsporta()));
+        EXPECT_EQ(prova::byteDi(suDisco()), prova::byteDi(fileEsporta()));
         EXPECT_TRUE(esportaAperto());
     }
 

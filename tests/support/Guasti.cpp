@@ -4,9 +4,11 @@
 
 #include "core/Archivio.h"
 #include "core/FileDati.h"
+#include "platform/db/Error.h"
 
 #include <QDir>
 #include <QFile>
+#include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <sys/mount.h>
@@ -17,6 +19,25 @@ QByteArray byteDi(const QString &percorso)
 {
     QFile f(percorso);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void scriviByte(const QString &percorso, const QByteArray &byte)
+{
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(percorso);
+    ASSERT_EQ(f.write(byte), byte.size()) << qPrintable(percorso);
+}
+
+long erroreDi(const std::function<void()> &f, QString *testo)
+{
+    try {
+        f();
+    } catch (const ado::Error &e) {
+        if (testo)
+            *testo = e.description();
+        return e.number();
+    }
+    return 0;
 }
 
 void sovrascriviPagina(const QString &percorso, int numero)

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -19,6 +20,13 @@ constexpr int DimensionePagina = 1024;
 // The bytes of a file (none when it cannot be read): a file left as it was
 // has the same ones.
 QByteArray byteDi(const QString &percorso);
+// Writes `byte` as the whole of a file; a file not written, or written in
+// part, fails the test.
+void scriviByte(const QString &percorso, const QByteArray &byte);
+
+// The number of the error (ado::Error) that `f` raises, 0 for none; its
+// description into `testo` when asked.
+long erroreDi(const std::function<void()> &f, QString *testo = nullptr);
 
 // Overwrites page `numero` (1 is the first) with bytes that no key
 // decrypts; the file keeps its size.

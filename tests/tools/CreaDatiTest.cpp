@@ -4,6 +4,7 @@
 
 #include "CartellaProva.h"
 #include "CreaDati.h"
+#include "Guasti.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Error.h"
@@ -65,12 +66,7 @@ public:
     QString programma() const { return percorso(QStringLiteral("programma")); }
     QString file(const QString &nome) const { return percorsoProgramma(programma(), nome); }
     QStringList contenuto() const { return QDir(programma()).entryList(QDir::Files | QDir::Hidden); }
-    void scrivi(const QString &nome, const QByteArray &testo) const
-    {
-        QFile f(percorso(nome));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(testo);
-    }
+    void scrivi(const QString &nome, const QByteArray &testo) const { prova::scriviByte(percorso(nome), testo); }
 
     creadati::Opzioni opzioni;
 

@@ -65,18 +65,6 @@ Esito usa(const QString &percorso, const QString &password)
     }
 }
 
-long erroreDi(const std::function<void()> &f, QString *testo = nullptr)
-{
-    try {
-        f();
-    } catch (const Error &e) {
-        if (testo)
-            *testo = e.description();
-        return e.number();
-    }
-    return 0;
-}
-
 // A database file that anyone can read: the program's table, no password.
 void scriviSenzaPassword(const QString &percorso)
 {
@@ -87,13 +75,6 @@ void scriviSenzaPassword(const QString &percorso)
                      "INSERT INTO Dati (denominazione) VALUES ('SCHEDA 1');",
                  nullptr, nullptr, nullptr);
     sqlite3_close_v2(db);
-}
-
-void scrivi(const QString &percorso, const QByteArray &byte)
-{
-    QFile f(percorso);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(byte);
 }
 
 // Where a case puts its fault: the file used and what holds the fault
@@ -142,7 +123,7 @@ QString rifiutoDi(const QString &file)
 std::pair<long, std::string> erroreETesto(const std::function<void()> &f)
 {
     QString testo;
-    const long numero = erroreDi(f, &testo);
+    const long numero = prova::erroreDi(f, &testo);
     return {numero, testo.toStdString()};
 }
 
@@ -161,11 +142,11 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
     } casi[] = {
         {"missing file", [](Scena &s) { QFile::remove(s.file); }, Passo::Apertura, err::FileNotFound,
          QStringLiteral("Impossibile trovare il file '%1'.")},
-        {"empty file", [](Scena &s) { scrivi(s.file, {}); }, Passo::Apertura, err::FileDamaged,
+        {"empty file", [](Scena &s) { prova::scriviByte(s.file, {}); }, Passo::Apertura, err::FileDamaged,
          QStringLiteral("Impossibile aprire il file '%1': il file è vuoto.")},
         {"wrong password", [](Scena &s) { s.password = QStringLiteral("tervolK"); }, Passo::Apertura, err::BadPassword,
          QStringLiteral("Impossibile aprire il file '%1': password non valida o file danneggiato.")},
-        {"a file of another kind", [](Scena &s) { scrivi(s.file, QByteArray("Non sono un archivio.\n").repeated(200)); },
+        {"a file of another kind", [](Scena &s) { prova::scriviByte(s.file, QByteArray("Non sono un archivio.\n").repeated(200)); },
          Passo::Apertura, err::BadPassword, QStringLiteral("Impossibile aprire il file '%1': password non valida o file danneggiato.")},
         {"first page damaged", [](Scena &s) { prova::sovrascriviPagina(s.file, 1); }, Passo::Apertura, err::BadPassword,
          QStringLiteral("Impossibile aprire il file '%1': password non valida o file danneggiato.")},
@@ -376,17 +357,17 @@ TEST_F(TreSchede, AfterAReadThatMetALockTheNextWriteWaitsForAReadThatWorks)
     const QByteArray prima = prova::byteDi(file);
     {
         prova::BloccoFile blocco(file, PasswordVarnex);
-        EXPECT_EQ(erroreDi([&] { rs->MoveFirst(); }), err::FileLocked);
+        EXPECT_EQ(prova::erroreDi([&] { rs->MoveFirst(); }), err::FileLocked);
         rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("DURANTE"));
         QString testo;
-        EXPECT_EQ(erroreDi([&] { rs->Update(); }, &testo), err::FileLocked);
+        EXPECT_EQ(prova::erroreDi([&] { rs->Update(); }, &testo), err::FileLocked);
         EXPECT_TRUE(testo.startsWith(QStringLiteral("Impossibile leggere il file '%1'").arg(file))) << testo.toStdString();
         rs->CancelUpdate();
     }
     EXPECT_TRUE(prova::byteDi(file) == prima);
     // Released: the file reads again, and the write goes.
     rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("DOPO"));
-    EXPECT_EQ(erroreDi([&] { rs->Update(); }), 0);
+    EXPECT_EQ(prova::erroreDi([&] { rs->Update(); }), 0);
     rs->MoveFirst();
     rs->MoveLast();
     EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(), QStringLiteral("DOPO"));

@@ -3,6 +3,7 @@
 
 #include "CartellaProva.h"
 #include "ContaIstruzioni.h"
+#include "Guasti.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Error.h"
@@ -27,23 +28,13 @@ using scheda::FileVarnex;
 using scheda::PasswordEsporta;
 using scheda::PasswordIdentifica;
 using scheda::PasswordVarnex;
+using prova::erroreDi;
 
 namespace {
 
 std::unique_ptr<Recordset> apri(Connection &c, const QString &source)
 {
     return scheda::apriRecordset(source, c); // opened as the program opens every recordset
-}
-
-// The number of the error an operation raises; 0 when it raises none.
-long erroreDi(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Error &e) {
-        return e.number();
-    }
-    return 0;
 }
 
 // One value read straight from the file, past the recordset.

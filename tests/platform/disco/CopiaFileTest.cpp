@@ -2,7 +2,7 @@
 // target: each step failing in turn, on real files, the reasons in Italian,
 // the leftovers of killed copies removed and nothing else, the user's mode.
 
-#include "TestiNeiMessaggi.h"
+#include "Guasti.h"
 
 #include "platform/disco/CopiaFile.h"
 #include "platform/disco/MotivoErrore.h"
@@ -18,21 +18,10 @@
 #include <unistd.h>
 
 using disco::Passo;
+using prova::byteDi;
+using prova::scriviByte;
 
 namespace {
-
-QByteArray leggi(const QString &percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void scriviFile(const QString &percorso, const QByteArray &dati)
-{
-    QFile f(percorso);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(dati);
-}
 
 // The process's umask for one scope.
 class Umask {
@@ -59,7 +48,7 @@ protected:
             nuovo += QByteArray::number(i) + ' ';
         origine = QDir(sorgente.path()).filePath(QStringLiteral("Esporta.mdb"));
         destinazione = QDir(disco.path()).filePath(QStringLiteral("Esporta.mdb"));
-        scriviFile(origine, nuovo);
+        scriviByte(origine, nuovo);
     }
     void TearDown() override { disco::GuastoSimulato = nullptr; }
     QStringList fileSulDisco() const { return QDir(disco.path()).entryList(QDir::Files | QDir::Hidden); }
@@ -89,17 +78,17 @@ TEST(UnitaA, IsTheFolderOfTheVariableElseMediaFloppy)
 TEST_F(Copia, ReplacesTheTargetWholeAndLeavesNothingElse)
 {
     const Umask comune(022);
-    scriviFile(destinazione, "VECCHIO");
+    scriviByte(destinazione, "VECCHIO");
     const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
     EXPECT_TRUE(esito.riuscita) << esito.motivo.toStdString();
-    EXPECT_EQ(leggi(destinazione), nuovo);
+    EXPECT_EQ(byteDi(destinazione), nuovo);
     EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
     EXPECT_EQ(QFile(destinazione).permissions() & QFile::ReadOther, QFile::ReadOther);
     // Again, onto the copy just made.
     nuovo += "ANCORA";
-    scriviFile(origine, nuovo);
+    scriviByte(origine, nuovo);
     EXPECT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
-    EXPECT_EQ(leggi(destinazione), nuovo);
+    EXPECT_EQ(byteDi(destinazione), nuovo);
 }
 
 TEST_F(Copia, AFailingStepKeepsTheOldTargetAndRemovesTheTemporaryFile)
@@ -119,7 +108,7 @@ TEST_F(Copia, AFailingStepKeepsTheOldTargetAndRemovesTheTemporaryFile)
     };
     for (const Caso &c : casi) {
         SCOPED_TRACE(int(c.passo) * 10 + c.volta);
-        scriviFile(destinazione, "VECCHIO");
+        scriviByte(destinazione, "VECCHIO");
         int volte = 0;
         disco::GuastoSimulato = [&](Passo p) { return p == c.passo && ++volte == c.volta ? c.errore : 0; };
         const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
@@ -130,23 +119,23 @@ TEST_F(Copia, AFailingStepKeepsTheOldTargetAndRemovesTheTemporaryFile)
         EXPECT_EQ(esito.motivo, QString::fromUtf8(c.motivo));
         EXPECT_EQ(esito.cartella, disco.path());
         EXPECT_EQ(esito.avanzo, QString());
-        EXPECT_EQ(leggi(destinazione), QByteArray("VECCHIO"));
+        EXPECT_EQ(byteDi(destinazione), QByteArray("VECCHIO"));
         EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
         // The next copy works.
         EXPECT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
-        EXPECT_EQ(leggi(destinazione), nuovo);
+        EXPECT_EQ(byteDi(destinazione), nuovo);
     }
 }
 
 TEST_F(Copia, AFolderThatCannotBeFlushedAfterTheRenameIsStillAFailure)
 {
-    scriviFile(destinazione, "VECCHIO");
+    scriviByte(destinazione, "VECCHIO");
     disco::GuastoSimulato = [](Passo p) { return p == Passo::ConfermaCartella ? EIO : 0; };
     const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
     EXPECT_FALSE(esito.riuscita);
     EXPECT_EQ(esito.passo, Passo::ConfermaCartella);
     // The new file stands whole; only its name may not have reached the disk.
-    EXPECT_EQ(leggi(destinazione), nuovo);
+    EXPECT_EQ(byteDi(destinazione), nuovo);
     EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
 }
 
@@ -161,20 +150,20 @@ TEST_F(Copia, MissingFolderOrSourceIsReportedWithTheFolderTried)
     EXPECT_EQ(esito.cartella, mancante);
 
     // A file where the folder should be.
-    scriviFile(mancante, "X");
+    scriviByte(mancante, "X");
     esito = disco::copiaSostituendo(origine, QDir(mancante).filePath(QStringLiteral("Esporta.mdb")));
     EXPECT_EQ(esito.errore, ENOTDIR);
     EXPECT_EQ(esito.motivo, QStringLiteral("Al posto della cartella c'è un file"));
     EXPECT_EQ(esito.cartella, mancante);
 
-    scriviFile(destinazione, "VECCHIO");
+    scriviByte(destinazione, "VECCHIO");
     esito = disco::copiaSostituendo(QDir(sorgente.path()).filePath(QStringLiteral("Nessuno.mdb")), destinazione);
     EXPECT_FALSE(esito.riuscita);
     EXPECT_EQ(esito.passo, Passo::LetturaOrigine);
     EXPECT_EQ(esito.errore, ENOENT);
     EXPECT_EQ(esito.motivo, QStringLiteral("La cartella o il file non esiste"));
     EXPECT_EQ(esito.cartella, sorgente.path());
-    EXPECT_EQ(leggi(destinazione), QByteArray("VECCHIO"));
+    EXPECT_EQ(byteDi(destinazione), QByteArray("VECCHIO"));
 }
 
 TEST(MotivoErrore, CommonCausesInItalianTheRestAsTheSystemSaysThem)
@@ -231,7 +220,7 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
         {".Identifica.mdb.k3Xq9Z", false}, // what a copy of another file would make
         {"Esporta.mdb.bak", false},
     };
-    scriviFile(destinazione, "VECCHIO");
+    scriviByte(destinazione, "VECCHIO");
     const QByteArray cartella = QFile::encodeName(disco.path()) + '/';
     for (const Voce &v : voci) {
         const int fd = ::open((cartella + v.nome).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
@@ -245,7 +234,7 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
 
     const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
     ASSERT_TRUE(esito.riuscita) << esito.motivo.toStdString();
-    EXPECT_EQ(leggi(destinazione), nuovo);
+    EXPECT_EQ(byteDi(destinazione), nuovo);
     for (const Voce &v : voci) {
         SCOPED_TRACE(v.nome.constData());
         struct stat st {};
@@ -267,9 +256,9 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
 
 TEST_F(Copia, ALeftoverThatCannotBeRemovedFailsTheCopyNamingIt)
 {
-    scriviFile(destinazione, "VECCHIO");
+    scriviByte(destinazione, "VECCHIO");
     const QString avanzo = QDir(disco.path()).filePath(QStringLiteral(".Esporta.mdb.Fermo1"));
-    scriviFile(avanzo, "UNA SCHEDA DI PRIMA");
+    scriviByte(avanzo, "UNA SCHEDA DI PRIMA");
     disco::GuastoSimulato = [](Passo p) { return p == Passo::RimozioneAvanzi ? EPERM : 0; };
     const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
     disco::GuastoSimulato = nullptr;
@@ -280,7 +269,7 @@ TEST_F(Copia, ALeftoverThatCannotBeRemovedFailsTheCopyNamingIt)
     EXPECT_EQ(esito.cartella, disco.path());
     EXPECT_EQ(esito.avanzo, QStringLiteral(".Esporta.mdb.Fermo1"));
     // The old target as it was, this copy's own temporary file gone.
-    EXPECT_EQ(leggi(destinazione), QByteArray("VECCHIO"));
+    EXPECT_EQ(byteDi(destinazione), QByteArray("VECCHIO"));
     EXPECT_EQ(fileSulDisco(), (QStringList{QStringLiteral(".Esporta.mdb.Fermo1"), QStringLiteral("Esporta.mdb")}));
 
     ASSERT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
@@ -291,13 +280,13 @@ TEST_F(Copia, TheCopyHasTheModeOfANewFileOfTheUser)
 {
     for (const mode_t maschera : {mode_t(022), mode_t(077), mode_t(002)}) {
         SCOPED_TRACE(maschera);
-        scriviFile(destinazione, "VECCHIO");
+        scriviByte(destinazione, "VECCHIO");
         ::chmod(QFile::encodeName(destinazione).constData(), 0640);
         {
             const Umask u(maschera);
             ASSERT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
         }
         EXPECT_EQ(modo(destinazione), 0666 & ~maschera);
-        EXPECT_EQ(leggi(destinazione), nuovo);
+        EXPECT_EQ(byteDi(destinazione), nuovo);
     }
 }
