@@ -161,8 +161,7 @@ TEST_F(Pagina3, AStoredCodeOtherThan1Or2ShowsNoAndMarksThePage)
             q.cartella.esegui(FileVarnex, PasswordVarnex,
                               QStringLiteral("INSERT INTO Dati (denominazione, %1) VALUES ('COOP', %2)")
                                   .arg(QLatin1String(colonna), QLatin1String(c.memorizzato)));
-            ASSERT_TRUE(q.avvia());
-            VaiPagina3();
+            ASSERT_TRUE(q.avviaSuPagina(3));
             const QString gruppo = QLatin1String(colonna) == QLatin1String("coop_dipe") ? QStringLiteral("OPTDipe")
                                                                                        : QStringLiteral("OPTVersa");
             auto *scelto = figlio<QRadioButton>(Form(3), gruppo + QLatin1String(c.bottone));
