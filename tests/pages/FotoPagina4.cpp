@@ -4,28 +4,9 @@
 //   xvfb-run -s "-screen 0 1600x1200x24" foto_pagina4 pagina4.png
 
 #include "Foto.h"
+#include "Interazione.h"
 
-#include <QApplication>
-#include <QTest>
 #include <QWidget>
-
-namespace {
-
-// Enters the control by name, types and leaves it with Tab.
-void scrivi(QWidget *pagina, const char *nome, const char *testo)
-{
-    auto *w = pagina->findChild<QWidget *>(QString::fromLatin1(nome));
-    if (!w)
-        return;
-    w->setFocus(Qt::TabFocusReason);
-    QWidget *f = QApplication::focusWidget();
-    QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(f, Qt::Key_Delete);
-    QTest::keyClicks(f, QString::fromUtf8(testo));
-    QTest::keyClick(f, Qt::Key_Tab);
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -44,6 +25,7 @@ int main(int argc, char **argv)
                 {"TXTDipB2", "4,25"},       {"TXTDipA3", "12"},                {"TXTDipB3", "10,5"},
             };
             for (const auto &t : tasti)
-                scrivi(pagina, t[0], t[1]);
+                if (QWidget *box = prova::figlio<QWidget>(pagina, QString::fromLatin1(t[0])))
+                    prova::scrivi(box, QString::fromUtf8(t[1])); // entered as by Tab, left with Tab
         });
 }
