@@ -106,6 +106,15 @@ MDIForm1::MDIForm1(QWidget *parent) : QMainWindow(parent)
     area_->setBackground(ui::coloreVb(ui::AzzurroPallido));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The area scrolls over a page's room whether or not a page form is open:
+    // an empty widget of a page's size lies under the page forms at their
+    // place, so closing one page and opening the next leaves the scroll bars
+    // as they are instead of hiding them, showing them again, and laying out
+    // and painting the whole area each time.
+    auto *postoPagina = new QWidget(area_->viewport());
+    postoPagina->setObjectName(QStringLiteral("PostoPagina"));
+    postoPagina->setAttribute(Qt::WA_TransparentForMouseEvents);
+    postoPagina->setGeometry(0, 0, ui::px(13060), ui::px(15000));
     layout->addWidget(area_, 1);
     Picture1 = new QWidget(centro);
     Picture1->setObjectName(QStringLiteral("Picture1"));
