@@ -219,10 +219,21 @@ Error Recordset::noCurrent() const
                                            .arg(ActiveConnection->dataSource()));
 }
 
-void Recordset::runWrite(sqlite3_stmt *s)
+std::optional<std::int64_t> Recordset::runWrite(sqlite3_stmt *s)
 {
+    sqlite3 *db = ActiveConnection->handle();
+    const std::int64_t before = sqlite3_total_changes(db);
     if (const int rc = sqlite3_step(s); rc != SQLITE_DONE)
         throw ActiveConnection->writeError(rc);
+    // The keys read are still those of the file when, through this
+    // connection, nothing but this statement has changed it since, and the
+    // statement has changed no row but those it names. A commit by another
+    // connection, before or after, is for the file's mark to tell (its
+    // first part leaves out this connection's own commits).
+    const std::int64_t after = sqlite3_total_changes(db);
+    if (!table_ || keysMark_.first < 0 || keysMark_.second != before || after - before != sqlite3_changes(db))
+        return std::nullopt;
+    return after;
 }
 
 void Recordset::Open()
@@ -391,6 +402,13 @@ void Recordset::reloadKeys()
     ActiveConnection->readSucceeded();
     keys_ = std::move(keys);
     keysMark_ = mark;
+}
+
+void Recordset::keepKeys(std::optional<std::int64_t> changes)
+{
+    if (!changes)
+        return;
+    keysMark_.second = *changes;
 }
 
 void Recordset::commitPending()
@@ -587,11 +605,12 @@ void Recordset::Update()
         int i = 1;
         for (const auto &[c, v] : pending_)
             bind(s.get(), i++, v);
-        runWrite(s.get());
+        const std::optional<std::int64_t> mark = runWrite(s.get());
         const std::int64_t key = sqlite3_last_insert_rowid(db);
         const auto at = std::lower_bound(keys_.begin(), keys_.end(), key);
         pos_ = long(at - keys_.begin());
         keys_.insert(at, key);
+        keepKeys(mark);
         adding_ = false;
     } else {
         requireCurrent();
@@ -605,9 +624,10 @@ void Recordset::Update()
         for (const auto &[c, v] : pending_)
             bind(s.get(), i++, v);
         sqlite3_bind_int64(s.get(), i, keys_[pos_]);
-        runWrite(s.get());
+        const std::optional<std::int64_t> mark = runWrite(s.get());
         if (sqlite3_changes(db) == 0)
             throw noCurrent();
+        keepKeys(mark); // the key column is never written
     }
     pending_.clear();
     rowLoaded_ = false;
@@ -630,8 +650,9 @@ void Recordset::Delete(int affect)
     const Run s(statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front())),
                           Access::Write));
     sqlite3_bind_int64(s.get(), 1, keys_[pos_]);
-    runWrite(s.get());
+    const std::optional<std::int64_t> mark = runWrite(s.get());
     keys_.erase(keys_.begin() + pos_);
+    keepKeys(mark);
     pending_.clear();
     deleted_ = true;
     rowLoaded_ = false;

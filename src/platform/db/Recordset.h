@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -98,8 +99,14 @@ private:
     // The statement of an SQL text, prepared on first use and kept until Close.
     sqlite3_stmt *statement(const QString &sql, Access access = Access::Read) const;
     Error noCurrent() const; // 3021, naming the file
-    // Runs a kept insert, update or delete to its end.
-    void runWrite(sqlite3_stmt *s);
+    // Runs a kept insert, update or delete to its end. When nothing else has
+    // changed the file through this connection since the keys were read,
+    // gives the connection's count of changes after it: once the caller has
+    // put the write into the keys, keepKeys counts it in their mark, and
+    // the next MoveFirst reads them again only if another connection has
+    // committed since.
+    std::optional<std::int64_t> runWrite(sqlite3_stmt *s);
+    void keepKeys(std::optional<std::int64_t> changes);
     Variant read(int index);
     void write(int index, const Variant &v);
     int indexOf(const QString &name) const;

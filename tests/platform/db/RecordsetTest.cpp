@@ -731,6 +731,62 @@ TEST_F(Dati, TheCursorIsDynamic)
     EXPECT_TRUE(rs->isEOF());
 }
 
+// The recordset's own writes leave its keys as they are in the file: the
+// next MoveFirst does not read them again. Any other change, before or after
+// such a write, by another connection or another recordset, reads them again.
+TEST_F(Dati, ItsOwnWritesNeedNoFreshReadOfTheKeys)
+{
+    prepara(3);
+    const auto lettureChiavi = [](const ContaIstruzioni &conta) {
+        return conta.istruzioni.filter(QStringLiteral("SELECT \"id_scheda\" FROM")).size();
+    };
+    rs->MoveFirst();
+    {
+        ContaIstruzioni conta(*conn);
+        rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("NUOVO NOME"));
+        rs->Update();
+        rs->MoveFirst();
+        rs->AddNew();
+        rs->Update();
+        rs->MoveLast();
+        EXPECT_EQ(chiave(), 4);
+        rs->MoveFirst();
+        rs->Delete(1);
+        rs->MoveFirst();
+        EXPECT_EQ(lettureChiavi(conta), 0) << conta.istruzioni.join(QLatin1Char('\n')).toStdString();
+    }
+    EXPECT_EQ(chiavi(*rs), (std::vector<std::int64_t>{2, 3, 4}));
+    EXPECT_EQ(chiavi(*rs), chiaviNelFile(*conn));
+
+    const auto daFuori = [this](const QString &sql) {
+        cartella.esegui(FileVarnex, PasswordVarnex, sql);
+    };
+    struct Caso {
+        const char *nome;
+        std::function<void()> primaDellaScrittura, dopo;
+    } casi[] = {
+        {"a row added by another connection before the write",
+         [&] { daFuori(QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('PRIMA')")); }, [] {}},
+        {"a row deleted by another connection after the write", [] {},
+         [&] { daFuori(QStringLiteral("DELETE FROM Dati WHERE id_scheda = (SELECT min(id_scheda) FROM Dati)")); }},
+        {"a row added through another recordset before the write",
+         [&] {
+             auto altro = apri(*conn, QStringLiteral("Dati"));
+             altro->AddNew();
+             altro->Update();
+         },
+         [] {}},
+    };
+    for (const Caso &c : casi) {
+        rs->MoveFirst();
+        c.primaDellaScrittura();
+        rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("ANCORA"));
+        rs->Update();
+        c.dopo();
+        EXPECT_EQ(chiavi(*rs), chiaviNelFile(*conn)) << c.nome;
+    }
+}
+
 // The statements prepared on a connection, and how many of them are running.
 std::pair<int, int> istruzioniPreparate(Connection &c)
 {
