@@ -5,13 +5,13 @@
 
 #include "CreaDati.h"
 
-#include "platform/db/Connection.h"
-#include "platform/db/Recordset.h"
 #include "core/Archivio.h"
 #include "core/ColonneDati.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
 #include "export/Esportazione.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
 #include "platform/dialoghi/DialoghiScriptati.h"
 #include "platform/disco/Unita.h"
 
@@ -46,15 +46,20 @@ int righeCsv(const QString &percorso)
 // accented finals, in no order; about one in thirty in the region.
 void scriviComuniSintetici(const QString &percorso)
 {
-    static const char *prima[] = {"SAN", "SANT'", "SANTA", "CASTEL", "MONTE", "BORGO", "VILLA", "L'", "LA", "ROCCA",
-                                  "POGGIO", "SERRA", "COLLE", "PIEVE", "TORRE", "", "", "", "", ""};
-    static const char *radice[] = {"ANGELO", "ELPIDIO", "GIORGIO", "MARCO", "VITTORIA", "AQUILA", "FIORE", "BRUNO",
-                                   "PIETRO", "LORENZO", "AGATA", "MARIA", "ROSSO", "VERDE", "ALTO", "NUOVO", "VECCHIO",
-                                   "FERRATO", "MARINO", "CORNELIO", "FORLÌ", "CANTÙ", "SALÒ", "PERGOLA", "CAGLI"};
-    static const char *dopo[] = {"", "", "", " IN VADO", " A MARE", " DI SOPRA", " DEL TRONTO", " SUL MONTE", " TERME",
-                                 " SCALO", " D'ASOLA", " MARITTIMA"};
-    static const char *altre[] = {"TO", "MI", "RM", "NA", "BO", "FI", "PG", "TE", "CH", "AQ", "BG", "BS", "VR", "PD",
-                                  "VE", "TV", "GE", "SP", "PI", "LU", "SI", "AR", "LT", "FR", "CS", "RC", "PA", "CT"};
+    static const char *prima[] = {"SAN",   "SANT'", "SANTA", "CASTEL", "MONTE", "BORGO", "VILLA",
+                                  "L'",    "LA",    "ROCCA", "POGGIO", "SERRA", "COLLE", "PIEVE",
+                                  "TORRE", "",      "",      "",       "",      ""};
+    static const char *radice[] = {"ANGELO", "ELPIDIO", "GIORGIO", "MARCO",   "VITTORIA",
+                                   "AQUILA", "FIORE",   "BRUNO",   "PIETRO",  "LORENZO",
+                                   "AGATA",  "MARIA",   "ROSSO",   "VERDE",   "ALTO",
+                                   "NUOVO",  "VECCHIO", "FERRATO", "MARINO",  "CORNELIO",
+                                   "FORLÌ",  "CANTÙ",   "SALÒ",    "PERGOLA", "CAGLI"};
+    static const char *dopo[]
+        = {"",           "",       "",       " IN VADO", " A MARE",   " DI SOPRA", " DEL TRONTO",
+           " SUL MONTE", " TERME", " SCALO", " D'ASOLA", " MARITTIMA"};
+    static const char *altre[] = {"TO", "MI", "RM", "NA", "BO", "FI", "PG", "TE", "CH", "AQ",
+                                  "BG", "BS", "VR", "PD", "VE", "TV", "GE", "SP", "PI", "LU",
+                                  "SI", "AR", "LT", "FR", "CS", "RC", "PA", "CT"};
     std::mt19937 rnd(20240305);
     QFile f(percorso);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -65,10 +70,13 @@ void scriviComuniSintetici(const QString &percorso)
         QString nome = QString::fromUtf8(prima[rnd() % std::size(prima)]);
         if (!nome.isEmpty() && !nome.endsWith(QLatin1Char('\'')))
             nome += QLatin1Char(' ');
-        nome += QString::fromUtf8(radice[rnd() % std::size(radice)]) + QString::fromUtf8(dopo[rnd() % std::size(dopo)]);
+        nome += QString::fromUtf8(radice[rnd() % std::size(radice)])
+                + QString::fromUtf8(dopo[rnd() % std::size(dopo)]);
         nome += QStringLiteral(" %1").arg(i); // distinct names
-        const QString prov = i % 30 == 0 ? scheda::ProvinceRegione[(i / 30) % 5] : QString::fromLatin1(altre[rnd() % std::size(altre)]);
-        out << '"' << nome << "\"," << prov << ',' << QStringLiteral("%1").arg(10000 + int(rnd() % 89999), 5, 10, QLatin1Char('0'))
+        const QString prov = i % 30 == 0 ? scheda::ProvinceRegione[(i / 30) % 5]
+                                         : QString::fromLatin1(altre[rnd() % std::size(altre)]);
+        out << '"' << nome << "\"," << prov << ','
+            << QStringLiteral("%1").arg(10000 + int(rnd() % 89999), 5, 10, QLatin1Char('0'))
             << '\n';
     }
 }
@@ -81,18 +89,26 @@ void scriviAtecoSintetico(const QString &percorso)
     QTextStream out(&f);
     out << "codice_istat,descrizione\n";
     for (int i = 0; i < 900; ++i)
-        out << QStringLiteral("%1.%2.%3,Attività economica %4\n").arg(1 + i / 10 % 99, 2, 10, QLatin1Char('0')).arg(i % 10 + 10).arg(i % 9).arg(i);
+        out << QStringLiteral("%1.%2.%3,Attività economica %4\n")
+                   .arg(1 + i / 10 % 99, 2, 10, QLatin1Char('0'))
+                   .arg(i % 10 + 10)
+                   .arg(i % 9)
+                   .arg(i);
 }
 
 // One program folder for the whole run, made once.
-class CartellaBench {
+class CartellaBench
+{
 public:
     static CartellaBench &istanza()
     {
         static CartellaBench a;
         return a;
     }
-    QString percorso(const QString &nome) const { return scheda::percorsoProgramma(dir_.path(), nome); }
+    QString percorso(const QString &nome) const
+    {
+        return scheda::percorsoProgramma(dir_.path(), nome);
+    }
     int comuni = 0;
     QString fonteComuni;
 
@@ -126,7 +142,9 @@ private:
         sqlite3 *db = c->handle();
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt *s = nullptr;
-        sqlite3_prepare_v2(db, "INSERT INTO Dati (denominazione, comune_sede, a2, nato) VALUES (?, 'ANCONA', 1234.5, '1000-01-01')",
+        sqlite3_prepare_v2(db,
+                           "INSERT INTO Dati (denominazione, comune_sede, a2, nato) VALUES (?, "
+                           "'ANCONA', 1234.5, '1000-01-01')",
                            -1, &s, nullptr);
         for (int i = 1; i <= n; ++i) {
             const QByteArray nome = QStringLiteral("SCHEDA %1").arg(i).toUtf8();
@@ -159,8 +177,13 @@ void BM_AperturaRecordset(benchmark::State &state)
 {
     CartellaBench::istanza();
     const int quale = int(state.range(0));
-    const QString source = quale == 0 ? QStringLiteral("Dati") : quale == 1 ? scheda::SqlComune : quale == 2 ? scheda::sqlComuneRegione() : scheda::SqlAteco;
-    auto c = quale == 0 ? scheda::apriConnessione(scheda::FileVarnex, scheda::PasswordVarnex) : scheda::apriConnessione(scheda::FileIdentifica, scheda::PasswordIdentifica);
+    const QString source = quale == 0   ? QStringLiteral("Dati")
+                           : quale == 1 ? scheda::SqlComune
+                           : quale == 2 ? scheda::sqlComuneRegione()
+                                        : scheda::SqlAteco;
+    auto c = quale == 0
+                 ? scheda::apriConnessione(scheda::FileVarnex, scheda::PasswordVarnex)
+                 : scheda::apriConnessione(scheda::FileIdentifica, scheda::PasswordIdentifica);
     long righe = 0;
     for (auto _ : state) {
         auto rs = scheda::apriRecordset(source, *c);
@@ -210,7 +233,11 @@ void BM_CercaScheda(benchmark::State &state)
     }
     state.counters["passi"] = double(passi);
 }
-BENCHMARK(BM_CercaScheda)->Arg(1)->Arg(SchedeArchivio / 2)->Arg(SchedeArchivio)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CercaScheda)
+    ->Arg(1)
+    ->Arg(SchedeArchivio / 2)
+    ->Arg(SchedeArchivio)
+    ->Unit(benchmark::kMillisecond);
 
 // The same seek right after a save, as after a page is saved and the user
 // moves on: MoveFirst then reads the keys again.
@@ -248,10 +275,18 @@ void BM_SalvaPagina(benchmark::State &state)
         for (const scheda::Colonna &col : colonne) {
             ado::Variant v;
             switch (col.tipo) {
-            case scheda::Tipo::Testo: v = QStringLiteral("VALORE %1").arg(giro); break;
-            case scheda::Tipo::Data: v = giro % 2 ? QStringLiteral("01/01/1000") : QStringLiteral("05/03/2024"); break;
-            case scheda::Tipo::Numero: v = QStringLiteral("%1,5").arg(giro % 1000); break;
-            case scheda::Tipo::Opzione: v = 1 + giro % 2; break;
+            case scheda::Tipo::Testo:
+                v = QStringLiteral("VALORE %1").arg(giro);
+                break;
+            case scheda::Tipo::Data:
+                v = giro % 2 ? QStringLiteral("01/01/1000") : QStringLiteral("05/03/2024");
+                break;
+            case scheda::Tipo::Numero:
+                v = QStringLiteral("%1,5").arg(giro % 1000);
+                break;
+            case scheda::Tipo::Opzione:
+                v = 1 + giro % 2;
+                break;
             }
             rs->Fields(QString::fromLatin1(col.nome)).setValue(v);
         }
@@ -276,10 +311,18 @@ void BM_EsportaScheda(benchmark::State &state)
     for (const scheda::Colonna &col : scheda::colonneDati()) {
         ado::Variant v;
         switch (col.tipo) {
-        case scheda::Tipo::Testo: v = QStringLiteral("VALORE"); break;
-        case scheda::Tipo::Data: v = QStringLiteral("05/03/2024"); break;
-        case scheda::Tipo::Numero: v = 12.5; break;
-        case scheda::Tipo::Opzione: v = 2; break;
+        case scheda::Tipo::Testo:
+            v = QStringLiteral("VALORE");
+            break;
+        case scheda::Tipo::Data:
+            v = QStringLiteral("05/03/2024");
+            break;
+        case scheda::Tipo::Numero:
+            v = 12.5;
+            break;
+        case scheda::Tipo::Opzione:
+            v = 2;
+            break;
         }
         scheda::RsDati->Fields(QString::fromLatin1(col.nome)).setValue(v);
     }

@@ -26,11 +26,21 @@ const QList<double> &valori()
         QList<double> r;
         for (int i = 0; i < 1000; ++i) {
             switch (i % 5) {
-            case 0: r << double(rnd() % 100000000); break;            // whole amounts
-            case 1: r << double(rnd() % 10000) / 10.0; break;         // tenths
-            case 2: r << double(rnd() % 100000000) / 100.0; break;    // two-decimal amounts
-            case 3: r << double(rnd() % 100000) / 1000.0; break;      // percentages
-            case 4: r << double(rnd() % 1000) / 10.0 + 0.2; break;    // a sum with a residue
+            case 0:
+                r << double(rnd() % 100000000);
+                break; // whole amounts
+            case 1:
+                r << double(rnd() % 10000) / 10.0;
+                break; // tenths
+            case 2:
+                r << double(rnd() % 100000000) / 100.0;
+                break; // two-decimal amounts
+            case 3:
+                r << double(rnd() % 100000) / 1000.0;
+                break; // percentages
+            case 4:
+                r << double(rnd() % 1000) / 10.0 + 0.2;
+                break; // a sum with a residue
             }
         }
         return r;
@@ -45,7 +55,8 @@ const QList<QString> &testi()
         QList<QString> r;
         int i = 0;
         for (double v : valori())
-            r << (i++ % 2 ? formattaNumero(v, Variante::DueDecimali) : testoSemplice(ado::Variant(v)));
+            r << (i++ % 2 ? formattaNumero(v, Variante::DueDecimali)
+                          : testoSemplice(ado::Variant(v)));
         return r;
     }();
     return t;

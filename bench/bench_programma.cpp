@@ -48,10 +48,18 @@ QString sqlRiempiTutto()
     for (const Colonna &c : colonneDati()) {
         QString v;
         switch (c.tipo) {
-        case Tipo::Testo: v = QStringLiteral("'VALORE DI PROVA'"); break;
-        case Tipo::Data: v = QStringLiteral("'2004-06-15'"); break;
-        case Tipo::Numero: v = QStringLiteral("1234"); break;
-        case Tipo::Opzione: v = QStringLiteral("1"); break;
+        case Tipo::Testo:
+            v = QStringLiteral("'VALORE DI PROVA'");
+            break;
+        case Tipo::Data:
+            v = QStringLiteral("'2004-06-15'");
+            break;
+        case Tipo::Numero:
+            v = QStringLiteral("1234");
+            break;
+        case Tipo::Opzione:
+            v = QStringLiteral("1");
+            break;
         }
         if (QLatin1String(c.nome) != QLatin1String("denominazione"))
             assegna << QString::fromLatin1(c.nome) + QStringLiteral(" = ") + v;
@@ -62,7 +70,8 @@ QString sqlRiempiTutto()
 // The program set up as the tests set it up, on one folder per archive size
 // for the whole run: scripted dialogs, the exit hook, the main window after
 // start-up. One program runs at a time: asking for the other size closes it.
-class Programma {
+class Programma
+{
 public:
     static Programma &istanza(int schede = SchedeArchivio)
     {
@@ -179,14 +188,17 @@ void cambiaUnNome(benchmark::State &state, Programma &p, int giro)
         posizionaSuIdRecord();
     } else {
         p.cartella.esegui(FileVarnex, PasswordVarnex,
-                          QStringLiteral("UPDATE Dati SET denominazione = '%1' WHERE id_scheda = 5000").arg(nome));
+                          QStringLiteral(
+                              "UPDATE Dati SET denominazione = '%1' WHERE id_scheda = 5000")
+                              .arg(nome));
     }
     state.ResumeTiming();
 }
 
 const char *cambio(benchmark::State &state)
 {
-    static const char *casi[] = {"table unchanged", "a name saved by the program", "a name changed by another program"};
+    static const char *casi[] = {"table unchanged", "a name saved by the program",
+                                 "a name changed by another program"};
     return casi[state.range(0)];
 }
 

@@ -30,7 +30,8 @@ using namespace scheda;
 namespace {
 
 // The program started once for the whole run, page 2 shown.
-class Pagina2 {
+class Pagina2
+{
 public:
     static Pagina2 &istanza()
     {
@@ -94,13 +95,17 @@ void BM_UscitaComuneSede(benchmark::State &state)
 {
     Pagina2 &p = Pagina2::istanza();
     const int caso = int(state.range(0));
-    const QString nome = caso == 0 ? ultimoComune() : caso == 1 ? QStringLiteral("LIVO") : QStringLiteral("NESSUNO");
+    const QString nome = caso == 0   ? ultimoComune()
+                         : caso == 1 ? QStringLiteral("LIVO")
+                                     : QStringLiteral("NESSUNO");
     p.sede()->setFocus();
     for (auto _ : state) {
         state.PauseTiming();
-        RecordScheda().imposta(QStringLiteral("comune_sede"), ado::Variant(caso == 1 ? "LIVO" : "ANCONA"));
+        RecordScheda().imposta(QStringLiteral("comune_sede"),
+                               ado::Variant(caso == 1 ? "LIVO" : "ANCONA"));
         RecordScheda().imposta(QStringLiteral("prov_sede"), ado::Variant(caso == 1 ? "TN" : "AN"));
-        RecordScheda().imposta(QStringLiteral("cap_sede"), ado::Variant(caso == 1 ? "38020" : "60121"));
+        RecordScheda().imposta(QStringLiteral("cap_sede"),
+                               ado::Variant(caso == 1 ? "38020" : "60121"));
         p.ricerca()->GotFocus();
         p.sede()->setEditText(nome);
         state.ResumeTiming();
@@ -109,9 +114,10 @@ void BM_UscitaComuneSede(benchmark::State &state)
     const bool trovato = ComuneTrovato == 1;
     if (trovato != (caso != 2))
         state.SkipWithError("unexpected look-up outcome");
-    static const char *etichette[] = {"the last municipality", "LIVO, stored in its second province",
-                                      "a name in no row"};
-    state.SetLabel(QStringLiteral("%1 (%2)").arg(QLatin1String(etichette[caso]), nome).toStdString());
+    static const char *etichette[] = {"the last municipality",
+                                      "LIVO, stored in its second province", "a name in no row"};
+    state.SetLabel(
+        QStringLiteral("%1 (%2)").arg(QLatin1String(etichette[caso]), nome).toStdString());
     state.counters["righe"] = double(RsComune->RecordCount());
 }
 BENCHMARK(BM_UscitaComuneSede)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);

@@ -39,7 +39,8 @@ constexpr int SchedeArchivio = 10000;
 
 // The program started once for the whole run, the last sheet filled in and
 // stored, the PDF files written into a folder of their own.
-class Programma {
+class Programma
+{
 public:
     static Programma &istanza()
     {

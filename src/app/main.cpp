@@ -2,8 +2,8 @@
 // event loop does the rest.
 
 #include "core/Archivio.h"
-#include "shell/MDIForm1.h"
 #include "platform/ui/Aspetto.h"
+#include "shell/MDIForm1.h"
 
 #include <QApplication>
 

@@ -11,7 +11,8 @@ namespace {
 
 // The last sheet list read, and the mark of the file when it was read: a
 // record move reopens page 1 on a table that has not changed.
-struct ElencoLetto {
+struct ElencoLetto
+{
     const ado::Connection *connessione = nullptr;
     ado::ChangeMark segno;
     VociSchede voci;
@@ -144,8 +145,10 @@ int cercaIdRecord()
     }
     if (!RsDati->isEOF())
         return posizione;
-    dlg::MsgBox(QStringLiteral("La scheda corrente non si trova più nell'archivio: viene mostrata l'ultima scheda."),
-                dlg::vbExclamation, QStringLiteral("Scheda non trovata"));
+    dlg::MsgBox(
+        QStringLiteral(
+            "La scheda corrente non si trova più nell'archivio: viene mostrata l'ultima scheda."),
+        dlg::vbExclamation, QStringLiteral("Scheda non trovata"));
     RsDati->MoveLast();
     IdRecord = RsDati->Fields(0).Value();
     return int(RsDati->RecordCount()) - 1;

@@ -60,7 +60,8 @@ void scriviRiga(const std::function<void()> &scrittura);
 // (a read-only recordset) that leaves RsDati where it stands; a sheet with
 // no name has the empty name. While the file has not changed since the last
 // read, that read is given again without a query.
-struct VociSchede {
+struct VociSchede
+{
     QList<ado::Variant> chiavi;
     QStringList nomi;
 };

@@ -287,10 +287,14 @@ int indiceColonna(const QString &nome)
 ado::Variant valoreNull(const Colonna &c)
 {
     switch (c.tipo) {
-    case Tipo::Testo: return ado::Variant(QString());
-    case Tipo::Data: return ado::Variant(QStringLiteral("01/01/1000"));
-    case Tipo::Opzione: return ado::Variant(c.predefinito);
-    case Tipo::Numero: return c.fisso == Fisso::Doppio ? ado::Variant(0.0) : ado::Variant(0);
+    case Tipo::Testo:
+        return ado::Variant(QString());
+    case Tipo::Data:
+        return ado::Variant(QStringLiteral("01/01/1000"));
+    case Tipo::Opzione:
+        return ado::Variant(c.predefinito);
+    case Tipo::Numero:
+        return c.fisso == Fisso::Doppio ? ado::Variant(0.0) : ado::Variant(0);
     }
     return {};
 }
@@ -298,10 +302,14 @@ ado::Variant valoreNull(const Colonna &c)
 QString tipoSql(const Colonna &c)
 {
     switch (c.tipo) {
-    case Tipo::Testo: return QStringLiteral("TEXT");
-    case Tipo::Data: return QStringLiteral("DATE");
-    case Tipo::Opzione: return QStringLiteral("INTEGER");
-    case Tipo::Numero: return c.fisso == Fisso::Intero32 ? QStringLiteral("LONG") : QStringLiteral("DOUBLE");
+    case Tipo::Testo:
+        return QStringLiteral("TEXT");
+    case Tipo::Data:
+        return QStringLiteral("DATE");
+    case Tipo::Opzione:
+        return QStringLiteral("INTEGER");
+    case Tipo::Numero:
+        return c.fisso == Fisso::Intero32 ? QStringLiteral("LONG") : QStringLiteral("DOUBLE");
     }
     return QString();
 }

@@ -15,9 +15,10 @@ enum class Tipo { Testo, Data, Numero, Opzione };
 // Variables of the in-memory sheet with a fixed type convert what they take.
 enum class Fisso { Nessuno, Testo, Intero32, Doppio };
 
-struct Colonna {
+struct Colonna
+{
     const char *nome;
-    int pagina;      // 1 to 6
+    int pagina; // 1 to 6
     Tipo tipo;
     Fisso fisso;
     int predefinito; // Null default of an option group (1 or 2)

@@ -9,7 +9,9 @@ void segnalaErrore(const std::exception &e)
 {
     QString testo;
     if (const auto *errore = dynamic_cast<const ado::Error *>(&e))
-        testo = QStringLiteral("Errore di run-time '%1':\n\n%2").arg(errore->number()).arg(errore->description());
+        testo = QStringLiteral("Errore di run-time '%1':\n\n%2")
+                    .arg(errore->number())
+                    .arg(errore->description());
     else
         testo = QStringLiteral("Errore di run-time:\n\n%1").arg(QString::fromUtf8(e.what()));
     dlg::MsgBox(testo, dlg::vbCritical, QStringLiteral("Varnex"));

@@ -11,8 +11,9 @@ class cHtmlHelp;
 
 namespace scheda {
 
-inline ado::Variant IdRecord;           // key of the current sheet's row
-inline std::int16_t PaginaCorrente = 0; // 1..6 page shown, 10 record grid window, 0 none (a load failed)
+inline ado::Variant IdRecord; // key of the current sheet's row
+inline std::int16_t PaginaCorrente
+    = 0; // 1..6 page shown, 10 record grid window, 0 none (a load failed)
 inline std::int16_t PaginaModificata = 0;
 inline std::int16_t Ricarica = 0;
 inline std::int16_t TabellaVuota = 0;

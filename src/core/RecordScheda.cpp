@@ -11,17 +11,22 @@ int indiceValido(const QString &colonna)
 {
     const int i = indiceColonna(colonna);
     if (i < 0)
-        throw ado::Error(ado::err::ItemNotFound, QStringLiteral("Variabile '%1' inesistente.").arg(colonna));
+        throw ado::Error(ado::err::ItemNotFound,
+                         QStringLiteral("Variabile '%1' inesistente.").arg(colonna));
     return i;
 }
 
 ado::Variant converti(const Colonna &c, const ado::Variant &v)
 {
     switch (c.fisso) {
-    case Fisso::Nessuno: return v;
-    case Fisso::Testo: return ado::Variant(v.toText());
-    case Fisso::Intero32: return ado::Variant(std::int64_t(v.toInt32()));
-    case Fisso::Doppio: return ado::Variant(v.toDouble());
+    case Fisso::Nessuno:
+        return v;
+    case Fisso::Testo:
+        return ado::Variant(v.toText());
+    case Fisso::Intero32:
+        return ado::Variant(std::int64_t(v.toInt32()));
+    case Fisso::Doppio:
+        return ado::Variant(v.toDouble());
     }
     return v;
 }
@@ -38,10 +43,18 @@ void Scheda::azzera()
     const auto colonne = colonneDati();
     for (std::size_t i = 0; i < colonne.size(); ++i) {
         switch (colonne[i].fisso) {
-        case Fisso::Nessuno: valori_[i] = ado::Variant(); break;
-        case Fisso::Testo: valori_[i] = ado::Variant(QString()); break;
-        case Fisso::Intero32: valori_[i] = ado::Variant(0); break;
-        case Fisso::Doppio: valori_[i] = ado::Variant(0.0); break;
+        case Fisso::Nessuno:
+            valori_[i] = ado::Variant();
+            break;
+        case Fisso::Testo:
+            valori_[i] = ado::Variant(QString());
+            break;
+        case Fisso::Intero32:
+            valori_[i] = ado::Variant(0);
+            break;
+        case Fisso::Doppio:
+            valori_[i] = ado::Variant(0.0);
+            break;
         }
     }
 }

@@ -3,8 +3,8 @@
 // its column's name. Pages load their share into it, edit it through their
 // controls and write it back; printing reads it.
 
-#include "platform/db/Variant.h"
 #include "core/ColonneDati.h"
+#include "platform/db/Variant.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,7 +17,8 @@ class Recordset;
 
 namespace scheda {
 
-class Scheda {
+class Scheda
+{
 public:
     Scheda();
 
@@ -32,7 +33,8 @@ public:
     // fixed-type variable cannot hold (a 32-bit total beyond its range)
     // fails the load; with `rifiutate` it leaves the Null default instead
     // and the column's name is added there.
-    void carica(ado::Recordset &rs, std::span<const Colonna> colonne, QStringList *rifiutate = nullptr);
+    void carica(ado::Recordset &rs, std::span<const Colonna> colonne,
+                QStringList *rifiutate = nullptr);
     // Writes the given columns into the current row (no Update).
     void scrivi(ado::Recordset &rs, std::span<const Colonna> colonne) const;
 

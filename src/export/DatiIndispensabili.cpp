@@ -17,8 +17,10 @@ constexpr std::array<DatoIndispensabile, 16> Dati = {{
     {"cod_fiscale", Prova::Testo, "Inserire A4 - CODICE FISCALE dell'impresa"},
     {"capitale_sociale", Prova::Numero, "Inserire A7 - CAPITALE SOCIALE dell'impresa"},
     {"comune_sede", Prova::Testo, "Inserire A12 - COMUNE SEDE dell'impresa"},
-    {"denominazione_promo", Prova::Testo, "Inserire B1 - DENOMINAZIONE SOGGETTO PROMOTORE dell'impresa"},
-    {"cod_fiscale_promo", Prova::Testo, "Inserire B3 - CODICE FISCALE SOGGETTO PROMOTORE dell'impresa"},
+    {"denominazione_promo", Prova::Testo,
+     "Inserire B1 - DENOMINAZIONE SOGGETTO PROMOTORE dell'impresa"},
+    {"cod_fiscale_promo", Prova::Testo,
+     "Inserire B3 - CODICE FISCALE SOGGETTO PROMOTORE dell'impresa"},
     {"attivita_promo", Prova::Testo, "Inserire B5 - ATTIVITA' SOGGETTO PROMOTORE dell'impresa"},
     {"comune_loc", Prova::Testo, "Inserire C1 - COMUNE UNITA' LOCALE dell'impresa"},
     {"attivita", Prova::Testo, "Inserire C2 - ATTIVITA' dell'impresa"},
@@ -31,8 +33,9 @@ constexpr std::array<DatoIndispensabile, 16> Dati = {{
 }};
 
 constexpr std::array<const char *, 14> Percentuali = {
-    "percpromo",  "percsocieta", "percbanca1",  "percbanca2",  "percbanca3",  "percbanca4",  "percente1",
-    "percente2",  "percente3",   "percente4",   "percperson1", "percperson2", "percperson3", "percperson4",
+    "percpromo",   "percsocieta", "percbanca1",  "percbanca2",  "percbanca3",
+    "percbanca4",  "percente1",   "percente2",   "percente3",   "percente4",
+    "percperson1", "percperson2", "percperson3", "percperson4",
 };
 
 ado::Variant valore(ado::Recordset &rs, const char *colonna)
@@ -78,10 +81,14 @@ bool percentualePresente(ado::Recordset &rs)
 bool presente(ado::Recordset &rs, const DatoIndispensabile &d)
 {
     switch (d.prova) {
-    case Prova::Testo: return testoPresente(rs, d.colonna);
-    case Prova::Data: return dataPresente(rs, d.colonna);
-    case Prova::Numero: return numeroPresente(rs, d.colonna);
-    case Prova::Percentuali: return percentualePresente(rs);
+    case Prova::Testo:
+        return testoPresente(rs, d.colonna);
+    case Prova::Data:
+        return dataPresente(rs, d.colonna);
+    case Prova::Numero:
+        return numeroPresente(rs, d.colonna);
+    case Prova::Percentuali:
+        return percentualePresente(rs);
     }
     return false;
 }

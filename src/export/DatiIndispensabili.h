@@ -17,13 +17,15 @@ namespace scheda {
 // Percentages: fails when none of the share percentages is other than 0.
 enum class Prova { Testo, Data, Numero, Percentuali };
 
-struct DatoIndispensabile {
+struct DatoIndispensabile
+{
     const char *colonna; // nullptr for the percentages, which test colonnePercentuali()
     Prova prova;
     const char *messaggio;
 };
 
-inline const QString TitoloDatiIndispensabili = QStringLiteral("Dati indispensabili per l'esportazione (vedi Help)");
+inline const QString TitoloDatiIndispensabili = QStringLiteral(
+    "Dati indispensabili per l'esportazione (vedi Help)");
 
 // The sixteen tests, in their order.
 std::span<const DatoIndispensabile> datiIndispensabili();

@@ -38,9 +38,10 @@ void riapriEsporta()
     try {
         apriEsporta();
     } catch (const ado::Error &e) {
-        throw ado::Error(e.number(), QStringLiteral("Il file di esportazione non si è potuto riaprire: %1\n"
-                                                    "Sarà riaperto alla prossima esportazione.")
-                                         .arg(e.description()));
+        throw ado::Error(e.number(),
+                         QStringLiteral("Il file di esportazione non si è potuto riaprire: %1\n"
+                                        "Sarà riaperto alla prossima esportazione.")
+                             .arg(e.description()));
     }
 }
 
@@ -48,12 +49,14 @@ void riapriEsporta()
 // was one, and the reason.
 void segnalaCopiaFallita(const disco::EsitoCopia &esito)
 {
-    const QString avanzo =
-        esito.avanzo.isEmpty()
-            ? QString()
-            : QStringLiteral("Non si è potuto cancellare il file rimasto da un'esportazione interrotta: %1\n").arg(esito.avanzo);
-    dlg::MsgBox(QStringLiteral("Esportazione non riuscita: il file non è stato copiato sul disco.\n\n"
-                               "Cartella: %1\n%2Motivo: %3")
+    const QString avanzo = esito.avanzo.isEmpty()
+                               ? QString()
+                               : QStringLiteral("Non si è potuto cancellare il file rimasto da "
+                                                "un'esportazione interrotta: %1\n")
+                                     .arg(esito.avanzo);
+    dlg::MsgBox(QStringLiteral(
+                    "Esportazione non riuscita: il file non è stato copiato sul disco.\n\n"
+                    "Cartella: %1\n%2Motivo: %3")
                     .arg(QDir::toNativeSeparators(esito.cartella), avanzo, esito.motivo),
                 dlg::vbCritical, TitoloEsportazione);
 }
@@ -63,8 +66,9 @@ void segnalaCopiaFallita(const disco::EsitoCopia &esito)
 void copiaSuDisco()
 {
     chiudiEsporta();
-    const disco::EsitoCopia esito =
-        disco::copiaSostituendo(percorsoProgramma(CartellaProgramma, FileEsporta), disco::percorsoLocale(FileSuDisco));
+    const disco::EsitoCopia esito = disco::copiaSostituendo(percorsoProgramma(CartellaProgramma,
+                                                                              FileEsporta),
+                                                            disco::percorsoLocale(FileSuDisco));
     if (esito.riuscita)
         dlg::MsgBox(EsportazioneRiuscita, dlg::vbOKOnly, TitoloEsportazione);
     else
@@ -86,7 +90,8 @@ void EsportaSchedaCorrente()
     verificaFileEsportazione();
     if (!posizionaSuIdRecord())
         throw ado::Error(ado::err::NoCurrentRecord,
-                         QStringLiteral("La scheda corrente non si trova più nell'archivio: la scheda non è stata esportata."));
+                         QStringLiteral("La scheda corrente non si trova più nell'archivio: la "
+                                        "scheda non è stata esportata."));
     copiaSchedaInEsportazione();
 
     if (const auto mancante = primoDatoMancante(*RsEsporta)) {
@@ -94,7 +99,8 @@ void EsportaSchedaCorrente()
         return;
     }
 
-    const int RispostaFloppy = dlg::MsgBox(DomandaFloppy, dlg::vbYesNo | dlg::vbExclamation, TitoloFloppy);
+    const int RispostaFloppy = dlg::MsgBox(DomandaFloppy, dlg::vbYesNo | dlg::vbExclamation,
+                                           TitoloFloppy);
     if (RispostaFloppy == dlg::vbNo)
         return;
     copiaSuDisco();

@@ -22,18 +22,22 @@ void verificaColonne(ado::Recordset &rs, ado::Connection &c)
     if (rs.FieldsCount() != int(colonne.size()) + 1)
         throw ado::Error(ado::err::ItemNotFound,
                          danneggiato(c)
-                             + QStringLiteral("la tabella \"Dati\" ha %1 colonne invece di %2.").arg(rs.FieldsCount()).arg(colonne.size() + 1)
+                             + QStringLiteral("la tabella \"Dati\" ha %1 colonne invece di %2.")
+                                   .arg(rs.FieldsCount())
+                                   .arg(colonne.size() + 1)
                              + NienteEsportato);
     for (std::size_t i = 0; i < colonne.size(); ++i) {
         const QString attesa = QString::fromLatin1(colonne[i].nome);
         const QString trovata = rs.Fields(int(i) + 1).Name();
         if (trovata.compare(attesa, Qt::CaseInsensitive) != 0)
-            throw ado::Error(ado::err::ItemNotFound,
-                             danneggiato(c)
-                                 + QStringLiteral("la colonna %1 della tabella \"Dati\" è \"%2\" invece di \"%3\".")
-                                       .arg(i + 1)
-                                       .arg(trovata, attesa)
-                                 + NienteEsportato);
+            throw ado::Error(
+                ado::err::ItemNotFound,
+                danneggiato(c)
+                    + QStringLiteral(
+                          "la colonna %1 della tabella \"Dati\" è \"%2\" invece di \"%3\".")
+                          .arg(i + 1)
+                          .arg(trovata, attesa)
+                    + NienteEsportato);
     }
 }
 
@@ -45,7 +49,9 @@ void verificaFileEsportazione()
     verificaColonne(*RsEsporta, *ConnessioneEsporta);
     if (RsEsporta->RecordCount() == 0)
         throw ado::Error(ado::err::NoCurrentRecord,
-                         danneggiato(*ConnessioneEsporta) + QStringLiteral("la tabella \"Dati\" non ha righe.") + NienteEsportato);
+                         danneggiato(*ConnessioneEsporta)
+                             + QStringLiteral("la tabella \"Dati\" non ha righe.")
+                             + NienteEsportato);
 }
 
 void copiaSchedaInEsportazione()

@@ -11,10 +11,14 @@ class QWidget;
 
 namespace scheda {
 
-class Campo : public QObject {
+class Campo : public QObject
+{
     Q_OBJECT
 public:
-    Campo(const QString &colonna, QObject *parent) : QObject(parent), colonna_(colonna) {}
+    Campo(const QString &colonna, QObject *parent)
+        : QObject(parent)
+        , colonna_(colonna)
+    {}
     ~Campo() override = default;
 
     // The control (its objectName is the control's name, e.g. "TXTDenom").

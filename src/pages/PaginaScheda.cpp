@@ -1,23 +1,25 @@
 #include "pages/PaginaScheda.h"
 #include "core/RecordScheda.h"
 
-#include "platform/ui/Aspetto.h"
-#include "platform/ui/Twips.h"
 #include "core/Archivio.h"
 #include "core/Globali.h"
 #include "pages/ServiziShell.h"
 #include "pages/campi/Campi.h"
 #include "platform/dialoghi/Dialoghi.h"
+#include "platform/ui/Aspetto.h"
+#include "platform/ui/Twips.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QPalette>
-#include <QToolButton>
 #include <QStyle>
+#include <QToolButton>
+#include <algorithm>
 
 namespace scheda {
 
-PaginaScheda::PaginaScheda(int numero, QWidget *parent) : QWidget(parent), numero_(numero)
+PaginaScheda::PaginaScheda(int numero, QWidget *parent)
+    : QWidget(parent)
+    , numero_(numero)
 {
     setObjectName(QStringLiteral("Form%1").arg(numero));
     setWindowTitle(QStringLiteral("Pagina %1").arg(numero));
@@ -29,7 +31,8 @@ PaginaScheda::PaginaScheda(int numero, QWidget *parent) : QWidget(parent), numer
     setMinimumSize(ui::px(13060) - 12, ui::px(15000) - 40);
 
     // Graphical buttons: the picture above the caption.
-    auto pulsante = [this](const QString &nome, const QString &caption, QStyle::StandardPixmap icona) {
+    auto pulsante = [this](const QString &nome, const QString &caption,
+                           QStyle::StandardPixmap icona) {
         auto *b = new QToolButton(this);
         b->setObjectName(nome);
         b->setText(caption);
@@ -39,19 +42,23 @@ PaginaScheda::PaginaScheda(int numero, QWidget *parent) : QWidget(parent), numer
         b->setFocusPolicy(Qt::StrongFocus); // a click commits the box being edited
         return b;
     };
-    CMDPrec = pulsante(QStringLiteral("CMDPrec"), QStringLiteral("Pag. Preced."), QStyle::SP_ArrowLeft);
-    CMDSucces = pulsante(QStringLiteral("CMDSucces"), QStringLiteral("Pag. Succes."), QStyle::SP_ArrowRight);
+    CMDPrec = pulsante(QStringLiteral("CMDPrec"), QStringLiteral("Pag. Preced."),
+                       QStyle::SP_ArrowLeft);
+    CMDSucces = pulsante(QStringLiteral("CMDSucces"), QStringLiteral("Pag. Succes."),
+                         QStyle::SP_ArrowRight);
     posizionaPiede(8040, 13440);
 
     // Page 1 has no previous page and page 6 no next one.
     if (numero == 1)
         CMDPrec->setEnabled(false);
     else
-        connect(CMDPrec, &QToolButton::clicked, this, [n = numero] { serviziShell().cambiaPagina(n - 1); });
+        connect(CMDPrec, &QToolButton::clicked, this,
+                [n = numero] { serviziShell().cambiaPagina(n - 1); });
     if (numero == 6)
         CMDSucces->setEnabled(false);
     else
-        connect(CMDSucces, &QToolButton::clicked, this, [n = numero] { serviziShell().cambiaPagina(n + 1); });
+        connect(CMDSucces, &QToolButton::clicked, this,
+                [n = numero] { serviziShell().cambiaPagina(n + 1); });
 }
 
 PaginaScheda::~PaginaScheda() = default;
@@ -85,7 +92,8 @@ Campo *PaginaScheda::campo(const QString &nomeControllo) const
 int PaginaScheda::codiceMostrato(const QString &colonna) const
 {
     for (Campo *c : campi_)
-        if (const auto *g = qobject_cast<const campi::GruppoOpzioni *>(c); g && g->colonna() == colonna)
+        if (const auto *g = qobject_cast<const campi::GruppoOpzioni *>(c);
+            g && g->colonna() == colonna)
             return g->codiceScelto();
     return 0;
 }
@@ -103,7 +111,8 @@ void PaginaScheda::disponi(std::span<const campi::Elemento> righe, const campi::
 
 QWidget *PaginaScheda::primoControllo() const
 {
-    const QList<QWidget *> ordine = ordine_.isEmpty() ? QList<QWidget *>{CMDPrec, CMDSucces} : ordine_;
+    const QList<QWidget *> ordine = ordine_.isEmpty() ? QList<QWidget *>{CMDPrec, CMDSucces}
+                                                      : ordine_;
     for (QWidget *w : ordine)
         if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
             return w;
@@ -130,7 +139,9 @@ void PaginaScheda::Carica()
         return QLatin1String(c.nome) == QLatin1String("denominazione");
     });
     if (!haDenominazione)
-        RecordScheda().carica(*RsDati, colonneDati().subspan(indiceColonna(QStringLiteral("denominazione")), 1));
+        RecordScheda().carica(*RsDati,
+                              colonneDati().subspan(indiceColonna(QStringLiteral("denominazione")),
+                                                    1));
     QStringList rifiutate;
     RecordScheda().carica(*RsDati, cols, &rifiutate);
     if (!rifiutate.isEmpty())
@@ -141,7 +152,8 @@ void PaginaScheda::Posiziona()
 {
     if (conCaricamento)
         Caricamento = 1;
-    setWindowTitle(QStringLiteral("Pagina %1 - ").arg(numero_) + RecordScheda()[QStringLiteral("denominazione")].toText());
+    setWindowTitle(QStringLiteral("Pagina %1 - ").arg(numero_)
+                   + RecordScheda()[QStringLiteral("denominazione")].toText());
     for (Campo *c : campi_)
         c->mostra();
     if (conCaricamento)

@@ -17,7 +17,8 @@ class QToolButton;
 
 namespace scheda {
 
-class PaginaScheda : public QWidget {
+class PaginaScheda : public QWidget
+{
     Q_OBJECT
 public:
     explicit PaginaScheda(int numero, QWidget *parent = nullptr);
@@ -64,7 +65,8 @@ public:
 protected:
     // Builds the page from its table: the controls, their bindings (in the
     // table's order, Posiziona's) and the focus order, the foot buttons last.
-    void disponi(std::span<const campi::Elemento> righe, const campi::Ricalcolo *ricalcolo = nullptr);
+    void disponi(std::span<const campi::Elemento> righe,
+                 const campi::Ricalcolo *ricalcolo = nullptr);
     // Binds a control; the page keeps its order for Posiziona.
     void aggiungiCampo(Campo *c);
     // Places the foot buttons: "Pag. Succes." stands 1320 twips to the right.

@@ -6,7 +6,8 @@ namespace scheda {
 namespace {
 
 // A page form on its own: it shows itself where a page stands.
-class SenzaShell : public ServiziShell {
+class SenzaShell : public ServiziShell
+{
 public:
     void cambiaPagina(int) override {}
     void esciDalProgramma() override {}

@@ -9,7 +9,8 @@ namespace scheda {
 
 class PaginaScheda;
 
-class ServiziShell {
+class ServiziShell
+{
 public:
     virtual ~ServiziShell() = default;
 
@@ -38,12 +39,33 @@ ServiziShell &serviziShell();
 // Installs the shell's services; nullptr goes back to the stand-alone set.
 void installaServiziShell(ServiziShell *servizi);
 
-inline void VaiPagina1() { serviziShell().cambiaPagina(1); }
-inline void VaiPagina2() { serviziShell().cambiaPagina(2); }
-inline void VaiPagina3() { serviziShell().cambiaPagina(3); }
-inline void VaiPagina4() { serviziShell().cambiaPagina(4); }
-inline void VaiPagina5() { serviziShell().cambiaPagina(5); }
-inline void VaiPagina6() { serviziShell().cambiaPagina(6); }
-inline void ChiudiProgramma() { serviziShell().esciDalProgramma(); }
+inline void VaiPagina1()
+{
+    serviziShell().cambiaPagina(1);
+}
+inline void VaiPagina2()
+{
+    serviziShell().cambiaPagina(2);
+}
+inline void VaiPagina3()
+{
+    serviziShell().cambiaPagina(3);
+}
+inline void VaiPagina4()
+{
+    serviziShell().cambiaPagina(4);
+}
+inline void VaiPagina5()
+{
+    serviziShell().cambiaPagina(5);
+}
+inline void VaiPagina6()
+{
+    serviziShell().cambiaPagina(6);
+}
+inline void ChiudiProgramma()
+{
+    serviziShell().esciDalProgramma();
+}
 
 } // namespace scheda

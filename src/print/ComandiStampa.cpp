@@ -14,8 +14,10 @@ namespace {
 
 bool chiediStampa()
 {
-    RispostaStampa = dlg::MsgBox(QStringLiteral("La stampa avverrà sulla stampante predefinita, Procedi?"),
-                                 dlg::vbYesNo | dlg::vbExclamation, QStringLiteral("Seleziona Stampante Predefinita"));
+    RispostaStampa = dlg::MsgBox(QStringLiteral(
+                                     "La stampa avverrà sulla stampante predefinita, Procedi?"),
+                                 dlg::vbYesNo | dlg::vbExclamation,
+                                 QStringLiteral("Seleziona Stampante Predefinita"));
     return RispostaStampa != dlg::vbNo;
 }
 
@@ -33,7 +35,8 @@ SchedaStampa comeSulloSchermo(int n)
                     copia.imposta(nome, ado::Variant(codice));
             }
     if (n == 6) {
-        static constexpr const char *dichiarante[] = {"cognome", "nome", "comune_sede", "prov_sede", "cap_sede"};
+        static constexpr const char *dichiarante[] = {"cognome", "nome", "comune_sede", "prov_sede",
+                                                      "cap_sede"};
         caricaDallaRiga(copia, dichiarante);
     }
     return copia;

@@ -47,10 +47,12 @@ constexpr Controllo Dettaglio[] = {
     Valore("Capposta", 8220, 3402, 1695, 285),
     Testo("Label21", 567, 3685, 1125, 285, "via e n.civ."),
     Valore("Viaposta", 1701, 3685, 4830, 285),
-    Testo("Label26", 567, 4535, 6240, 285, "A.15) STATI PATRIMONIALI della cooperativa/consorzio. ", G),
+    Testo("Label26", 567, 4535, 6240, 285, "A.15) STATI PATRIMONIALI della cooperativa/consorzio. ",
+          G),
     Testo("Label29", 6803, 4535, 3390, 285, "Riportare i dati relativi agli ultimi", Piccolo),
     Testo("Label32", 567, 4819, 9630, 285,
-          "due bilanci approvati, ove disponibili, prima della data di presentazione della domanda (importi in Euro)",
+          "due bilanci approvati, ove disponibili, prima della data di presentazione della domanda "
+          "(importi in Euro)",
           Piccolo),
     // A.15: row label, column A (penultimate year), column B (last year).
     Testo("Label80", 1134, 5386, 3960, 283, "ATTIVO", G).grigio(),

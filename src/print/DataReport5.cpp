@@ -14,8 +14,10 @@ constexpr Carattere GPiccolo{"Times New Roman", 9.75, true};
 
 constexpr Controllo Dettaglio[] = {
     Testo("Label1", 567, 567, 9638, 283,
-          "C.4) Spese del programma di investimenti per le quali sono richieste le agevolazioni ", G),
-    Testo("Label2", 1134, 850, 7370, 285, "di cui al Titolo I del Programma regionale (importi in euro) :", G),
+          "C.4) Spese del programma di investimenti per le quali sono richieste le agevolazioni ",
+          G),
+    Testo("Label2", 1134, 850, 7370, 285,
+          "di cui al Titolo I del Programma regionale (importi in euro) :", G),
     // C.4: header band, six rows, total band.
     Linea("Line1", 567, 1701, 0, 5102),
     Linea("Line4", 4252, 1701, 0, 5102),
@@ -81,10 +83,12 @@ constexpr Controllo Dettaglio[] = {
     Linea("Line15", 5669, 10488, 0, 3118),
     Linea("Line12", 7087, 10488, 0, 3118),
     Linea("Line13", 9921, 10488, 0, 3118),
-    Testo("Label46", 567, 10488, 5102, 283, " Esercizi di riferimento a partire da quello successivo all'anno ", GPiccolo),
+    Testo("Label46", 567, 10488, 5102, 283,
+          " Esercizi di riferimento a partire da quello successivo all'anno ", GPiccolo),
     Testo("Label48", 5669, 10488, 1418, 283, "Anno", G).centro(),
     Testo("Label49", 7087, 10488, 2834, 283, "Importo previsto dei Costi", G).centro(),
-    Testo("Label47", 567, 10772, 5102, 283, " di avvio del programma di cui alla data indicata al punto C.5.1.", GPiccolo),
+    Testo("Label47", 567, 10772, 5102, 283,
+          " di avvio del programma di cui alla data indicata al punto C.5.1.", GPiccolo),
     Testo("Label50", 567, 11339, 5102, 283, "  Primo esercizio", G),
     Valore("CostEser1", 5669, 11339, 1418, 283).centro(),
     Valore("Cost1", 7087, 11339, 2551, 283).destra(),

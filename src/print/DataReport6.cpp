@@ -17,7 +17,8 @@ constexpr const char *InQualita = " in qualità di rappresentante legale";
 
 constexpr Controllo Dettaglio[] = {
     Testo("Label1", 567, 567, 6795, 285, "D) DATI PER IL CALCOLO DEL PUNTEGGIO", G),
-    Testo("Label2", 567, 1134, 8220, 285, "D.1) Percentuale di partecipazione al capitale sociale:", G),
+    Testo("Label2", 567, 1134, 8220, 285,
+          "D.1) Percentuale di partecipazione al capitale sociale:", G),
     // D.1: three columns, a header band and five bands of holders.
     Linea("Line2", 567, 1701, 0, 7653),
     Linea("Line3", 5102, 1701, 0, 7653),
@@ -89,13 +90,16 @@ constexpr Controllo Dettaglio[] = {
     Testo("Label60", 567, 10205, 1984, 283, "con sede legale in "),
     Valore("ComuneLoc", 2551, 10205, 7654, 283),
     Testo("Label66", 567, 10488, 9638, 270,
-          "consapevole della responsabilità penale cui può andare incontro in caso di dichiarazioni mendaci"),
+          "consapevole della responsabilità penale cui può andare incontro in caso di "
+          "dichiarazioni mendaci"),
     Testo("Label67", 567, 10772, 9638, 283,
-          "o di esibizione di atto falso o contenente dati non rispondenti a verità, di cui all'art. 76 del "),
+          "o di esibizione di atto falso o contenente dati non rispondenti a verità, di cui "
+          "all'art. 76 del "),
     Testo("Label68", 567, 11055, 9638, 283, "D.P.R. 28 dicembre 2000 n. 445,"),
     Testo("Label69", 4252, 11622, 2550, 285, "DICHIARA", G),
     Testo("Label70", 567, 12189, 9638, 283,
-          "che tutte le notizie fornite nella presente Scheda Tecnica e nell'altra documentazione a corredo"),
+          "che tutte le notizie fornite nella presente Scheda Tecnica e nell'altra documentazione "
+          "a corredo"),
     Testo("Label71", 567, 12472, 8787, 283, "della domanda corrispondono al vero."),
     Testo("Label72", 567, 13039, 1417, 283, "Luogo e data: "),
     Testo("Label73", 6236, 13039, 2268, 270, "timbro e firma (1)"),
@@ -103,7 +107,8 @@ constexpr Controllo Dettaglio[] = {
     Linea("Line13", 5102, 13606, 3402, 0),
     Linea("Line14", 567, 14173, 3402, 0),
     Testo("Label74", 567, 14173, 9638, 283,
-          "1) Sottoscrivere la presente dichiarazione con le modalità previste dall'art. 38, comma 3, del D.P.R. "
+          "1) Sottoscrivere la presente dichiarazione con le modalità previste dall'art. 38, comma "
+          "3, del D.P.R. "
           "n.445 del 28 dicembre 2000.",
           Nota),
 };
@@ -115,15 +120,17 @@ constexpr Rapporto Layout{"DataReport6", "DataReport6", Sezioni};
 // the declaration after them.
 QString rappresentante(const SchedaStampa &s)
 {
-    return comeMemorizzato(s["cognome"]) + QLatin1Char(' ') + comeMemorizzato(s["nome"]) + QString::fromUtf8(InQualita);
+    return comeMemorizzato(s["cognome"]) + QLatin1Char(' ') + comeMemorizzato(s["nome"])
+           + QString::fromUtf8(InQualita);
 }
 
 // The registered seat of the cooperative (A.12): municipality, province
 // and postal code.
 QString sedeLegale(const SchedaStampa &s)
 {
-    return comeMemorizzato(s["comune_sede"]) + QStringLiteral("  Prov. ") + comeMemorizzato(s["prov_sede"])
-           + QStringLiteral(" CAP ") + comeMemorizzato(s["cap_sede"]);
+    return comeMemorizzato(s["comune_sede"]) + QStringLiteral("  Prov. ")
+           + comeMemorizzato(s["prov_sede"]) + QStringLiteral(" CAP ")
+           + comeMemorizzato(s["cap_sede"]);
 }
 
 // The value labels in the order the fill sets them.

@@ -12,8 +12,10 @@ namespace {
 void sullaRigaCorrente()
 {
     if (!posizionaSuIdRecord())
-        throw ado::Error(ado::err::NoCurrentRecord,
-                         QStringLiteral("La scheda corrente non si trova più nell'archivio: non è stata stampata."));
+        throw ado::Error(
+            ado::err::NoCurrentRecord,
+            QStringLiteral(
+                "La scheda corrente non si trova più nell'archivio: non è stata stampata."));
 }
 
 } // namespace
@@ -33,7 +35,8 @@ void caricaDallaRiga(SchedaStampa &copia, std::span<const char *const> colonne)
     for (const char *nome : colonne) {
         const int i = indiceColonna(QString::fromLatin1(nome));
         if (i < 0)
-            throw ado::Error(ado::err::ItemNotFound, QStringLiteral("Colonna '%1' inesistente.").arg(QLatin1String(nome)));
+            throw ado::Error(ado::err::ItemNotFound,
+                             QStringLiteral("Colonna '%1' inesistente.").arg(QLatin1String(nome)));
         scelte.push_back(colonneDati()[i]);
     }
     copia.carica(*RsDati, scelte);

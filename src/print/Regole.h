@@ -14,13 +14,18 @@ namespace scheda {
 
 // How a value label's caption comes from the sheet: from the value of the
 // column its fill row names, or from the sheet as a whole.
-class Regola {
+class Regola
+{
 public:
     using DaValore = QString (*)(const ado::Variant &valore);
     using DaScheda = QString (*)(const SchedaStampa &scheda);
 
-    constexpr Regola(DaValore f) : daValore_(f) {}
-    constexpr Regola(DaScheda f) : daScheda_(f) {}
+    constexpr Regola(DaValore f)
+        : daValore_(f)
+    {}
+    constexpr Regola(DaScheda f)
+        : daScheda_(f)
+    {}
 
     // Whether it reads the column of its row (else it names none).
     constexpr bool leggeColonna() const { return daValore_ != nullptr; }
@@ -53,7 +58,7 @@ QString bianco(const SchedaStampa &);
 // A box of an option: "[X]" when the code (compared as a number) is the
 // box's, else "[ ]".
 QString casella(const ado::Variant &codice, int codiceCasella);
-template <int codiceCasella>
+template<int codiceCasella>
 QString casella(const ado::Variant &codice)
 {
     return casella(codice, codiceCasella);

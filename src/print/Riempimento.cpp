@@ -2,7 +2,8 @@
 
 namespace scheda {
 
-QStringList riempi(report::IstanzaRapporto &istanza, std::span<const Riempimento> righe, const SchedaStampa &s)
+QStringList riempi(report::IstanzaRapporto &istanza, std::span<const Riempimento> righe,
+                   const SchedaStampa &s)
 {
     QStringList impostati;
     for (const Riempimento &r : righe) {

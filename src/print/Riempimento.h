@@ -11,7 +11,8 @@
 
 namespace scheda {
 
-struct Riempimento {
+struct Riempimento
+{
     const char *controllo; // a value label of the body, as the layout names it
     const char *colonna;   // the variable it shows; nullptr when its rule reads the sheet
     Regola regola;
@@ -19,6 +20,7 @@ struct Riempimento {
 
 // Sets the captions of the body's value labels row by row; the controls
 // set, in order.
-QStringList riempi(report::IstanzaRapporto &istanza, std::span<const Riempimento> righe, const SchedaStampa &s);
+QStringList riempi(report::IstanzaRapporto &istanza, std::span<const Riempimento> righe,
+                   const SchedaStampa &s);
 
 } // namespace scheda

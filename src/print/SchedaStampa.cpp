@@ -16,7 +16,8 @@ const ado::Variant &SchedaStampa::operator[](const QString &colonna) const
 {
     const ado::Variant &v = scheda_[colonna]; // checks the name
     if (!comeMemorizzati_.isEmpty())
-        if (const auto it = comeMemorizzati_.constFind(indiceColonna(colonna)); it != comeMemorizzati_.cend())
+        if (const auto it = comeMemorizzati_.constFind(indiceColonna(colonna));
+            it != comeMemorizzati_.cend())
             return *it;
     return v;
 }

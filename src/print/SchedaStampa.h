@@ -11,7 +11,8 @@
 
 namespace scheda {
 
-class SchedaStampa {
+class SchedaStampa
+{
 public:
     SchedaStampa() = default;
     // The in-memory sheet as it stands now.
@@ -19,7 +20,10 @@ public:
 
     // A variable by its column's name (an unknown name throws 3265).
     const ado::Variant &operator[](const QString &colonna) const;
-    const ado::Variant &operator[](const char *colonna) const { return (*this)[QString::fromLatin1(colonna)]; }
+    const ado::Variant &operator[](const char *colonna) const
+    {
+        return (*this)[QString::fromLatin1(colonna)];
+    }
     void imposta(const QString &colonna, const ado::Variant &v);
     // The given columns of the current row of rs: each its Null default,
     // then the row's value when it is not Null.

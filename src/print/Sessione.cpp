@@ -22,7 +22,9 @@ SessioneStampa *inCorso = nullptr;
 // A file that is not there yet: the moment, then _2, _3... when needed.
 QString nuovoFile(const QString &cartella, const QString &nome)
 {
-    const QString base = nome + QLatin1Char('_') + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    const QString base = nome + QLatin1Char('_')
+                         + QDateTime::currentDateTime().toString(
+                             QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
     QString percorso = QDir(cartella).filePath(base + QStringLiteral(".pdf"));
     for (int n = 2; QFileInfo::exists(percorso); ++n)
         percorso = QDir(cartella).filePath(base + QStringLiteral("_%1.pdf").arg(n));
@@ -41,7 +43,8 @@ QString lettereSemplici(const QString &testo)
     for (const QChar c : testo.normalized(QString::NormalizationForm_KD)) {
         if (c.category() == QChar::Mark_NonSpacing)
             continue;
-        const auto f = std::find_if(std::begin(fuse), std::end(fuse), [c](const auto &p) { return p.first == c.unicode(); });
+        const auto f = std::find_if(std::begin(fuse), std::end(fuse),
+                                    [c](const auto &p) { return p.first == c.unicode(); });
         if (f != std::end(fuse))
             semplice += QLatin1String(f->second);
         else
@@ -58,8 +61,9 @@ QString cartellaStampe()
     if (cartella.isEmpty())
         cartella = QDir(CartellaProgramma).filePath(QStringLiteral("Stampe"));
     if (!QDir().mkpath(cartella))
-        throw ado::Error(report::ErroreFile, QStringLiteral("Impossibile creare la cartella delle stampe %1.")
-                                                 .arg(QDir::toNativeSeparators(cartella)));
+        throw ado::Error(report::ErroreFile,
+                         QStringLiteral("Impossibile creare la cartella delle stampe %1.")
+                             .arg(QDir::toNativeSeparators(cartella)));
     return QDir(cartella).absolutePath();
 }
 
@@ -77,7 +81,9 @@ QString nomeStampa(const SchedaStampa &s, int pagina)
     return nome;
 }
 
-SessioneStampa::SessioneStampa(const QString &nome) : nome_(nome), precedente_(inCorso)
+SessioneStampa::SessioneStampa(const QString &nome)
+    : nome_(nome)
+    , precedente_(inCorso)
 {
     inCorso = this;
 }
@@ -118,7 +124,9 @@ void SessioneStampa::concludi()
     pdf_->chiudi();
     const QString percorso = QDir::toNativeSeparators(pdf_->percorso());
     pdf_.reset();
-    dlg::MsgBox(QStringLiteral("Non c'è una stampante predefinita: la stampa è stata salvata nel file\n%1").arg(percorso),
+    dlg::MsgBox(QStringLiteral(
+                    "Non c'è una stampante predefinita: la stampa è stata salvata nel file\n%1")
+                    .arg(percorso),
                 dlg::vbInformation, QStringLiteral("Stampa"));
 }
 

@@ -17,7 +17,8 @@ namespace scheda {
 
 class SchedaStampa;
 
-class SessioneStampa {
+class SessioneStampa
+{
 public:
     // `nome`: what the file is called before its date, e.g. "Scheda_12_COOP".
     explicit SessioneStampa(const QString &nome);

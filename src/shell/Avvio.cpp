@@ -17,7 +17,8 @@ bool MDIForm1::MDIForm_Load()
 {
     try {
         QDir::setCurrent(CartellaProgramma);
-        FileHelp = percorsoProgramma(CartellaProgramma, FileHelpChm) + QStringLiteral("::/VarnexHelpHtmlPopup.Txt.Txt");
+        FileHelp = percorsoProgramma(CartellaProgramma, FileHelpChm)
+                   + QStringLiteral("::/VarnexHelpHtmlPopup.Txt.Txt");
         PreparaGuida(this);
         PaginaCorrente = 1;
         move(0, 0);

@@ -10,10 +10,22 @@
 
 namespace scheda {
 
-void MDIForm1::Command1_Click() { StampaPaginaMostrata(); }
-void MDIForm1::StampaScheda_Click() { StampaSchedaCorrente(); }
-void MDIForm1::EsposrtaScheda_Click() { EsportaSchedaCorrente(); }
-void MDIForm1::Pag_Click(int n) { AnteprimaPagina(n); }
+void MDIForm1::Command1_Click()
+{
+    StampaPaginaMostrata();
+}
+void MDIForm1::StampaScheda_Click()
+{
+    StampaSchedaCorrente();
+}
+void MDIForm1::EsposrtaScheda_Click()
+{
+    EsportaSchedaCorrente();
+}
+void MDIForm1::Pag_Click(int n)
+{
+    AnteprimaPagina(n);
+}
 void MDIForm1::Sommario_Click()
 {
     if (GuidaHtml)

@@ -6,8 +6,8 @@
 #include "shell/MDIForm1.h"
 #include "shell/MostraPagina.h"
 
-#include "pages/ServiziShell.h"
 #include "core/formati/Testi.h"
+#include "pages/ServiziShell.h"
 #include "platform/dialoghi/Dialoghi.h"
 
 namespace scheda {
@@ -124,7 +124,8 @@ void MDIForm1::CMDRipristina_Click()
 
 void MDIForm1::CMDElimina_Click()
 {
-    RispostaElimina = dlg::MsgBox(QStringLiteral("Cancelli record?"), dlg::vbYesNo | dlg::vbExclamation,
+    RispostaElimina = dlg::MsgBox(QStringLiteral("Cancelli record?"),
+                                  dlg::vbYesNo | dlg::vbExclamation,
                                   QStringLiteral("Conferma cancellazione"));
     if (RispostaElimina == dlg::vbNo)
         return;
@@ -154,12 +155,30 @@ void MDIForm1::CMDPag_Click(int n)
     mostraPagina(n);
 }
 
-void MDIForm1::CMDPag1_Click() { CMDPag_Click(1); }
-void MDIForm1::CMDPag2_Click() { CMDPag_Click(2); }
-void MDIForm1::CMDPag3_Click() { CMDPag_Click(3); }
-void MDIForm1::CMDPag4_Click() { CMDPag_Click(4); }
-void MDIForm1::CMDPag5_Click() { CMDPag_Click(5); }
-void MDIForm1::CMDPag6_Click() { CMDPag_Click(6); }
+void MDIForm1::CMDPag1_Click()
+{
+    CMDPag_Click(1);
+}
+void MDIForm1::CMDPag2_Click()
+{
+    CMDPag_Click(2);
+}
+void MDIForm1::CMDPag3_Click()
+{
+    CMDPag_Click(3);
+}
+void MDIForm1::CMDPag4_Click()
+{
+    CMDPag_Click(4);
+}
+void MDIForm1::CMDPag5_Click()
+{
+    CMDPag_Click(5);
+}
+void MDIForm1::CMDPag6_Click()
+{
+    CMDPag_Click(6);
+}
 
 void MDIForm1::CMDEsci_Click()
 {

@@ -53,7 +53,8 @@ QPixmap stemma(QSize size, QColor campo, QColor bordo, const QString &sigla)
     return pm;
 }
 
-QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, QColor colore = Qt::black)
+QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top,
+                  QColor colore = Qt::black)
 {
     auto *l = new QLabel(testo, parent);
     l->move(ui::px(left), ui::px(top));
@@ -67,12 +68,16 @@ QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, QCol
 
 // A standard (not graphical) command button: a caption wider than the
 // button goes on as many lines as it needs, centred, inside the bevel.
-class PulsanteStandard : public QToolButton {
+class PulsanteStandard : public QToolButton
+{
 public:
     using QToolButton::QToolButton;
 
     // The room the caption has: the bevel and a little margin off each side.
-    QRect areaTesto() const { return rect().adjusted(MargineTesto, MargineTesto, -MargineTesto, -MargineTesto); }
+    QRect areaTesto() const
+    {
+        return rect().adjusted(MargineTesto, MargineTesto, -MargineTesto, -MargineTesto);
+    }
     static constexpr int MargineTesto = 4;
 
 protected:
@@ -84,18 +89,21 @@ protected:
         const QString testo = o.text;
         o.text.clear();
         p.drawComplexControl(QStyle::CC_ToolButton, o);
-        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::ButtonText));
         p.drawText(areaTesto(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, testo);
     }
 };
 
 } // namespace
 
-MDIForm1::MDIForm1(QWidget *parent) : QMainWindow(parent)
+MDIForm1::MDIForm1(QWidget *parent)
+    : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("REGIONE TARVESIA - Velisco - I° Bando"));
-    setWindowIcon(QIcon(stemma(QSize(32, 36), ui::coloreVb(ui::BluMedio), Qt::white, QStringLiteral("RT"))));
+    setWindowIcon(
+        QIcon(stemma(QSize(32, 36), ui::coloreVb(ui::BluMedio), Qt::white, QStringLiteral("RT"))));
 
     auto *centro = new QWidget(this);
     auto *layout = new QHBoxLayout(centro);
@@ -136,10 +144,13 @@ MDIForm1::MDIForm1(QWidget *parent) : QMainWindow(parent)
     // Room for a whole page beside the panel when the screen holds it; on a
     // smaller screen the page area scrolls and keeps the focus in sight.
     const int bordo = 2 * area_->frameWidth();
-    const ui::Apertura apertura =
-        ui::apertura(this,
-                     QSize(ui::px(13060) + bordo + Picture1->width(), menuBar()->sizeHint().height() + ui::px(15000) + bordo),
-                     style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area_->verticalScrollBar()));
+    const ui::Apertura apertura = ui::apertura(this,
+                                               QSize(ui::px(13060) + bordo + Picture1->width(),
+                                                     menuBar()->sizeHint().height() + ui::px(15000)
+                                                         + bordo),
+                                               style()->pixelMetric(QStyle::PM_ScrollBarExtent,
+                                                                    nullptr,
+                                                                    area_->verticalScrollBar()));
     resize(apertura.misura);
     massimizzata_ = apertura.massimizzata;
     ui::fuocoSempreInVista(area_);
@@ -167,7 +178,8 @@ namespace {
 
 // The buttons of the panel, top to bottom, the left column (Left 0) before
 // the right one (Left 960).
-struct RigaPulsante {
+struct RigaPulsante
+{
     const char *nome;
     const char *caption;
     int left, top, width, height;                // twips
@@ -208,7 +220,8 @@ const RigaPulsante Pulsanti[] = {
 
 // The pictures of the panel, only for show, on its background: the maker's
 // emblem with its name at the top, the region's emblem with its name at the foot.
-struct RigaFigura {
+struct RigaFigura
+{
     const char *testo;            // a label's caption; nullptr: an emblem
     int left, top, width, height; // twips; a label takes the size of its caption
     QRgb colore;                  // a label's text; an emblem's border and letters
@@ -254,7 +267,8 @@ void MDIForm1::creaPannello()
         } else {
             b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         }
-        connect(b, &QToolButton::clicked, this, [this, h = r.handler] { eseguiComando([this, h] { (this->*h)(); }); });
+        connect(b, &QToolButton::clicked, this,
+                [this, h = r.handler] { eseguiComando([this, h] { (this->*h)(); }); });
         (r.membro ? this->*r.membro : CMDPag[r.pagina]) = b;
         ordine[r.tab] = b;
     }
@@ -268,38 +282,48 @@ void MDIForm1::creaPannello()
         }
         auto *figura = new QLabel(Picture1);
         figura->setGeometry(ui::rettangolo(f.left, f.top, f.width, f.height));
-        figura->setPixmap(stemma(figura->size(), QColor(f.campo), QColor(f.colore), QString::fromLatin1(f.sigla)));
+        figura->setPixmap(stemma(figura->size(), QColor(f.campo), QColor(f.colore),
+                                 QString::fromLatin1(f.sigla)));
     }
 }
 
 void MDIForm1::creaMenu()
 {
-    auto voce = [this](QMenu *menu, const QString &nome, const QString &caption, void (MDIForm1::*handler)()) {
+    auto voce = [this](QMenu *menu, const QString &nome, const QString &caption,
+                       void (MDIForm1::*handler)()) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(nome);
-        connect(a, &QAction::triggered, this, [this, handler] { eseguiComando([this, handler] { (this->*handler)(); }); });
+        connect(a, &QAction::triggered, this,
+                [this, handler] { eseguiComando([this, handler] { (this->*handler)(); }); });
         return a;
     };
     MNUFile = menuBar()->addMenu(QStringLiteral("&File"));
     MNUFile->setObjectName(QStringLiteral("MNUFile"));
-    MNUEsciItem = voce(MNUFile, QStringLiteral("MNUEsciItem"), QStringLiteral("&Esci"), &MDIForm1::MNUEsciItem_Click);
+    MNUEsciItem = voce(MNUFile, QStringLiteral("MNUEsciItem"), QStringLiteral("&Esci"),
+                       &MDIForm1::MNUEsciItem_Click);
     Stampa = menuBar()->addMenu(QStringLiteral("Stampa"));
     Stampa->setObjectName(QStringLiteral("Stampa"));
-    StampaScheda = voce(Stampa, QStringLiteral("StampaScheda"), QStringLiteral("Stampa Scheda Corrente"), &MDIForm1::StampaScheda_Click);
+    StampaScheda = voce(Stampa, QStringLiteral("StampaScheda"),
+                        QStringLiteral("Stampa Scheda Corrente"), &MDIForm1::StampaScheda_Click);
     Esporta = menuBar()->addMenu(QStringLiteral("Esporta"));
     Esporta->setObjectName(QStringLiteral("Esporta"));
-    EsposrtaScheda = voce(Esporta, QStringLiteral("EsposrtaScheda"), QStringLiteral("Esporta Scheda Corrente"), &MDIForm1::EsposrtaScheda_Click);
+    EsposrtaScheda = voce(Esporta, QStringLiteral("EsposrtaScheda"),
+                          QStringLiteral("Esporta Scheda Corrente"),
+                          &MDIForm1::EsposrtaScheda_Click);
     Aiuto = menuBar()->addMenu(QStringLiteral("?"));
     Aiuto->setObjectName(QStringLiteral("Aiuto"));
-    Sommario = voce(Aiuto, QStringLiteral("Sommario"), QStringLiteral("Help"), &MDIForm1::Sommario_Click);
-    Versione = voce(Aiuto, QStringLiteral("Versione"), QStringLiteral("Versione Software "), &MDIForm1::Versione_Click);
+    Sommario = voce(Aiuto, QStringLiteral("Sommario"), QStringLiteral("Help"),
+                    &MDIForm1::Sommario_Click);
+    Versione = voce(Aiuto, QStringLiteral("Versione"), QStringLiteral("Versione Software "),
+                    &MDIForm1::Versione_Click);
     // The preview menu exists but is hidden and disabled for good.
     Video = menuBar()->addMenu(QStringLiteral("Video"));
     Video->setObjectName(QStringLiteral("Video"));
     for (int n = 1; n <= 6; ++n) {
         Pag[n] = Video->addAction(QStringLiteral("Pag %1").arg(n));
         Pag[n]->setObjectName(QStringLiteral("Pag%1").arg(n));
-        connect(Pag[n], &QAction::triggered, this, [this, n] { eseguiComando([this, n] { Pag_Click(n); }); });
+        connect(Pag[n], &QAction::triggered, this,
+                [this, n] { eseguiComando([this, n] { Pag_Click(n); }); });
     }
     Video->menuAction()->setVisible(false);
     Video->menuAction()->setEnabled(false);

@@ -12,7 +12,8 @@ class QWidget;
 
 namespace scheda {
 
-class MDIForm1 : public QMainWindow {
+class MDIForm1 : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit MDIForm1(QWidget *parent = nullptr);
@@ -60,9 +61,10 @@ public:
                 *CMDSalva = nullptr, *CMDRipristina = nullptr, *CMDEsci = nullptr;
     QToolButton *CMDPag[7] = {}; // 1..6
 
-    QMenu *MNUFile = nullptr, *Stampa = nullptr, *Esporta = nullptr, *Aiuto = nullptr, *Video = nullptr;
-    QAction *MNUEsciItem = nullptr, *StampaScheda = nullptr, *EsposrtaScheda = nullptr, *Sommario = nullptr,
-            *Versione = nullptr;
+    QMenu *MNUFile = nullptr, *Stampa = nullptr, *Esporta = nullptr, *Aiuto = nullptr,
+          *Video = nullptr;
+    QAction *MNUEsciItem = nullptr, *StampaScheda = nullptr, *EsposrtaScheda = nullptr,
+            *Sommario = nullptr, *Versione = nullptr;
     QAction *Pag[7] = {}; // 1..6
 
 protected:

@@ -35,7 +35,8 @@ QPointer<QMdiSubWindow> &posto(int numero)
 // moved into it afterwards (a move visits every control again).
 QMdiSubWindow *nuovaFinestra()
 {
-    auto *sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    auto *sub = new QMdiSubWindow(nullptr,
+                                  Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setOption(QMdiSubWindow::RubberBandResize, false);
     if (areaPagine)
@@ -92,7 +93,8 @@ void chiudi(QPointer<QMdiSubWindow> &sub)
 // again.
 void soloLaPaginaAperta()
 {
-    const bool aperta = PaginaCorrente == 10 ? !finestre[0].isNull() : Form(PaginaCorrente) != nullptr;
+    const bool aperta = PaginaCorrente == 10 ? !finestre[0].isNull()
+                                             : Form(PaginaCorrente) != nullptr;
     if (!aperta)
         PaginaCorrente = 0;
     coloraPulsantiPagina(PaginaCorrente);
@@ -181,7 +183,8 @@ void salvaFormMostrato()
     // The row of the sheet the page holds, never another one.
     if (!posizionaSuIdRecord())
         throw ado::Error(ado::err::NoCurrentRecord,
-                         QStringLiteral("La scheda corrente non si trova più nell'archivio: la pagina non è stata salvata."));
+                         QStringLiteral("La scheda corrente non si trova più nell'archivio: la "
+                                        "pagina non è stata salvata."));
     scriviRiga([pagina] { pagina->Salva(); });
 }
 

@@ -7,7 +7,8 @@
 
 namespace scheda {
 
-class ServiziMdi : public ServiziShell {
+class ServiziMdi : public ServiziShell
+{
 public:
     void cambiaPagina(int n) override;
     void esciDalProgramma() override; // Uscita.cpp

@@ -19,7 +19,8 @@ using namespace scheda;
 namespace {
 
 // The archive of a program folder, opened by the program's own code.
-class Archivio : public ::testing::Test {
+class Archivio : public ::testing::Test
+{
 protected:
     void apri()
     {
@@ -42,7 +43,8 @@ protected:
     long conta(const QString &sql) const
     {
         sqlite3_stmt *s = nullptr;
-        sqlite3_prepare_v2(ConnessioneIdentifica->handle(), sql.toUtf8().constData(), -1, &s, nullptr);
+        sqlite3_prepare_v2(ConnessioneIdentifica->handle(), sql.toUtf8().constData(), -1, &s,
+                           nullptr);
         const long n = s && sqlite3_step(s) == SQLITE_ROW ? long(sqlite3_column_int64(s, 0)) : -1;
         sqlite3_finalize(s);
         return n;
@@ -51,34 +53,46 @@ protected:
     CartellaProva cartella;
 };
 
-const QStringList Cinque = {QStringLiteral("AN"), QStringLiteral("AP"), QStringLiteral("FM"), QStringLiteral("MC"),
-                            QStringLiteral("PU")};
+const QStringList Cinque = {QStringLiteral("AN"), QStringLiteral("AP"), QStringLiteral("FM"),
+                            QStringLiteral("MC"), QStringLiteral("PU")};
 
 } // namespace
 
 TEST_F(Archivio, RsComuneRegioneYieldsExactlyTheFiveProvincesSorted)
 {
     // Homonyms and near misses of other provinces, stored out of order.
-    cartella.esegui(FileIdentifica, PasswordIdentifica, QStringLiteral(
-        "DELETE FROM comune;"
-        "INSERT INTO comune VALUES ('URBINO', 'PU', '61029'), ('SANT''ELPIDIO A MARE', 'FM', '63811'),"
-        " ('SAN MARCELLO PITEGLIO', 'PT', '51028'), ('MONTECAROTTO', 'AN', '60036'), ('ROMA', 'RM', '00100'),"
-        " ('SANTA VITTORIA IN MATENANO', 'FM', '63854'), ('L''AQUILA', 'AQ', '67100'), ('MACERATA', 'MC', '62100'),"
-        " ('SANT''ANGELO IN VADO', 'PU', '61048'), ('CASTELFIDARDO', 'AN', '60022'), ('NESSUNA', NULL, '00000'),"
-        " ('MONTE SAN GIUSTO', 'MC', '62015'), ('SPAZIO', 'AN ', '60000'), ('ANCONETTA', 'ANC', '60000'),"
-        " ('CASTEL DI LAMA', 'AP', '63082'), ('PERUGIA', 'PG', '06100'), ('LAPEDONA', 'FM', '63823'),"
-        " ('ASCOLI PICENO', 'AP', '63100'), ('SAN MARCELLO', 'AN', '60030'), ('ANCONA', 'AN', '60121'),"
-        " ('FERMO', 'FM', '63900'), ('PESARO', 'PU', '61121'), ('TERAMO', 'TE', '64100')"));
+    cartella.esegui(
+        FileIdentifica, PasswordIdentifica,
+        QStringLiteral(
+            "DELETE FROM comune;"
+            "INSERT INTO comune VALUES ('URBINO', 'PU', '61029'), ('SANT''ELPIDIO A MARE', 'FM', "
+            "'63811'),"
+            " ('SAN MARCELLO PITEGLIO', 'PT', '51028'), ('MONTECAROTTO', 'AN', '60036'), ('ROMA', "
+            "'RM', '00100'),"
+            " ('SANTA VITTORIA IN MATENANO', 'FM', '63854'), ('L''AQUILA', 'AQ', '67100'), "
+            "('MACERATA', 'MC', '62100'),"
+            " ('SANT''ANGELO IN VADO', 'PU', '61048'), ('CASTELFIDARDO', 'AN', '60022'), "
+            "('NESSUNA', NULL, '00000'),"
+            " ('MONTE SAN GIUSTO', 'MC', '62015'), ('SPAZIO', 'AN ', '60000'), ('ANCONETTA', "
+            "'ANC', '60000'),"
+            " ('CASTEL DI LAMA', 'AP', '63082'), ('PERUGIA', 'PG', '06100'), ('LAPEDONA', 'FM', "
+            "'63823'),"
+            " ('ASCOLI PICENO', 'AP', '63100'), ('SAN MARCELLO', 'AN', '60030'), ('ANCONA', 'AN', "
+            "'60121'),"
+            " ('FERMO', 'FM', '63900'), ('PESARO', 'PU', '61121'), ('TERAMO', 'TE', '64100')"));
     apri();
     QStringList province;
     EXPECT_EQ(nomi(*RsComuneRegione, &province),
-              (QStringList{"ANCONA", "ASCOLI PICENO", "CASTEL DI LAMA", "CASTELFIDARDO", "FERMO", "LAPEDONA", "MACERATA",
-                           "MONTE SAN GIUSTO", "MONTECAROTTO", "PESARO", "SAN MARCELLO", "SANTA VITTORIA IN MATENANO",
-                           "SANT'ANGELO IN VADO", "SANT'ELPIDIO A MARE", "URBINO"}));
-    EXPECT_EQ(province, (QStringList{"AN", "AP", "AP", "AN", "FM", "FM", "MC", "MC", "AN", "PU", "AN", "FM", "PU", "FM", "PU"}));
+              (QStringList{"ANCONA", "ASCOLI PICENO", "CASTEL DI LAMA", "CASTELFIDARDO", "FERMO",
+                           "LAPEDONA", "MACERATA", "MONTE SAN GIUSTO", "MONTECAROTTO", "PESARO",
+                           "SAN MARCELLO", "SANTA VITTORIA IN MATENANO", "SANT'ANGELO IN VADO",
+                           "SANT'ELPIDIO A MARE", "URBINO"}));
+    EXPECT_EQ(province, (QStringList{"AN", "AP", "AP", "AN", "FM", "FM", "MC", "MC", "AN", "PU",
+                                     "AN", "FM", "PU", "FM", "PU"}));
     // The other columns travel with the name.
     RsComuneRegione->MoveFirst();
-    EXPECT_EQ(RsComuneRegione->Fields(QStringLiteral("cap")).Value().toText(), QStringLiteral("60121"));
+    EXPECT_EQ(RsComuneRegione->Fields(QStringLiteral("cap")).Value().toText(),
+              QStringLiteral("60121"));
 }
 
 TEST_F(Archivio, RsComuneRegioneOnTheProgramsOwnList)
@@ -86,8 +100,10 @@ TEST_F(Archivio, RsComuneRegioneOnTheProgramsOwnList)
     apri();
     QStringList province;
     const QStringList regione = nomi(*RsComuneRegione, &province);
-    EXPECT_EQ(long(regione.size()),
-              conta(QStringLiteral("SELECT count(*) FROM comune WHERE id_provincia IN ('AN', 'AP', 'FM', 'MC', 'PU')")));
+    EXPECT_EQ(
+        long(regione.size()),
+        conta(QStringLiteral(
+            "SELECT count(*) FROM comune WHERE id_provincia IN ('AN', 'AP', 'FM', 'MC', 'PU')")));
     for (const QString &p : Cinque)
         EXPECT_TRUE(province.contains(p)) << p.toStdString();
     for (const QString &p : province)
@@ -111,7 +127,9 @@ TEST_F(Archivio, RsComuneAndRsComune2KeepTheirOwnPositions)
     EXPECT_FALSE(RsComune2->isBOF());
     EXPECT_EQ(RsComune2->Fields(0).Value().toText(), tutti.first());
 
-    const auto nome = [](ado::Recordset &rs) { return rs.Fields(QStringLiteral("descrizione")).Value().toText(); };
+    const auto nome = [](ado::Recordset &rs) {
+        return rs.Fields(QStringLiteral("descrizione")).Value().toText();
+    };
     RsComune2->MoveFirst();
     RsComune2->Move(100);
     RsComune->MoveFirst();
@@ -141,13 +159,15 @@ TEST_F(Archivio, RsComuneAndRsComune2KeepTheirOwnPositions)
 
 TEST_F(Archivio, TheSheetListIsReadInRsDatisOrderLeavingRsDatiWhereItStands)
 {
-    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral(
-        "INSERT INTO Dati (id_scheda, denominazione) VALUES (7, 'COOP L''ALBA'), (3, NULL), (12, ''), (5, 'ZETA')"));
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("INSERT INTO Dati (id_scheda, denominazione) VALUES (7, 'COOP "
+                                   "L''ALBA'), (3, NULL), (12, ''), (5, 'ZETA')"));
     apri();
     RsDati->MoveFirst();
     RsDati->Move(2);
     VociSchede voci = leggiVociSchede();
-    EXPECT_EQ(voci.nomi, (QStringList{QString(), QStringLiteral("ZETA"), QStringLiteral("COOP L'ALBA"), QString()}));
+    EXPECT_EQ(voci.nomi, (QStringList{QString(), QStringLiteral("ZETA"),
+                                      QStringLiteral("COOP L'ALBA"), QString()}));
     QList<qint64> chiavi;
     for (const ado::Variant &k : voci.chiavi)
         chiavi << k.integer();
@@ -177,9 +197,11 @@ TEST_F(Archivio, TheSheetListIsReadInRsDatisOrderLeavingRsDatiWhereItStands)
 
     // Rows changed behind the program's back are read as they are now.
     cartella.esegui(FileVarnex, PasswordVarnex,
-                    QStringLiteral("DELETE FROM Dati WHERE id_scheda = 5; UPDATE Dati SET denominazione = 'NUOVO' WHERE id_scheda = 12"));
+                    QStringLiteral("DELETE FROM Dati WHERE id_scheda = 5; UPDATE Dati SET "
+                                   "denominazione = 'NUOVO' WHERE id_scheda = 12"));
     voci = leggiVociSchede();
-    EXPECT_EQ(voci.nomi, (QStringList{QStringLiteral("RINOMINATA"), QStringLiteral("NUOVO"), QString()}));
+    EXPECT_EQ(voci.nomi,
+              (QStringList{QStringLiteral("RINOMINATA"), QStringLiteral("NUOVO"), QString()}));
     cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati"));
     EXPECT_TRUE(leggiVociSchede().chiavi.isEmpty());
 }

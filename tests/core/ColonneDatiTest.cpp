@@ -12,7 +12,8 @@ using namespace scheda;
 
 TEST(ColonneDati, PagesKindsAndDefaults)
 {
-    const std::map<int, std::size_t> perPagina = {{1, 27}, {2, 66}, {3, 50}, {4, 28}, {5, 30}, {6, 42}};
+    const std::map<int, std::size_t> perPagina = {{1, 27}, {2, 66}, {3, 50},
+                                                  {4, 28}, {5, 30}, {6, 42}};
     for (const auto &[pagina, n] : perPagina)
         EXPECT_EQ(colonnePagina(pagina).size(), n) << "page " << pagina;
 
@@ -27,19 +28,28 @@ TEST(ColonneDati, PagesKindsAndDefaults)
     EXPECT_EQ(perTipo[Tipo::Data], 8);
     EXPECT_EQ(perTipo[Tipo::Opzione], 6);
 
-    const struct {
+    const struct
+    {
         const char *nome;
         ado::Variant nullo;
         Fisso fisso;
     } casi[] = {
-        {"natura_giuridica", 1, Fisso::Nessuno}, {"nat_giuri_promo", 1, Fisso::Nessuno},
-        {"coop_dipe", 2, Fisso::Nessuno},        {"coop_versa", 2, Fisso::Nessuno},
-        {"dataavvio", "01/01/1000", Fisso::Nessuno}, {"nato", "01/01/1000", Fisso::Nessuno},
-        {"a25", 0, Fisso::Intero32},             {"d24", 0, Fisso::Intero32},
-        {"dipc4", 0.0, Fisso::Doppio},           {"percperson4", 0.0, Fisso::Doppio},
-        {"num_art", "", Fisso::Testo},           {"ivaente4", "", Fisso::Testo},
-        {"partita_iva_promo", "", Fisso::Nessuno}, {"ivapromo", "", Fisso::Nessuno},
-        {"percente3", 0, Fisso::Nessuno},        {"d1", "", Fisso::Testo},
+        {"natura_giuridica", 1, Fisso::Nessuno},
+        {"nat_giuri_promo", 1, Fisso::Nessuno},
+        {"coop_dipe", 2, Fisso::Nessuno},
+        {"coop_versa", 2, Fisso::Nessuno},
+        {"dataavvio", "01/01/1000", Fisso::Nessuno},
+        {"nato", "01/01/1000", Fisso::Nessuno},
+        {"a25", 0, Fisso::Intero32},
+        {"d24", 0, Fisso::Intero32},
+        {"dipc4", 0.0, Fisso::Doppio},
+        {"percperson4", 0.0, Fisso::Doppio},
+        {"num_art", "", Fisso::Testo},
+        {"ivaente4", "", Fisso::Testo},
+        {"partita_iva_promo", "", Fisso::Nessuno},
+        {"ivapromo", "", Fisso::Nessuno},
+        {"percente3", 0, Fisso::Nessuno},
+        {"d1", "", Fisso::Testo},
     };
     for (const auto &c : casi) {
         const int i = indiceColonna(QString::fromLatin1(c.nome));

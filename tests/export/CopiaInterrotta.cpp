@@ -28,6 +28,7 @@ int main(int argc, char **argv)
         }
         return 0;
     };
-    const disco::EsitoCopia esito = disco::copiaSostituendo(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
+    const disco::EsitoCopia esito = disco::copiaSostituendo(QString::fromLocal8Bit(argv[1]),
+                                                            QString::fromLocal8Bit(argv[2]));
     return esito.riuscita ? 0 : 1;
 }

@@ -13,8 +13,8 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -30,9 +30,14 @@ using prova::Montaggio;
 
 // A file that nobody, root included, can remove while the flag is on, where
 // the file system and our rights allow setting it.
-class Immutabile {
+class Immutabile
+{
 public:
-    explicit Immutabile(const QString &percorso) : percorso_(QFile::encodeName(percorso)) { fatto_ = imposta(true); }
+    explicit Immutabile(const QString &percorso)
+        : percorso_(QFile::encodeName(percorso))
+    {
+        fatto_ = imposta(true);
+    }
     ~Immutabile() { togli(); }
     bool fatto() const { return fatto_; }
     void togli()
@@ -58,13 +63,14 @@ private:
     bool fatto_ = false;
 };
 
-class CopiaSuDisco : public ProvaEsportazione {
+class CopiaSuDisco : public ProvaEsportazione
+{
 protected:
     // An export that fails at the copy in `cartella` for `motivo`, a
     // leftover that could not be removed named when `avanzo` is given; then
     // `ripara` mends the disk and the next export works.
-    void copiaFallita(const QString &motivo, const QString &cartella, const std::function<void()> &ripara,
-                      const QString &avanzo = {})
+    void copiaFallita(const QString &motivo, const QString &cartella,
+                      const std::function<void()> &ripara, const QString &avanzo = {})
     {
         const QByteArray vecchio = prova::byteDi(suDisco());
         const QStringList fileDiPrima = QDir(cartella).entryList(QDir::Files | QDir::Hidden);
@@ -75,19 +81,26 @@ protected:
         const dlg::Mostrato &m = mostrati()[1];
         EXPECT_EQ(m.stile, dlg::vbCritical);
         EXPECT_EQ(m.titolo, QStringLiteral("Esportazione"));
-        EXPECT_TRUE(m.prompt.startsWith(QStringLiteral("Esportazione non riuscita"))) << m.prompt.toStdString();
-        EXPECT_TRUE(m.prompt.contains(QStringLiteral("Cartella: ") + cartella)) << m.prompt.toStdString();
-        EXPECT_TRUE(m.prompt.contains(QStringLiteral("Motivo: ") + motivo)) << m.prompt.toStdString();
-        EXPECT_EQ(m.prompt, QStringLiteral("Esportazione non riuscita: il file non è stato copiato sul disco.\n\n"
-                                           "Cartella: ")
-                                + cartella + QStringLiteral("\n")
-                                + (avanzo.isEmpty() ? QString()
-                                                    : QStringLiteral("Non si è potuto cancellare il file rimasto da "
-                                                                     "un'esportazione interrotta: ")
-                                                          + avanzo + QStringLiteral("\n"))
-                                + QStringLiteral("Motivo: ") + motivo);
+        EXPECT_TRUE(m.prompt.startsWith(QStringLiteral("Esportazione non riuscita")))
+            << m.prompt.toStdString();
+        EXPECT_TRUE(m.prompt.contains(QStringLiteral("Cartella: ") + cartella))
+            << m.prompt.toStdString();
+        EXPECT_TRUE(m.prompt.contains(QStringLiteral("Motivo: ") + motivo))
+            << m.prompt.toStdString();
+        EXPECT_EQ(m.prompt,
+                  QStringLiteral(
+                      "Esportazione non riuscita: il file non è stato copiato sul disco.\n\n"
+                      "Cartella: ")
+                      + cartella + QStringLiteral("\n")
+                      + (avanzo.isEmpty()
+                             ? QString()
+                             : QStringLiteral("Non si è potuto cancellare il file rimasto da "
+                                              "un'esportazione interrotta: ")
+                                   + avanzo + QStringLiteral("\n"))
+                      + QStringLiteral("Motivo: ") + motivo);
         EXPECT_EQ(prova::byteDi(suDisco()), vecchio); // the old copy whole, or still none
-        EXPECT_EQ(QDir(cartella).entryList(QDir::Files | QDir::Hidden), fileDiPrima); // no temporary file
+        EXPECT_EQ(QDir(cartella).entryList(QDir::Files | QDir::Hidden),
+                  fileDiPrima); // no temporary file
         EXPECT_TRUE(esportaAperto());
         EXPECT_EQ(rigaEsporta().mid(1), rigaScheda(IdRecord.integer()).mid(1));
 
@@ -103,9 +116,18 @@ protected:
         esportaConSuccesso();
         prova::completaScheda(p.cartella, IdRecord.integer(), 2);
     }
-    QString cartella(const char *nome) const { return QDir(cartellaDisco.path()).filePath(QString::fromLatin1(nome)); }
-    QString sulDisco(const QString &nome) const { return QDir(cartellaDisco.path()).filePath(nome); }
-    QStringList fileSulDisco() const { return QDir(cartellaDisco.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QString cartella(const char *nome) const
+    {
+        return QDir(cartellaDisco.path()).filePath(QString::fromLatin1(nome));
+    }
+    QString sulDisco(const QString &nome) const
+    {
+        return QDir(cartellaDisco.path()).filePath(nome);
+    }
+    QStringList fileSulDisco() const
+    {
+        return QDir(cartellaDisco.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
     // The files on the disk named as the copy names its temporary files.
     QStringList temporaneiSulDisco() const
     {
@@ -123,7 +145,8 @@ protected:
         const QByteArray vecchio = prova::byteDi(suDisco());
         QProcess figlio;
         figlio.start(QStringLiteral(COPIA_INTERROTTA),
-                     {fileEsporta(), suDisco(), QString::number(int(passo)), QString::number(volta)});
+                     {fileEsporta(), suDisco(), QString::number(int(passo)),
+                      QString::number(volta)});
         EXPECT_TRUE(figlio.waitForReadyRead(10000)) << "the copy did not stop where asked";
         EXPECT_EQ(figlio.read(1), QByteArray("!"));
         QStringList nuovi = temporaneiSulDisco();
@@ -145,7 +168,8 @@ TEST_F(CopiaSuDisco, MissingFolder)
     const QString mancante = cartella("mancante");
     usaDisco(mancante);
     avvia(1);
-    copiaFallita(QStringLiteral("La cartella o il file non esiste"), mancante, [&] { QDir().mkpath(mancante); });
+    copiaFallita(QStringLiteral("La cartella o il file non esiste"), mancante,
+                 [&] { QDir().mkpath(mancante); });
 }
 
 TEST_F(CopiaSuDisco, ReadOnlyFolder)
@@ -155,7 +179,8 @@ TEST_F(CopiaSuDisco, ReadOnlyFolder)
         QDir().mkpath(sola);
         copiaVecchiaSu(sola);
         ::chmod(QFile::encodeName(sola).constData(), 0555);
-        copiaFallita(QStringLiteral("Permesso negato"), sola, [&] { ::chmod(QFile::encodeName(sola).constData(), 0755); });
+        copiaFallita(QStringLiteral("Permesso negato"), sola,
+                     [&] { ::chmod(QFile::encodeName(sola).constData(), 0755); });
         return;
     }
     // Permissions do not stop root: a read-only file system does.
@@ -164,7 +189,8 @@ TEST_F(CopiaSuDisco, ReadOnlyFolder)
         GTEST_SKIP() << "no read-only folder here: running as root and mounting is not allowed";
     copiaVecchiaSu(cartella("sola"));
     ASSERT_TRUE(disco.solaLettura(true));
-    copiaFallita(QStringLiteral("Il disco è di sola lettura (protetto dalla scrittura)"), cartella("sola"), [&] { ASSERT_TRUE(disco.solaLettura(false)); });
+    copiaFallita(QStringLiteral("Il disco è di sola lettura (protetto dalla scrittura)"),
+                 cartella("sola"), [&] { ASSERT_TRUE(disco.solaLettura(false)); });
 }
 
 TEST_F(CopiaSuDisco, FullDisk)
@@ -182,15 +208,19 @@ TEST_F(CopiaSuDisco, FullDisk)
         while (f.write(blocco) == blocco.size() && f.flush()) {
         }
     }
-    copiaFallita(QStringLiteral("Il disco è pieno"), cartella("piena"), [&] { QFile::remove(riempitivo); });
+    copiaFallita(QStringLiteral("Il disco è pieno"), cartella("piena"),
+                 [&] { QFile::remove(riempitivo); });
 }
 
 TEST_F(CopiaSuDisco, WriteErrorHalfWay)
 {
     copiaVecchiaSu(cartellaDisco.path());
     int blocchi = 0;
-    disco::GuastoSimulato = [&](disco::Passo passo) { return passo == disco::Passo::Scrittura && ++blocchi == 2 ? ENOSPC : 0; };
-    copiaFallita(QStringLiteral("Il disco è pieno"), cartellaDisco.path(), [] { disco::GuastoSimulato = nullptr; });
+    disco::GuastoSimulato = [&](disco::Passo passo) {
+        return passo == disco::Passo::Scrittura && ++blocchi == 2 ? ENOSPC : 0;
+    };
+    copiaFallita(QStringLiteral("Il disco è pieno"), cartellaDisco.path(),
+                 [] { disco::GuastoSimulato = nullptr; });
     EXPECT_GE(blocchi, 2);
 }
 
@@ -210,7 +240,8 @@ TEST_F(CopiaSuDisco, AFailedReopeningIsToldAndTriedAgainByTheNextExport)
     ASSERT_EQ(mostrati().size(), 3);
     eRiuscita(mostrati()[1]); // the copy itself is on the disk
     EXPECT_EQ(mostrati()[2].stile, dlg::vbCritical);
-    EXPECT_TRUE(mostrati()[2].prompt.contains(QStringLiteral("Il file di esportazione non si è potuto riaprire")));
+    EXPECT_TRUE(mostrati()[2].prompt.contains(
+        QStringLiteral("Il file di esportazione non si è potuto riaprire")));
     EXPECT_TRUE(mostrati()[2].prompt.contains(file));
     EXPECT_FALSE(RsEsporta);
 
@@ -247,9 +278,12 @@ TEST_F(CopiaSuDisco, TheLeftoverOfAKilledExportGoesAtTheNextExportAndForeignFile
     // rename, and the user's own files beside it, some of them named alike.
     const QString avanzo = QStringLiteral(".Esporta.mdb.k3Xq9Z");
     prova::scriviByte(sulDisco(avanzo), prova::byteDi(suDisco()));
-    const QStringList estranei = {QStringLiteral(".Esporta.mdb.k3Xq9"),  QStringLiteral(".Esporta.mdb.k3Xq9Z.bak"),
-                                  QStringLiteral(".esporta.mdb.k3Xq9Z"), QStringLiteral("Esporta.mdb.k3Xq9Z"),
-                                  QStringLiteral(".Esporta.mdb.k3X-9Z"), QStringLiteral("appunti.txt")};
+    const QStringList estranei = {QStringLiteral(".Esporta.mdb.k3Xq9"),
+                                  QStringLiteral(".Esporta.mdb.k3Xq9Z.bak"),
+                                  QStringLiteral(".esporta.mdb.k3Xq9Z"),
+                                  QStringLiteral("Esporta.mdb.k3Xq9Z"),
+                                  QStringLiteral(".Esporta.mdb.k3X-9Z"),
+                                  QStringLiteral("appunti.txt")};
     for (const QString &n : estranei)
         prova::scriviByte(sulDisco(n), n.toUtf8());
 
@@ -269,14 +303,15 @@ TEST_F(CopiaSuDisco, CopiesKilledBeforeTheRenameLeaveNothingAfterTheNextExport)
     prova::scriviByte(sulDisco(QStringLiteral("appunti.txt")), "DEL CONSULENTE");
     const qint64 intero = QFileInfo(fileEsporta()).size();
     ASSERT_GT(intero, 4096) << "the export file should take more than one block";
-    const struct {
+    const struct
+    {
         disco::Passo passo;
         int volta;
         qint64 lasciati; // bytes of the temporary file when the kill came
     } uccisioni[] = {
-        {disco::Passo::Scrittura, 1, 0},        // just created
-        {disco::Passo::Scrittura, 2, 4096},     // half-written
-        {disco::Passo::Rinomina, 1, intero},    // whole and flushed
+        {disco::Passo::Scrittura, 1, 0},     // just created
+        {disco::Passo::Scrittura, 2, 4096},  // half-written
+        {disco::Passo::Rinomina, 1, intero}, // whole and flushed
     };
     QString intera;
     for (const auto &u : uccisioni) {
@@ -291,7 +326,8 @@ TEST_F(CopiaSuDisco, CopiesKilledBeforeTheRenameLeaveNothingAfterTheNextExport)
     EXPECT_EQ(prova::riga(sulDisco(intera), PasswordEsporta).mid(1), rigaEsporta().mid(1));
 
     esportaConSuccesso();
-    EXPECT_EQ(fileSulDisco(), (QStringList{QStringLiteral("Esporta.mdb"), QStringLiteral("appunti.txt")}));
+    EXPECT_EQ(fileSulDisco(),
+              (QStringList{QStringLiteral("Esporta.mdb"), QStringLiteral("appunti.txt")}));
     EXPECT_EQ(prova::byteDi(sulDisco(QStringLiteral("appunti.txt"))), QByteArray("DEL CONSULENTE"));
 }
 
@@ -304,14 +340,17 @@ TEST_F(CopiaSuDisco, ADiskFilledByLeftoversTakesTheNextExport)
     // Whole copies left by kills, until the disk is full.
     const QByteArray intera = prova::byteDi(suDisco());
     for (int i = 0; i < 100; ++i) {
-        QFile f(QDir(cartella("piena")).filePath(QStringLiteral(".Esporta.mdb.Pien%1").arg(i, 2, 10, QLatin1Char('0'))));
+        QFile f(
+            QDir(cartella("piena"))
+                .filePath(QStringLiteral(".Esporta.mdb.Pien%1").arg(i, 2, 10, QLatin1Char('0'))));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         if (f.write(intera) != intera.size() || !f.flush())
             break;
     }
     ASSERT_LT(QFileInfo(suDisco()).size(), 8 * 1024 * 1024); // sanity: the disk is the small one
     esportaConSuccesso();
-    EXPECT_EQ(QDir(cartella("piena")).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Esporta.mdb")});
+    EXPECT_EQ(QDir(cartella("piena")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Esporta.mdb")});
 }
 
 TEST_F(CopiaSuDisco, ALeftoverThatCannotBeRemovedIsToldByName)
@@ -322,12 +361,15 @@ TEST_F(CopiaSuDisco, ALeftoverThatCannotBeRemovedIsToldByName)
     Immutabile fermo(sulDisco(avanzo));
     // Where the flag cannot be set, the system's refusal is scripted.
     if (!fermo.fatto())
-        disco::GuastoSimulato = [](disco::Passo passo) { return passo == disco::Passo::RimozioneAvanzi ? EPERM : 0; };
-    copiaFallita(QStringLiteral("Permesso negato"), cartellaDisco.path(),
-                 [&] {
-                     fermo.togli();
-                     disco::GuastoSimulato = nullptr;
-                 },
-                 avanzo);
+        disco::GuastoSimulato = [](disco::Passo passo) {
+            return passo == disco::Passo::RimozioneAvanzi ? EPERM : 0;
+        };
+    copiaFallita(
+        QStringLiteral("Permesso negato"), cartellaDisco.path(),
+        [&] {
+            fermo.togli();
+            disco::GuastoSimulato = nullptr;
+        },
+        avanzo);
     EXPECT_FALSE(QFile::exists(sulDisco(avanzo)));
 }

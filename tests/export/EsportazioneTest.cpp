@@ -7,8 +7,8 @@
 #include "core/Archivio.h"
 #include "core/ColonneDati.h"
 #include "core/RecordScheda.h"
-#include "shell/MostraPagina.h"
 #include "pages/PaginaScheda.h"
+#include "shell/MostraPagina.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -26,9 +26,10 @@ const QString TitoloDomandaSalva = QStringLiteral("Salva Pagina Modificata");
 // Every share percentage 0 or Null but `tranne` (none when empty).
 QString percentuali(const QString &tranne)
 {
-    const QStringList tutte = {"percpromo",  "percsocieta", "percbanca1",  "percbanca2",  "percbanca3",
-                               "percbanca4", "percente1",   "percente2",   "percente3",   "percente4",
-                               "percperson1", "percperson2", "percperson3", "percperson4"};
+    const QStringList tutte = {"percpromo",   "percsocieta", "percbanca1",  "percbanca2",
+                               "percbanca3",  "percbanca4",  "percente1",   "percente2",
+                               "percente3",   "percente4",   "percperson1", "percperson2",
+                               "percperson3", "percperson4"};
     QStringList a;
     for (int i = 0; i < tutte.size(); ++i)
         if (tutte[i] != tranne)
@@ -36,12 +37,16 @@ QString percentuali(const QString &tranne)
     return a.join(QStringLiteral(", "));
 }
 
-class Esportazione : public ProvaEsportazione {
+class Esportazione : public ProvaEsportazione
+{
 protected:
     void clic(QToolButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     void modificaScheda(qint64 chiave, const QString &assegnazioni)
     {
-        p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("UPDATE Dati SET %1 WHERE id_scheda = %2").arg(assegnazioni).arg(chiave));
+        p.cartella.esegui(FileVarnex, PasswordVarnex,
+                          QStringLiteral("UPDATE Dati SET %1 WHERE id_scheda = %2")
+                              .arg(assegnazioni)
+                              .arg(chiave));
     }
 };
 
@@ -49,12 +54,14 @@ protected:
 
 TEST_F(Esportazione, RequiredDataAreTestedInOrderAndTheFirstMissingIsTold)
 {
-    struct Caso {
+    struct Caso
+    {
         QString modifica;
         const char *messaggio; // nullptr: every test passes, the disk question comes
     };
     const char *cognome = "Inserire COGNOME del rappresentante legale";
-    const char *d1 = "Inserire D1 - ALMENO UNA PERCENTUALE DI PARTECIPAZIONE AL CAPITALE SOCIALE dell'impresa";
+    const char *d1
+        = "Inserire D1 - ALMENO UNA PERCENTUALE DI PARTECIPAZIONE AL CAPITALE SOCIALE dell'impresa";
     const Caso casi[] = {
         {"cognome = NULL", cognome},
         {"cognome = ''", cognome},
@@ -72,7 +79,8 @@ TEST_F(Esportazione, RequiredDataAreTestedInOrderAndTheFirstMissingIsTold)
         {"capitale_sociale = -1", nullptr},
         {"capitale_sociale = 0.001", nullptr},
         {"comune_sede = NULL", "Inserire A12 - COMUNE SEDE dell'impresa"},
-        {"denominazione_promo = NULL", "Inserire B1 - DENOMINAZIONE SOGGETTO PROMOTORE dell'impresa"},
+        {"denominazione_promo = NULL",
+         "Inserire B1 - DENOMINAZIONE SOGGETTO PROMOTORE dell'impresa"},
         {"cod_fiscale_promo = ''", "Inserire B3 - CODICE FISCALE SOGGETTO PROMOTORE dell'impresa"},
         {"attivita_promo = NULL", "Inserire B5 - ATTIVITA' SOGGETTO PROMOTORE dell'impresa"},
         {"comune_loc = NULL", "Inserire C1 - COMUNE UNITA' LOCALE dell'impresa"},
@@ -83,7 +91,8 @@ TEST_F(Esportazione, RequiredDataAreTestedInOrderAndTheFirstMissingIsTold)
         {"dataavvio = NULL", "Inserire C.5.1 - DATA AVVIO INVESTIMENTO dell'impresa"},
         {"dataavvio = '1000-01-01'", "Inserire C.5.1 - DATA AVVIO INVESTIMENTO dell'impresa"},
         {"dataultimazione = NULL", "Inserire C.5.2 - DATA ULTIMAZIONE INVESTIMENTO dell'impresa"},
-        {"dataultimazione = '1000-01-01'", "Inserire C.5.2 - DATA ULTIMAZIONE INVESTIMENTO dell'impresa"},
+        {"dataultimazione = '1000-01-01'",
+         "Inserire C.5.2 - DATA ULTIMAZIONE INVESTIMENTO dell'impresa"},
         {percentuali(QString()), d1},
         {percentuali(QStringLiteral("percpromo")), nullptr},
         {percentuali(QStringLiteral("percperson4")), nullptr},
@@ -121,14 +130,19 @@ TEST_F(Esportazione, TheLastValuesTestedStayInTheScratchValues)
     esporta();
     eDomandaFloppy(mostrati().value(0));
     EXPECT_EQ(TestoMaiuscolo, QStringLiteral("V1 ATTIVITA"));
-    EXPECT_EQ(ValoreData.date(), rigaScheda(IdRecord.integer())[1 + indiceColonna(QStringLiteral("dataultimazione"))].date());
-    EXPECT_EQ(ValoreNumero, rigaScheda(IdRecord.integer())[1 + indiceColonna(QStringLiteral("percperson4"))].toDouble());
+    EXPECT_EQ(ValoreData.date(),
+              rigaScheda(IdRecord.integer())[1 + indiceColonna(QStringLiteral("dataultimazione"))]
+                  .date());
+    EXPECT_EQ(ValoreNumero,
+              rigaScheda(IdRecord.integer())[1 + indiceColonna(QStringLiteral("percperson4"))]
+                  .toDouble());
 }
 
 TEST_F(Esportazione, TheStoredRowIsCopiedByPositionNullsKeptAndTheKeyUntouched)
 {
-    const QStringList nulle = {"nato", "partita_iva", "fatt_ultimo", "natura_giuridica", "a25", "fax_sede",
-                               "via_posta", "dipc4", "data_mini", "percperson4"};
+    const QStringList nulle = {"nato",      "partita_iva", "fatt_ultimo", "natura_giuridica",
+                               "a25",       "fax_sede",    "via_posta",   "dipc4",
+                               "data_mini", "percperson4"};
     avvia(2, nulle); // on sheet 2, with those Nulls
     const Variant chiaveEsporta = rigaEsporta()[0];
     QList<Variant> sheetInMemory;
@@ -168,7 +182,8 @@ TEST_F(Esportazione, TheStoredRowIsCopiedByPositionNullsKeptAndTheKeyUntouched)
 namespace {
 
 // Page 1 with a new company name typed and the focus still in its box.
-class NomeDigitato : public Esportazione {
+class NomeDigitato : public Esportazione
+{
 protected:
     void digitaNome()
     {
@@ -190,13 +205,20 @@ protected:
         p.dialoghi.rispondi(dlg::vbNo);
         esporta();
         ASSERT_EQ(mostrati().size(), 2);
-        EXPECT_EQ(mostrati()[0].prompt, QStringLiteral("La pagina è stata modificata, vuoi salvarla?"));
+        EXPECT_EQ(mostrati()[0].prompt,
+                  QStringLiteral("La pagina è stata modificata, vuoi salvarla?"));
         EXPECT_EQ(mostrati()[0].titolo, TitoloDomandaSalva);
         EXPECT_EQ(mostrati()[0].stile, dlg::vbYesNo | dlg::vbExclamation);
         eDomandaFloppy(mostrati()[1]);
     }
-    Variant esportato(const char *colonna) const { return rigaEsporta()[1 + indiceColonna(QString::fromLatin1(colonna))]; }
-    Variant salvato(const char *colonna) const { return p.valoreSalvato(IdRecord, QString::fromLatin1(colonna)); }
+    Variant esportato(const char *colonna) const
+    {
+        return rigaEsporta()[1 + indiceColonna(QString::fromLatin1(colonna))];
+    }
+    Variant salvato(const char *colonna) const
+    {
+        return p.valoreSalvato(IdRecord, QString::fromLatin1(colonna));
+    }
     QLineEdit *box = nullptr;
 };
 
@@ -219,7 +241,8 @@ TEST_F(NomeDigitato, NoToTheSaveOfferExportsTheRowAsStoredAndKeepsTheEdit)
     EXPECT_EQ(esportato("denominazione").toText(), QStringLiteral("V1 DENOMINAZIONE"));
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(box->text(), QStringLiteral("COOP NUOVA"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("denominazione")].toText(), QStringLiteral("COOP NUOVA"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("denominazione")].toText(),
+              QStringLiteral("COOP NUOVA"));
     // The next page change asks again.
     p.dialoghi.mostrati.clear();
     clic(p.finestra().CMDPag[2]);
@@ -266,12 +289,14 @@ TEST_F(Esportazione, TwoSuccessfulExportsInOneRunReplaceTheDiskCopy)
     esportaConSuccesso();
     EXPECT_EQ(prova::riga(suDisco(), PasswordEsporta).mid(1), rigaScheda(IdRecord.integer()).mid(1));
     EXPECT_EQ(prova::riga(suDisco(), PasswordEsporta)[1].toText(), QStringLiteral("V3 NOME"));
-    EXPECT_EQ(QDir(cartellaDisco.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Esporta.mdb")});
+    EXPECT_EQ(QDir(cartellaDisco.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Esporta.mdb")});
 }
 
 TEST_F(Esportazione, ADamagedExportFileIsReportedBeforeAnythingIsWritten)
 {
-    struct Caso {
+    struct Caso
+    {
         const char *nome;
         QString sql; // run on the export file before start-up
         QString detto;
@@ -281,15 +306,18 @@ TEST_F(Esportazione, ADamagedExportFileIsReportedBeforeAnythingIsWritten)
         return QStringLiteral("DROP TABLE Dati; %1; INSERT INTO Dati DEFAULT VALUES;").arg(tabella);
     };
     QString scambiate = crea, corta = crea;
-    scambiate.replace(QStringLiteral("nome TEXT, cognome TEXT"), QStringLiteral("cognome TEXT, nome TEXT"));
+    scambiate.replace(QStringLiteral("nome TEXT, cognome TEXT"),
+                      QStringLiteral("cognome TEXT, nome TEXT"));
     corta.replace(QStringLiteral(", percperson4 DOUBLE)"), QStringLiteral(")"));
     ASSERT_NE(scambiate, crea);
     ASSERT_NE(corta, crea);
     const Caso casi[] = {
-        {"no row", QStringLiteral("DELETE FROM Dati"), QStringLiteral("la tabella \"Dati\" non ha righe.")},
+        {"no row", QStringLiteral("DELETE FROM Dati"),
+         QStringLiteral("la tabella \"Dati\" non ha righe.")},
         {"columns swapped", rifai(scambiate),
          QStringLiteral("la colonna 1 della tabella \"Dati\" è \"cognome\" invece di \"nome\".")},
-        {"a column short", rifai(corta), QStringLiteral("la tabella \"Dati\" ha 243 colonne invece di 244.")},
+        {"a column short", rifai(corta),
+         QStringLiteral("la tabella \"Dati\" ha 243 colonne invece di 244.")},
     };
     for (const Caso &c : casi) {
         SCOPED_TRACE(c.nome);
@@ -301,9 +329,11 @@ TEST_F(Esportazione, ADamagedExportFileIsReportedBeforeAnythingIsWritten)
         q.finestra().EsposrtaScheda->trigger();
         ASSERT_EQ(q.dialoghi.mostrati.size(), 1);
         EXPECT_EQ(q.dialoghi.mostrati[0].stile, dlg::vbCritical);
-        EXPECT_TRUE(q.dialoghi.mostrati[0].prompt.contains(c.detto)) << q.dialoghi.mostrati[0].prompt.toStdString();
+        EXPECT_TRUE(q.dialoghi.mostrati[0].prompt.contains(c.detto))
+            << q.dialoghi.mostrati[0].prompt.toStdString();
         EXPECT_TRUE(q.dialoghi.mostrati[0].prompt.contains(q.cartella.percorso(FileEsporta)));
-        EXPECT_TRUE(q.dialoghi.mostrati[0].prompt.contains(QStringLiteral("La scheda non è stata esportata.")));
+        EXPECT_TRUE(q.dialoghi.mostrati[0].prompt.contains(
+            QStringLiteral("La scheda non è stata esportata.")));
         EXPECT_EQ(prova::riga(q.cartella.percorso(FileEsporta), PasswordEsporta), prima);
         EXPECT_TRUE(QDir(cartellaDisco.path()).isEmpty());
     }
@@ -313,11 +343,13 @@ TEST_F(Esportazione, ASheetGoneBehindTheProgramsBackIsReportedAndNotExported)
 {
     avvia(2);
     const QList<Variant> prima = rigaEsporta();
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda = 2"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("DELETE FROM Dati WHERE id_scheda = 2"));
     esporta();
     ASSERT_EQ(mostrati().size(), 1);
     EXPECT_EQ(mostrati()[0].stile, dlg::vbCritical);
-    EXPECT_TRUE(mostrati()[0].prompt.contains(QStringLiteral("non si trova più nell'archivio: la scheda non è stata esportata")));
+    EXPECT_TRUE(mostrati()[0].prompt.contains(
+        QStringLiteral("non si trova più nell'archivio: la scheda non è stata esportata")));
     EXPECT_EQ(rigaEsporta(), prima);
     EXPECT_TRUE(QDir(cartellaDisco.path()).isEmpty());
     EXPECT_TRUE(esportaAperto());

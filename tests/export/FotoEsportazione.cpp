@@ -68,7 +68,8 @@ int main(int argc, char **argv)
         QTimer::singleShot(700, box, [&, box] {
             const QString file = uscita.filePath(nomeFoto(box->windowTitle()));
             salvate += QGuiApplication::primaryScreen()->grabWindow(0).save(file);
-            box->grab().save(QString(file).replace(QStringLiteral(".png"), QStringLiteral("-box.png")));
+            box->grab().save(
+                QString(file).replace(QStringLiteral(".png"), QStringLiteral("-box.png")));
             std::printf("%s\n", qPrintable(file));
             box->buttons().first()->click();
             guarda.start();
@@ -80,6 +81,8 @@ int main(int argc, char **argv)
     prova::completaScheda(p.cartella, scheda::IdRecord.integer(), 1);
     p.finestra().EsposrtaScheda->trigger();
     std::printf("%d pictures, disk copy %s\n", salvate,
-                QFile::exists(QDir(disco.path()).filePath(QStringLiteral("Esporta.mdb"))) ? "made" : "MISSING");
+                QFile::exists(QDir(disco.path()).filePath(QStringLiteral("Esporta.mdb")))
+                    ? "made"
+                    : "MISSING");
     return salvate == 3 ? 0 : 1;
 }

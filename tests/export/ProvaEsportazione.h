@@ -19,7 +19,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-class ProvaEsportazione : public ::testing::Test {
+class ProvaEsportazione : public ::testing::Test
+{
 protected:
     void SetUp() override { usaDisco(cartellaDisco.path()); }
     void TearDown() override
@@ -52,7 +53,10 @@ protected:
 
     QString fileEsporta() const { return p.cartella.percorso(scheda::FileEsporta); }
     QString suDisco() const { return QDir(disco_).filePath(QStringLiteral("Esporta.mdb")); }
-    QList<ado::Variant> rigaEsporta() const { return prova::riga(fileEsporta(), scheda::PasswordEsporta); }
+    QList<ado::Variant> rigaEsporta() const
+    {
+        return prova::riga(fileEsporta(), scheda::PasswordEsporta);
+    }
     QList<ado::Variant> rigaScheda(qint64 chiave) const
     {
         return prova::riga(p.cartella.percorso(scheda::FileVarnex), scheda::PasswordVarnex, chiave);

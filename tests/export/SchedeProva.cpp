@@ -15,7 +15,8 @@ QString valoreCompleto(const Colonna &c, int variante)
     case scheda::Tipo::Testo:
         return QStringLiteral("'V%1 %2'").arg(variante).arg(QString::fromLatin1(c.nome).toUpper());
     case scheda::Tipo::Data:
-        return QStringLiteral("'%1'").arg(QDate(1990, 1, 1).addDays(i * 3 + variante).toString(Qt::ISODate));
+        return QStringLiteral("'%1'").arg(
+            QDate(1990, 1, 1).addDays(i * 3 + variante).toString(Qt::ISODate));
     case scheda::Tipo::Opzione:
         return QString::number(1 + (i + variante) % 2);
     case scheda::Tipo::Numero:
@@ -34,19 +35,24 @@ void aggiungiSchedaCompleta(const CartellaProva &cartella, int variante, const Q
         valori << (nulle.contains(nome) ? QStringLiteral("NULL") : valoreCompleto(c, variante));
     }
     cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex,
-                    QStringLiteral("INSERT INTO Dati (%1) VALUES (%2)").arg(nomi.join(QLatin1Char(',')), valori.join(QLatin1Char(','))));
+                    QStringLiteral("INSERT INTO Dati (%1) VALUES (%2)")
+                        .arg(nomi.join(QLatin1Char(',')), valori.join(QLatin1Char(','))));
 }
 
 void completaScheda(const CartellaProva &cartella, qint64 chiave, int variante)
 {
     QStringList assegnazioni;
     for (const Colonna &c : scheda::colonneDati())
-        assegnazioni << QStringLiteral("%1 = %2").arg(QString::fromLatin1(c.nome), valoreCompleto(c, variante));
+        assegnazioni << QStringLiteral("%1 = %2").arg(QString::fromLatin1(c.nome),
+                                                      valoreCompleto(c, variante));
     cartella.esegui(scheda::FileVarnex, scheda::PasswordVarnex,
-                    QStringLiteral("UPDATE Dati SET %1 WHERE id_scheda = %2").arg(assegnazioni.join(QLatin1Char(','))).arg(chiave));
+                    QStringLiteral("UPDATE Dati SET %1 WHERE id_scheda = %2")
+                        .arg(assegnazioni.join(QLatin1Char(',')))
+                        .arg(chiave));
 }
 
-QList<ado::Variant> riga(const QString &percorso, const QString &password, std::optional<qint64> chiave)
+QList<ado::Variant> riga(const QString &percorso, const QString &password,
+                         std::optional<qint64> chiave)
 {
     return suDati(percorso, password, [&](ado::Recordset &rs) {
         QList<ado::Variant> valori;

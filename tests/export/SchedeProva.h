@@ -20,13 +20,15 @@ QString valoreCompleto(const scheda::Colonna &c, int variante);
 
 // Adds a complete sheet of the given variant to Varnex.mdb, the columns
 // `nulle` left Null.
-void aggiungiSchedaCompleta(const CartellaProva &cartella, int variante, const QStringList &nulle = {});
+void aggiungiSchedaCompleta(const CartellaProva &cartella, int variante,
+                            const QStringList &nulle = {});
 // Writes every column of sheet `chiave` complete again.
 void completaScheda(const CartellaProva &cartella, qint64 chiave, int variante);
 
 // The values of a row of "Dati" of a database file, key first: the row of
 // `chiave`, or the first one.
-QList<ado::Variant> riga(const QString &percorso, const QString &password, std::optional<qint64> chiave = std::nullopt);
+QList<ado::Variant> riga(const QString &percorso, const QString &password,
+                         std::optional<qint64> chiave = std::nullopt);
 // The number of rows of "Dati" of a database file.
 long righe(const QString &percorso, const QString &password);
 

@@ -4,6 +4,7 @@
 
 #include "Interazione.h"
 
+#include "core/Globali.h"
 #include "core/RecordScheda.h"
 #include "core/formati/Date.h"
 #include "pages/campi/Campi.h"
@@ -12,7 +13,6 @@
 #include "pages/campi/Tabella.h"
 #include "platform/dialoghi/DialoghiScriptati.h"
 #include "platform/maschera/MaskEdBox.h"
-#include "core/Globali.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,6 +28,7 @@
 
 using namespace scheda;
 using namespace scheda::campi;
+using ado::Variant;
 using prova::aDestraDellaMaschera;
 using prova::alPosto;
 using prova::digita;
@@ -35,11 +36,11 @@ using prova::fuoco;
 using prova::imposta;
 using prova::tab;
 using prova::valore;
-using ado::Variant;
 
 namespace {
 
-class Famiglie : public ::testing::Test {
+class Famiglie : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -71,7 +72,8 @@ protected:
         opzione(f, QStringLiteral("OPTGiuri1"), QStringLiteral("A) Cooperativa"), 5000, prossima());
         opzione(f, QStringLiteral("OPTGiuri2"), QStringLiteral("B) Consorzio"), 5000, prossima());
         for (int k = 1; k <= 4; ++k)
-            opzione(f, QStringLiteral("OPTPromo%1").arg(k), QStringLiteral("Codice %1").arg(k), 5000, prossima());
+            opzione(f, QStringLiteral("OPTPromo%1").arg(k), QStringLiteral("Codice %1").arg(k),
+                    5000, prossima());
         pulsante = new QToolButton(f);
         pulsante->setObjectName(QStringLiteral("CMDSalva"));
         pulsante->setFocusPolicy(Qt::StrongFocus); // as the main window's buttons
@@ -81,30 +83,48 @@ protected:
                            .termini = {{QStringLiteral("a2")}, {QStringLiteral("a2")}}});
         ricalcolo.dipendenti(QStringLiteral("a2"), {QStringLiteral("a25")});
         const Legame tabella[] = {
-            {.controllo = QStringLiteral("TXTCognome"), .famiglia = Famiglia::Testo, .colonna = QStringLiteral("cognome"),
+            {.controllo = QStringLiteral("TXTCognome"),
+             .famiglia = Famiglia::Testo,
+             .colonna = QStringLiteral("cognome"),
              .lunghezza = 50},
-            {.controllo = QStringLiteral("TXTEmailRef"), .famiglia = Famiglia::TestoMinuscolo,
-             .colonna = QStringLiteral("email_ref"), .lunghezza = 50},
-            {.controllo = QStringLiteral("TXTEserUltimo"), .famiglia = Famiglia::Anno,
-             .colonna = QStringLiteral("eser_ultimo"), .allineamento = Qt::AlignRight},
-            {.controllo = QStringLiteral("TXTFattUlt"), .famiglia = Famiglia::Intero,
+            {.controllo = QStringLiteral("TXTEmailRef"),
+             .famiglia = Famiglia::TestoMinuscolo,
+             .colonna = QStringLiteral("email_ref"),
+             .lunghezza = 50},
+            {.controllo = QStringLiteral("TXTEserUltimo"),
+             .famiglia = Famiglia::Anno,
+             .colonna = QStringLiteral("eser_ultimo"),
+             .allineamento = Qt::AlignRight},
+            {.controllo = QStringLiteral("TXTFattUlt"),
+             .famiglia = Famiglia::Intero,
              .colonna = QStringLiteral("fatt_ultimo")},
-            {.controllo = QStringLiteral("TXTDipA1"), .famiglia = Famiglia::Decimi, .colonna = QStringLiteral("dipa1")},
-            {.controllo = QStringLiteral("TXTSpeA1"), .famiglia = Famiglia::DueDecimali,
+            {.controllo = QStringLiteral("TXTDipA1"),
+             .famiglia = Famiglia::Decimi,
+             .colonna = QStringLiteral("dipa1")},
+            {.controllo = QStringLiteral("TXTSpeA1"),
+             .famiglia = Famiglia::DueDecimali,
              .colonna = QStringLiteral("spea1")},
-            {.controllo = QStringLiteral("TXTPercPromo"), .famiglia = Famiglia::Percentuale,
+            {.controllo = QStringLiteral("TXTPercPromo"),
+             .famiglia = Famiglia::Percentuale,
              .colonna = QStringLiteral("percpromo")},
-            {.controllo = QStringLiteral("TXTNato"), .famiglia = Famiglia::Data, .colonna = QStringLiteral("nato")},
-            {.controllo = QStringLiteral("TXTProvSede"), .famiglia = Famiglia::SoloLettura,
+            {.controllo = QStringLiteral("TXTNato"),
+             .famiglia = Famiglia::Data,
+             .colonna = QStringLiteral("nato")},
+            {.controllo = QStringLiteral("TXTProvSede"),
+             .famiglia = Famiglia::SoloLettura,
              .colonna = QStringLiteral("prov_sede")},
             // a25 is a 32-bit variable: a2 * 2 beyond it is wrong input in a2.
-            {.controllo = QStringLiteral("TXTA2"), .famiglia = Famiglia::Intero, .colonna = QStringLiteral("a2"),
+            {.controllo = QStringLiteral("TXTA2"),
+             .famiglia = Famiglia::Intero,
+             .colonna = QStringLiteral("a2"),
              .ricalcolo = &ricalcolo},
-            {.famiglia = Famiglia::Opzioni, .colonna = QStringLiteral("natura_giuridica"),
+            {.famiglia = Famiglia::Opzioni,
+             .colonna = QStringLiteral("natura_giuridica"),
              .pulsanti = {QStringLiteral("OPTGiuri1"), QStringLiteral("OPTGiuri2")}},
-            {.famiglia = Famiglia::Opzioni, .colonna = QStringLiteral("nat_giuri_promo"),
-             .pulsanti = {QStringLiteral("OPTPromo1"), QStringLiteral("OPTPromo2"), QStringLiteral("OPTPromo3"),
-                          QStringLiteral("OPTPromo4")}},
+            {.famiglia = Famiglia::Opzioni,
+             .colonna = QStringLiteral("nat_giuri_promo"),
+             .pulsanti = {QStringLiteral("OPTPromo1"), QStringLiteral("OPTPromo2"),
+                          QStringLiteral("OPTPromo3"), QStringLiteral("OPTPromo4")}},
         };
         campi = lega(f, tabella);
         imposta("natura_giuridica", Variant(1));
@@ -136,7 +156,7 @@ protected:
         Caricamento = 0;
     }
 
-    template <typename W = QLineEdit>
+    template<typename W = QLineEdit>
     W *w(const char *nome) const
     {
         return finestra->findChild<W *>(QString::fromLatin1(nome));
@@ -153,7 +173,8 @@ protected:
     void scrivi(QWidget *box, const QString &testo) { prova::scrivi(box, testo, pulsante); }
 
     // Keys typed into a number box and left by Tab: what it stores and shows.
-    struct Numero {
+    struct Numero
+    {
         const char *box;
         const char *colonna;
         const char *tasti;
@@ -238,12 +259,16 @@ enum class Modo {
 void entrata(QLineEdit *box, Modo modo, const QString &testo)
 {
     switch (modo) {
-    case Modo::Tasti: QTest::keyClicks(box, testo); return;
+    case Modo::Tasti:
+        QTest::keyClicks(box, testo);
+        return;
     case Modo::Incolla:
         QApplication::clipboard()->setText(testo);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         return;
-    case Modo::Inserisci: box->insert(testo); return;
+    case Modo::Inserisci:
+        box->insert(testo);
+        return;
     case Modo::UnTasto: {
         QKeyEvent giu(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, testo);
         QKeyEvent su(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, testo);
@@ -259,7 +284,8 @@ TEST_F(Famiglie, WhatEntersATextBoxIsOneLineAndNeverHalfACharacter)
     const QString sorriso = QString::fromUtf8("\U0001F600"); // one character, two UTF-16 units
     const QString a48(48, QLatin1Char('a')), a49(49, QLatin1Char('a'));
     const QString A48 = a48.toUpper(), A49 = a49.toUpper();
-    const struct {
+    const struct
+    {
         const char *box;
         const char *colonna;
         QString prima; // typed first
@@ -272,20 +298,28 @@ TEST_F(Famiglie, WhatEntersATextBoxIsOneLineAndNeverHalfACharacter)
         {"TXTCognome", "cognome", QString(), Modo::Inserisci, a49 + sorriso, A49},
         {"TXTCognome", "cognome", a49, Modo::UnTasto, sorriso, A49},
         {"TXTCognome", "cognome", a48, Modo::UnTasto, sorriso, A48 + sorriso},
-        {"TXTCognome", "cognome", a48, Modo::Incolla, sorriso + QStringLiteral("xyz"), A48 + sorriso},
-        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla, QStringLiteral("200") + sorriso, QStringLiteral("200")},
-        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla, QStringLiteral("2") + sorriso + QStringLiteral("03"),
+        {"TXTCognome", "cognome", a48, Modo::Incolla, sorriso + QStringLiteral("xyz"),
+         A48 + sorriso},
+        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla, QStringLiteral("200") + sorriso,
+         QStringLiteral("200")},
+        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla,
+         QStringLiteral("2") + sorriso + QStringLiteral("03"),
          QStringLiteral("2") + sorriso + QStringLiteral("0")},
         // TAB, CR and LF become blanks; the other control characters go.
-        {"TXTCognome", "cognome", QString(), Modo::Incolla, QStringLiteral("rossi\tmario"), QStringLiteral("ROSSI MARIO")},
-        {"TXTCognome", "cognome", QStringLiteral("via "), Modo::Incolla, QStringLiteral("roma\r\n12"),
-         QStringLiteral("VIA ROMA  12")},
-        {"TXTCognome", "cognome", QString(), Modo::Inserisci, QStringLiteral("a\ab\x1b[0mc\x7f"), QStringLiteral("AB[0MC")},
-        {"TXTCognome", "cognome", QString(), Modo::UnTasto, QStringLiteral("x\ty\n"), QStringLiteral("X Y ")},
-        {"TXTCognome", "cognome", QString(), Modo::Tasti, QStringLiteral("bianchi"), QStringLiteral("BIANCHI")},
+        {"TXTCognome", "cognome", QString(), Modo::Incolla, QStringLiteral("rossi\tmario"),
+         QStringLiteral("ROSSI MARIO")},
+        {"TXTCognome", "cognome", QStringLiteral("via "), Modo::Incolla,
+         QStringLiteral("roma\r\n12"), QStringLiteral("VIA ROMA  12")},
+        {"TXTCognome", "cognome", QString(), Modo::Inserisci, QStringLiteral("a\ab\x1b[0mc\x7f"),
+         QStringLiteral("AB[0MC")},
+        {"TXTCognome", "cognome", QString(), Modo::UnTasto, QStringLiteral("x\ty\n"),
+         QStringLiteral("X Y ")},
+        {"TXTCognome", "cognome", QString(), Modo::Tasti, QStringLiteral("bianchi"),
+         QStringLiteral("BIANCHI")},
         {"TXTEmailRef", "email_ref", QString(), Modo::Incolla, QStringLiteral("Mario\t@X.IT\r\n"),
          QStringLiteral("mario @x.it  ")},
-        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla, QStringLiteral("\x07\x07\x07\x07"), QString()},
+        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla,
+         QStringLiteral("\x07\x07\x07\x07"), QString()},
     };
     for (const auto &c : casi) {
         SCOPED_TRACE(std::string(c.box) + ": " + c.entrato.toHtmlEscaped().toStdString());
@@ -374,7 +408,8 @@ TEST_F(Famiglie, AStoredValueComingBackSelectedShowsNoSelectionWhileTheFocusIsEl
     imposta("fatt_ultimo", Variant(1500.0));
     imposta("nato", Variant(QDate(2004, 3, 5)));
     mostraTutto();
-    const struct {
+    const struct
+    {
         const char *box;
         const char *tasti;
         const char *tornato;
@@ -420,11 +455,18 @@ TEST_F(Famiglie, WrongInputBeepsAndBringsBackTheStoredValue)
 {
     imposta("fatt_ultimo", Variant(1500.0));
     mostraTutto();
-    struct {
+    struct
+    {
         const char *testo;
         bool incolla; // a paste, not keys: no full stop becomes a comma
-    } casi[] = {{"", false},   {"abc", false},    {"1.5", true},   {"1e5", false},
-                {"-", false},  {"1,2,3", false},  {"99999999999999999999", false}, {"inf", false}};
+    } casi[] = {{"", false},
+                {"abc", false},
+                {"1.5", true},
+                {"1e5", false},
+                {"-", false},
+                {"1,2,3", false},
+                {"99999999999999999999", false},
+                {"inf", false}};
     int beep = 0;
     for (const auto &c : casi) {
         entra(w("TXTFattUlt"));
@@ -445,16 +487,19 @@ TEST_F(Famiglie, WrongInputBeepsAndBringsBackTheStoredValue)
 
 TEST_F(Famiglie, WholeAmountsRoundHalfToEvenAndCompareBeforeRounding)
 {
-    const struct {
+    const struct
+    {
         const char *testo;
         double memorizzato;
         double atteso;
         const char *mostrato;
         int flag;
     } casi[] = {
-        {"1,5", 0, 2, "2", 1},     {"2,5", 0, 2, "2", 1},          {"3,5", 0, 4, "4", 1},
-        {"-2,5", 0, -2, "-2", 1},  {"1234", 0, 1234, "1.234", 1},  {"-1500", 0, -1500, "-1.500", 1},
-        {"100,4", 100, 100, "100", 1}, {"1234", 1234, 1234, "1.234", 0}, {"-0", 0, 0, "0", 0},
+        {"1,5", 0, 2, "2", 1},         {"2,5", 0, 2, "2", 1},
+        {"3,5", 0, 4, "4", 1},         {"-2,5", 0, -2, "-2", 1},
+        {"1234", 0, 1234, "1.234", 1}, {"-1500", 0, -1500, "-1.500", 1},
+        {"100,4", 100, 100, "100", 1}, {"1234", 1234, 1234, "1.234", 0},
+        {"-0", 0, 0, "0", 0},
     };
     for (const auto &c : casi) {
         imposta("fatt_ultimo", Variant(c.memorizzato));
@@ -573,7 +618,8 @@ TEST_F(Famiglie, TheEmptyDateShowsTheEmptyMaskAllSelected)
 TEST_F(Famiglie, AWrongDateBeepsAndBringsBackTheStoredOne)
 {
     auto *nato = w<maschera::MaskEdBox>("TXTNato");
-    const struct {
+    const struct
+    {
         Variant memorizzato;
         const char *tasti;
         const char *ritorno;
@@ -636,7 +682,8 @@ TEST_F(Famiglie, TypingTheEmptyDateShowsItUntilTheBoxIsEnteredAgain)
 TEST_F(Famiglie, AClickThatGivesADateBoxTheFocusSelectsTheWholeMask)
 {
     auto *nato = w<maschera::MaskEdBox>("TXTNato");
-    const struct {
+    const struct
+    {
         Variant memorizzato;
         const char *tasti;
         QDate atteso;
@@ -790,7 +837,8 @@ TEST_F(Famiglie, ADisplayOnlyBoxIsNeverReachedAndRefreshesOnDemand)
     auto *prov = w("TXTProvSede");
     EXPECT_FALSE(prov->isEnabled());
     EXPECT_EQ(prov->palette().color(QPalette::Disabled, QPalette::Base), QColor(255, 255, 192));
-    EXPECT_EQ(prov->palette().color(QPalette::Disabled, QPalette::Text), QColor(0x6D, 0x6D, 0x6D)); // readable
+    EXPECT_EQ(prov->palette().color(QPalette::Disabled, QPalette::Text),
+              QColor(0x6D, 0x6D, 0x6D)); // readable
     entra(w<maschera::MaskEdBox>("TXTNato"));
     tab();
     EXPECT_EQ(fuoco(), w("TXTA2"));
@@ -806,10 +854,15 @@ TEST_F(Famiglie, AComputedBoxIsDisabledOrReadOnlyInTheFocusOrder)
     auto *totale = casella(f, QStringLiteral("TXTSpeA7"), 5000, 2700, 1095);
     auto *riga = casella(f, QStringLiteral("TXTSpeC1"), 5000, 3100, 1095);
     const Legame tabella[] = {
-        {.controllo = QStringLiteral("TXTSpeA7"), .famiglia = Famiglia::Calcolato, .colonna = QStringLiteral("spea7"),
+        {.controllo = QStringLiteral("TXTSpeA7"),
+         .famiglia = Famiglia::Calcolato,
+         .colonna = QStringLiteral("spea7"),
          .variante = Variante::DueDecimali},
-        {.controllo = QStringLiteral("TXTSpeC1"), .famiglia = Famiglia::Calcolato, .colonna = QStringLiteral("spec1"),
-         .variante = Variante::DueDecimali, .attivo = true},
+        {.controllo = QStringLiteral("TXTSpeC1"),
+         .famiglia = Famiglia::Calcolato,
+         .colonna = QStringLiteral("spec1"),
+         .variante = Variante::DueDecimali,
+         .attivo = true},
     };
     imposta("spea7", Variant(1234.5));
     imposta("spec1", Variant(0.5));
@@ -929,9 +982,11 @@ TEST_F(Famiglie, ConfermaCommitsThePendingEditWhileTheFocusStays)
 
 TEST_F(Famiglie, AMissingControlIsAProgrammingError)
 {
-    const Legame sbagliato[] = {{.controllo = QStringLiteral("TXTNessuno"), .colonna = QStringLiteral("cognome")}};
+    const Legame sbagliato[] = {
+        {.controllo = QStringLiteral("TXTNessuno"), .colonna = QStringLiteral("cognome")}};
     EXPECT_THROW(lega(finestra.get(), sbagliato), std::logic_error);
-    const Legame tipo[] = {{.controllo = QStringLiteral("TXTCognome"), .famiglia = Famiglia::Data,
+    const Legame tipo[] = {{.controllo = QStringLiteral("TXTCognome"),
+                            .famiglia = Famiglia::Data,
                             .colonna = QStringLiteral("nato")}};
     EXPECT_THROW(lega(finestra.get(), tipo), std::logic_error);
 }
@@ -945,7 +1000,9 @@ TEST(Tabella, ACaptionWiderThanItsLabelIsCondensedNotCut)
     const QString lungo = QStringLiteral("Utile netto (perdita) dell'esercizio");
     const Elemento righe[] = {
         {.genere = Genere::Etichetta, .testo = lungo, .posto = {0, 0, 2295, 255}},
-        {.genere = Genere::Etichetta, .testo = QStringLiteral("Personale"), .posto = {0, 300, 2295, 255}},
+        {.genere = Genere::Etichetta,
+         .testo = QStringLiteral("Personale"),
+         .posto = {0, 300, 2295, 255}},
         {.genere = Genere::Etichetta, .testo = lungo, .posto = {0, 600}}, // as wide as its caption
     };
     costruisciPagina(&pagina, righe);

@@ -15,7 +15,8 @@ using namespace prova;
 
 namespace {
 
-class Didascalie : public ConProgramma {};
+class Didascalie : public ConProgramma
+{};
 
 } // namespace
 
@@ -31,12 +32,14 @@ TEST_F(Didascalie, NoPageCutsAFrameTitleOrALabel)
                 << "page " << n << ": " << qPrintable(g->title());
         for (const QLabel *l : pagina->findChildren<QLabel *>())
             if (!l->wordWrap() && !l->text().contains(QLatin1Char('\n')))
-                EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->contentsRect().width())
+                EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()),
+                          l->contentsRect().width())
                     << "page " << n << ": " << qPrintable(l->text());
         // The boxes and buttons in a frame keep the page's type, whatever its title needs.
         for (const QGroupBox *g : pagina->findChildren<QGroupBox *>())
             for (const QWidget *w : g->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 if (!qobject_cast<const QLabel *>(w))
-                    EXPECT_EQ(w->font().stretch(), pagina->font().stretch()) << qPrintable(w->objectName());
+                    EXPECT_EQ(w->font().stretch(), pagina->font().stretch())
+                        << qPrintable(w->objectName());
     }
 }

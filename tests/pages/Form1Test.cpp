@@ -4,13 +4,13 @@
 
 #include "Interazione.h"
 
-#include "pages/page1/Form1.h"
-#include "platform/maschera/MaskEdBox.h"
-#include "platform/ui/Twips.h"
 #include "core/Archivio.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
 #include "pages/ServiziShell.h"
+#include "pages/page1/Form1.h"
+#include "platform/maschera/MaskEdBox.h"
+#include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
 
 #include <QAbstractItemView>
@@ -36,11 +36,13 @@ namespace {
 const QString Prompt = QStringLiteral("Inserire la Denominazione dell'Impresa");
 const QString Titolo = QStringLiteral("Inserire Record per avviare il Programma");
 
-class Pagina1 : public prova::ConPagina<1, Form1> {
+class Pagina1 : public prova::ConPagina<1, Form1>
+{
 protected:
     static void inserisci(CartellaProva &c, const QString &nomi)
     {
-        c.esegui(FileVarnex, PasswordVarnex, QStringLiteral("INSERT INTO Dati (denominazione) VALUES (%1)").arg(nomi));
+        c.esegui(FileVarnex, PasswordVarnex,
+                 QStringLiteral("INSERT INTO Dati (denominazione) VALUES (%1)").arg(nomi));
     }
     void scegliScheda(int i) { scegli(f()->CMBDenominazione, i); }
 };
@@ -66,7 +68,8 @@ TEST_F(Pagina1, FirstRunCancelOrAnEmptyAnswerEndsTheProgram)
 
 TEST_F(Pagina1, FirstRunNameIsStoredUpperCaseAndCutTo50)
 {
-    const QString risposta = QStringLiteral("cooperativa sociale la perla del conero di ancona e dintorni");
+    const QString risposta = QStringLiteral(
+        "cooperativa sociale la perla del conero di ancona e dintorni");
     p.dialoghi.allaDomanda = [](const QString &) {
         // The question comes once page 1 stands on screen.
         EXPECT_NE(Form(1), nullptr);
@@ -145,7 +148,8 @@ TEST_F(Pagina1, APickWithEditsAsksToSaveIntoTheSheetLeft)
         EXPECT_EQ(q.dialoghi.mostrati[0].titolo, TitoloSalva);
         EXPECT_EQ(q.dialoghi.mostrati[0].stile, dlg::vbYesNo | dlg::vbExclamation);
         const bool si = risposta == dlg::vbYes;
-        EXPECT_EQ(q.valoreSalvato(Variant(3), QStringLiteral("cognome")), si ? Variant("ROSSI") : Variant::null());
+        EXPECT_EQ(q.valoreSalvato(Variant(3), QStringLiteral("cognome")),
+                  si ? Variant("ROSSI") : Variant::null());
         EXPECT_EQ(q.valoreSalvato(Variant(3), QStringLiteral("denominazione")),
                   Variant(si ? "NUOVO NOME" : "SCHEDA 3"));
         EXPECT_EQ(q.valoreSalvato(Variant(1), QStringLiteral("cognome")), Variant::null());
@@ -188,7 +192,8 @@ TEST_F(Pagina1, AStaleListIsMadeAgainAndNeverReadPastItsEnd)
     avvia();
     QComboBox *c = f()->CMBDenominazione;
     // Rows deleted behind the program's back: entry 2 (key 3) now stands at 1.
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda = 1"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("DELETE FROM Dati WHERE id_scheda = 1"));
     f()->CMBDenominazione_Click(2);
     EXPECT_EQ(IdRecord.integer(), 3);
     EXPECT_EQ(c->count(), 3);
@@ -197,7 +202,8 @@ TEST_F(Pagina1, AStaleListIsMadeAgainAndNeverReadPastItsEnd)
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 3"));
 
     // The entry picked is past the end of the table now: nothing is read there.
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (2, 4)"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (2, 4)"));
     f()->CMBDenominazione_Click(2);
     EXPECT_EQ(IdRecord.integer(), 3);
     EXPECT_EQ(c->count(), 1);
@@ -205,7 +211,9 @@ TEST_F(Pagina1, AStaleListIsMadeAgainAndNeverReadPastItsEnd)
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
 
     // Opening the list checks it against the table.
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("UPDATE Dati SET denominazione = 'ALTRO' WHERE id_scheda = 3"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral(
+                          "UPDATE Dati SET denominazione = 'ALTRO' WHERE id_scheda = 3"));
     inserisci(p.cartella, QStringLiteral("'NUOVA'"));
     c->showPopup();
     EXPECT_EQ(c->count(), 2);
@@ -222,7 +230,8 @@ TEST_F(Pagina1, AListRebuiltWithoutTheSheetShownFallsBackToTheLastSheet)
     p.cartella.aggiungiSchede(4);
     avvia();
     QComboBox *c = f()->CMBDenominazione;
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (1, 4)"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (1, 4)"));
     c->showPopup();
     c->hidePopup();
     EXPECT_EQ(IdRecord.integer(), 3);
@@ -240,7 +249,8 @@ TEST_F(Pagina1, TheSheetShownGoneWithEditsAsksToSaveBeforeTheListIsMadeAgain)
     avvia();
     QComboBox *c = f()->CMBDenominazione;
     scriviSenzaUscire(campo("TXTCognome"), QStringLiteral("rossi"));
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (1, 4)"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (1, 4)"));
 
     // Yes: the row is gone, the save fails and is reported; the list stays
     // shut and the page keeps its edits.
@@ -249,7 +259,8 @@ TEST_F(Pagina1, TheSheetShownGoneWithEditsAsksToSaveBeforeTheListIsMadeAgain)
     ASSERT_EQ(p.dialoghi.mostrati.size(), 2);
     EXPECT_EQ(p.dialoghi.mostrati[0].titolo, TitoloSalva);
     EXPECT_EQ(p.dialoghi.mostrati[1].stile, dlg::vbCritical);
-    EXPECT_TRUE(p.dialoghi.mostrati[1].prompt.contains(QStringLiteral("la pagina non è stata salvata")));
+    EXPECT_TRUE(
+        p.dialoghi.mostrati[1].prompt.contains(QStringLiteral("la pagina non è stata salvata")));
     EXPECT_FALSE(c->view()->isVisible());
     EXPECT_EQ(IdRecord.integer(), 4);
     EXPECT_EQ(PaginaModificata, 1);
@@ -277,7 +288,8 @@ TEST_F(Pagina1, TheSheetShownGoneWithEditsAsksToSaveBeforeTheListIsMadeAgain)
 
 TEST_F(Pagina1, APickOfASheetThatHasGoneShowsTheStoredSheetNeverTheOldValues)
 {
-    const struct {
+    const struct
+    {
         const char *caso;
         const char *elimina;
         qint64 mostrata; // the sheet shown afterwards
@@ -290,7 +302,9 @@ TEST_F(Pagina1, APickOfASheetThatHasGoneShowsTheStoredSheetNeverTheOldValues)
         SCOPED_TRACE(k.caso);
         ProgrammaProva q;
         q.cartella.aggiungiSchede(4);
-        q.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("UPDATE Dati SET cognome = 'BIANCHI' WHERE id_scheda = 3"));
+        q.cartella.esegui(FileVarnex, PasswordVarnex,
+                          QStringLiteral(
+                              "UPDATE Dati SET cognome = 'BIANCHI' WHERE id_scheda = 3"));
         ASSERT_TRUE(q.avvia());
         Form1 *pagina = qobject_cast<Form1 *>(Form(1));
         modifica(QStringLiteral("cognome"), QStringLiteral("ROSSI"));
@@ -312,7 +326,9 @@ TEST_F(Pagina1, APickOfASheetThatHasGoneShowsTheStoredSheetNeverTheOldValues)
 
         // A save now writes the sheet shown with its own values.
         clic(q.finestra().CMDSalva);
-        EXPECT_EQ(q.valoreSalvato(Variant(std::int64_t(k.mostrata)), QStringLiteral("denominazione")), Variant(nome));
+        EXPECT_EQ(q.valoreSalvato(Variant(std::int64_t(k.mostrata)),
+                                  QStringLiteral("denominazione")),
+                  Variant(nome));
         EXPECT_EQ(q.valoreSalvato(Variant(3), QStringLiteral("cognome")), Variant("BIANCHI"));
     }
 }
@@ -329,8 +345,9 @@ TEST_F(Pagina1, TheSheetListHasTheFocusWheneverPage1Opens)
 
 TEST_F(Pagina1, OptionPairsRaiseTheFlagAndSalvaTakesTheButtons)
 {
-    avvia({QStringLiteral("INSERT INTO Dati (denominazione, sez_pref, categoria_mini) VALUES ('COOP', 3, 2)")});
-    EXPECT_TRUE(campo<QRadioButton>("OPTGiuri1")->isChecked()); // Null: 1
+    avvia({QStringLiteral(
+        "INSERT INTO Dati (denominazione, sez_pref, categoria_mini) VALUES ('COOP', 3, 2)")});
+    EXPECT_TRUE(campo<QRadioButton>("OPTGiuri1")->isChecked());   // Null: 1
     EXPECT_TRUE(campo<QRadioButton>("OPTSezPref2")->isChecked()); // 3: the second
     EXPECT_TRUE(campo<QRadioButton>("OPTCategoriaMini2")->isChecked());
     EXPECT_EQ(PaginaModificata, 0);
@@ -349,7 +366,8 @@ TEST_F(Pagina1, OptionPairsRaiseTheFlagAndSalvaTakesTheButtons)
 
 TEST_F(Pagina1, ThePageTellsTheCodeChosenOnScreenBeforeSalva)
 {
-    avvia({QStringLiteral("INSERT INTO Dati (denominazione, natura_giuridica) VALUES ('COOP', 1)")});
+    avvia(
+        {QStringLiteral("INSERT INTO Dati (denominazione, natura_giuridica) VALUES ('COOP', 1)")});
     EXPECT_EQ(f()->codiceMostrato(QStringLiteral("natura_giuridica")), 1);
     QTest::mouseClick(campo<QRadioButton>("OPTGiuri2"), Qt::LeftButton);
     EXPECT_EQ(f()->codiceMostrato(QStringLiteral("natura_giuridica")), 2);
@@ -366,7 +384,8 @@ TEST_F(Pagina1, All27ColumnsGoThroughSalvaAndComeBackAfterARestart)
 {
     p.cartella.aggiungiSchede(1);
     avvia();
-    const struct {
+    const struct
+    {
         const char *box;
         const char *tasti;
         const char *colonna;
@@ -378,7 +397,8 @@ TEST_F(Pagina1, All27ColumnsGoThroughSalvaAndComeBackAfterARestart)
         {"TXTNato", "05031960", "nato", Variant(QDate(1960, 3, 5)), "05/03/1960"},
         {"TXTDenom", "coop alfa", "denominazione", Variant("COOP ALFA"), "COOP ALFA"},
         {"TXTDataCost", "01021990", "data_costituzione", Variant(QDate(1990, 2, 1)), "01/02/1990"},
-        {"TXTCodFisc", "rssmra60c05a271x", "cod_fiscale", Variant("RSSMRA60C05A271X"), "RSSMRA60C05A271X"},
+        {"TXTCodFisc", "rssmra60c05a271x", "cod_fiscale", Variant("RSSMRA60C05A271X"),
+         "RSSMRA60C05A271X"},
         {"TXTIva", "01234567890", "partita_iva", Variant("01234567890"), "01234567890"},
         {"TXTFattUlt", "1234567", "fatt_ultimo", Variant(1234567.0), "1.234.567"},
         {"TXTEserUltimo", "2003", "eser_ultimo", Variant("2003"), "2003"},
@@ -427,11 +447,12 @@ TEST_F(Pagina1, All27ColumnsGoThroughSalvaAndComeBackAfterARestart)
 TEST_F(Pagina1, ARowOfNullsShowsTheNullDefaultsAndSavesThem)
 {
     avvia({QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('VUOTA')")});
-    for (const char *t : {"TXTCognome", "TXTNome", "TXTCodFisc", "TXTIva", "TXTEserUltimo", "TXTEserPenultimo",
-                          "TXTIscrImpr", "TXTNumRea", "TXTIscrArt", "TXTNumArt", "TXTIscrPref", "TXTNumPref",
-                          "TXTNumMini"})
+    for (const char *t : {"TXTCognome", "TXTNome", "TXTCodFisc", "TXTIva", "TXTEserUltimo",
+                          "TXTEserPenultimo", "TXTIscrImpr", "TXTNumRea", "TXTIscrArt", "TXTNumArt",
+                          "TXTIscrPref", "TXTNumPref", "TXTNumMini"})
         EXPECT_EQ(campo(t)->text(), QString()) << t;
-    for (const char *d : {"TXTNato", "TXTDataCost", "TXTDataIscr", "TXTDataArt", "TXTDataPref", "TXTDataMini"})
+    for (const char *d :
+         {"TXTNato", "TXTDataCost", "TXTDataIscr", "TXTDataArt", "TXTDataPref", "TXTDataMini"})
         EXPECT_EQ(campo<maschera::MaskEdBox>(d)->Text(), QStringLiteral("__/__/____")) << d;
     for (const char *n : {"TXTFattUlt", "TXTFattPen", "TXTCapSociale", "TXTCapVersato"})
         EXPECT_EQ(campo(n)->text(), QStringLiteral("0")) << n;
@@ -451,20 +472,27 @@ TEST_F(Pagina1, ARowOfNullsShowsTheNullDefaultsAndSavesThem)
 TEST_F(Pagina1, PastedControlCharactersAndHalfCharactersNeverReachTheFile)
 {
     // A stored text that holds a TAB, written by another program.
-    avvia({QStringLiteral("INSERT INTO Dati (denominazione, num_rea) VALUES ('COOP', 'AN' || char(9) || '123')")});
+    avvia({QStringLiteral(
+        "INSERT INTO Dati (denominazione, num_rea) VALUES ('COOP', 'AN' || char(9) || '123')")});
     EXPECT_EQ(campo("TXTNumRea")->text(), QStringLiteral("AN\t123"));
     const QString sorriso = QString::fromUtf8("\U0001F600");
-    const struct {
+    const struct
+    {
         const char *box;
         QString incollato;
         const char *colonna;
         QString atteso;
     } casi[] = {
-        {"TXTDenom", QStringLiteral("coop\talfa\r\n\x07"), "denominazione", QStringLiteral("COOP ALFA  ")},
-        {"TXTCognome", QString(49, QLatin1Char('a')) + sorriso, "cognome", QString(49, QLatin1Char('A'))},
-        {"TXTCodFisc", QStringLiteral("rssmra60c05a271x\r\n"), "cod_fiscale", QStringLiteral("RSSMRA60C05A271X")},
-        {"TXTIscrImpr", QStringLiteral("\x1b[1mancona\x1b[0m\x7f"), "iscr_reg_imp", QStringLiteral("[1MANCONA[0M")},
-        {"TXTIva", QStringLiteral("0123456789") + sorriso, "partita_iva", QStringLiteral("0123456789")},
+        {"TXTDenom", QStringLiteral("coop\talfa\r\n\x07"), "denominazione",
+         QStringLiteral("COOP ALFA  ")},
+        {"TXTCognome", QString(49, QLatin1Char('a')) + sorriso, "cognome",
+         QString(49, QLatin1Char('A'))},
+        {"TXTCodFisc", QStringLiteral("rssmra60c05a271x\r\n"), "cod_fiscale",
+         QStringLiteral("RSSMRA60C05A271X")},
+        {"TXTIscrImpr", QStringLiteral("\x1b[1mancona\x1b[0m\x7f"), "iscr_reg_imp",
+         QStringLiteral("[1MANCONA[0M")},
+        {"TXTIva", QStringLiteral("0123456789") + sorriso, "partita_iva",
+         QStringLiteral("0123456789")},
     };
     for (const auto &c : casi) {
         entra(campo(c.box));
@@ -492,7 +520,8 @@ TEST_F(Pagina1, AClickAnywhereInADateBoxThenTypingStoresTheDate)
     p.cartella.aggiungiSchede(1);
     avvia({QStringLiteral("UPDATE Dati SET data_iscr = '2000-02-01' WHERE id_scheda = 1")});
     EXPECT_EQ(campo<maschera::MaskEdBox>("TXTDataIscr")->Text(), QStringLiteral("01/02/2000"));
-    const struct {
+    const struct
+    {
         const char *box;
         const char *colonna;
         const char *tasti;
@@ -500,7 +529,7 @@ TEST_F(Pagina1, AClickAnywhereInADateBoxThenTypingStoresTheDate)
     } casi[] = {
         {"TXTNato", "nato", "17111961", QDate(1961, 11, 17)},
         {"TXTDataCost", "data_costituzione", "01021990", QDate(1990, 2, 1)},
-        {"TXTDataIscr", "data_iscr", "05032004", QDate(2004, 3, 5)}, // over a stored date
+        {"TXTDataIscr", "data_iscr", "05032004", QDate(2004, 3, 5)},  // over a stored date
         {"TXTDataMini", "data_mini", "15062004", QDate(2005, 6, 15)}, // its year typed over below
     };
     for (const auto &c : casi) {
@@ -532,7 +561,8 @@ TEST_F(Pagina1, ValidareCommitsThePendingEditOfAnyField)
 {
     p.cartella.aggiungiSchede(1);
     avvia();
-    scriviSenzaUscire(campo("TXTIscrImpr"), QStringLiteral("roma")); // not a field the export requires
+    scriviSenzaUscire(campo("TXTIscrImpr"),
+                      QStringLiteral("roma")); // not a field the export requires
     f()->Validare();
     EXPECT_EQ(NomeControllo, QStringLiteral("TXTIscrImpr"));
     EXPECT_EQ(valore("iscr_reg_imp"), Variant("ROMA"));
@@ -557,7 +587,8 @@ TEST_F(Pagina1, TheMenuBarNeitherCommitsNorOverwritesItsCommandValidatesFirst)
     avvia();
     scriviSenzaUscire(campo("TXTIscrImpr"), QStringLiteral("verdi"));
     QMenuBar *barra = p.finestra().menuBar();
-    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(p.finestra().MNUFile->menuAction()).center());
+    QTest::mouseClick(barra, Qt::LeftButton, {},
+                      barra->actionGeometry(p.finestra().MNUFile->menuAction()).center());
     ASSERT_TRUE(p.finestra().MNUFile->isVisible());
     EXPECT_EQ(valore("iscr_reg_imp"), Variant(""));
     EXPECT_EQ(PaginaModificata, 0);
@@ -615,25 +646,30 @@ TEST_F(Pagina1, LayoutCaptionsLimitsAndFocusOrder)
     avvia();
     EXPECT_EQ(campo("TXTDenom")->geometry(), ui::rettangolo(2040, 3720, 7575, 285));
     EXPECT_EQ(campo("TXTCodFisc")->geometry(), ui::rettangolo(2040, 5925, 1815, 285));
-    EXPECT_EQ(campo<maschera::MaskEdBox>("TXTNato")->geometry(), ui::rettangolo(8040, 1920, 1215, 285));
+    EXPECT_EQ(campo<maschera::MaskEdBox>("TXTNato")->geometry(),
+              ui::rettangolo(8040, 1920, 1215, 285));
     EXPECT_EQ(f()->CMBDenominazione->geometry(), ui::rettangolo(3960, 720, 3375, 315));
-    EXPECT_EQ(campo("TXTCapVersato")->geometry(), ui::rettangolo(4440, 240, 1215, 285)); // inside its frame
+    EXPECT_EQ(campo("TXTCapVersato")->geometry(),
+              ui::rettangolo(4440, 240, 1215, 285)); // inside its frame
     EXPECT_EQ(f()->CMDSucces->geometry(), ui::rettangolo(9360, 13440, 1095, 735));
     EXPECT_FALSE(f()->CMBDenominazione->isEditable());
 
-    const struct {
+    const struct
+    {
         const char *box;
         int limite;
-    } limiti[] = {{"TXTCognome", 50}, {"TXTDenom", 50}, {"TXTCodFisc", 16}, {"TXTIva", 11},
+    } limiti[] = {{"TXTCognome", 50},   {"TXTDenom", 50},  {"TXTCodFisc", 16},   {"TXTIva", 11},
                   {"TXTEserUltimo", 4}, {"TXTNumArt", 50}, {"TXTNumMini", 32767}};
     for (const auto &l : limiti)
         EXPECT_EQ(campo(l.box)->maxLength(), l.limite) << l.box;
     for (const char *a : {"TXTFattUlt", "TXTCapSociale", "TXTEserUltimo", "TXTEserPenultimo"})
         EXPECT_TRUE(campo(a)->alignment() & Qt::AlignRight) << a;
     EXPECT_EQ(campo("TXTDenom")->palette().color(QPalette::Base), QColor(Qt::white));
-    EXPECT_EQ(campo<maschera::MaskEdBox>("TXTDataMini")->toolTip(), QStringLiteral("Inserire la data in formato gg/mm/aaaa"));
+    EXPECT_EQ(campo<maschera::MaskEdBox>("TXTDataMini")->toolTip(),
+              QStringLiteral("Inserire la data in formato gg/mm/aaaa"));
 
-    const struct {
+    const struct
+    {
         const char *nome;
         const char *testo;
     } didascalie[] = {
@@ -649,8 +685,10 @@ TEST_F(Pagina1, LayoutCaptionsLimitsAndFocusOrder)
     QStringList cornici;
     for (QGroupBox *g : f()->findChildren<QGroupBox *>())
         cornici << g->title();
-    EXPECT_TRUE(cornici.contains(QStringLiteral("A.11) Iscrizione Albo Cooperative Ministero Attività Produttive")));
-    EXPECT_TRUE(cornici.contains(QStringLiteral("A.6) Fatturato esercizi precedenti l'anno di apertura del Bando")));
+    EXPECT_TRUE(cornici.contains(
+        QStringLiteral("A.11) Iscrizione Albo Cooperative Ministero Attività Produttive")));
+    EXPECT_TRUE(cornici.contains(
+        QStringLiteral("A.6) Fatturato esercizi precedenti l'anno di apertura del Bando")));
     for (QLabel *l : f()->findChildren<QLabel *>()) {
         if (l->text() == QStringLiteral("SCHEDA TECNICA")) {
             EXPECT_TRUE(l->font().bold() && l->font().underline());
@@ -661,12 +699,15 @@ TEST_F(Pagina1, LayoutCaptionsLimitsAndFocusOrder)
             EXPECT_TRUE(l->font().bold());
     }
 
-    const QStringList ordine = {"CMBDenominazione", "TXTCognome",    "TXTNome",       "TXTNato",       "TXTDenom",
-                                "TXTDataCost",      "TXTCodFisc",    "TXTIva",        "TXTFattUlt",    "TXTEserUltimo",
-                                "TXTFattPen",       "TXTEserPenultimo", "TXTCapSociale", "TXTCapVersato", "TXTIscrImpr",
-                                "TXTNumRea",        "TXTDataIscr",   "TXTIscrArt",    "TXTNumArt",     "TXTDataArt",
-                                "TXTIscrPref",      "TXTNumPref",    "TXTDataPref",   "TXTNumMini",    "TXTDataMini",
-                                "OPTGiuri1"};
+    const QStringList ordine = {"CMBDenominazione", "TXTCognome",    "TXTNome",
+                                "TXTNato",          "TXTDenom",      "TXTDataCost",
+                                "TXTCodFisc",       "TXTIva",        "TXTFattUlt",
+                                "TXTEserUltimo",    "TXTFattPen",    "TXTEserPenultimo",
+                                "TXTCapSociale",    "TXTCapVersato", "TXTIscrImpr",
+                                "TXTNumRea",        "TXTDataIscr",   "TXTIscrArt",
+                                "TXTNumArt",        "TXTDataArt",    "TXTIscrPref",
+                                "TXTNumPref",       "TXTDataPref",   "TXTNumMini",
+                                "TXTDataMini",      "OPTGiuri1"};
     f()->CMBDenominazione->setFocus(Qt::TabFocusReason);
     seguiOrdineTab(ordine);
 }

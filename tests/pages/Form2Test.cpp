@@ -26,7 +26,8 @@ using ado::Variant;
 
 namespace {
 
-class Pagina2 : public ConPagina<2> {
+class Pagina2 : public ConPagina<2>
+{
 protected:
     // Page 2 of one sheet "COOP ALFA", after these assignments to its row.
     void apri(const QString &assegna = {})
@@ -44,7 +45,8 @@ protected:
     }
     QLineEdit *box(char lettera, int n) const
     {
-        return figlio<QLineEdit>(f(), QStringLiteral("TXT%1%2").arg(QChar::fromLatin1(lettera)).arg(n));
+        return figlio<QLineEdit>(f(),
+                                 QStringLiteral("TXT%1%2").arg(QChar::fromLatin1(lettera)).arg(n));
     }
 };
 
@@ -55,39 +57,30 @@ TEST_F(Pagina2, LayoutFramesBoxesAndFootButtonsStandWhereTheFormPutsThem)
     apri();
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 2 - COOP ALFA"));
     const PostoControllo caselle[] = {
-        {"CMBComuneSede", 960, 360, 4455, 315},
-        {"TXTProvSede", 6240, 360, 1335, 285},
-        {"TXTCapSede", 8160, 360, 1215, 285},
-        {"TXTViaSede", 960, 840, 4455, 285},
-        {"TXTTelefonoSede", 6240, 840, 1335, 285},
-        {"TXTFaxSede", 8160, 840, 1215, 285},
-        {"TXTCognomeRef", 1080, 360, 1815, 285},
-        {"TXTNomeRef", 3960, 360, 1695, 285},
-        {"TXTTelRef", 1080, 840, 1215, 285},
-        {"TXTFaxRef", 3360, 840, 1215, 285},
-        {"TXTEmailRef", 5640, 840, 1935, 285},
-        {"TXTDenomPosta", 4200, 480, 5175, 285},
-        {"CMBComunePosta", 960, 960, 4455, 315},
-        {"TXTProvPosta", 6240, 960, 1335, 285},
-        {"TXTCapPosta", 8160, 960, 1215, 285},
-        {"TXTViaPosta", 960, 1440, 4455, 285},
-        {"TXTA1", 3240, 720, 1335, 285},
-        {"TXTB1", 4560, 720, 1335, 285},
-        {"TXTA11", 3240, 3120, 1335, 285},
-        {"TXTB12", 4560, 3720, 1335, 285},
-        {"TXTA25", 3240, 6840, 1335, 285},
-        {"CMDPrec", 7920, 12600, 1095, 735},
+        {"CMBComuneSede", 960, 360, 4455, 315},    {"TXTProvSede", 6240, 360, 1335, 285},
+        {"TXTCapSede", 8160, 360, 1215, 285},      {"TXTViaSede", 960, 840, 4455, 285},
+        {"TXTTelefonoSede", 6240, 840, 1335, 285}, {"TXTFaxSede", 8160, 840, 1215, 285},
+        {"TXTCognomeRef", 1080, 360, 1815, 285},   {"TXTNomeRef", 3960, 360, 1695, 285},
+        {"TXTTelRef", 1080, 840, 1215, 285},       {"TXTFaxRef", 3360, 840, 1215, 285},
+        {"TXTEmailRef", 5640, 840, 1935, 285},     {"TXTDenomPosta", 4200, 480, 5175, 285},
+        {"CMBComunePosta", 960, 960, 4455, 315},   {"TXTProvPosta", 6240, 960, 1335, 285},
+        {"TXTCapPosta", 8160, 960, 1215, 285},     {"TXTViaPosta", 960, 1440, 4455, 285},
+        {"TXTA1", 3240, 720, 1335, 285},           {"TXTB1", 4560, 720, 1335, 285},
+        {"TXTA11", 3240, 3120, 1335, 285},         {"TXTB12", 4560, 3720, 1335, 285},
+        {"TXTA25", 3240, 6840, 1335, 285},         {"CMDPrec", 7920, 12600, 1095, 735},
         {"CMDSucces", 9240, 12600, 1095, 735},
     };
     ASSERT_NO_FATAL_FAILURE(controlliAlPosto(f(), caselle));
 
-    const struct {
+    const struct
+    {
         const char *titolo;
         QRect posto;
     } cornici[] = {
         {"A.12) Sede Legale", ui::rettangolo(360, 360, 9615, 1335)},
         {"A.13) Referente dell'impresa per il progetto", ui::rettangolo(360, 2040, 7815, 1215)},
-        {"A.14) Indirizzo al quale inviare la corrispondenza", ui::rettangolo(360, 3600, 9615, 2055)},
+        {"A.14) Indirizzo al quale inviare la corrispondenza",
+         ui::rettangolo(360, 3600, 9615, 2055)},
         {"A.15) STATI PATRIMONIALI (Importi in euro)", ui::rettangolo(360, 6120, 6855, 7575)},
     };
     const QList<QGroupBox *> trovate = f()->findChildren<QGroupBox *>();
@@ -98,8 +91,9 @@ TEST_F(Pagina2, LayoutFramesBoxesAndFootButtonsStandWhereTheFormPutsThem)
     }
 
     // Limits, alignment and colours by kind of box.
-    for (const char *t : {"TXTViaSede", "TXTTelefonoSede", "TXTFaxSede", "TXTCognomeRef", "TXTNomeRef", "TXTTelRef",
-                          "TXTFaxRef", "TXTEmailRef", "TXTDenomPosta", "TXTViaPosta"}) {
+    for (const char *t :
+         {"TXTViaSede", "TXTTelefonoSede", "TXTFaxSede", "TXTCognomeRef", "TXTNomeRef", "TXTTelRef",
+          "TXTFaxRef", "TXTEmailRef", "TXTDenomPosta", "TXTViaPosta"}) {
         EXPECT_EQ(campo(t)->maxLength(), 50) << t;
         EXPECT_TRUE(campo(t)->isEnabled()) << t;
     }
@@ -113,11 +107,13 @@ TEST_F(Pagina2, LayoutFramesBoxesAndFootButtonsStandWhereTheFormPutsThem)
     for (const char *b : {"TXTViaSede", "TXTTelefonoSede"})
         EXPECT_EQ(campo(b)->palette().color(QPalette::Base), QColor(Qt::white)) << b;
     const QColor giallo(255, 255, 192);
-    for (const char *d : {"TXTProvSede", "TXTCapSede", "TXTProvPosta", "TXTCapPosta", "TXTA3", "TXTB7", "TXTA11",
-                          "TXTB12", "TXTA16", "TXTB20", "TXTA25", "TXTB25"}) {
+    for (const char *d : {"TXTProvSede", "TXTCapSede", "TXTProvPosta", "TXTCapPosta", "TXTA3",
+                          "TXTB7", "TXTA11", "TXTB12", "TXTA16", "TXTB20", "TXTA25", "TXTB25"}) {
         EXPECT_FALSE(campo(d)->isEnabled()) << d;
         EXPECT_EQ(campo(d)->palette().color(QPalette::Disabled, QPalette::Base), giallo) << d;
-        EXPECT_EQ(campo(d)->palette().color(QPalette::Disabled, QPalette::Text), QColor(0x6D, 0x6D, 0x6D)) << d;
+        EXPECT_EQ(campo(d)->palette().color(QPalette::Disabled, QPalette::Text),
+                  QColor(0x6D, 0x6D, 0x6D))
+            << d;
     }
     for (char l : {'A', 'B'}) {
         EXPECT_EQ(box(l, 1)->maxLength(), 4);
@@ -131,8 +127,10 @@ TEST_F(Pagina2, LayoutFramesBoxesAndFootButtonsStandWhereTheFormPutsThem)
 TEST_F(Pagina2, TheGridCarriesItsCaptionsBlanksIncludedInTheirColours)
 {
     apri();
-    const QColor verdeChiaro(128, 255, 128), verdePallido(192, 255, 192), rosa(255, 192, 255), ciano(128, 255, 255);
-    const struct {
+    const QColor verdeChiaro(128, 255, 128), verdePallido(192, 255, 192), rosa(255, 192, 255),
+        ciano(128, 255, 255);
+    const struct
+    {
         const char *testo;
         QRect posto; // twips, inside the frame
         QColor sfondo;
@@ -144,7 +142,8 @@ TEST_F(Pagina2, TheGridCarriesItsCaptionsBlanksIncludedInTheirColours)
         {"PASSIVO", ui::rettangolo(960, 3400, 4935, 285), verdeChiaro, Qt::AlignLeft},
         {"anni  ", ui::rettangolo(960, 720, 2295, 255), verdeChiaro, Qt::AlignRight},
         {"Rimanenze", ui::rettangolo(960, 960, 2295, 255), verdePallido, Qt::AlignLeft},
-        {"Altro attivo circolante", ui::rettangolo(960, 1200, 2295, 255), verdePallido, Qt::AlignLeft},
+        {"Altro attivo circolante", ui::rettangolo(960, 1200, 2295, 255), verdePallido,
+         Qt::AlignLeft},
         {"Di cui: disponibilità liquide", ui::rettangolo(960, 1440, 2295, 255), rosa, Qt::AlignLeft},
         {"          crediti a breve", ui::rettangolo(960, 1680, 2295, 255), rosa, Qt::AlignLeft},
         {"          ratei e risconti", ui::rettangolo(960, 1920, 2295, 255), rosa, Qt::AlignLeft},
@@ -154,18 +153,23 @@ TEST_F(Pagina2, TheGridCarriesItsCaptionsBlanksIncludedInTheirColours)
         {"          finanziarie", ui::rettangolo(960, 2880, 2295, 255), rosa, Qt::AlignLeft},
         {"TOTALE ATTIVO ", ui::rettangolo(960, 3120, 2295, 285), ciano, Qt::AlignRight},
         {"Passivo circolante", ui::rettangolo(960, 3720, 2295, 255), verdePallido, Qt::AlignLeft},
-        {"Di cui: debiti a breve vs fornitori", ui::rettangolo(960, 3960, 2295, 375), rosa, Qt::AlignLeft},
-        {"          debiti a breve vs banche", ui::rettangolo(960, 4200, 2295, 255), rosa, Qt::AlignLeft},
+        {"Di cui: debiti a breve vs fornitori", ui::rettangolo(960, 3960, 2295, 375), rosa,
+         Qt::AlignLeft},
+        {"          debiti a breve vs banche", ui::rettangolo(960, 4200, 2295, 255), rosa,
+         Qt::AlignLeft},
         {"          ratei e risconti", ui::rettangolo(960, 4440, 2295, 255), rosa, Qt::AlignLeft},
         {"Passivo a M/L termine", ui::rettangolo(960, 4680, 2295, 255), verdePallido, Qt::AlignLeft},
         {"Di cui: debiti a M/L termine", ui::rettangolo(960, 4920, 2295, 255), rosa, Qt::AlignLeft},
         {"          TFR", ui::rettangolo(960, 5160, 2295, 255), rosa, Qt::AlignLeft},
-        {"          Fondi rischi e oneri", ui::rettangolo(960, 5400, 2295, 255), rosa, Qt::AlignLeft},
+        {"          Fondi rischi e oneri", ui::rettangolo(960, 5400, 2295, 255), rosa,
+         Qt::AlignLeft},
         {"Mezzi propri", ui::rettangolo(960, 5640, 2295, 255), verdePallido, Qt::AlignLeft},
         {"Di cui: Capitale sociale", ui::rettangolo(960, 5880, 2295, 255), rosa, Qt::AlignLeft},
         {"          Riserve", ui::rettangolo(960, 6120, 2295, 255), rosa, Qt::AlignLeft},
-        {"          Utili (perd.) port. a nuovo", ui::rettangolo(960, 6360, 2295, 255), rosa, Qt::AlignLeft},
-        {"          Utili (perd.) dell'esercizio", ui::rettangolo(960, 6600, 2295, 255), rosa, Qt::AlignLeft},
+        {"          Utili (perd.) port. a nuovo", ui::rettangolo(960, 6360, 2295, 255), rosa,
+         Qt::AlignLeft},
+        {"          Utili (perd.) dell'esercizio", ui::rettangolo(960, 6600, 2295, 255), rosa,
+         Qt::AlignLeft},
         {"TOTALE PASSIVO ", ui::rettangolo(960, 6840, 2295, 285), ciano, Qt::AlignRight},
     };
     QGroupBox *griglia = nullptr;
@@ -189,17 +193,20 @@ TEST_F(Pagina2, TheGridCarriesItsCaptionsBlanksIncludedInTheirColours)
     for (QLabel *l : f()->findChildren<QLabel *>())
         if (l->parentWidget() != griglia)
             altre << l->text();
-    EXPECT_EQ(altre.join(QLatin1Char('|')),
-              QStringLiteral("Comune|Prov.|Cap.|Indirizzo|Telefono|Fax :|Cognome :|Nome :|Tel. :|Fax :|Email :|"
-                             "presso (Nome e Cognome o Denominazione sociale) :|Comune :|Prov. :|Cap. :|Indirizzo :"));
+    EXPECT_EQ(
+        altre.join(QLatin1Char('|')),
+        QStringLiteral(
+            "Comune|Prov.|Cap.|Indirizzo|Telefono|Fax :|Cognome :|Nome :|Tel. :|Fax :|Email :|"
+            "presso (Nome e Cognome o Denominazione sociale) :|Comune :|Prov. :|Cap. :|Indirizzo "
+            ":"));
 }
 
 TEST_F(Pagina2, TabRunsAlongTheFieldsThenRowWiseThroughTheGridSkippingTotals)
 {
     apri();
-    QStringList atteso = {"CMBComuneSede", "TXTViaSede",  "TXTTelefonoSede", "TXTFaxSede",     "TXTCognomeRef",
-                          "TXTNomeRef",    "TXTTelRef",   "TXTFaxRef",       "TXTEmailRef",    "TXTDenomPosta",
-                          "CMBComunePosta", "TXTViaPosta"};
+    QStringList atteso = {"CMBComuneSede", "TXTViaSede",    "TXTTelefonoSede", "TXTFaxSede",
+                          "TXTCognomeRef", "TXTNomeRef",    "TXTTelRef",       "TXTFaxRef",
+                          "TXTEmailRef",   "TXTDenomPosta", "CMBComunePosta",  "TXTViaPosta"};
     for (int n : {1, 2, 4, 5, 6, 8, 9, 10, 13, 14, 15, 17, 18, 19, 21, 22, 23, 24})
         atteso << QStringLiteral("TXTA%1").arg(n) << QStringLiteral("TXTB%1").arg(n);
     atteso << QStringLiteral("CMDPrec") << QStringLiteral("CMDSucces");
@@ -211,7 +218,8 @@ TEST_F(Pagina2, TabRunsAlongTheFieldsThenRowWiseThroughTheGridSkippingTotals)
 TEST_F(Pagina2, All66ColumnsGoThroughSalvaAndComeBackAfterARestart)
 {
     apri();
-    const struct {
+    const struct
+    {
         const char *box;
         const char *tasti;
     } campi[] = {
@@ -241,7 +249,8 @@ TEST_F(Pagina2, All66ColumnsGoThroughSalvaAndComeBackAfterARestart)
     EXPECT_EQ(p.dialoghi.beep, 0);
     EXPECT_EQ(PaginaModificata, 0);
 
-    const struct {
+    const struct
+    {
         const char *colonna;
         Variant atteso;
     } testi[] = {
@@ -283,12 +292,18 @@ TEST_F(Pagina2, All66ColumnsGoThroughSalvaAndComeBackAfterARestart)
                      r16 = somma({17, 18, 19}), r20 = somma({21, 22, 23, 24});
         for (int n = 2; n <= 24; ++n) {
             double atteso = importo(l, n);
-            if (n == 3) atteso = r3;
-            if (n == 7) atteso = r7;
-            if (n == 11) atteso = importo(l, 2) + r3 + r7;
-            if (n == 12) atteso = r12;
-            if (n == 16) atteso = r16;
-            if (n == 20) atteso = r20;
+            if (n == 3)
+                atteso = r3;
+            if (n == 7)
+                atteso = r7;
+            if (n == 11)
+                atteso = importo(l, 2) + r3 + r7;
+            if (n == 12)
+                atteso = r12;
+            if (n == 16)
+                atteso = r16;
+            if (n == 20)
+                atteso = r20;
             const std::string nome = std::string(1, l) + std::to_string(n);
             EXPECT_EQ(salvato(1, nome.c_str()).toDouble(), atteso) << nome;
         }
@@ -301,26 +316,30 @@ TEST_F(Pagina2, All66ColumnsGoThroughSalvaAndComeBackAfterARestart)
     riavvia();
     apriPagina(2);
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
-    EXPECT_EQ(campo<QComboBox>("CMBComuneSede")->currentText(), QStringLiteral("SANT'ELPIDIO A MARE"));
-    EXPECT_EQ(campo("TXTProvSede")->text() + campo("TXTCapSede")->text(), QStringLiteral("FM63811"));
+    EXPECT_EQ(campo<QComboBox>("CMBComuneSede")->currentText(),
+              QStringLiteral("SANT'ELPIDIO A MARE"));
+    EXPECT_EQ(campo("TXTProvSede")->text() + campo("TXTCapSede")->text(),
+              QStringLiteral("FM63811"));
     EXPECT_EQ(campo<QComboBox>("CMBComunePosta")->currentText(), QStringLiteral("L'AQUILA"));
-    EXPECT_EQ(campo("TXTProvPosta")->text() + campo("TXTCapPosta")->text(), QStringLiteral("AQ67100"));
+    EXPECT_EQ(campo("TXTProvPosta")->text() + campo("TXTCapPosta")->text(),
+              QStringLiteral("AQ67100"));
     EXPECT_EQ(campo("TXTEmailRef")->text(), QStringLiteral("lucia.bianchi@coop.it"));
     EXPECT_EQ(campo("TXTViaPosta")->text(), QStringLiteral("CORSO 2"));
     EXPECT_EQ(box('A', 1)->text() + box('B', 1)->text(), QStringLiteral("20022003"));
     EXPECT_EQ(colonnaMostrata('A'), colonnaA);
     EXPECT_EQ(colonnaMostrata('B'), colonnaB);
     EXPECT_EQ(box('A', 11)->text(), QStringLiteral("4.407")); // 201 + 1.503 + 2.703
-    EXPECT_EQ(box('B', 25)->text(), QStringLiteral("-186")); // -42 - 54 - 90
+    EXPECT_EQ(box('B', 25)->text(), QStringLiteral("-186"));  // -42 - 54 - 90
     EXPECT_EQ(PaginaModificata, 0);
 }
 
 TEST_F(Pagina2, ARowOfNullsShowsTheDefaultsAndSalvaWritesThem)
 {
     apri();
-    for (const char *t : {"TXTProvSede", "TXTCapSede", "TXTViaSede", "TXTTelefonoSede", "TXTFaxSede",
-                          "TXTCognomeRef", "TXTNomeRef", "TXTTelRef", "TXTFaxRef", "TXTEmailRef", "TXTDenomPosta",
-                          "TXTProvPosta", "TXTCapPosta", "TXTViaPosta", "TXTA1", "TXTB1"})
+    for (const char *t :
+         {"TXTProvSede", "TXTCapSede", "TXTViaSede", "TXTTelefonoSede", "TXTFaxSede",
+          "TXTCognomeRef", "TXTNomeRef", "TXTTelRef", "TXTFaxRef", "TXTEmailRef", "TXTDenomPosta",
+          "TXTProvPosta", "TXTCapPosta", "TXTViaPosta", "TXTA1", "TXTB1"})
         EXPECT_EQ(campo(t)->text(), QString()) << t;
     for (const char *c : {"CMBComuneSede", "CMBComunePosta"})
         EXPECT_EQ(campo<QComboBox>(c)->currentText(), QString()) << c;
@@ -333,8 +352,8 @@ TEST_F(Pagina2, ARowOfNullsShowsTheDefaultsAndSalvaWritesThem)
     EXPECT_EQ(p.dialoghi.beep, 0);
 
     f()->Salva();
-    for (const char *t : {"comune_sede", "prov_sede", "cap_sede", "via_sede", "fax_sede", "email_ref", "comune_posta",
-                          "via_posta", "a1", "b1"})
+    for (const char *t : {"comune_sede", "prov_sede", "cap_sede", "via_sede", "fax_sede",
+                          "email_ref", "comune_posta", "via_posta", "a1", "b1"})
         EXPECT_EQ(salvato(1, t), Variant("")) << t;
     for (const char *n : {"a2", "a3", "a11", "a24", "b2", "b12", "b24"})
         EXPECT_EQ(salvato(1, n), Variant(0.0)) << n;
@@ -347,7 +366,9 @@ TEST_F(Pagina2, TheFaxColumnIsOneColumnUnderEitherSpelling)
 {
     // A file whose column is spelt as the page writes it.
     p.cartella.esegui(FileVarnex, PasswordVarnex,
-                      QStringLiteral("DROP TABLE Dati; ") + sqlCreaDati().replace(QStringLiteral(" fax_sede "), QStringLiteral(" Fax_sede ")));
+                      QStringLiteral("DROP TABLE Dati; ")
+                          + sqlCreaDati().replace(QStringLiteral(" fax_sede "),
+                                                  QStringLiteral(" Fax_sede ")));
     apri(QStringLiteral("Fax_sede = 12345"));
     EXPECT_EQ(campo("TXTFaxSede")->text(), QStringLiteral("12345"));
     EXPECT_EQ(valore("fax_sede"), Variant("12345")); // a text variable
@@ -367,11 +388,12 @@ TEST_F(Pagina2, AmountsRecomputeTheirGroupThenTheirSideFromTheSheet)
         assegna += QStringLiteral(", b%1 = 5").arg(n);
     apri(assegna);
     const QString colonnaB = colonnaMostrata('B');
-    const struct {
+    const struct
+    {
         char lettera;
         int riga;
         const char *tasti;
-        const char *mostrato;              // the box after the leave
+        const char *mostrato;                                // the box after the leave
         std::vector<std::pair<int, const char *>> calcolati; // rows shown after it
         int flag;
     } casi[] = {
@@ -399,7 +421,8 @@ TEST_F(Pagina2, AmountsRecomputeTheirGroupThenTheirSideFromTheSheet)
         entra(campo("TXTViaSede"));
         EXPECT_EQ(box(c.lettera, c.riga)->text(), QString::fromLatin1(c.mostrato)) << c.riga;
         for (const auto &[r, t] : c.calcolati)
-            EXPECT_EQ(box(c.lettera, r)->text(), QString::fromLatin1(t)) << "after row " << c.riga << ", row " << r;
+            EXPECT_EQ(box(c.lettera, r)->text(), QString::fromLatin1(t))
+                << "after row " << c.riga << ", row " << r;
         EXPECT_EQ(PaginaModificata, c.flag) << c.riga;
     }
     EXPECT_EQ(colonnaMostrata('B'), colonnaB); // column A never touches column B
@@ -420,7 +443,8 @@ TEST_F(Pagina2, AmountsRecomputeTheirGroupThenTheirSideFromTheSheet)
 TEST_F(Pagina2, WrongAmountsBeepAndRenewNothing)
 {
     apri(QStringLiteral("a13 = 1234, a12 = 7, a25 = 9"));
-    const struct {
+    const struct
+    {
         const char *tasti;
     } casi[] = {{""}, {"abc"}, {"12a"}, {"1e3"}, {"1,2,3"}};
     int beep = 0;
@@ -448,7 +472,8 @@ TEST_F(Pagina2, WrongAmountsBeepAndRenewNothing)
 TEST_F(Pagina2, TheLiabilitiesTotalHoldsExactly32BitsAndOnePastIsWrongInput)
 {
     apri(QStringLiteral("a13 = 2147483000, b13 = -2147483000"));
-    const struct {
+    const struct
+    {
         char lettera;
         const char *tasti;
         bool accettato;
@@ -471,7 +496,8 @@ TEST_F(Pagina2, TheLiabilitiesTotalHoldsExactly32BitsAndOnePastIsWrongInput)
         EXPECT_EQ(box(c.lettera, 25)->text(), QString::fromLatin1(c.totale)) << c.tasti;
         EXPECT_EQ(PaginaModificata, c.accettato ? 1 : 0) << c.tasti;
         if (!c.accettato) // the stored value back, plain
-            EXPECT_EQ(box(c.lettera, 14)->text(), QString(prima).remove(QLatin1Char('.'))) << c.tasti;
+            EXPECT_EQ(box(c.lettera, 14)->text(), QString(prima).remove(QLatin1Char('.')))
+                << c.tasti;
     }
     EXPECT_EQ(valore("a14"), Variant(646.0));
     EXPECT_EQ(valore("a25"), Variant(std::int64_t(2147483646)));

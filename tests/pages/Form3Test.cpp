@@ -6,8 +6,8 @@
 #include "Interazione.h"
 
 #include "core/FileDati.h"
-#include "core/formati/Numeri.h"
 #include "core/Globali.h"
+#include "core/formati/Numeri.h"
 #include "pages/ServiziShell.h"
 #include "pages/page3/Form3.h"
 #include "platform/ui/Twips.h"
@@ -31,9 +31,13 @@ namespace {
 constexpr int RigheEntrate[] = {2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 16, 17, 19, 20, 23};
 constexpr int RigheCalcolate[] = {5, 14, 15, 18, 21, 22, 24};
 
-QString nome(char lettera, int riga) { return QLatin1Char(lettera) + QString::number(riga); }
+QString nome(char lettera, int riga)
+{
+    return QLatin1Char(lettera) + QString::number(riga);
+}
 
-class Pagina3 : public ConPagina<3, Form3> {
+class Pagina3 : public ConPagina<3, Form3>
+{
 protected:
     // The sheet's amounts set behind the program's back (all others 0), and
     // page 3 opened on them afresh.
@@ -42,7 +46,9 @@ protected:
         QStringList assegna;
         for (char l : {'c', 'd'})
             for (int r = 2; r <= 24; ++r)
-                assegna << QStringLiteral("%1 = %2").arg(nome(l, r)).arg(importi.value(nome(l, r)), 0, 'g', 17);
+                assegna << QStringLiteral("%1 = %2")
+                               .arg(nome(l, r))
+                               .arg(importi.value(nome(l, r)), 0, 'g', 17);
         p.cartella.esegui(FileVarnex, PasswordVarnex,
                           QStringLiteral("UPDATE Dati SET ") + assegna.join(QStringLiteral(", ")));
         PaginaModificata = 0;
@@ -51,7 +57,10 @@ protected:
         ASSERT_NE(f(), nullptr);
         p.dialoghi.beep = 0;
     }
-    QLineEdit *box(const QString &colonna) const { return campo(qPrintable(QStringLiteral("TXT") + colonna.toUpper())); }
+    QLineEdit *box(const QString &colonna) const
+    {
+        return campo(qPrintable(QStringLiteral("TXT") + colonna.toUpper()));
+    }
 };
 
 // --- The computed rows -----------------------------------------------------------
@@ -59,50 +68,147 @@ protected:
 TEST_F(Pagina3, ACommitRenewsItsSectionThen15_22And24InItsColumnOnly)
 {
     apri();
-    const struct {
+    const struct
+    {
         const char *caso;
         QMap<QString, double> prima; // stored before
         const char *box;
         const char *tasti;
-        QMap<QString, double> dopo;  // what changes
-        bool rifiutato;              // beep, stored value back, nothing changed
+        QMap<QString, double> dopo; // what changes
+        bool rifiutato;             // beep, stored value back, nothing changed
         int flag;
     } casi[] = {
-        {"1000 on a new sheet", {}, "c2", "1000", {{"c2", 1000}, {"c5", 1000}, {"c15", 1000}, {"c22", 1000}, {"c24", 1000}},
-         false, 1},
-        {"then 1500 in row 6", {{"c2", 1000}, {"c5", 1000}, {"c15", 1000}, {"c22", 1000}, {"c24", 1000}}, "c6", "1500",
-         {{"c6", 1500}, {"c14", 1500}, {"c15", -500}, {"c22", -500}, {"c24", -500}}, false, 1},
+        {"1000 on a new sheet",
+         {},
+         "c2",
+         "1000",
+         {{"c2", 1000}, {"c5", 1000}, {"c15", 1000}, {"c22", 1000}, {"c24", 1000}},
+         false,
+         1},
+        {"then 1500 in row 6",
+         {{"c2", 1000}, {"c5", 1000}, {"c15", 1000}, {"c22", 1000}, {"c24", 1000}},
+         "c6",
+         "1500",
+         {{"c6", 1500}, {"c14", 1500}, {"c15", -500}, {"c22", -500}, {"c24", -500}},
+         false,
+         1},
         {"row 23 renews 15, 22 and 24 only, from stale subtotals",
-         {{"c5", 10}, {"c14", 3}, {"c18", 7}, {"c21", 2}}, "c23", "4", {{"c23", 4}, {"c15", 7}, {"c22", 16}, {"c24", 12}},
-         false, 1},
-        {"row 2 takes the stored row 14 as it stands", {{"c14", 300}}, "c2", "1000",
-         {{"c2", 1000}, {"c5", 1000}, {"c15", 700}, {"c22", 700}, {"c24", 700}}, false, 1},
-        {"row 17 is added", {}, "c17", "200", {{"c17", 200}, {"c18", 200}, {"c22", 200}, {"c24", 200}}, false, 1},
-        {"row 17 typed negative", {}, "c17", "-200", {{"c17", -200}, {"c18", -200}, {"c22", -200}, {"c24", -200}}, false, 1},
-        {"row 20 is added", {{"c19", 50}}, "c20", "-80", {{"c20", -80}, {"c21", -30}, {"c22", -30}, {"c24", -30}}, false, 1},
-        {"2,5 is stored as 2 and counted as 2", {}, "c2", "2,5", {{"c2", 2}, {"c5", 2}, {"c15", 2}, {"c22", 2}, {"c24", 2}},
-         false, 1},
-        {"3.5 is stored as 4", {}, "c3", "3.5", {{"c3", 4}, {"c5", 4}, {"c15", 4}, {"c22", 4}, {"c24", 4}}, false, 1},
-        {"0,5 over 0 stores 0 and still raises the flag", {{"c5", 9}}, "c4", "0,5",
-         {{"c5", 0}, {"c15", 0}, {"c22", 0}, {"c24", 0}}, false, 1},
-        {"the stored value retyped: no flag, a stale row 5 corrected", {{"c2", 1000}, {"c5", 5}}, "c2", "1000",
-         {{"c5", 1000}, {"c15", 1000}, {"c22", 1000}, {"c24", 1000}}, false, 0},
+         {{"c5", 10}, {"c14", 3}, {"c18", 7}, {"c21", 2}},
+         "c23",
+         "4",
+         {{"c23", 4}, {"c15", 7}, {"c22", 16}, {"c24", 12}},
+         false,
+         1},
+        {"row 2 takes the stored row 14 as it stands",
+         {{"c14", 300}},
+         "c2",
+         "1000",
+         {{"c2", 1000}, {"c5", 1000}, {"c15", 700}, {"c22", 700}, {"c24", 700}},
+         false,
+         1},
+        {"row 17 is added",
+         {},
+         "c17",
+         "200",
+         {{"c17", 200}, {"c18", 200}, {"c22", 200}, {"c24", 200}},
+         false,
+         1},
+        {"row 17 typed negative",
+         {},
+         "c17",
+         "-200",
+         {{"c17", -200}, {"c18", -200}, {"c22", -200}, {"c24", -200}},
+         false,
+         1},
+        {"row 20 is added",
+         {{"c19", 50}},
+         "c20",
+         "-80",
+         {{"c20", -80}, {"c21", -30}, {"c22", -30}, {"c24", -30}},
+         false,
+         1},
+        {"2,5 is stored as 2 and counted as 2",
+         {},
+         "c2",
+         "2,5",
+         {{"c2", 2}, {"c5", 2}, {"c15", 2}, {"c22", 2}, {"c24", 2}},
+         false,
+         1},
+        {"3.5 is stored as 4",
+         {},
+         "c3",
+         "3.5",
+         {{"c3", 4}, {"c5", 4}, {"c15", 4}, {"c22", 4}, {"c24", 4}},
+         false,
+         1},
+        {"0,5 over 0 stores 0 and still raises the flag",
+         {{"c5", 9}},
+         "c4",
+         "0,5",
+         {{"c5", 0}, {"c15", 0}, {"c22", 0}, {"c24", 0}},
+         false,
+         1},
+        {"the stored value retyped: no flag, a stale row 5 corrected",
+         {{"c2", 1000}, {"c5", 5}},
+         "c2",
+         "1000",
+         {{"c5", 1000}, {"c15", 1000}, {"c22", 1000}, {"c24", 1000}},
+         false,
+         0},
         {"a cleared box", {{"c2", 1500}, {"c5", 99}}, "c2", "", {}, true, 0},
         {"letters", {{"c2", 1500}, {"c5", 99}}, "c2", "12a", {}, true, 0},
-        {"row 24 at the 32-bit limit", {}, "c2", "2147483647",
-         {{"c2", 2147483647}, {"c5", 2147483647}, {"c15", 2147483647}, {"c22", 2147483647}, {"c24", 2147483647}}, false, 1},
-        {"one past it", {{"c2", 2147483647}, {"c5", 2147483647}, {"c15", 2147483647}, {"c22", 2147483647},
-                         {"c24", 2147483647}}, "c4", "1", {}, true, 0},
-        {"row 24 at the lowest 32-bit value", {}, "c23", "2147483648", {{"c23", 2147483648.0}, {"c24", -2147483648.0}},
-         false, 1},
+        {"row 24 at the 32-bit limit",
+         {},
+         "c2",
+         "2147483647",
+         {{"c2", 2147483647},
+          {"c5", 2147483647},
+          {"c15", 2147483647},
+          {"c22", 2147483647},
+          {"c24", 2147483647}},
+         false,
+         1},
+        {"one past it",
+         {{"c2", 2147483647},
+          {"c5", 2147483647},
+          {"c15", 2147483647},
+          {"c22", 2147483647},
+          {"c24", 2147483647}},
+         "c4",
+         "1",
+         {},
+         true,
+         0},
+        {"row 24 at the lowest 32-bit value",
+         {},
+         "c23",
+         "2147483648",
+         {{"c23", 2147483648.0}, {"c24", -2147483648.0}},
+         false,
+         1},
         {"one below it", {}, "c23", "2147483649", {}, true, 0},
         {"a sum a double cannot hold", {{"c3", 1.5e308}, {"c4", 1.5e308}}, "c2", "1", {}, true, 0},
-        {"a fractional stale row 18 gives row 24 half to even", {{"c18", 2.5}}, "c23", "0",
-         {{"c22", 2.5}, {"c24", 2}}, false, 0},
-        {"column D alone, with the flag", {{"c5", 7}}, "d2", "700",
-         {{"d2", 700}, {"d5", 700}, {"d15", 700}, {"d22", 700}, {"d24", 700}}, false, 1},
-        {"column D's row 13", {{"d5", 100}}, "d13", "40", {{"d13", 40}, {"d14", 40}, {"d15", 60}, {"d22", 60}, {"d24", 60}},
-         false, 1},
+        {"a fractional stale row 18 gives row 24 half to even",
+         {{"c18", 2.5}},
+         "c23",
+         "0",
+         {{"c22", 2.5}, {"c24", 2}},
+         false,
+         0},
+        {"column D alone, with the flag",
+         {{"c5", 7}},
+         "d2",
+         "700",
+         {{"d2", 700}, {"d5", 700}, {"d15", 700}, {"d22", 700}, {"d24", 700}},
+         false,
+         1},
+        {"column D's row 13",
+         {{"d5", 100}},
+         "d13",
+         "40",
+         {{"d13", 40}, {"d14", 40}, {"d15", 60}, {"d22", 60}, {"d24", 60}},
+         false,
+         1},
     };
     for (const auto &c : casi) {
         SCOPED_TRACE(c.caso);
@@ -117,8 +223,9 @@ TEST_F(Pagina3, ACommitRenewsItsSectionThen15_22And24InItsColumnOnly)
                 const double atteso = c.dopo.value(n, c.prima.value(n));
                 EXPECT_EQ(valore(n).toDouble(), atteso) << qPrintable(n);
                 // A refused box shows its stored value plain; every other one in its pattern.
-                const QString testo = c.rifiutato && n == colonna ? testoSemplice(Variant(atteso))
-                                                                  : formattaNumero(atteso, Variante::Intero);
+                const QString testo = c.rifiutato && n == colonna
+                                          ? testoSemplice(Variant(atteso))
+                                          : formattaNumero(atteso, Variante::Intero);
                 EXPECT_EQ(box(n)->text(), testo) << qPrintable(n);
             }
     }
@@ -146,7 +253,8 @@ TEST_F(Pagina3, TheFirstExampleShowsItsFiguresGrouped)
 
 TEST_F(Pagina3, AStoredCodeOtherThan1Or2ShowsNoAndMarksThePage)
 {
-    const struct {
+    const struct
+    {
         const char *memorizzato;
         const char *bottone; // the one shown
         int flag;            // after opening
@@ -159,11 +267,13 @@ TEST_F(Pagina3, AStoredCodeOtherThan1Or2ShowsNoAndMarksThePage)
             SCOPED_TRACE(std::string(colonna) + " stored as " + c.memorizzato);
             ProgrammaProva q;
             q.cartella.esegui(FileVarnex, PasswordVarnex,
-                              QStringLiteral("INSERT INTO Dati (denominazione, %1) VALUES ('COOP', %2)")
+                              QStringLiteral(
+                                  "INSERT INTO Dati (denominazione, %1) VALUES ('COOP', %2)")
                                   .arg(QLatin1String(colonna), QLatin1String(c.memorizzato)));
             ASSERT_TRUE(q.avviaSuPagina(3));
-            const QString gruppo = QLatin1String(colonna) == QLatin1String("coop_dipe") ? QStringLiteral("OPTDipe")
-                                                                                       : QStringLiteral("OPTVersa");
+            const QString gruppo = QLatin1String(colonna) == QLatin1String("coop_dipe")
+                                       ? QStringLiteral("OPTDipe")
+                                       : QStringLiteral("OPTVersa");
             auto *scelto = figlio<QRadioButton>(Form(3), gruppo + QLatin1String(c.bottone));
             ASSERT_NE(scelto, nullptr);
             EXPECT_TRUE(scelto->isChecked());
@@ -244,7 +354,8 @@ TEST_F(Pagina3, All50ColumnsGoThroughSalvaAndComeBackAfterARestart)
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 3 - COOP"));
     EXPECT_EQ(campo("TXTD1")->text(), QStringLiteral("203")); // shown as a number
     for (auto it = atteso.cbegin(); it != atteso.cend(); ++it)
-        EXPECT_EQ(box(it.key())->text(), formattaNumero(it.value(), Variante::Intero)) << qPrintable(it.key());
+        EXPECT_EQ(box(it.key())->text(), formattaNumero(it.value(), Variante::Intero))
+            << qPrintable(it.key());
     EXPECT_TRUE(campo<QRadioButton>("OPTDipe1")->isChecked());
     EXPECT_TRUE(campo<QRadioButton>("OPTVersa2")->isChecked());
     EXPECT_EQ(campo("TXTC1")->text(), QStringLiteral("2002"));
@@ -277,7 +388,8 @@ TEST_F(Pagina3, ARowOfNullsShowsTheDefaultsAndSavesThem)
 TEST_F(Pagina3, YearsAreFreeTextUpperCasedFlaggedOnlyWhenChanged)
 {
     apri(QStringLiteral("c1 = '2003'"));
-    const struct {
+    const struct
+    {
         const char *box, *tasti, *colonna, *memorizzato;
         int flag;
     } casi[] = {
@@ -301,7 +413,8 @@ TEST_F(Pagina3, YearsAreFreeTextUpperCasedFlaggedOnlyWhenChanged)
 
 TEST_F(Pagina3, TheMenuExitCommitsTheBoxStillBeingTyped)
 {
-    const struct {
+    const struct
+    {
         const char *tasti;
         int domande, beep;
     } casi[] = {
@@ -342,9 +455,11 @@ TEST_F(Pagina3, TheFootButtonsAskThenShowPages2And4)
         ASSERT_TRUE(q.avviaSuPagina(3));
         ASSERT_NE(Form(3), nullptr);
         PaginaScheda *pagina = Form(3);
-        scriviSenzaUscire(figlio(pagina, QStringLiteral("TXTD19")), QStringLiteral("55")); // column D alone
+        scriviSenzaUscire(figlio(pagina, QStringLiteral("TXTD19")),
+                          QStringLiteral("55")); // column D alone
         q.dialoghi.rispondi(dlg::vbYes);
-        clic(n == 2 ? pagina->CMDPrec : pagina->CMDSucces); // the box commits as the button takes the focus
+        clic(n == 2 ? pagina->CMDPrec
+                    : pagina->CMDSucces); // the box commits as the button takes the focus
         EXPECT_EQ(prova::domandeSalva(q.dialoghi), 1);
         EXPECT_EQ(q.valoreSalvato(Variant(1), QStringLiteral("d19")).toDouble(), 55.0);
         EXPECT_EQ(q.valoreSalvato(Variant(1), QStringLiteral("d21")).toDouble(), 55.0);
@@ -361,18 +476,23 @@ TEST_F(Pagina3, LayoutColoursAndFocusOrder)
 {
     apri();
     const PostoControllo posti[] = {
-        {"A16", 480, 240, 6855, 8295},     {"A17", 480, 9120, 6855, 735},    {"A18", 480, 10440, 6855, 735},
-        {"TXTC1", 3240, 720, 1335, 285},   {"TXTD1", 4560, 720, 1335, 285},  {"TXTC2", 3240, 1040, 1335, 285},
-        {"TXTD4", 4560, 1630, 1335, 285},  {"TXTC14", 3240, 4620, 1335, 285}, {"TXTD24", 4560, 7620, 1335, 285},
-        {"OPTDipe1", 2160, 360, 735, 255}, {"OPTDipe2", 3360, 360, 975, 255}, {"OPTVersa1", 2160, 360, 855, 255},
-        {"OPTVersa2", 3360, 360, 735, 255}, {"CMDPrec", 8160, 10080, 1095, 735}, {"CMDSucces", 9480, 10080, 1095, 735},
+        {"A16", 480, 240, 6855, 8295},         {"A17", 480, 9120, 6855, 735},
+        {"A18", 480, 10440, 6855, 735},        {"TXTC1", 3240, 720, 1335, 285},
+        {"TXTD1", 4560, 720, 1335, 285},       {"TXTC2", 3240, 1040, 1335, 285},
+        {"TXTD4", 4560, 1630, 1335, 285},      {"TXTC14", 3240, 4620, 1335, 285},
+        {"TXTD24", 4560, 7620, 1335, 285},     {"OPTDipe1", 2160, 360, 735, 255},
+        {"OPTDipe2", 3360, 360, 975, 255},     {"OPTVersa1", 2160, 360, 855, 255},
+        {"OPTVersa2", 3360, 360, 735, 255},    {"CMDPrec", 8160, 10080, 1095, 735},
+        {"CMDSucces", 9480, 10080, 1095, 735},
     };
     ASSERT_NO_FATAL_FAILURE(controlliAlPosto(f(), posti));
 
     const QString cornici[] = {
         QStringLiteral("A.16) CONTI ECONOMICI (Importi in euro)"),
-        QStringLiteral("A.17) Cooperativa costituita tra dipendenti di imprese sottoposte a procedura concorsuale"),
-        QStringLiteral("A.18) I soci hanno sottoscritto il capitale sociale mediante conferimento del TFR"),
+        QStringLiteral("A.17) Cooperativa costituita tra dipendenti di imprese sottoposte a "
+                       "procedura concorsuale"),
+        QStringLiteral(
+            "A.18) I soci hanno sottoscritto il capitale sociale mediante conferimento del TFR"),
     };
     for (const QString &t : cornici) {
         bool trovata = false;
@@ -382,7 +502,8 @@ TEST_F(Pagina3, LayoutColoursAndFocusOrder)
     }
 
     // Labels: text, place and background, row by row, and the headings.
-    const struct {
+    const struct
+    {
         const char *testo;
         int left, top;
         unsigned int sfondo;
@@ -408,14 +529,16 @@ TEST_F(Pagina3, LayoutColoursAndFocusOrder)
         ASSERT_NE(trovata, nullptr) << e.testo;
         EXPECT_EQ(trovata->pos(), QPoint(ui::px(e.left), ui::px(e.top))) << e.testo;
         EXPECT_EQ(trovata->palette().color(QPalette::Window), ui::coloreVb(e.sfondo)) << e.testo;
-        EXPECT_LE(QFontMetrics(trovata->font()).horizontalAdvance(trovata->text()), trovata->width()) << e.testo;
+        EXPECT_LE(QFontMetrics(trovata->font()).horizontalAdvance(trovata->text()), trovata->width())
+            << e.testo;
     }
 
     for (char l : {'c', 'd'}) {
         for (int r : RigheCalcolate) {
             QLineEdit *b = box(nome(l, r));
             EXPECT_FALSE(b->isEnabled()) << r;
-            EXPECT_EQ(b->palette().color(QPalette::Disabled, QPalette::Base), QColor(255, 255, 192)) << r;
+            EXPECT_EQ(b->palette().color(QPalette::Disabled, QPalette::Base), QColor(255, 255, 192))
+                << r;
             EXPECT_TRUE(b->alignment() & Qt::AlignRight) << r;
         }
         for (int r : RigheEntrate) {
@@ -446,7 +569,8 @@ TEST_F(Pagina3, LayoutColoursAndFocusOrder)
 TEST_F(Pagina3, ARow24Beyond32BitsInTheFileIsWrongInputAndThePageOpens)
 {
     // Written by another program: our 32-bit row 24 cannot take it.
-    avvia({QStringLiteral("INSERT INTO Dati (denominazione, d22, d24) VALUES ('COOP', 5, 3000000000)")});
+    avvia({QStringLiteral(
+        "INSERT INTO Dati (denominazione, d22, d24) VALUES ('COOP', 5, 3000000000)")});
     clic(p.finestra().CMDPag[3]);
     ASSERT_NE(Form(3), nullptr);
     EXPECT_EQ(PaginaCorrente, 3);

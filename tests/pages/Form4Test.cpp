@@ -21,8 +21,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace scheda;
 using ado::Variant;
@@ -33,7 +33,8 @@ namespace {
 const QString Castelfidardo = QStringLiteral("CASTELFIDARDO");
 const QString Panetteria = QStringLiteral("Produzione di prodotti di panetteria");
 
-class Pagina4 : public prova::ConPagina<4> {
+class Pagina4 : public prova::ConPagina<4>
+{
 protected:
     // Opens page 4 afresh on the row as the file holds it now.
     static void riapri()
@@ -42,7 +43,10 @@ protected:
         apriForm(4);
     }
     QComboBox *combo(const char *nome) const { return campo<QComboBox>(nome); }
-    QString descrizione(const char *nome) const { return campo<QPlainTextEdit>(nome)->toPlainText(); }
+    QString descrizione(const char *nome) const
+    {
+        return campo<QPlainTextEdit>(nome)->toPlainText();
+    }
     // A click on the button's circle (a wide button takes no click past its caption).
     void clicOpzione(const char *nome) const
     {
@@ -106,28 +110,49 @@ TEST_F(Pagina4, LayoutAsTheFormGivesIt)
     QStringList cornici;
     for (QGroupBox *g : f()->findChildren<QGroupBox *>())
         cornici << g->title();
-    for (const char *c : {"B.2) Natura giuridica", "B.5) Attività svolta dal soggetto promotore", "C.1) Unità locale",
-                          "C.2) Attività svolta presso l'unità locale",
-                          "C.3) Occupazione media prevista nell'unità locale oggetto del programma"})
+    for (const char *c :
+         {"B.2) Natura giuridica", "B.5) Attività svolta dal soggetto promotore",
+          "C.1) Unità locale", "C.2) Attività svolta presso l'unità locale",
+          "C.3) Occupazione media prevista nell'unità locale oggetto del programma"})
         EXPECT_TRUE(cornici.contains(QString::fromUtf8(c))) << c;
     QStringList etichette;
     for (QLabel *l : f()->findChildren<QLabel *>()) {
         etichette << l->text();
-        if (l->text().startsWith(QStringLiteral("B) ")) || l->text().startsWith(QStringLiteral("C) ")))
+        if (l->text().startsWith(QStringLiteral("B) "))
+            || l->text().startsWith(QStringLiteral("C) ")))
             EXPECT_TRUE(l->font().bold()) << qPrintable(l->text());
     }
-    for (const char *e : {"B) DATI RELATIVI AL SOGGETTO PROMOTORE", "B.1) Denominazione :", "B.3) Cod. Fiscale :",
-                          "B.4) P. IVA", "Attività svolta :", "Codice ISTAT (Ateco 2002)",
-                          "C) DATI RELATIVI AL PROGRAMMA DI INVESTIMENTI", "Comune", "Prov.", "Cap.", "Indirizzo",
-                          "Telefono", "Fax :", "DOMANDA", "DIPENDE. (n.unità)", "eserci. ante.", "terzo eserc.",
-                          "Variazione", "- dirigenti", "- impiegati", "- operai", "  totale"})
+    for (const char *e : {"B) DATI RELATIVI AL SOGGETTO PROMOTORE",
+                          "B.1) Denominazione :",
+                          "B.3) Cod. Fiscale :",
+                          "B.4) P. IVA",
+                          "Attività svolta :",
+                          "Codice ISTAT (Ateco 2002)",
+                          "C) DATI RELATIVI AL PROGRAMMA DI INVESTIMENTI",
+                          "Comune",
+                          "Prov.",
+                          "Cap.",
+                          "Indirizzo",
+                          "Telefono",
+                          "Fax :",
+                          "DOMANDA",
+                          "DIPENDE. (n.unità)",
+                          "eserci. ante.",
+                          "terzo eserc.",
+                          "Variazione",
+                          "- dirigenti",
+                          "- impiegati",
+                          "- operai",
+                          "  totale"})
         EXPECT_TRUE(etichette.contains(QString::fromUtf8(e))) << e;
 
-    const struct {
+    const struct
+    {
         const char *box;
         int limite;
-    } limiti[] = {{"TXTDenomPromo", 50}, {"TXTCodFisc", 16}, {"TXTIva", 11}, {"TXTAttivitaPromo", 50},
-                  {"TXTIndirizzoLoc", 50}, {"TXTTelefonoLoc", 50}, {"TXTFaxLoc", 50}, {"TXTAttivita", 50}};
+    } limiti[] = {{"TXTDenomPromo", 50},    {"TXTCodFisc", 16},      {"TXTIva", 11},
+                  {"TXTAttivitaPromo", 50}, {"TXTIndirizzoLoc", 50}, {"TXTTelefonoLoc", 50},
+                  {"TXTFaxLoc", 50},        {"TXTAttivita", 50}};
     for (const auto &l : limiti)
         EXPECT_EQ(campo(l.box)->maxLength(), l.limite) << l.box;
     for (const char *c : {"CMBIstatPromo", "CMBComuneLoc", "CMBIstat"}) {
@@ -139,14 +164,15 @@ TEST_F(Pagina4, LayoutAsTheFormGivesIt)
 
     // Display and computed boxes: disabled, light yellow; the descriptions of several lines.
     const QColor giallo(255, 255, 192);
-    for (const char *d : {"TXTProvLoc", "TXTCapLoc", "TXTDipA4", "TXTDipB4", "TXTDipC1", "TXTDipC2", "TXTDipC3",
-                          "TXTDipC4"}) {
+    for (const char *d : {"TXTProvLoc", "TXTCapLoc", "TXTDipA4", "TXTDipB4", "TXTDipC1", "TXTDipC2",
+                          "TXTDipC3", "TXTDipC4"}) {
         EXPECT_FALSE(campo(d)->isEnabled()) << d;
         EXPECT_EQ(campo(d)->palette().color(QPalette::Disabled, QPalette::Base), giallo) << d;
     }
     for (const char *d : {"TXTDescIstatPromo", "TXTDescIstat"}) {
         EXPECT_FALSE(campo<QPlainTextEdit>(d)->isEnabled()) << d;
-        EXPECT_EQ(campo<QPlainTextEdit>(d)->palette().color(QPalette::Disabled, QPalette::Base), giallo) << d;
+        EXPECT_EQ(campo<QPlainTextEdit>(d)->palette().color(QPalette::Disabled, QPalette::Base), giallo)
+            << d;
     }
     for (const char *n : {"TXTDipA1", "TXTDipB3", "TXTDipA4", "TXTDipC4"})
         EXPECT_TRUE(campo(n)->alignment() & Qt::AlignRight) << n;
@@ -158,10 +184,13 @@ TEST_F(Pagina4, FocusOrderBoxesLookUpsGridThenTheLegalForm)
 {
     apri();
     EXPECT_EQ(fuoco(), campo("TXTDenomPromo")); // the page opens on its first box
-    const QStringList ordine = {"TXTDenomPromo", "TXTCodFisc", "TXTIva",   "TXTAttivitaPromo", "CMBIstatPromo",
-                                "CMBComuneLoc",  "TXTIndirizzoLoc", "TXTTelefonoLoc", "TXTFaxLoc", "TXTAttivita",
-                                "CMBIstat",      "TXTDipA1",   "TXTDipB1", "TXTDipA2", "TXTDipB2",
-                                "TXTDipA3",      "TXTDipB3",   "OPTGiuri1", "CMDPrec", "CMDSucces"};
+    const QStringList ordine = {"TXTDenomPromo",    "TXTCodFisc",     "TXTIva",
+                                "TXTAttivitaPromo", "CMBIstatPromo",  "CMBComuneLoc",
+                                "TXTIndirizzoLoc",  "TXTTelefonoLoc", "TXTFaxLoc",
+                                "TXTAttivita",      "CMBIstat",       "TXTDipA1",
+                                "TXTDipB1",         "TXTDipA2",       "TXTDipB2",
+                                "TXTDipA3",         "TXTDipB3",       "OPTGiuri1",
+                                "CMDPrec",          "CMDSucces"};
     seguiOrdineTab(ordine);
 }
 
@@ -170,7 +199,8 @@ TEST_F(Pagina4, FocusOrderBoxesLookUpsGridThenTheLegalForm)
 TEST_F(Pagina4, TheLegalFormShowsItsCodeAndSalvaWritesItBack)
 {
     apri();
-    const struct {
+    const struct
+    {
         const char *stored;
         int mostrato;
         Variant scritto;
@@ -181,7 +211,8 @@ TEST_F(Pagina4, TheLegalFormShowsItsCodeAndSalvaWritesItBack)
     for (const auto &c : casi) {
         SCOPED_TRACE(c.stored);
         p.cartella.esegui(FileVarnex, PasswordVarnex,
-                          QStringLiteral("UPDATE Dati SET nat_giuri_promo = %1").arg(QLatin1String(c.stored)));
+                          QStringLiteral("UPDATE Dati SET nat_giuri_promo = %1")
+                              .arg(QLatin1String(c.stored)));
         riapri();
         EXPECT_EQ(scelto(), c.mostrato);
         EXPECT_EQ(PaginaModificata, 0);
@@ -211,21 +242,26 @@ TEST_F(Pagina4, AClickRaisesTheFlagOnlyForAnotherCode)
 TEST_F(Pagina4, All28ColumnsGoThroughSalvaAndComeBackAfterARestart)
 {
     apri();
-    const struct {
+    const struct
+    {
         const char *box;
         const char *tasti;
         const char *colonna;
         Variant atteso;
         const char *mostrato;
     } campi[] = {
-        {"TXTDenomPromo", "consorzio beta", "denominazione_promo", Variant("CONSORZIO BETA"), "CONSORZIO BETA"},
-        {"TXTCodFisc", "rssmra60c05a271x", "cod_fiscale_promo", Variant("RSSMRA60C05A271X"), "RSSMRA60C05A271X"},
+        {"TXTDenomPromo", "consorzio beta", "denominazione_promo", Variant("CONSORZIO BETA"),
+         "CONSORZIO BETA"},
+        {"TXTCodFisc", "rssmra60c05a271x", "cod_fiscale_promo", Variant("RSSMRA60C05A271X"),
+         "RSSMRA60C05A271X"},
         {"TXTIva", "it012345678", "partita_iva_promo", Variant("IT012345678"), "IT012345678"},
-        {"TXTAttivitaPromo", "panificazione", "attivita_promo", Variant("PANIFICAZIONE"), "PANIFICAZIONE"},
+        {"TXTAttivitaPromo", "panificazione", "attivita_promo", Variant("PANIFICAZIONE"),
+         "PANIFICAZIONE"},
         {"CMBIstatPromo", "15.81.1", "istat_codice_promo", Variant("15.81.1"), "15.81.1"},
         {"CMBComuneLoc", "castelfidardo", "comune_loc", Variant(Castelfidardo), "CASTELFIDARDO"},
         {"TXTIndirizzoLoc", "via roma 1", "indirizzo_loc", Variant("VIA ROMA 1"), "VIA ROMA 1"},
-        {"TXTTelefonoLoc", "071 123 int. a", "telefono_loc", Variant("071 123 INT. A"), "071 123 INT. A"},
+        {"TXTTelefonoLoc", "071 123 int. a", "telefono_loc", Variant("071 123 INT. A"),
+         "071 123 INT. A"},
         {"TXTFaxLoc", "071 9x", "fax_loc", Variant("071 9X"), "071 9X"},
         {"TXTAttivita", "assistenza", "attivita", Variant("ASSISTENZA"), "ASSISTENZA"},
         {"CMBIstat", "85.32", "istat_codice", Variant("85.32"), "85.32"},
@@ -245,7 +281,8 @@ TEST_F(Pagina4, All28ColumnsGoThroughSalvaAndComeBackAfterARestart)
     clic(p.finestra().CMDSalva);
     EXPECT_EQ(PaginaModificata, 0);
 
-    const struct {
+    const struct
+    {
         const char *colonna;
         Variant atteso;
         const char *box;
@@ -290,8 +327,9 @@ TEST_F(Pagina4, All28ColumnsGoThroughSalvaAndComeBackAfterARestart)
 TEST_F(Pagina4, ARowOfNullsShowsTheDefaultsAndSalvaWritesThem)
 {
     apri();
-    for (const char *t : {"TXTDenomPromo", "TXTCodFisc", "TXTIva", "TXTAttivitaPromo", "TXTProvLoc", "TXTCapLoc",
-                          "TXTIndirizzoLoc", "TXTTelefonoLoc", "TXTFaxLoc", "TXTAttivita"})
+    for (const char *t :
+         {"TXTDenomPromo", "TXTCodFisc", "TXTIva", "TXTAttivitaPromo", "TXTProvLoc", "TXTCapLoc",
+          "TXTIndirizzoLoc", "TXTTelefonoLoc", "TXTFaxLoc", "TXTAttivita"})
         EXPECT_EQ(campo(t)->text(), QString()) << t;
     for (const char *c : {"CMBIstatPromo", "CMBComuneLoc", "CMBIstat"})
         EXPECT_EQ(combo(c)->currentText(), QString()) << c;
@@ -314,7 +352,8 @@ TEST_F(Pagina4, ARowOfNullsShowsTheDefaultsAndSalvaWritesThem)
 
 TEST_F(Pagina4, AStoredTextLongerThanItsLimitIsShownAndWrittenBackWhole)
 {
-    const QString lungo = QStringLiteral("CONSORZIO DI COOPERATIVE SOCIALI DELLA PROVINCIA DI ANCONA E DINTORNI");
+    const QString lungo = QStringLiteral(
+        "CONSORZIO DI COOPERATIVE SOCIALI DELLA PROVINCIA DI ANCONA E DINTORNI");
     const QString codice = QStringLiteral("IT-RSSMRA60C05A271X");
     apri(QStringLiteral("denominazione_promo = '%1', cod_fiscale_promo = '%2'").arg(lungo, codice));
     EXPECT_EQ(campo("TXTDenomPromo")->text(), lungo);
@@ -349,7 +388,8 @@ TEST_F(Pagina4, TheLocalUnitTakesOnlyAMunicipalityOfTheRegion)
     }
     EXPECT_EQ(p.dialoghi.beep, 3);
 
-    const struct {
+    const struct
+    {
         const char *tasti;
         const char *comune, *prov, *cap;
     } dentro[] = {
@@ -403,12 +443,14 @@ TEST_F(Pagina4, AnActivityCodeFillsItsDescriptionAndLeavesTheOtherBoxAlone)
     EXPECT_EQ(valore("istat_codice"), Variant("85.32"));
     scrivi(combo("CMBIstat"), QStringLiteral("da"));
     EXPECT_EQ(valore("istat_codice"), Variant("DA"));
-    EXPECT_EQ(descrizione("TXTDescIstat"), QStringLiteral("Industrie alimentari, delle bevande e del tabacco"));
+    EXPECT_EQ(descrizione("TXTDescIstat"),
+              QStringLiteral("Industrie alimentari, delle bevande e del tabacco"));
 
     // A pick in one list leaves the other box's code and description as they are.
     scegli(combo("CMBIstat"), 1); // the list in code order: "01", "01.1", ...
     EXPECT_EQ(valore("istat_codice"), Variant("01.1"));
-    EXPECT_EQ(descrizione("TXTDescIstat"), QStringLiteral("Coltivazioni agricole; orticoltura, floricoltura"));
+    EXPECT_EQ(descrizione("TXTDescIstat"),
+              QStringLiteral("Coltivazioni agricole; orticoltura, floricoltura"));
     PaginaModificata = 0;
     tab(); // the pick raises the flag when the box is left
     EXPECT_EQ(PaginaModificata, 1);
@@ -453,14 +495,23 @@ TEST(Pagina4Riferimenti, AnEmptyListOrANullInAReferenceRowIsNoCrash)
 TEST_F(Pagina4, TheGridStoresTheSmallestTenthNotBelowTheTypedValue)
 {
     apri();
-    const struct {
+    const struct
+    {
         const char *tasti;
         double stored; // compared exactly with the tenth's literal
         const char *mostrato;
     } casi[] = {
-        {"2,31", 2.4, "2,4"}, {"2,3", 2.3, "2,3"},     {"7", 7.0, "7,0"},     {"0,04", 0.1, ",1"},
-        {"0,25", 0.3, ",3"},  {"-1,26", -1.2, "-1,2"}, {"2,25", 2.3, "2,3"},  {"-0,5", -0.5, "-,5"},
-        {"2.5", 2.5, "2,5"},  {"0", 0.0, ",0"},        {"1234,56", 1234.6, "1.234,6"},
+        {"2,31", 2.4, "2,4"},
+        {"2,3", 2.3, "2,3"},
+        {"7", 7.0, "7,0"},
+        {"0,04", 0.1, ",1"},
+        {"0,25", 0.3, ",3"},
+        {"-1,26", -1.2, "-1,2"},
+        {"2,25", 2.3, "2,3"},
+        {"-0,5", -0.5, "-,5"},
+        {"2.5", 2.5, "2,5"},
+        {"0", 0.0, ",0"},
+        {"1234,56", 1234.6, "1.234,6"},
     };
     for (const auto &c : casi) {
         SCOPED_TRACE(c.tasti);
@@ -509,8 +560,9 @@ TEST_F(Pagina4, RetypingWhatTheBoxShowsRaisesNoFlagAndNoChangeShowsMinusZero)
 TEST_F(Pagina4, ACommitRenewsOnlyItsOwnDependantsFromTheStoredValues)
 {
     // Stored totals that do not match their entries.
-    apri(QStringLiteral("dipa1 = 1, dipa2 = 2, dipa3 = 3, dipa4 = 100, dipb1 = 5, dipb4 = 50, dipc1 = 7, dipc2 = 8,"
-                        " dipc3 = 9, dipc4 = 99"));
+    apri(QStringLiteral(
+        "dipa1 = 1, dipa2 = 2, dipa3 = 3, dipa4 = 100, dipb1 = 5, dipb4 = 50, dipc1 = 7, dipc2 = 8,"
+        " dipc3 = 9, dipc4 = 99"));
     EXPECT_EQ(campo("TXTDipA4")->text(), QStringLiteral("100,0")); // shown as stored
     EXPECT_EQ(campo("TXTDipC4")->text(), QStringLiteral("99,0"));
     scrivi(campo("TXTDipA1"), QStringLiteral("2"));
@@ -529,7 +581,8 @@ TEST_F(Pagina4, ACommitRenewsOnlyItsOwnDependantsFromTheStoredValues)
     EXPECT_EQ(valore("dipb4").toDouble(), 5.0 + 0.0 + 8.0);
 
     // Retyping the stored value raises no flag but shows the dependants afresh.
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("UPDATE Dati SET dipb4 = 77, dipc1 = 1"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("UPDATE Dati SET dipb4 = 77, dipc1 = 1"));
     riapri();
     PaginaModificata = 0;
     scrivi(campo("TXTDipB1"), QStringLiteral("5"));
@@ -622,7 +675,8 @@ TEST_F(Pagina4, TheFootButtonsGoToPages3And5AfterTheBoxCommits)
         ASSERT_TRUE(q.avviaSuPagina(4));
         PaginaScheda *f = Form(4);
         ASSERT_NE(f, nullptr);
-        scriviSenzaUscire(f->findChild<QLineEdit *>(QStringLiteral("TXTFaxLoc")), QStringLiteral("071 1"));
+        scriviSenzaUscire(f->findChild<QLineEdit *>(QStringLiteral("TXTFaxLoc")),
+                          QStringLiteral("071 1"));
         q.dialoghi.rispondi(dlg::vbYes);
         clic(pagina == 3 ? f->CMDPrec : f->CMDSucces);
         EXPECT_EQ(prova::domandeSalva(q.dialoghi), 1);

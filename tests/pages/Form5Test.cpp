@@ -5,14 +5,14 @@
 
 #include "Interazione.h"
 
+#include "core/FileDati.h"
+#include "core/Globali.h"
 #include "core/formati/Date.h"
 #include "core/formati/Numeri.h"
 #include "pages/PaginaScheda.h"
 #include "pages/campi/Tabella.h"
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"
-#include "core/FileDati.h"
-#include "core/Globali.h"
 #include "shell/MostraPagina.h"
 
 #include <QGroupBox>
@@ -28,7 +28,8 @@ using namespace prova;
 
 namespace {
 
-class Pagina5 : public ConPagina<5> {
+class Pagina5 : public ConPagina<5>
+{
 protected:
     maschera::MaskEdBox *data(const char *nome) const { return campo<maschera::MaskEdBox>(nome); }
     static double num(const char *colonna) { return valore(colonna).toDouble(); }
@@ -40,7 +41,8 @@ protected:
 TEST_F(Pagina5, AmountCommitsStoreRoundAndRecomputeTheTotals)
 {
     apri();
-    const struct {
+    const struct
+    {
         const char *tasti;
         double prima;
         bool valido;
@@ -48,16 +50,16 @@ TEST_F(Pagina5, AmountCommitsStoreRoundAndRecomputeTheTotals)
         double dopo;
         const char *mostrato;
     } casi[] = {
-        {"0,125", 0, true, true, 0.12, ",12"},       // half to even
+        {"0,125", 0, true, true, 0.12, ",12"}, // half to even
         {"0,375", 0, true, true, 0.38, ",38"},
-        {"5,001", 5, true, true, 5, "5,00"},         // marked, yet 5 kept
-        {"5", 5, true, false, 5, "5,00"},            // the same value: no flag, totals still renewed
+        {"5,001", 5, true, true, 5, "5,00"}, // marked, yet 5 kept
+        {"5", 5, true, false, 5, "5,00"},    // the same value: no flag, totals still renewed
         {"-3,5", 0, true, true, -3.5, "-3,50"},
-        {"1.5", 0, true, true, 1.5, "1,50"},         // the key "." types ","
+        {"1.5", 0, true, true, 1.5, "1,50"}, // the key "." types ","
         {"1234567,8", 0, true, true, 1234567.8, "1.234.567,80"},
-        {"", 7, false, false, 7, "7"},              // beep, the plain stored value back
+        {"", 7, false, false, 7, "7"}, // beep, the plain stored value back
         {"abc", 7, false, false, 7, "7"},
-        {"1.2.3", 7, false, false, 7, "7"},          // two commas
+        {"1.2.3", 7, false, false, 7, "7"}, // two commas
     };
     for (const auto &c : casi) {
         SCOPED_TRACE(c.tasti);
@@ -124,7 +126,8 @@ TEST_F(Pagina5, ComputedTotalsCarryNoBinaryResidue)
     EXPECT_EQ(num("spec7"), 0.0);
     EXPECT_FALSE(std::signbit(num("spec7")));
     EXPECT_EQ(testo("TXTSpeC7"), QStringLiteral(",00"));
-    for (const auto &[box, tasti] : {std::pair{"TXTCost1", "0,1"}, {"TXTCost2", "0,2"}, {"TXTCost3", "-0,3"}})
+    for (const auto &[box, tasti] :
+         {std::pair{"TXTCost1", "0,1"}, {"TXTCost2", "0,2"}, {"TXTCost3", "-0,3"}})
         scrivi(campo(box), QString::fromLatin1(tasti));
     EXPECT_EQ(num("cost4"), 0.0);
     EXPECT_FALSE(std::signbit(num("cost4")));
@@ -167,7 +170,8 @@ TEST_F(Pagina5, DateBoxes)
     apri(QStringLiteral("dataavvio = '2004-09-01'"));
     EXPECT_EQ(data("TXTdataAvvio")->Text(), QStringLiteral("01/09/2004"));
     EXPECT_EQ(data("TXTDataUltimazione")->Text(), MascheraVuota);
-    const struct {
+    const struct
+    {
         const char *box;
         const char *colonna;
         const char *tasti; // "" clears the mask
@@ -176,13 +180,20 @@ TEST_F(Pagina5, DateBoxes)
         Variant dopo;
         const char *mostrato;
     } casi[] = {
-        {"TXTDataUltimazione", "dataultimazione", "", false, false, Variant("01/01/1000"), "__/__/____"},
-        {"TXTDataUltimazione", "dataultimazione", "1205", true, false, Variant("01/01/1000"), "__/__/____"},
-        {"TXTDataUltimazione", "dataultimazione", "31022005", true, false, Variant("01/01/1000"), "__/__/____"},
-        {"TXTDataUltimazione", "dataultimazione", "30062006", false, true, Variant(QDate(2006, 6, 30)), "30/06/2006"},
-        {"TXTDataUltimazione", "dataultimazione", "", false, true, Variant("01/01/1000"), "__/__/____"},
-        {"TXTdataAvvio", "dataavvio", "01092004", false, false, Variant(QDate(2004, 9, 1)), "01/09/2004"},
-        {"TXTdataAvvio", "dataavvio", "01011000", false, true, Variant(QDate(1000, 1, 1)), "01/01/1000"},
+        {"TXTDataUltimazione", "dataultimazione", "", false, false, Variant("01/01/1000"),
+         "__/__/____"},
+        {"TXTDataUltimazione", "dataultimazione", "1205", true, false, Variant("01/01/1000"),
+         "__/__/____"},
+        {"TXTDataUltimazione", "dataultimazione", "31022005", true, false, Variant("01/01/1000"),
+         "__/__/____"},
+        {"TXTDataUltimazione", "dataultimazione", "30062006", false, true,
+         Variant(QDate(2006, 6, 30)), "30/06/2006"},
+        {"TXTDataUltimazione", "dataultimazione", "", false, true, Variant("01/01/1000"),
+         "__/__/____"},
+        {"TXTdataAvvio", "dataavvio", "01092004", false, false, Variant(QDate(2004, 9, 1)),
+         "01/09/2004"},
+        {"TXTdataAvvio", "dataavvio", "01011000", false, true, Variant(QDate(1000, 1, 1)),
+         "01/01/1000"},
     };
     for (const auto &c : casi) {
         SCOPED_TRACE(std::string(c.box) + " " + c.tasti);
@@ -200,7 +211,8 @@ TEST_F(Pagina5, DateBoxes)
     clic(p.finestra().CMDSalva);
     EXPECT_EQ(salvato(1, "dataavvio"), Variant(QDate(1000, 1, 1)));
     EXPECT_EQ(salvato(1, "dataultimazione"), Variant(QDate(1000, 1, 1)));
-    EXPECT_EQ(data("TXTdataAvvio")->toolTip(), QStringLiteral("Inserire la data in formato gg/mm/aaaa"));
+    EXPECT_EQ(data("TXTdataAvvio")->toolTip(),
+              QStringLiteral("Inserire la data in formato gg/mm/aaaa"));
 }
 
 TEST_F(Pagina5, YearBoxesTakeAnyTextUpperCased)
@@ -229,8 +241,10 @@ TEST_F(Pagina5, All30ColumnsGoThroughSalvaAndComeBackAfterARestart)
     scriviSenzaUscire(data("TXTdataAvvio"), QStringLiteral("01092004"));
     scriviSenzaUscire(data("TXTDataUltimazione"), QStringLiteral("31122006"));
     for (int k = 1; k <= 3; ++k) {
-        scriviSenzaUscire(campo(qPrintable(QStringLiteral("TXTCostEser%1").arg(k))), QStringLiteral("200%1").arg(k + 3));
-        scriviSenzaUscire(campo(qPrintable(QStringLiteral("TXTCost%1").arg(k))), QString::number(k * 1000) + QStringLiteral(",5"));
+        scriviSenzaUscire(campo(qPrintable(QStringLiteral("TXTCostEser%1").arg(k))),
+                          QStringLiteral("200%1").arg(k + 3));
+        scriviSenzaUscire(campo(qPrintable(QStringLiteral("TXTCost%1").arg(k))),
+                          QString::number(k * 1000) + QStringLiteral(",5"));
     }
     clic(p.finestra().CMDSalva); // the last box commits as the button takes the focus
     EXPECT_EQ(p.dialoghi.beep, 0);
@@ -253,7 +267,8 @@ TEST_F(Pagina5, All30ColumnsGoThroughSalvaAndComeBackAfterARestart)
     EXPECT_EQ(salvato(1, "dataavvio"), Variant(QDate(2004, 9, 1)));
     EXPECT_EQ(salvato(1, "dataultimazione"), Variant(QDate(2006, 12, 31)));
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(salvato(1, qPrintable(QStringLiteral("costeser%1").arg(k))), Variant(QString::number(2003 + k)));
+        EXPECT_EQ(salvato(1, qPrintable(QStringLiteral("costeser%1").arg(k))),
+                  Variant(QString::number(2003 + k)));
         EXPECT_EQ(salvato(1, qPrintable(QStringLiteral("cost%1").arg(k))), Variant(k * 1000 + 0.5));
     }
     EXPECT_EQ(salvato(1, "cost4"), Variant(6001.5));
@@ -262,13 +277,14 @@ TEST_F(Pagina5, All30ColumnsGoThroughSalvaAndComeBackAfterARestart)
     apriPagina(5);
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 5 - COOP"));
-    const struct {
+    const struct
+    {
         const char *box;
         const char *mostrato;
     } attesi[] = {
-        {"TXTSpeB1", "21,25"},    {"TXTSpeA6", "16,25"},         {"TXTSpeC6", "42,50"},
-        {"TXTSpeA7", "82,50"},    {"TXTSpeB7", "142,50"},        {"TXTSpeC7", "225,00"},
-        {"TXTCostEser2", "2005"}, {"TXTCost3", "3.000,50"},      {"TXTCost4", "6.001,50"},
+        {"TXTSpeB1", "21,25"},    {"TXTSpeA6", "16,25"},    {"TXTSpeC6", "42,50"},
+        {"TXTSpeA7", "82,50"},    {"TXTSpeB7", "142,50"},   {"TXTSpeC7", "225,00"},
+        {"TXTCostEser2", "2005"}, {"TXTCost3", "3.000,50"}, {"TXTCost4", "6.001,50"},
     };
     for (const auto &a : attesi)
         EXPECT_EQ(testo(a.box), QString::fromLatin1(a.mostrato)) << a.box;
@@ -283,7 +299,8 @@ TEST_F(Pagina5, ARowOfNullsShowsTheDefaultsAndSavesThem)
     apri();
     for (const char *l : {"A", "B", "C"})
         for (int n = 2; n <= 7; ++n) // row 1's A box has the focus
-            EXPECT_EQ(testo(qPrintable(QStringLiteral("TXTSpe%1%2").arg(QLatin1String(l)).arg(n))), QStringLiteral(",00"));
+            EXPECT_EQ(testo(qPrintable(QStringLiteral("TXTSpe%1%2").arg(QLatin1String(l)).arg(n))),
+                      QStringLiteral(",00"));
     EXPECT_EQ(testo("TXTSpeA1"), QStringLiteral("0"));
     for (const char *c : {"TXTCost1", "TXTCost2", "TXTCost3", "TXTCost4"})
         EXPECT_EQ(testo(c), QStringLiteral(",00")) << c;
@@ -348,34 +365,49 @@ TEST_F(Pagina5, LayoutColoursAndFocusOrder)
 {
     apri();
     const PostoControllo posti[] = {
-        {"Frame5", 480, 600, 5535, 4215},   {"Frame1", 480, 5400, 5535, 1215},
-        {"Frame2", 480, 7200, 5655, 3015},  {"TXTSpeA1", 1920, 1080, 1095, 285},
-        {"TXTSpeB4", 3000, 2160, 1095, 285}, {"TXTSpeC6", 4080, 2880, 1095, 285},
-        {"TXTSpeC7", 4080, 3240, 1095, 285}, {"TXTdataAvvio", 3000, 360, 1215, 285},
-        {"TXTDataUltimazione", 3000, 720, 1215, 285}, {"TXTCostEser3", 2400, 2040, 975, 285},
-        {"TXTCost1", 3840, 1320, 1095, 285}, {"TXTCost4", 3840, 2400, 1095, 285},
-        {"CMDPrec", 7320, 8760, 1095, 735}, {"CMDSucces", 8640, 8760, 1095, 735},
+        {"Frame5", 480, 600, 5535, 4215},
+        {"Frame1", 480, 5400, 5535, 1215},
+        {"Frame2", 480, 7200, 5655, 3015},
+        {"TXTSpeA1", 1920, 1080, 1095, 285},
+        {"TXTSpeB4", 3000, 2160, 1095, 285},
+        {"TXTSpeC6", 4080, 2880, 1095, 285},
+        {"TXTSpeC7", 4080, 3240, 1095, 285},
+        {"TXTdataAvvio", 3000, 360, 1215, 285},
+        {"TXTDataUltimazione", 3000, 720, 1215, 285},
+        {"TXTCostEser3", 2400, 2040, 975, 285},
+        {"TXTCost1", 3840, 1320, 1095, 285},
+        {"TXTCost4", 3840, 2400, 1095, 285},
+        {"CMDPrec", 7320, 8760, 1095, 735},
+        {"CMDSucces", 8640, 8760, 1095, 735},
     };
     ASSERT_NO_FATAL_FAILURE(controlliAlPosto(f(), posti));
     EXPECT_EQ(campo("TXTCost4")->parentWidget()->objectName(), QStringLiteral("Frame2"));
 
     // Captions, exactly, with the blanks and spellings of the form.
-    const struct {
+    const struct
+    {
         const char *testo;
         campi::Posto posto;
     } etichette[] = {
-        {"DOMANDA", {2880, 360, 975, 255}},       {"SPESE", {240, 720, 1455, 255}},
-        {"DIRETTE", {2160, 720, 735, 255}},       {"LEASING", {3240, 720, 735, 255}},
-        {"TOTALE", {4320, 720, 735, 255}},        {"a) suolo aziendale", {240, 1080, 1695, 255}},
-        {"d) prog. infor.", {240, 2160, 975, 255}}, {"f) conulenze e studi", {240, 2880, 1575, 255}},
-        {"       TOTALE", {240, 3240, 1575, 255}},  {"C.5.1) Data di avvio a realizzazione :", {360, 360, 2655, 0}},
-        {"Esercizi di riferimento", {2040, 960, 1575, 255}}, {"Imp. Costi", {3960, 960, 975, 255}},
+        {"DOMANDA", {2880, 360, 975, 255}},
+        {"SPESE", {240, 720, 1455, 255}},
+        {"DIRETTE", {2160, 720, 735, 255}},
+        {"LEASING", {3240, 720, 735, 255}},
+        {"TOTALE", {4320, 720, 735, 255}},
+        {"a) suolo aziendale", {240, 1080, 1695, 255}},
+        {"d) prog. infor.", {240, 2160, 975, 255}},
+        {"f) conulenze e studi", {240, 2880, 1575, 255}},
+        {"       TOTALE", {240, 3240, 1575, 255}},
+        {"C.5.1) Data di avvio a realizzazione :", {360, 360, 2655, 0}},
+        {"Esercizi di riferimento", {2040, 960, 1575, 255}},
+        {"Imp. Costi", {3960, 960, 975, 255}},
         {"Terzo esercizio", {480, 2040, 1575, 255}},
     };
     for (const auto &e : etichette) {
         const QLabel *trovata = nullptr;
         for (const QLabel *l : f()->findChildren<QLabel *>())
-            if (l->text() == QString::fromLatin1(e.testo) && l->pos() == ui::rettangolo(e.posto.left, e.posto.top, 1, 1).topLeft())
+            if (l->text() == QString::fromLatin1(e.testo)
+                && l->pos() == ui::rettangolo(e.posto.left, e.posto.top, 1, 1).topLeft())
                 trovata = l;
         ASSERT_NE(trovata, nullptr) << e.testo;
         EXPECT_EQ(trovata->width(), ui::px(e.posto.width)) << e.testo;
@@ -385,9 +417,12 @@ TEST_F(Pagina5, LayoutColoursAndFocusOrder)
     QStringList cornici;
     for (const QGroupBox *g : f()->findChildren<QGroupBox *>())
         cornici << g->title();
-    EXPECT_EQ(cornici, (QStringList{QStringLiteral("C.4) Spese del programma di investimenti relative al Titolo I (Importi in euro)"),
-                                    QStringLiteral("C.5) Date previste relative al programma"),
-                                    QStringLiteral("C.6) Costi generali di cui al titolo II (Importi in euro)")}));
+    EXPECT_EQ(cornici,
+              (QStringList{QStringLiteral("C.4) Spese del programma di investimenti relative al "
+                                          "Titolo I (Importi in euro)"),
+                           QStringLiteral("C.5) Date previste relative al programma"),
+                           QStringLiteral(
+                               "C.6) Costi generali di cui al titolo II (Importi in euro)")}));
 
     const QColor giallo(255, 255, 192);
     for (const char *t : {"TXTSpeC1", "TXTSpeC6"})

@@ -4,10 +4,10 @@
 
 #include "Interazione.h"
 
+#include "core/Globali.h"
 #include "pages/PaginaScheda.h"
 #include "pages/campi/Tabella.h"
 #include "platform/ui/Twips.h"
-#include "core/Globali.h"
 #include "shell/MostraPagina.h"
 
 #include <QGroupBox>
@@ -23,21 +23,29 @@ using namespace prova;
 namespace {
 
 // The fourteen lines: box suffix and column stem, in the focus order.
-struct Linea {
+struct Linea
+{
     QString box, colonna;
 };
 QList<Linea> linee()
 {
-    QList<Linea> l{{QStringLiteral("Promo"), QStringLiteral("promo")}, {QStringLiteral("Societa"), QStringLiteral("societa")}};
-    for (const auto &[box, colonna] : {std::pair{"Banca", "banca"}, {"Ente", "ente"}, {"Person", "person"}})
+    QList<Linea> l{{QStringLiteral("Promo"), QStringLiteral("promo")},
+                   {QStringLiteral("Societa"), QStringLiteral("societa")}};
+    for (const auto &[box, colonna] :
+         {std::pair{"Banca", "banca"}, {"Ente", "ente"}, {"Person", "person"}})
         for (int n = 1; n <= 4; ++n)
-            l.append({QLatin1String(box) + QString::number(n), QLatin1String(colonna) + QString::number(n)});
+            l.append({QLatin1String(box) + QString::number(n),
+                      QLatin1String(colonna) + QString::number(n)});
     return l;
 }
 
-class Pagina6 : public ConPagina<6> {
+class Pagina6 : public ConPagina<6>
+{
 protected:
-    Variant salvato(const QString &colonna) const { return ConProgramma::salvato(1, qPrintable(colonna)); }
+    Variant salvato(const QString &colonna) const
+    {
+        return ConProgramma::salvato(1, qPrintable(colonna));
+    }
 };
 
 // --- Percentages ---------------------------------------------------------------
@@ -45,7 +53,8 @@ protected:
 TEST_F(Pagina6, PercentageCommits)
 {
     apri();
-    const struct {
+    const struct
+    {
         const char *tasti;
         double prima;
         bool valido;
@@ -57,14 +66,14 @@ TEST_F(Pagina6, PercentageCommits)
         {"150", 0, true, true, 100, "100,00", "100"},
         {"150", 100, true, true, 100, "100,00", "100"},
         {"12,3456", 0, true, true, 12.346, "12,35", "12,346"},
-        {"1,0625", 0, true, true, 1.062, "1,06", "1,062"},   // half to even
+        {"1,0625", 0, true, true, 1.062, "1,06", "1,062"}, // half to even
         {"1,1875", 0, true, true, 1.188, "1,19", "1,188"},
         {"33,3333", 0, true, true, 33.333, "33,33", "33,333"},
-        {"-5", 0, true, true, -5, "-5,00", "-5"},            // no lower bound
+        {"-5", 0, true, true, -5, "-5,00", "-5"}, // no lower bound
         {"12,5", 12.5, true, false, 12.5, "12,50", "12,5"},
         {"12,5004", 12.5, true, true, 12.5, "12,50", "12,5"},
-        {"0.5", 0, true, true, 0.5, ",50", "0,5"},           // the key "." types ","
-        {"", 0, false, false, 0, "0", "0"},                  // beep, the plain stored value back
+        {"0.5", 0, true, true, 0.5, ",50", "0,5"}, // the key "." types ","
+        {"", 0, false, false, 0, "0", "0"},        // beep, the plain stored value back
         {"abc", 7, false, false, 7, "7", "7"},
     };
     // An ordinary member and one whose variable is a double.
@@ -94,7 +103,8 @@ TEST_F(Pagina6, PercentageCommits)
 TEST_F(Pagina6, AStoredPercentageAbove100CutOnLeavingMarksThePageAndIsSaved)
 {
     apri(QStringLiteral("percbanca2 = 150, percente3 = 100.0004"));
-    EXPECT_EQ(campo(QStringLiteral("TXTPercBanca2"))->text(), QStringLiteral("150,00")); // shown as stored
+    EXPECT_EQ(campo(QStringLiteral("TXTPercBanca2"))->text(),
+              QStringLiteral("150,00")); // shown as stored
     entra(campo(QStringLiteral("TXTPercBanca2")));
     EXPECT_EQ(campo(QStringLiteral("TXTPercBanca2"))->text(), QStringLiteral("150"));
     tab();
@@ -102,7 +112,8 @@ TEST_F(Pagina6, AStoredPercentageAbove100CutOnLeavingMarksThePageAndIsSaved)
     EXPECT_EQ(campo(QStringLiteral("TXTPercBanca2"))->text(), QStringLiteral("100,00"));
     EXPECT_EQ(PaginaModificata, 1);
     PaginaModificata = 0;
-    scrivi(campo(QStringLiteral("TXTPercEnte3")), QStringLiteral("100,0004")); // the stored value retyped
+    scrivi(campo(QStringLiteral("TXTPercEnte3")),
+           QStringLiteral("100,0004")); // the stored value retyped
     EXPECT_EQ(valore(QStringLiteral("percente3")).toDouble(), 100.0);
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(p.dialoghi.beep, 0);
@@ -120,7 +131,8 @@ TEST_F(Pagina6, AStoredPercentageAbove100CutOnLeavingMarksThePageAndIsSaved)
 TEST_F(Pagina6, NamesAndCodesAreStoredUpperCaseAndMayBeEmptied)
 {
     apri(QStringLiteral("banca3 = 'banca minuscola', ivaente2 = 'AB12'"));
-    EXPECT_EQ(campo(QStringLiteral("TXTBanca3"))->text(), QStringLiteral("banca minuscola")); // as stored
+    EXPECT_EQ(campo(QStringLiteral("TXTBanca3"))->text(),
+              QStringLiteral("banca minuscola")); // as stored
     entra(campo(QStringLiteral("TXTBanca3")));
     tab();
     EXPECT_EQ(valore(QStringLiteral("banca3")), Variant("BANCA MINUSCOLA"));
@@ -128,7 +140,8 @@ TEST_F(Pagina6, NamesAndCodesAreStoredUpperCaseAndMayBeEmptied)
     EXPECT_EQ(PaginaModificata, 1);
 
     PaginaModificata = 0;
-    scrivi(campo(QStringLiteral("TXTIvaEnte2")), QStringLiteral("ab12")); // the same text upper-cased
+    scrivi(campo(QStringLiteral("TXTIvaEnte2")),
+           QStringLiteral("ab12")); // the same text upper-cased
     EXPECT_EQ(PaginaModificata, 0);
     EXPECT_EQ(campo(QStringLiteral("TXTIvaEnte2"))->text(), QStringLiteral("AB12"));
     scrivi(campo(QStringLiteral("TXTIvaEnte2")), QString());
@@ -154,9 +167,12 @@ TEST_F(Pagina6, All42ColumnsGoThroughSalvaAndComeBackAfterARestart)
     apri();
     const QList<Linea> l = linee();
     for (qsizetype i = 0; i < l.size(); ++i) {
-        scriviSenzaUscire(campo(QStringLiteral("TXT") + l[i].box), QStringLiteral("socio ") + l[i].colonna);
-        scriviSenzaUscire(campo(QStringLiteral("TXTIva") + l[i].box), QStringLiteral("iva%1").arg(i));
-        scriviSenzaUscire(campo(QStringLiteral("TXTPerc") + l[i].box), QStringLiteral("%1,25").arg(i));
+        scriviSenzaUscire(campo(QStringLiteral("TXT") + l[i].box),
+                          QStringLiteral("socio ") + l[i].colonna);
+        scriviSenzaUscire(campo(QStringLiteral("TXTIva") + l[i].box),
+                          QStringLiteral("iva%1").arg(i));
+        scriviSenzaUscire(campo(QStringLiteral("TXTPerc") + l[i].box),
+                          QStringLiteral("%1,25").arg(i));
     }
     clic(p.finestra().CMDSalva); // the last box commits as the button takes the focus
     EXPECT_EQ(p.dialoghi.beep, 0);
@@ -164,7 +180,8 @@ TEST_F(Pagina6, All42ColumnsGoThroughSalvaAndComeBackAfterARestart)
     for (qsizetype i = 0; i < l.size(); ++i) {
         SCOPED_TRACE(qPrintable(l[i].colonna));
         EXPECT_EQ(salvato(l[i].colonna), Variant(QStringLiteral("SOCIO ") + l[i].colonna.toUpper()));
-        EXPECT_EQ(salvato(QStringLiteral("iva") + l[i].colonna), Variant(QStringLiteral("IVA%1").arg(i)));
+        EXPECT_EQ(salvato(QStringLiteral("iva") + l[i].colonna),
+                  Variant(QStringLiteral("IVA%1").arg(i)));
         EXPECT_EQ(salvato(QStringLiteral("perc") + l[i].colonna), Variant(i + 0.25));
     }
 
@@ -174,9 +191,12 @@ TEST_F(Pagina6, All42ColumnsGoThroughSalvaAndComeBackAfterARestart)
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 6 - COOP"));
     for (qsizetype i = 1; i < l.size(); ++i) { // line 0's name box has the focus
         SCOPED_TRACE(qPrintable(l[i].colonna));
-        EXPECT_EQ(campo(QStringLiteral("TXT") + l[i].box)->text(), QStringLiteral("SOCIO ") + l[i].colonna.toUpper());
-        EXPECT_EQ(campo(QStringLiteral("TXTIva") + l[i].box)->text(), QStringLiteral("IVA%1").arg(i));
-        EXPECT_EQ(campo(QStringLiteral("TXTPerc") + l[i].box)->text(), QStringLiteral("%1,25").arg(i));
+        EXPECT_EQ(campo(QStringLiteral("TXT") + l[i].box)->text(),
+                  QStringLiteral("SOCIO ") + l[i].colonna.toUpper());
+        EXPECT_EQ(campo(QStringLiteral("TXTIva") + l[i].box)->text(),
+                  QStringLiteral("IVA%1").arg(i));
+        EXPECT_EQ(campo(QStringLiteral("TXTPerc") + l[i].box)->text(),
+                  QStringLiteral("%1,25").arg(i));
     }
     EXPECT_EQ(fuoco(), campo(QStringLiteral("TXTPromo")));
     EXPECT_EQ(PaginaModificata, 0);
@@ -188,16 +208,18 @@ TEST_F(Pagina6, ARowOfNullsShowsTheDefaultsAndTheFixedTypesHold)
     for (const Linea &l : linee()) {
         EXPECT_EQ(campo(QStringLiteral("TXT") + l.box)->text(), QString()) << qPrintable(l.box);
         EXPECT_EQ(campo(QStringLiteral("TXTIva") + l.box)->text(), QString()) << qPrintable(l.box);
-        EXPECT_EQ(campo(QStringLiteral("TXTPerc") + l.box)->text(), QStringLiteral(",00")) << qPrintable(l.box);
+        EXPECT_EQ(campo(QStringLiteral("TXTPerc") + l.box)->text(), QStringLiteral(",00"))
+            << qPrintable(l.box);
     }
     EXPECT_EQ(f()->windowTitle(), QStringLiteral("Pagina 6 - COOP"));
     EXPECT_EQ(PaginaModificata, 0);
-    const struct {
+    const struct
+    {
         const char *colonna;
         Variant atteso;
     } tipi[] = {
-        {"percbanca1", Variant(0)},    {"percbanca4", Variant(0.0)}, {"percperson4", Variant(0.0)},
-        {"ivabanca4", Variant("")},    {"ivaente4", Variant("")},    {"ivaperson4", Variant("")},
+        {"percbanca1", Variant(0)}, {"percbanca4", Variant(0.0)}, {"percperson4", Variant(0.0)},
+        {"ivabanca4", Variant("")}, {"ivaente4", Variant("")},    {"ivaperson4", Variant("")},
         {"promo", Variant("")},
     };
     for (const auto &t : tipi)
@@ -286,7 +308,8 @@ TEST_F(Pagina6, ThePreviousPageButtonGoesToPage5AfterTheBoxCommits)
 TEST_F(Pagina6, LayoutCaptionsLimitsAndFocusOrder)
 {
     apri();
-    const struct {
+    const struct
+    {
         const char *nome;
         campi::Posto posto;
         const char *testo; // labels: the caption, bold for the heading and the column heads
@@ -299,7 +322,10 @@ TEST_F(Pagina6, LayoutCaptionsLimitsAndFocusOrder)
         {"Label1", {4560, 1080, 1695, 255}, "P. IVA o Cod. Fisc.", true},
         {"Label2", {6720, 1080, 255, 255}, "%", true},
         {"Label6", {360, 1440, 1575, 255}, "Soggetto promotore :", false},
-        {"Label7", {360, 2160, 3735, 255}, "Società di gestione Fondi per lo sviluppo della Coop. :", false},
+        {"Label7",
+         {360, 2160, 3735, 255},
+         "Società di gestione Fondi per lo sviluppo della Coop. :",
+         false},
         {"Label11", {360, 2880, 4095, 255}, "Banche o altri intermediari finanziari :", false},
         {"Label13", {360, 4680, 4095, 255}, "Enti pubblici :", false},
         {"Label3", {360, 6480, 4095, 255}, "Persone giuridiche di natura privata :", false},
@@ -317,7 +343,9 @@ TEST_F(Pagina6, LayoutCaptionsLimitsAndFocusOrder)
     for (const auto &q : posti) {
         const QWidget *w = f()->findChild<QWidget *>(QString::fromLatin1(q.nome));
         ASSERT_NE(w, nullptr) << q.nome;
-        EXPECT_EQ(w->geometry(), ui::rettangolo(q.posto.left, q.posto.top, q.posto.width, q.posto.height)) << q.nome;
+        EXPECT_EQ(w->geometry(),
+                  ui::rettangolo(q.posto.left, q.posto.top, q.posto.width, q.posto.height))
+            << q.nome;
         if (const auto *l = qobject_cast<const QLabel *>(w)) {
             EXPECT_EQ(l->text(), QString::fromUtf8(q.testo)) << q.nome;
             EXPECT_EQ(l->font().bold(), q.grassetto) << q.nome;
@@ -336,7 +364,8 @@ TEST_F(Pagina6, LayoutCaptionsLimitsAndFocusOrder)
         EXPECT_EQ(campo(QStringLiteral("TXTPerc") + l.box)->maxLength(), 32767);
         EXPECT_TRUE(campo(QStringLiteral("TXTPerc") + l.box)->alignment() & Qt::AlignRight);
         EXPECT_FALSE(campo(QStringLiteral("TXT") + l.box)->alignment() & Qt::AlignRight);
-        ordine << QStringLiteral("TXT") + l.box << QStringLiteral("TXTIva") + l.box << QStringLiteral("TXTPerc") + l.box;
+        ordine << QStringLiteral("TXT") + l.box << QStringLiteral("TXTIva") + l.box
+               << QStringLiteral("TXTPerc") + l.box;
     }
     ordine << QStringLiteral("CMDPrec");
     seguiOrdineTab(ordine);

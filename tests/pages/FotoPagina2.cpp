@@ -12,8 +12,8 @@
 #include "core/Globali.h"
 #include "pages/PaginaScheda.h"
 #include "pages/ServiziShell.h"
-#include "shell/MostraPagina.h"
 #include "platform/ui/Aspetto.h"
+#include "shell/MostraPagina.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -30,7 +30,8 @@ namespace {
 bool salva(const QPixmap &foto, const QString &nome)
 {
     const bool ok = foto.save(nome);
-    std::printf("%s %s %dx%d\n", ok ? "saved" : "NOT saved", qPrintable(nome), foto.width(), foto.height());
+    std::printf("%s %s %dx%d\n", ok ? "saved" : "NOT saved", qPrintable(nome), foto.width(),
+                foto.height());
     return ok;
 }
 
@@ -55,15 +56,22 @@ int main(int argc, char **argv)
     QString importi;
     for (const char *l : {"a", "b"})
         for (int n = 2; n <= 25; ++n)
-            importi += QStringLiteral(", %1%2 = %3").arg(QLatin1String(l)).arg(n).arg(n * 1000 + (*l == 'a' ? 37 : 59) * n);
-    const QString riempi = QStringLiteral(
-        "UPDATE Dati SET denominazione = 'COOPERATIVA ALFA', comune_sede = 'ANCONA', prov_sede = 'AN',"
-        " cap_sede = '60121', via_sede = 'VIA DELLE INDUSTRIE 12', tel_sede = '071 123456', fax_sede = '071 654321',"
-        " cognome_ref = 'BIANCHI', nome_ref = 'LUCIA', tel_ref = '333 1234567', fax_ref = '071 654322',"
-        " email_ref = 'lucia.bianchi@coopalfa.it', denom_posta = 'STUDIO ROSSI E ASSOCIATI',"
-        " comune_posta = 'SANT''ELPIDIO A MARE', prov_posta = 'FM', cap_posta = '63811',"
-        " via_posta = 'CORSO GARIBALDI 3', a1 = '2002', b1 = '2003'") + importi
-        + QStringLiteral(", a25 = -1234567, b24 = -15000 WHERE id_scheda = 1");
+            importi += QStringLiteral(", %1%2 = %3")
+                           .arg(QLatin1String(l))
+                           .arg(n)
+                           .arg(n * 1000 + (*l == 'a' ? 37 : 59) * n);
+    const QString riempi
+        = QStringLiteral(
+              "UPDATE Dati SET denominazione = 'COOPERATIVA ALFA', comune_sede = 'ANCONA', "
+              "prov_sede = 'AN',"
+              " cap_sede = '60121', via_sede = 'VIA DELLE INDUSTRIE 12', tel_sede = '071 123456', "
+              "fax_sede = '071 654321',"
+              " cognome_ref = 'BIANCHI', nome_ref = 'LUCIA', tel_ref = '333 1234567', fax_ref = "
+              "'071 654322',"
+              " email_ref = 'lucia.bianchi@coopalfa.it', denom_posta = 'STUDIO ROSSI E ASSOCIATI',"
+              " comune_posta = 'SANT''ELPIDIO A MARE', prov_posta = 'FM', cap_posta = '63811',"
+              " via_posta = 'CORSO GARIBALDI 3', a1 = '2002', b1 = '2003'")
+          + importi + QStringLiteral(", a25 = -1234567, b24 = -15000 WHERE id_scheda = 1");
     if (!avviaPerFoto(p, riempi))
         return 1;
     scheda::VaiPagina2();
@@ -82,7 +90,9 @@ int main(int argc, char **argv)
     vista->setCurrentIndex(sede->model()->index(voce, 0));
     vista->scrollTo(vista->currentIndex());
     attendi();
-    ok = salva(sede->screen()->grabWindow(0, 0, 0, p.finestra().width(), 700), radice + QStringLiteral("-elenco.png")) && ok;
+    ok = salva(sede->screen()->grabWindow(0, 0, 0, p.finestra().width(), 700),
+               radice + QStringLiteral("-elenco.png"))
+         && ok;
 
     // That entry picked, then the box left by Tab.
     QTest::keyClick(vista, Qt::Key_Return);
@@ -91,7 +101,9 @@ int main(int argc, char **argv)
     attendi();
     ok = salva(p.finestra().grab(), radice + QStringLiteral("-scelto.png")) && ok;
     std::printf("comune_sede picked: %s %s, flag %d\n", qPrintable(sede->currentText()),
-                qPrintable(scheda::formMostrato()->findChild<QLineEdit *>(QStringLiteral("TXTProvSede"))->text()),
+                qPrintable(scheda::formMostrato()
+                               ->findChild<QLineEdit *>(QStringLiteral("TXTProvSede"))
+                               ->text()),
                 scheda::PaginaModificata);
     return ok ? 0 : 1;
 }

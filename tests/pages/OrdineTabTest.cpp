@@ -16,7 +16,8 @@ using namespace prova;
 
 namespace {
 
-class OrdineTab : public ConProgramma {};
+class OrdineTab : public ConProgramma
+{};
 
 TEST_F(OrdineTab, TabGoesRoundThePageShownAndNeverLeavesIt)
 {
@@ -43,7 +44,8 @@ TEST_F(OrdineTab, TabGoesRoundThePageShownAndNeverLeavesIt)
         } while (fuoco() != primo && ++passi < 200);
         ASSERT_EQ(fuoco(), primo);
         // The last stop is a foot button.
-        EXPECT_TRUE(ultimo == pagina->CMDSucces || ultimo == pagina->CMDPrec) << qPrintable(ultimo->objectName());
+        EXPECT_TRUE(ultimo == pagina->CMDSucces || ultimo == pagina->CMDPrec)
+            << qPrintable(ultimo->objectName());
 
         // And back.
         QTest::keyClick(fuoco(), Qt::Key_Backtab);

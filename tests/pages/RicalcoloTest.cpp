@@ -18,8 +18,13 @@ Ricalcolo passivo()
 {
     Ricalcolo r;
     aggiungiRighe(r, {QStringLiteral("a")},
-                  {{12, {13, 14, 15}}, {16, {17, 18, 19}}, {20, {21, 22, 23, 24}}, {25, {12, 16, 20}}},
-                  {{{13, 14, 15}, {12, 25}}, {{17, 18, 19}, {16, 25}}, {{21, 22, 23, 24}, {20, 25}}});
+                  {{12, {13, 14, 15}},
+                   {16, {17, 18, 19}},
+                   {20, {21, 22, 23, 24}},
+                   {25, {12, 16, 20}}},
+                  {{{13, 14, 15}, {12, 25}},
+                   {{17, 18, 19}, {16, 25}},
+                   {{21, 22, 23, 24}, {20, 25}}});
     return r;
 }
 
@@ -46,7 +51,8 @@ QString dump(const std::optional<Valori> &v)
 TEST(Ricalcolo, DependantsInOrderFromTheSheetAsItStands)
 {
     const Ricalcolo r = passivo();
-    const struct {
+    const struct
+    {
         const char *caso;
         Scheda scheda;
         const char *colonna;
@@ -55,19 +61,23 @@ TEST(Ricalcolo, DependantsInOrderFromTheSheetAsItStands)
     } casi[] = {
         // The subtotal of the group, then the side's total with the other
         // groups' stored subtotals (a16 stale at 100).
-        {"group then total", foglio({{"a14", Variant(2.0)}, {"a16", Variant(100.0)}}), "a13", 5, "a12=7 a25=107"},
-        {"the committed value counts, not the stored one", foglio({{"a13", Variant(9.0)}}), "a13", 1, "a12=1 a25=1"},
+        {"group then total", foglio({{"a14", Variant(2.0)}, {"a16", Variant(100.0)}}), "a13", 5,
+         "a12=7 a25=107"},
+        {"the committed value counts, not the stored one", foglio({{"a13", Variant(9.0)}}), "a13",
+         1, "a12=1 a25=1"},
         {"negative amounts", foglio({{"a21", Variant(10.0)}}), "a24", -25, "a20=-15 a25=-15"},
         {"a column with no dependants", foglio({}), "a2", 3, ""},
         {"a total at the 32-bit limit", foglio({{"a13", Variant(2147483646.0)}}), "a14", 1,
          "a12=2147483647 a25=2147483647"},
         {"one past it is refused", foglio({{"a13", Variant(2147483647.0)}}), "a14", 1, "refused"},
-        {"a 32-bit total rounds half to even", foglio({{"a13", Variant(0.5)}}), "a14", 2, "a12=2,5 a25=2"},
+        {"a 32-bit total rounds half to even", foglio({{"a13", Variant(0.5)}}), "a14", 2,
+         "a12=2,5 a25=2"},
         {"a term that holds no number", foglio({{"a15", Variant("ABC")}}), "a13", 1, "refused"},
         {"an empty term counts 0", foglio({}), "a13", 4, "a12=4 a25=4"},
     };
     for (const auto &c : casi)
-        EXPECT_EQ(dump(r.valuta(c.scheda, QString::fromLatin1(c.colonna), c.valore)), QString::fromLatin1(c.atteso))
+        EXPECT_EQ(dump(r.valuta(c.scheda, QString::fromLatin1(c.colonna), c.valore)),
+                  QString::fromLatin1(c.atteso))
             << c.caso;
 }
 
@@ -76,7 +86,8 @@ TEST(Ricalcolo, SubtractedTermsAndRoundedTotals)
     // Two-decimal amounts whose sum would carry a binary residue.
     const Scheda s = foglio({{"spea1", Variant(0.1)}, {"spea2", Variant(0.2)}});
     Ricalcolo meno;
-    meno.formula({.risultato = QStringLiteral("c15"), .termini = {{QStringLiteral("c5")}, {QStringLiteral("c14"), true}}});
+    meno.formula({.risultato = QStringLiteral("c15"),
+                  .termini = {{QStringLiteral("c5")}, {QStringLiteral("c14"), true}}});
     meno.dipendenti(QStringLiteral("c14"), {QStringLiteral("c15")});
     // Both letters of a grid get their own formulas.
     Ricalcolo due;
@@ -88,7 +99,10 @@ TEST(Ricalcolo, SubtractedTermsAndRoundedTotals)
     ASSERT_TRUE(totale);
     EXPECT_EQ(totale->at(0).second.toDouble(), 0.0);
     EXPECT_FALSE(std::signbit(totale->at(0).second.toDouble()));
-    EXPECT_EQ(dump(meno.valuta(foglio({{"c5", Variant(1000.0)}}), QStringLiteral("c14"), 1500)), QStringLiteral("c15=-500"));
-    EXPECT_EQ(dump(due.valuta(foglio({{"b5", Variant(1.0)}}), QStringLiteral("b4"), 2)), QStringLiteral("b3=3"));
-    EXPECT_EQ(dump(due.valuta(foglio({{"b5", Variant(1.0)}}), QStringLiteral("a4"), 2)), QStringLiteral("a3=2"));
+    EXPECT_EQ(dump(meno.valuta(foglio({{"c5", Variant(1000.0)}}), QStringLiteral("c14"), 1500)),
+              QStringLiteral("c15=-500"));
+    EXPECT_EQ(dump(due.valuta(foglio({{"b5", Variant(1.0)}}), QStringLiteral("b4"), 2)),
+              QStringLiteral("b3=3"));
+    EXPECT_EQ(dump(due.valuta(foglio({{"b5", Variant(1.0)}}), QStringLiteral("a4"), 2)),
+              QStringLiteral("a3=2"));
 }

@@ -36,21 +36,26 @@ namespace {
 // without province and postal code; three of them in the region.
 const QString ComuniProva = QStringLiteral(
     "DELETE FROM comune;"
-    "INSERT INTO comune VALUES ('MACERATA', 'MC', '62100'), ('LIVO', 'CO', '22010'), ('ANCONA', 'AN', '60121'),"
+    "INSERT INTO comune VALUES ('MACERATA', 'MC', '62100'), ('LIVO', 'CO', '22010'), ('ANCONA', "
+    "'AN', '60121'),"
     " ('L''AQUILA', 'AQ', '67100'), ('LIVO', 'TN', '38020'), (NULL, 'RM', '00100'),"
-    " ('SANT''ELPIDIO A MARE', 'FM', '63811'), ('SENZA DATI', NULL, NULL), ('ZUNGRI', 'VV', '89867');"
+    " ('SANT''ELPIDIO A MARE', 'FM', '63811'), ('SENZA DATI', NULL, NULL), ('ZUNGRI', 'VV', "
+    "'89867');"
     "DELETE FROM ateco_2002;"
-    "INSERT INTO ateco_2002 VALUES ('01.11', 'Coltivazione di cereali'), ('01.12', 'Coltivazione di ortaggi'),"
+    "INSERT INTO ateco_2002 VALUES ('01.11', 'Coltivazione di cereali'), ('01.12', 'Coltivazione "
+    "di ortaggi'),"
     " ('55.30', 'Ristoranti'), (NULL, 'Senza codice'), ('93.02', NULL);");
 
-class Ricerche : public ConProgramma {
+class Ricerche : public ConProgramma
+{
 protected:
     // Page 2 on a sheet whose seat is MACERATA, on the fixture list.
     void SetUp() override
     {
         p.cartella.esegui(FileIdentifica, PasswordIdentifica, ComuniProva);
-        avviaSuPagina(2, QStringLiteral("comune_sede = 'MACERATA', prov_sede = 'MC', cap_sede = '62100',"
-                                        " comune_posta = 'ANCONA', prov_posta = 'AN', cap_posta = '60121'"));
+        avviaSuPagina(2, QStringLiteral(
+                             "comune_sede = 'MACERATA', prov_sede = 'MC', cap_sede = '62100',"
+                             " comune_posta = 'ANCONA', prov_posta = 'AN', cap_posta = '60121'"));
         PaginaModificata = 0;
     }
 
@@ -62,18 +67,20 @@ protected:
     }
     QString sedeMostrata() const
     {
-        return sede()->currentText() + QLatin1Char(' ') + campo("TXTProvSede")->text() + QLatin1Char(' ')
-               + campo("TXTCapSede")->text();
+        return sede()->currentText() + QLatin1Char(' ') + campo("TXTProvSede")->text()
+               + QLatin1Char(' ') + campo("TXTCapSede")->text();
     }
     static QString sedeMemorizzata()
     {
-        return testo("comune_sede") + QLatin1Char(' ') + testo("prov_sede") + QLatin1Char(' ') + testo("cap_sede");
+        return testo("comune_sede") + QLatin1Char(' ') + testo("prov_sede") + QLatin1Char(' ')
+               + testo("cap_sede");
     }
     // The entry of the open list of `c` that shows this name and province.
     int voce(const char *combo, const QString &nome, const QString &provincia) const
     {
         for (int i = 0; i < campo<ComboScheda>(combo)->count(); ++i)
-            if (campo<ComboScheda>(combo)->itemText(i) == nome && ricerca(combo)->dettaglio(i) == provincia)
+            if (campo<ComboScheda>(combo)->itemText(i) == nome
+                && ricerca(combo)->dettaglio(i) == provincia)
                 return i;
         return -1;
     }
@@ -83,7 +90,8 @@ protected:
 
 TEST_F(Ricerche, ATypedNameIsFoundOnlyWhenItsUpperCaseIsAnEntry)
 {
-    const struct {
+    const struct
+    {
         const char *tasti;
         const char *memorizzato; // comune, provincia, cap after the leave
         bool beep;
@@ -93,11 +101,11 @@ TEST_F(Ricerche, ATypedNameIsFoundOnlyWhenItsUpperCaseIsAnEntry)
         {"ancona", "ANCONA AN 60121", false, 1},
         {"Sant'Elpidio a Mare", "SANT'ELPIDIO A MARE FM 63811", false, 1},
         {"l'aquila", "L'AQUILA AQ 67100", false, 1},
-        {"livo", "LIVO CO 22010", false, 1}, // typed, the first of the two
-        {"senza dati", "SENZA DATI  ", false, 1}, // its Nulls are empty texts
+        {"livo", "LIVO CO 22010", false, 1},         // typed, the first of the two
+        {"senza dati", "SENZA DATI  ", false, 1},    // its Nulls are empty texts
         {"macerata", "MACERATA MC 62100", false, 0}, // the stored one again
-        {"ANCO", "MACERATA MC 62100", true, 0},     // no prefix match
-        {" ANCONA", "MACERATA MC 62100", true, 0},  // no trimming
+        {"ANCO", "MACERATA MC 62100", true, 0},      // no prefix match
+        {" ANCONA", "MACERATA MC 62100", true, 0},   // no trimming
         {"ANCONA ", "MACERATA MC 62100", true, 0},
         {"ROMA", "MACERATA MC 62100", true, 0},
         {"'", "MACERATA MC 62100", true, 0},
@@ -134,7 +142,8 @@ TEST_F(Ricerche, TheListIsTheReferenceOrderWithTheProvinceBesideEachName)
         voci << sede()->itemText(i) + QLatin1Char('/') + ricerca("CMBComuneSede")->dettaglio(i);
     // The row without a name is an empty entry, the one without province a bare name.
     EXPECT_EQ(voci.join(QLatin1Char(' ')),
-              QStringLiteral("/RM ANCONA/AN L'AQUILA/AQ LIVO/CO LIVO/TN MACERATA/MC SANT'ELPIDIO A MARE/FM SENZA DATI/ "
+              QStringLiteral("/RM ANCONA/AN L'AQUILA/AQ LIVO/CO LIVO/TN MACERATA/MC SANT'ELPIDIO A "
+                             "MARE/FM SENZA DATI/ "
                              "ZUNGRI/VV"));
     QTest::keyClick(sede()->view(), Qt::Key_Escape);
     // Opened again, it is made again, not doubled.
@@ -273,11 +282,12 @@ TEST_F(Ricerche, EnterAddsNothingAndTheWheelChangesNothing)
     EXPECT_EQ(sedeMemorizzata(), QStringLiteral("ANCONA AN 60121"));
 
     // The wheel over the closed box, focused or not.
-    for (QWidget *dove : {static_cast<QWidget *>(sede()), static_cast<QWidget *>(campo("TXTViaSede"))}) {
+    for (QWidget *dove :
+         {static_cast<QWidget *>(sede()), static_cast<QWidget *>(campo("TXTViaSede"))}) {
         entra(dove);
         const QPoint centro = sede()->rect().center();
-        QWheelEvent ruota(centro, sede()->mapToGlobal(centro), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent ruota(centro, sede()->mapToGlobal(centro), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(sede(), &ruota);
         EXPECT_EQ(sede()->currentText(), QStringLiteral("ANCONA"));
         EXPECT_EQ(sedeMemorizzata(), QStringLiteral("ANCONA AN 60121"));
@@ -306,11 +316,12 @@ TEST_F(Ricerche, NothingIsCompletedAndAnExactNameLeftAfterOpeningTakesTheFirstOf
 TEST_F(Ricerche, TheTwoMunicipalityBoxesNeverDisturbEachOther)
 {
     const auto postaMostrata = [this] {
-        return posta()->currentText() + QLatin1Char(' ') + campo("TXTProvPosta")->text() + QLatin1Char(' ')
-               + campo("TXTCapPosta")->text();
+        return posta()->currentText() + QLatin1Char(' ') + campo("TXTProvPosta")->text()
+               + QLatin1Char(' ') + campo("TXTCapPosta")->text();
     };
     const auto postaMemorizzata = [] {
-        return testo("comune_posta") + QLatin1Char(' ') + testo("prov_posta") + QLatin1Char(' ') + testo("cap_posta");
+        return testo("comune_posta") + QLatin1Char(' ') + testo("prov_posta") + QLatin1Char(' ')
+               + testo("cap_posta");
     };
     entra(sede());
     apriElenco(sede());
@@ -380,27 +391,43 @@ TEST_F(Ricerche, AWrongNameCommittedByValidareBeepsAndShowsTheStoredOne)
 // --- A pick is saved, whatever follows it ----------------------------------------
 
 // A member as the user meets it on its page, on a row that holds `prima`.
-struct MembroPagina {
+struct MembroPagina
+{
     int pagina;
-    int altra;               // the page button pressed afterwards
+    int altra; // the page button pressed afterwards
     const char *combo;
-    const char *voce;        // the entry picked
-    const char *dettaglio;   // shown beside it in the list (nullptr: none)
-    QStringList colonne;     // the stored value, then its dependants
-    QStringList prima;       // in the row before the pick
-    QStringList scelta;      // after it
-    QStringList caselle;     // the display boxes of the dependants
+    const char *voce;      // the entry picked
+    const char *dettaglio; // shown beside it in the list (nullptr: none)
+    QStringList colonne;   // the stored value, then its dependants
+    QStringList prima;     // in the row before the pick
+    QStringList scelta;    // after it
+    QStringList caselle;   // the display boxes of the dependants
 };
 
 const MembroPagina MembriPagina[] = {
-    {2, 3, "CMBComuneSede", "LIVO", "TN", {"comune_sede", "prov_sede", "cap_sede"}, {"MACERATA", "MC", "62100"},
-     {"LIVO", "TN", "38020"}, {"TXTProvSede", "TXTCapSede"}},
-    {4, 5, "CMBIstat", "01.11", nullptr, {"istat_codice", "istat_descrizione"}, {"A", "AGRICOLTURA"},
-     {"01.11", "Coltivazione di cereali"}, {"TXTDescIstat"}},
+    {2,
+     3,
+     "CMBComuneSede",
+     "LIVO",
+     "TN",
+     {"comune_sede", "prov_sede", "cap_sede"},
+     {"MACERATA", "MC", "62100"},
+     {"LIVO", "TN", "38020"},
+     {"TXTProvSede", "TXTCapSede"}},
+    {4,
+     5,
+     "CMBIstat",
+     "01.11",
+     nullptr,
+     {"istat_codice", "istat_descrizione"},
+     {"A", "AGRICOLTURA"},
+     {"01.11", "Coltivazione di cereali"},
+     {"TXTDescIstat"}},
 };
 
 // What the user does after the pick, before leaving the box by Tab.
-struct Seguito {
+struct Seguito
+{
     const char *nome;
     void (*azione)(ComboScheda *);
     int beep;
@@ -434,7 +461,8 @@ const Seguito Seguiti[] = {
     {"nothing", [](ComboScheda *) {}, 0},
 };
 
-class PreseSullaPagina : public ConProgramma {
+class PreseSullaPagina : public ConProgramma
+{
 protected:
     void SetUp() override
     {
@@ -449,7 +477,8 @@ protected:
         for (qsizetype i = 0; i < m.colonne.size(); ++i)
             set << QStringLiteral("%1 = '%2'").arg(m.colonne[i], valori[i]);
         p.cartella.esegui(FileVarnex, PasswordVarnex,
-                          QStringLiteral("UPDATE Dati SET %1 WHERE id_scheda = 1").arg(set.join(QStringLiteral(", "))));
+                          QStringLiteral("UPDATE Dati SET %1 WHERE id_scheda = 1")
+                              .arg(set.join(QStringLiteral(", "))));
         if (PaginaCorrente == m.pagina)
             apriPagina(m.altra);
         apriPagina(m.pagina);
@@ -461,8 +490,9 @@ protected:
         QStringList v{campo<ComboScheda>(m.combo)->currentText()};
         for (const QString &c : m.caselle) {
             QWidget *w = campo<QWidget>(qPrintable(c));
-            v << (qobject_cast<QPlainTextEdit *>(w) ? qobject_cast<QPlainTextEdit *>(w)->toPlainText()
-                                                     : qobject_cast<QLineEdit *>(w)->text());
+            v << (qobject_cast<QPlainTextEdit *>(w)
+                      ? qobject_cast<QPlainTextEdit *>(w)->toPlainText()
+                      : qobject_cast<QLineEdit *>(w)->text());
         }
         return v;
     }
@@ -486,7 +516,8 @@ protected:
         auto *box = campo<ComboScheda>(m.combo);
         auto *r = qobject_cast<CampoRicerca *>(formMostrato()->campo(QString::fromLatin1(m.combo)));
         for (int i = 0; i < box->count(); ++i)
-            if (box->itemText(i) == QLatin1String(m.voce) && (!m.dettaglio || r->dettaglio(i) == QLatin1String(m.dettaglio)))
+            if (box->itemText(i) == QLatin1String(m.voce)
+                && (!m.dettaglio || r->dettaglio(i) == QLatin1String(m.dettaglio)))
                 return i;
         return -1;
     }
@@ -547,13 +578,14 @@ TEST_F(PreseSullaPagina, APickTakenBackBeforeTheLeaveAsksNothing)
 
 // --- Lists that hold nothing ---------------------------------------------------------
 
-class RicercheSenzaElenco : public ConProgramma {
-};
+class RicercheSenzaElenco : public ConProgramma
+{};
 
 TEST_F(RicercheSenzaElenco, AnEmptyListFindsNothingAndNeverFails)
 {
     p.cartella.esegui(FileIdentifica, PasswordIdentifica, QStringLiteral("DELETE FROM comune"));
-    avviaSuPagina(2, QStringLiteral("comune_sede = 'ANCONA', prov_sede = 'AN', cap_sede = '60121'"));
+    avviaSuPagina(2,
+                  QStringLiteral("comune_sede = 'ANCONA', prov_sede = 'AN', cap_sede = '60121'"));
     auto *sede = campo<ComboScheda>("CMBComuneSede");
     entra(sede);
     tab(); // the stored name is no entry now: wrong input
@@ -578,7 +610,8 @@ TEST_F(RicercheSenzaElenco, AnEmptyListFindsNothingAndNeverFails)
 
 // The local unit's municipality and the two activity codes on a page of
 // their own, built from rows as page 4 gives them.
-class RicerchePagina4 : public ConProgramma {
+class RicerchePagina4 : public ConProgramma
+{
 protected:
     void SetUp() override
     {
@@ -586,22 +619,43 @@ protected:
         avvia(1);
         pagina = std::make_unique<QWidget>();
         const Elemento righe[] = {
-            {.nome = "CMBComuneLoc", .famiglia = Famiglia::Ricerca, .colonna = "comune_loc",
-             .posto = {120, 120, 4455}, .tab = 0},
-            {.nome = "TXTProvLoc", .famiglia = Famiglia::SoloLettura, .colonna = "prov_loc", .posto = {4700, 120, 600}},
-            {.nome = "TXTCapLoc", .famiglia = Famiglia::SoloLettura, .colonna = "cap_loc", .posto = {5400, 120, 900}},
-            {.nome = "CMBIstatPromo", .famiglia = Famiglia::Ricerca, .colonna = "istat_codice_promo",
-             .posto = {120, 600, 1500}, .tab = 1},
-            {.nome = "TXTDescIstatPromo", .famiglia = Famiglia::SoloLettura, .colonna = "istat_descrizione_promo",
-             .posto = {1800, 600, 4000, 600}, .righe = true},
-            {.nome = "CMBIstat", .famiglia = Famiglia::Ricerca, .colonna = "istat_codice", .posto = {120, 1400, 1500},
+            {.nome = "CMBComuneLoc",
+             .famiglia = Famiglia::Ricerca,
+             .colonna = "comune_loc",
+             .posto = {120, 120, 4455},
+             .tab = 0},
+            {.nome = "TXTProvLoc",
+             .famiglia = Famiglia::SoloLettura,
+             .colonna = "prov_loc",
+             .posto = {4700, 120, 600}},
+            {.nome = "TXTCapLoc",
+             .famiglia = Famiglia::SoloLettura,
+             .colonna = "cap_loc",
+             .posto = {5400, 120, 900}},
+            {.nome = "CMBIstatPromo",
+             .famiglia = Famiglia::Ricerca,
+             .colonna = "istat_codice_promo",
+             .posto = {120, 600, 1500},
+             .tab = 1},
+            {.nome = "TXTDescIstatPromo",
+             .famiglia = Famiglia::SoloLettura,
+             .colonna = "istat_descrizione_promo",
+             .posto = {1800, 600, 4000, 600},
+             .righe = true},
+            {.nome = "CMBIstat",
+             .famiglia = Famiglia::Ricerca,
+             .colonna = "istat_codice",
+             .posto = {120, 1400, 1500},
              .tab = 2},
-            {.nome = "TXTDescIstat", .famiglia = Famiglia::SoloLettura, .colonna = "istat_descrizione",
+            {.nome = "TXTDescIstat",
+             .famiglia = Famiglia::SoloLettura,
+             .colonna = "istat_descrizione",
              .posto = {1800, 1400, 4000}},
         };
         const PaginaCostruita fatta = costruisciPagina(pagina.get(), righe);
         campi = fatta.campi;
-        for (const char *t : {"comune_loc", "prov_loc", "cap_loc", "istat_codice_promo", "istat_codice"})
+        for (const char *t :
+             {"comune_loc", "prov_loc", "cap_loc", "istat_codice_promo", "istat_codice"})
             imposta(QString::fromLatin1(t), Variant(""));
         for (Campo *c : campi)
             c->mostra();
@@ -613,7 +667,7 @@ protected:
     }
     void TearDown() override { pagina.reset(); }
 
-    template <typename W = ComboScheda>
+    template<typename W = ComboScheda>
     W *w(const char *nome) const
     {
         return figlio<W>(pagina.get(), QString::fromLatin1(nome));
@@ -636,7 +690,8 @@ TEST_F(RicerchePagina4, TheLocalUnitTakesOnlyMunicipalitiesOfTheRegion)
     EXPECT_EQ(p.dialoghi.beep, 1);
     EXPECT_EQ(testo("comune_loc"), QString());
     scrivi(w("CMBComuneLoc"), QStringLiteral("sant'elpidio a mare"), w("CMBIstatPromo"));
-    EXPECT_EQ(testo("comune_loc") + testo("prov_loc") + testo("cap_loc"), QStringLiteral("SANT'ELPIDIO A MAREFM63811"));
+    EXPECT_EQ(testo("comune_loc") + testo("prov_loc") + testo("cap_loc"),
+              QStringLiteral("SANT'ELPIDIO A MAREFM63811"));
     EXPECT_EQ(w<QLineEdit>("TXTProvLoc")->text(), QStringLiteral("FM"));
     EXPECT_EQ(w<QLineEdit>("TXTCapLoc")->text(), QStringLiteral("63811"));
     EXPECT_EQ(VecchioComuneLoc, QString()); // taken when the box was entered

@@ -25,7 +25,8 @@ QList<std::pair<QString, ado::Variant>> schedaAlLimite()
         {QRegularExpression(QStringLiteral("^partita_iva.*$")), 11},
         {QRegularExpression(QStringLiteral("^prov_.*$")), 2},
         {QRegularExpression(QStringLiteral("^cap_.*$")), 5},
-        {QRegularExpression(QStringLiteral("^comune_.*$")), 34}, // SAN VALENTINO IN ABRUZZO CITERIORE
+        {QRegularExpression(QStringLiteral("^comune_.*$")),
+         34}, // SAN VALENTINO IN ABRUZZO CITERIORE
         {QRegularExpression(QStringLiteral("^istat_codice.*$")), 8},
         {QRegularExpression(QStringLiteral("^(eser_.*|[abcd]1|costeser.)$")), 4},
     };

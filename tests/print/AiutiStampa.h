@@ -17,7 +17,10 @@ namespace prova {
 // A copy as a row of Nulls loads, then the given values.
 scheda::SchedaStampa copiaCon(const QList<std::pair<QString, ado::Variant>> &valori = {});
 // The filled sheet of SchedaPiena.h.
-inline scheda::SchedaStampa copiaPiena() { return copiaCon(schedaPiena()); }
+inline scheda::SchedaStampa copiaPiena()
+{
+    return copiaCon(schedaPiena());
+}
 
 // A sheet at the limits of its boxes: every text as long as its box takes
 // (50 characters for a name, 16 for a fiscal code...), capitals with
@@ -25,10 +28,14 @@ inline scheda::SchedaStampa copiaPiena() { return copiaCon(schedaPiena()); }
 // choice set. What the printed page must hold without one text running
 // into the next.
 QList<std::pair<QString, ado::Variant>> schedaAlLimite();
-inline scheda::SchedaStampa copiaAlLimite() { return copiaCon(schedaAlLimite()); }
+inline scheda::SchedaStampa copiaAlLimite()
+{
+    return copiaCon(schedaAlLimite());
+}
 
 // A control of page n's layout by name (any case): its section and row.
-struct Posto {
+struct Posto
+{
     int sezione = -1;
     const report::Controllo *controllo = nullptr;
     QRect sulFoglio; // twips

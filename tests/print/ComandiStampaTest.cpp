@@ -17,13 +17,13 @@
 #include "shell/MostraPagina.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QToolButton>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace scheda;
@@ -32,11 +32,13 @@ using ado::Variant;
 
 namespace {
 
-const QString DomandaStampa = QStringLiteral("La stampa avverrà sulla stampante predefinita, Procedi?");
+const QString DomandaStampa = QStringLiteral(
+    "La stampa avverrà sulla stampante predefinita, Procedi?");
 const QString TitoloStampa = QStringLiteral("Seleziona Stampante Predefinita");
 const QString TitoloFatta = QStringLiteral("Stampa");
 
-class Stampa : public ConProgramma {
+class Stampa : public ConProgramma
+{
 protected:
     void SetUp() override { qputenv("VARNEX_STAMPE", stampe.path().toLocal8Bit()); }
     void TearDown() override { qunsetenv("VARNEX_STAMPE"); }
@@ -71,7 +73,10 @@ protected:
             t << m.titolo;
         return t;
     }
-    QString ultimoMessaggio() const { return p.dialoghi.mostrati.isEmpty() ? QString() : p.dialoghi.mostrati.back().prompt; }
+    QString ultimoMessaggio() const
+    {
+        return p.dialoghi.mostrati.isEmpty() ? QString() : p.dialoghi.mostrati.back().prompt;
+    }
 
     QTemporaryDir stampe;
     report::StampanteScriptata stampante{false};
@@ -88,7 +93,8 @@ TEST(NomeStampa, TheFileIsNamedAfterTheSheetInPlainLetters)
 {
     const Variant prima = IdRecord;
     IdRecord = Variant(12);
-    const struct {
+    const struct
+    {
         const char *denominazione;
         int pagina;
         const char *nome;
@@ -108,10 +114,13 @@ TEST(NomeStampa, TheFileIsNamedAfterTheSheetInPlainLetters)
         {"ÈÈÈ", 2, "Scheda_12_EEE_pagina2"},
         {"---", 0, "Scheda_12"},
         // The first 40 characters of the name.
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZÀBCDEFGHIJKLMNOPQRSTUVWX", 0, "Scheda_12_ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMN"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZÀBCDEFGHIJKLMNOPQRSTUVWX", 0,
+         "Scheda_12_ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMN"},
     };
     for (const auto &c : casi) {
-        const QString nome = nomeStampa(copiaCon({{"denominazione", QString::fromUtf8(c.denominazione)}}), c.pagina);
+        const QString nome = nomeStampa(copiaCon({{"denominazione",
+                                                   QString::fromUtf8(c.denominazione)}}),
+                                        c.pagina);
         EXPECT_EQ(nome, QString::fromUtf8(c.nome)) << c.denominazione;
     }
     IdRecord = prima;
@@ -124,26 +133,32 @@ TEST_F(Stampa, TheWholeSheetIsOnePdfOfSixPagesInOrderAndTheMessageGivesItsPath)
     avviaPiena();
     p.dialoghi.rispondi(dlg::vbYes);
     stampaScheda();
-    ASSERT_EQ(titoli(), (QStringList{TitoloStampa, TitoloFatta})); // nothing to save: no save question
+    ASSERT_EQ(titoli(),
+              (QStringList{TitoloStampa, TitoloFatta})); // nothing to save: no save question
     EXPECT_EQ(p.dialoghi.mostrati[0].prompt, DomandaStampa);
     EXPECT_EQ(p.dialoghi.mostrati[0].stile, dlg::vbYesNo | dlg::vbExclamation);
     EXPECT_EQ(RispostaStampa, dlg::vbYes);
 
     const QStringList f = fileStampati();
     ASSERT_EQ(f.size(), 1);
-    const QString percorso = QDir::toNativeSeparators(QDir(stampe.path()).absoluteFilePath(f.front()));
+    const QString percorso = QDir::toNativeSeparators(
+        QDir(stampe.path()).absoluteFilePath(f.front()));
     EXPECT_TRUE(ultimoMessaggio().contains(percorso)) << qPrintable(ultimoMessaggio());
-    EXPECT_EQ(ultimoMessaggio().split(u'\n').back(), percorso); // the path whole, on a line of its own
-    EXPECT_TRUE(f.front().startsWith(QStringLiteral("Scheda_%1_COOPERATIVA-SOCIALE-ALFA_").arg(IdRecord.toText())))
+    EXPECT_EQ(ultimoMessaggio().split(u'\n').back(),
+              percorso); // the path whole, on a line of its own
+    EXPECT_TRUE(f.front().startsWith(
+        QStringLiteral("Scheda_%1_COOPERATIVA-SOCIALE-ALFA_").arg(IdRecord.toText())))
         << qPrintable(f.front());
 
     const auto pagine = stampato();
     ASSERT_EQ(pagine.size(), 6);
     for (int n = 1; n <= 6; ++n)
         EXPECT_TRUE(pagine[n - 1].tutto().contains(QLatin1String(Titoli[n]))) << n;
-    EXPECT_EQ(testoDi(pagine[0], 1, QStringLiteral("Denom")), QStringLiteral("COOPERATIVA SOCIALE ALFA"));
+    EXPECT_EQ(testoDi(pagine[0], 1, QStringLiteral("Denom")),
+              QStringLiteral("COOPERATIVA SOCIALE ALFA"));
     EXPECT_EQ(testoDi(pagine[1], 2, QStringLiteral("A25")), QStringLiteral("307.000"));
-    EXPECT_EQ(testoDi(pagine[5], 6, QStringLiteral("Nome")), QStringLiteral("ROSSI MARIO in qualità di rappresentante legale"));
+    EXPECT_EQ(testoDi(pagine[5], 6, QStringLiteral("Nome")),
+              QStringLiteral("ROSSI MARIO in qualità di rappresentante legale"));
 }
 
 TEST_F(Stampa, SavedOnYesTheEditPrintsAndTheFlagIsCleared)
@@ -156,7 +171,8 @@ TEST_F(Stampa, SavedOnYesTheEditPrintsAndTheFlagIsCleared)
     EXPECT_EQ(titoli(), (QStringList{TitoloSalva, TitoloStampa, TitoloFatta}));
     EXPECT_EQ(salvato(IdRecord.integer(), "denominazione").toText(), QStringLiteral("NUOVO NOME"));
     EXPECT_EQ(PaginaModificata, 0);
-    EXPECT_EQ(testoDi(stampato().value(0), 1, QStringLiteral("Denom")), QStringLiteral("NUOVO NOME"));
+    EXPECT_EQ(testoDi(stampato().value(0), 1, QStringLiteral("Denom")),
+              QStringLiteral("NUOVO NOME"));
 }
 
 TEST_F(Stampa, NotSavedTheStoredRowPrintsWhileTheEditStaysOnScreenInMemoryAndFlagged)
@@ -167,11 +183,14 @@ TEST_F(Stampa, NotSavedTheStoredRowPrintsWhileTheEditStaysOnScreenInMemoryAndFla
     p.dialoghi.rispondi(dlg::vbNo);  // save
     p.dialoghi.rispondi(dlg::vbYes); // print
     stampaScheda();
-    EXPECT_EQ(testoDi(stampato().value(0), 1, QStringLiteral("Denom")), QStringLiteral("COOPERATIVA SOCIALE ALFA"));
-    EXPECT_EQ(salvato(IdRecord.integer(), "denominazione").toText(), QStringLiteral("COOPERATIVA SOCIALE ALFA"));
+    EXPECT_EQ(testoDi(stampato().value(0), 1, QStringLiteral("Denom")),
+              QStringLiteral("COOPERATIVA SOCIALE ALFA"));
+    EXPECT_EQ(salvato(IdRecord.integer(), "denominazione").toText(),
+              QStringLiteral("COOPERATIVA SOCIALE ALFA"));
     // Nothing of the page is lost: a later save still writes the edit.
     EXPECT_EQ(PaginaModificata, 1);
-    EXPECT_EQ(RecordScheda()[QStringLiteral("denominazione")].toText(), QStringLiteral("NUOVO NOME"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("denominazione")].toText(),
+              QStringLiteral("NUOVO NOME"));
     EXPECT_EQ(Form(1), pagina);
     EXPECT_EQ(campo("TXTDenom")->text(), QStringLiteral("NUOVO NOME"));
     clic(p.finestra().CMDSalva);
@@ -206,8 +225,10 @@ TEST_F(Stampa, FromAnotherPageNoPageOpensBesideItAndANoKeepsTheFlag)
     EXPECT_EQ(Form(4), pagina4);
     EXPECT_EQ(PaginaCorrente, 4);
     EXPECT_EQ(PaginaModificata, 1);
-    EXPECT_EQ(RecordScheda()[QStringLiteral("attivita")].toText(), QStringLiteral("NUOVA ATTIVITA"));
-    EXPECT_EQ(testoDi(stampato().value(3), 4, QStringLiteral("Attivita")), QStringLiteral("ASSISTENZA DOMICILIARE"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("attivita")].toText(),
+              QStringLiteral("NUOVA ATTIVITA"));
+    EXPECT_EQ(testoDi(stampato().value(3), 4, QStringLiteral("Attivita")),
+              QStringLiteral("ASSISTENZA DOMICILIARE"));
 }
 
 TEST_F(Stampa, Page3ShownAndModifiedIsOfferedAndSavedBeforeThePrint)
@@ -247,11 +268,13 @@ TEST_F(Stampa, TheSheetPrintedIsTheCurrentOneWithNothingOfTheSheetBefore)
 TEST_F(Stampa, ASheetDeletedBehindTheProgramIsReportedAndNotPrinted)
 {
     avviaPiena();
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda = %1").arg(IdRecord.toText()));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("DELETE FROM Dati WHERE id_scheda = %1").arg(IdRecord.toText()));
     p.dialoghi.rispondi(dlg::vbYes);
     stampaScheda();
     EXPECT_TRUE(fileStampati().isEmpty());
-    EXPECT_TRUE(ultimoMessaggio().startsWith(QStringLiteral("Errore di run-time '3021'"))) << qPrintable(ultimoMessaggio());
+    EXPECT_TRUE(ultimoMessaggio().startsWith(QStringLiteral("Errore di run-time '3021'")))
+        << qPrintable(ultimoMessaggio());
 }
 
 // --- The page shown ----------------------------------------------------------------
@@ -274,7 +297,8 @@ TEST_F(Stampa, ThePagePrintShowsAnUnsavedBoxEditAndAnUnsavedOptionChoice)
     // Printing changed nothing of the page.
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(RecordScheda()[QStringLiteral("natura_giuridica")], Variant(2));
-    EXPECT_EQ(salvato(IdRecord.integer(), "denominazione").toText(), QStringLiteral("COOPERATIVA SOCIALE ALFA"));
+    EXPECT_EQ(salvato(IdRecord.integer(), "denominazione").toText(),
+              QStringLiteral("COOPERATIVA SOCIALE ALFA"));
 }
 
 TEST_F(Stampa, ThePagePrintOfPage4ShowsTheLegalFormChosenOnScreen)
@@ -289,7 +313,8 @@ TEST_F(Stampa, ThePagePrintOfPage4ShowsTheLegalFormChosenOnScreen)
     const auto pagine = stampato();
     ASSERT_EQ(pagine.size(), 1);
     for (int k = 1; k <= 4; ++k)
-        EXPECT_EQ(testoDi(pagine[0], 4, QStringLiteral("NatGiuPromo%1").arg(k)), k == 2 ? QStringLiteral("[X]") : QStringLiteral("[ ]"))
+        EXPECT_EQ(testoDi(pagine[0], 4, QStringLiteral("NatGiuPromo%1").arg(k)),
+                  k == 2 ? QStringLiteral("[X]") : QStringLiteral("[ ]"))
             << k;
     EXPECT_EQ(RecordScheda()[QStringLiteral("nat_giuri_promo")].toDouble(), 3);
 }
@@ -324,9 +349,12 @@ TEST_F(Stampa, Page6NamesTheRepresentativeAndSeatOfTheCurrentSheetAsStored)
     stampaPagina();
     const auto pagine = stampato();
     ASSERT_EQ(pagine.size(), 1);
-    EXPECT_EQ(testoDi(pagine[0], 6, QStringLiteral("Nome")), QStringLiteral("ROSSI MARIO in qualità di rappresentante legale"));
-    EXPECT_EQ(testoDi(pagine[0], 6, QStringLiteral("ComuneLoc")), QStringLiteral("GIULIANOVA Prov. TE CAP 64021"));
-    EXPECT_EQ(RecordScheda()[QStringLiteral("cognome")].toText(), QStringLiteral("VECCHIO")); // the sheet in memory untouched
+    EXPECT_EQ(testoDi(pagine[0], 6, QStringLiteral("Nome")),
+              QStringLiteral("ROSSI MARIO in qualità di rappresentante legale"));
+    EXPECT_EQ(testoDi(pagine[0], 6, QStringLiteral("ComuneLoc")),
+              QStringLiteral("GIULIANOVA Prov. TE CAP 64021"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("cognome")].toText(),
+              QStringLiteral("VECCHIO")); // the sheet in memory untouched
 }
 
 // --- Where the pages go --------------------------------------------------------------
@@ -343,7 +371,8 @@ TEST_F(Stampa, AFolderThatCannotBeMadeIsReportedAndNothingIsCalledPrinted)
         p.dialoghi.rispondi(dlg::vbYes);
         intera ? stampaScheda() : stampaPagina();
         ASSERT_EQ(p.dialoghi.mostrati.size(), 2);
-        EXPECT_TRUE(ultimoMessaggio().startsWith(QStringLiteral("Errore di run-time '75'"))) << qPrintable(ultimoMessaggio());
+        EXPECT_TRUE(ultimoMessaggio().startsWith(QStringLiteral("Errore di run-time '75'")))
+            << qPrintable(ultimoMessaggio());
         EXPECT_EQ(p.dialoghi.mostrati.back().stile, dlg::vbCritical);
     }
     EXPECT_TRUE(fileStampati().isEmpty());
@@ -358,7 +387,8 @@ TEST_F(Stampa, WithoutVarnexStampeThePdfGoesToStampeInTheProgramFolder)
     const QDir cartella(QDir(p.cartella.cartella()).filePath(QStringLiteral("Stampe")));
     const QStringList f = cartella.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     ASSERT_EQ(f.size(), 1);
-    EXPECT_TRUE(ultimoMessaggio().contains(QDir::toNativeSeparators(cartella.absoluteFilePath(f.front()))));
+    EXPECT_TRUE(
+        ultimoMessaggio().contains(QDir::toNativeSeparators(cartella.absoluteFilePath(f.front()))));
 }
 
 TEST_F(Stampa, OnADefaultPrinterEachPageIsAJobOfItsOwnWithNoMessage)
@@ -369,8 +399,10 @@ TEST_F(Stampa, OnADefaultPrinterEachPageIsAJobOfItsOwnWithNoMessage)
     stampaScheda();
     ASSERT_EQ(stampante.stampate.size(), 6);
     for (int n = 1; n <= 6; ++n)
-        EXPECT_STREQ(stampante.stampate[n - 1].rapporto().nome, qPrintable(QStringLiteral("DataReport%1").arg(n)));
-    EXPECT_EQ(stampante.stampate[0].didascalia(u"Section1", u"Denom"), QStringLiteral("COOPERATIVA SOCIALE ALFA"));
+        EXPECT_STREQ(stampante.stampate[n - 1].rapporto().nome,
+                     qPrintable(QStringLiteral("DataReport%1").arg(n)));
+    EXPECT_EQ(stampante.stampate[0].didascalia(u"Section1", u"Denom"),
+              QStringLiteral("COOPERATIVA SOCIALE ALFA"));
     EXPECT_EQ(titoli(), (QStringList{TitoloStampa}));
     EXPECT_TRUE(fileStampati().isEmpty());
 }
@@ -385,7 +417,8 @@ TEST_F(Stampa, APrinterFailureIsReportedAndThePagesAfterItAreNotPrinted)
     EXPECT_EQ(stampante.tentativi, 3);
     EXPECT_EQ(stampante.stampate.size(), 2);
     ASSERT_EQ(p.dialoghi.mostrati.size(), 2);
-    EXPECT_TRUE(ultimoMessaggio().startsWith(QStringLiteral("Errore di run-time '482'"))) << qPrintable(ultimoMessaggio());
+    EXPECT_TRUE(ultimoMessaggio().startsWith(QStringLiteral("Errore di run-time '482'")))
+        << qPrintable(ultimoMessaggio());
     EXPECT_TRUE(fileStampati().isEmpty());
 }
 

@@ -31,7 +31,9 @@ int main(int argc, char **argv)
         ++argv;
     }
     // Absolute: the start-up moves into the program folder.
-    const QString uscita = QFileInfo(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("scheda.pdf")).absoluteFilePath();
+    const QString uscita = QFileInfo(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                              : QStringLiteral("scheda.pdf"))
+                               .absoluteFilePath();
 
     ProgrammaProva p;
     p.cartella.aggiungiSchede(1);
@@ -40,7 +42,8 @@ int main(int argc, char **argv)
     try {
         if (!alLimite)
             prova::salvaSchedaPiena();
-        const scheda::SchedaStampa copia = alLimite ? prova::copiaAlLimite() : scheda::CaricaRecordPerStampa();
+        const scheda::SchedaStampa copia = alLimite ? prova::copiaAlLimite()
+                                                    : scheda::CaricaRecordPerStampa();
         report::FilePdf pdf(uscita, QStringLiteral("Scheda"));
         for (int n = 1; n <= 6; ++n) {
             scheda::riempiPagina(n, copia);

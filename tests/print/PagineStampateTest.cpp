@@ -12,25 +12,31 @@
 #include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 
 using namespace scheda;
-using report::TipoControllo;
 using ado::Variant;
+using report::TipoControllo;
 
 namespace {
 
-struct Contenuto {
+struct Contenuto
+{
     int etichette, valori, linee, grigie;
     bool firma;
 };
 // What each printed page holds: labels, value labels, lines, grey cells,
 // and whether it ends with the signature line.
 const Contenuto Atteso[7] = {
-    {}, {66, 27, 0, 0, true}, {117, 67, 0, 7, true}, {90, 52, 0, 4, true},
-    {64, 29, 6, 0, true}, {62, 30, 19, 3, true}, {68, 45, 14, 0, false},
+    {},
+    {66, 27, 0, 0, true},
+    {117, 67, 0, 7, true},
+    {90, 52, 0, 4, true},
+    {64, 29, 6, 0, true},
+    {62, 30, 19, 3, true},
+    {68, 45, 14, 0, false},
 };
 
 const report::Sezione &corpo(int n)
@@ -70,7 +76,8 @@ TEST(PagineStampate, EachLayoutHoldsWhatItsPageShowsWithinTheFrame)
             EXPECT_STREQ(piede[0].nome, "Label44");
             EXPECT_STREQ(piede[0].testo, "Firma : ______________________________");
             EXPECT_TRUE(piede[0].carattere.grassetto);
-            EXPECT_EQ(QRect(piede[0].left, piede[0].top, piede[0].width, piede[0].height), QRect(0, 0, 5385, 285));
+            EXPECT_EQ(QRect(piede[0].left, piede[0].top, piede[0].width, piede[0].height),
+                      QRect(0, 0, 5385, 285));
         }
 
         int etichette = 0, valori = 0, linee = 0, grigie = 0;
@@ -139,10 +146,12 @@ TEST(PagineStampate, EachFillSetsEveryValueLabelOnceAndNothingElse)
             const QString controllo = QString::fromLatin1(r.controllo);
             ++righe[controllo];
             EXPECT_TRUE(tipi.contains(controllo)) << "the layout spells no control " << r.controllo;
-            EXPECT_TRUE(tipi.value(controllo) == TipoControllo::Valore) << r.controllo << " is no value label";
+            EXPECT_TRUE(tipi.value(controllo) == TipoControllo::Valore)
+                << r.controllo << " is no value label";
             EXPECT_EQ(r.colonna != nullptr, r.regola.leggeColonna()) << r.controllo;
             if (r.colonna)
-                EXPECT_GE(indiceColonna(QString::fromLatin1(r.colonna)), 0) << r.controllo << " " << r.colonna;
+                EXPECT_GE(indiceColonna(QString::fromLatin1(r.colonna)), 0)
+                    << r.controllo << " " << r.colonna;
         }
         for (const report::Controllo &c : corpo(n).controlli)
             if (c.tipo == TipoControllo::Valore)
@@ -156,7 +165,8 @@ TEST(PagineStampate, EachFillSetsEveryValueLabelOnceAndNothingElse)
 
 TEST(PagineStampate, CaptionsFollowTheRulesOfEachPage)
 {
-    const struct {
+    const struct
+    {
         int pagina;
         const char *controllo;
         QList<std::pair<QString, Variant>> valori;
@@ -218,18 +228,27 @@ TEST(PagineStampate, CaptionsFollowTheRulesOfEachPage)
         // Page 6: the percentages, the legal representative and the registered seat.
         {6, "Percbanca3", {{"percbanca3", 5.5}}, "5,50"},
         {6, "IvaPromo", {{"partita_iva_promo", "111"}, {"ivapromo", "222"}}, "222"},
-        {6, "Nome", {{"cognome", "ROSSI"}, {"nome", "MARIO"}}, "ROSSI MARIO in qualità di rappresentante legale"},
+        {6,
+         "Nome",
+         {{"cognome", "ROSSI"}, {"nome", "MARIO"}},
+         "ROSSI MARIO in qualità di rappresentante legale"},
         {6, "Nome", {}, "  in qualità di rappresentante legale"},
-        {6, "ComuneLoc",
-         {{"comune_sede", "GIULIANOVA"}, {"prov_sede", "TE"}, {"cap_sede", "64021"}, {"comune_loc", "TERAMO"},
-          {"prov_loc", "TE"}, {"cap_loc", "64100"}},
+        {6,
+         "ComuneLoc",
+         {{"comune_sede", "GIULIANOVA"},
+          {"prov_sede", "TE"},
+          {"cap_sede", "64021"},
+          {"comune_loc", "TERAMO"},
+          {"prov_loc", "TE"},
+          {"cap_loc", "64100"}},
          "GIULIANOVA  Prov. TE CAP 64021"},
         {6, "ComuneLoc", {}, "  Prov.  CAP "},
         {6, "Denominazione", {{"denominazione", "COOP ALFA"}}, "COOP ALFA"},
     };
     for (const auto &c : casi) {
         riempiPagina(c.pagina, prova::copiaCon(c.valori));
-        EXPECT_EQ(caption(c.pagina, c.controllo), QString::fromUtf8(c.atteso)) << c.pagina << " " << c.controllo;
+        EXPECT_EQ(caption(c.pagina, c.controllo), QString::fromUtf8(c.atteso))
+            << c.pagina << " " << c.controllo;
     }
 }
 
@@ -253,7 +272,8 @@ TEST(PagineStampate, ASheetPrintedAfterAnotherKeepsNothingOfIt)
             if (c.tipo == TipoControllo::Valore)
                 for (const auto &[colonna, valore] : prova::schedaPiena())
                     if (valore.isText() && valore.text().size() > 3)
-                        EXPECT_FALSE(caption(n, c.nome).contains(valore.text())) << n << " " << c.nome;
+                        EXPECT_FALSE(caption(n, c.nome).contains(valore.text()))
+                            << n << " " << c.nome;
     }
 }
 
@@ -261,7 +281,8 @@ TEST(PagineStampate, ASheetPrintedAfterAnotherKeepsNothingOfIt)
 
 // The six pages of a sheet printed into one PDF and read back, with the
 // captions each page printed with.
-struct SchedaStampata {
+struct SchedaStampata
+{
     const char *nome;
     QList<prova::PaginaPdf> pagine;
     std::vector<std::unique_ptr<report::IstanzaRapporto>> istanze; // pages 1 to 6 at 0 to 5
@@ -269,7 +290,8 @@ struct SchedaStampata {
     const report::IstanzaRapporto &istanza(int n) const { return *istanze[n - 1]; }
 };
 
-class PdfDellaScheda : public ::testing::Test {
+class PdfDellaScheda : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -287,7 +309,8 @@ protected:
     static SchedaStampata *stampa(const char *nome, const SchedaStampa &s)
     {
         auto *stampata = new SchedaStampata{nome, {}, {}};
-        const QString percorso = cartella->filePath(QString::fromLatin1(nome) + QStringLiteral(".pdf"));
+        const QString percorso = cartella->filePath(QString::fromLatin1(nome)
+                                                    + QStringLiteral(".pdf"));
         report::FilePdf pdf(percorso);
         for (int n = 1; n <= 6; ++n) {
             riempiPagina(n, s);
@@ -306,7 +329,9 @@ protected:
 // A blank of a control's font, in points: the room a narrowed caption keeps.
 double bianco(const report::Controllo &c)
 {
-    return std::ceil(QFontMetricsF(report::carattereTwips(c.carattere)).horizontalAdvance(QLatin1Char(' '))) / 20.0;
+    return std::ceil(QFontMetricsF(report::carattereTwips(c.carattere))
+                         .horizontalAdvance(QLatin1Char(' ')))
+           / 20.0;
 }
 
 TEST_F(PdfDellaScheda, EveryCaptionStandsInItsLabelAlignedAsTheLayoutSays)
@@ -323,17 +348,22 @@ TEST_F(PdfDellaScheda, EveryCaptionStandsInItsLabelAlignedAsTheLayoutSays)
                     const QString didascalia = scheda->istanza(n).didascalia(int(s), int(i));
                     if (c.tipo == TipoControllo::Linea || didascalia.simplified().isEmpty())
                         continue;
-                    SCOPED_TRACE(QStringLiteral("page %1, %2").arg(n).arg(QLatin1String(c.nome)).toStdString());
+                    SCOPED_TRACE(QStringLiteral("page %1, %2")
+                                     .arg(n)
+                                     .arg(QLatin1String(c.nome))
+                                     .toStdString());
                     // What prints: the caption whole, or cut at a whole
                     // character, the layout's closing words kept.
-                    const report::Stampata stampata = report::comeStampata(scheda->istanza(n), int(s), int(i));
+                    const report::Stampata stampata = report::comeStampata(scheda->istanza(n),
+                                                                           int(s), int(i));
                     const QString testo = stampata.testo;
                     if (scheda == piena)
                         EXPECT_EQ(testo, didascalia);
                     const QString coda = c.coda ? QString::fromUtf8(c.coda) : QString();
                     if (!coda.isEmpty() && didascalia.endsWith(coda)) {
                         EXPECT_TRUE(testo.endsWith(coda)) << qPrintable(testo);
-                        EXPECT_TRUE(didascalia.startsWith(testo.chopped(coda.size()))) << qPrintable(testo);
+                        EXPECT_TRUE(didascalia.startsWith(testo.chopped(coda.size())))
+                            << qPrintable(testo);
                     } else {
                         EXPECT_TRUE(didascalia.startsWith(testo)) << qPrintable(testo);
                     }
@@ -343,24 +373,29 @@ TEST_F(PdfDellaScheda, EveryCaptionStandsInItsLabelAlignedAsTheLayoutSays)
                     // its right, when no blank stands before or after.
                     const QStringList parole = testo.simplified().split(QLatin1Char(' '));
                     const int rientro = c.bordo ? 30 : 0;
-                    if (c.allineamento == report::Allineamento::Sinistra && !testo.front().isSpace() && !testo.contains(u'\t'))
+                    if (c.allineamento == report::Allineamento::Sinistra && !testo.front().isSpace()
+                        && !testo.contains(u'\t'))
                         if (const auto *w = pdf.parolaIn(parole.front(), dove))
                             EXPECT_NEAR(w->box.left(), (dove.left() + rientro) / 20.0, 0.5);
                     if (c.allineamento == report::Allineamento::Destra && !testo.back().isSpace())
                         if (const auto *w = pdf.parolaIn(parole.back(), dove))
                             EXPECT_NEAR(w->box.right(), (dove.right() + 1 - rientro) / 20.0, 0.5);
-                    if (c.allineamento == report::Allineamento::Centro && parole.size() == 1 && testo == testo.trimmed())
+                    if (c.allineamento == report::Allineamento::Centro && parole.size() == 1
+                        && testo == testo.trimmed())
                         if (const auto *w = pdf.parolaIn(parole.front(), dove))
-                            EXPECT_NEAR(w->box.center().x(), (dove.left() + dove.width() / 2.0) / 20.0, 0.5);
+                            EXPECT_NEAR(w->box.center().x(),
+                                        (dove.left() + dove.width() / 2.0) / 20.0, 0.5);
                     // Narrowed or cut, it keeps a blank's room on the side it
                     // does not stand against.
                     if (stampata.larghezza < 100) {
                         if (c.allineamento == report::Allineamento::Sinistra)
                             if (const auto *w = pdf.parolaIn(parole.back(), dove))
-                                EXPECT_LE(w->box.right(), (dove.right() + 1 - rientro) / 20.0 - bianco(c) + 0.3);
+                                EXPECT_LE(w->box.right(),
+                                          (dove.right() + 1 - rientro) / 20.0 - bianco(c) + 0.3);
                         if (c.allineamento == report::Allineamento::Destra)
                             if (const auto *w = pdf.parolaIn(parole.front(), dove))
-                                EXPECT_GE(w->box.left(), (dove.left() + rientro) / 20.0 + bianco(c) - 0.3);
+                                EXPECT_GE(w->box.left(),
+                                          (dove.left() + rientro) / 20.0 + bianco(c) - 0.3);
                     }
                 }
         }
@@ -380,16 +415,19 @@ TEST_F(PdfDellaScheda, NothingOfAPageStandsOutsideTheLabelItBelongsTo)
                 bool dentro = false;
                 for (std::size_t s = 0; s < r.sezioni.size() && !dentro; ++s)
                     for (const report::Controllo &c : r.sezioni[s].controlli) {
-                        const QRectF l = QRectF(report::rettangoloSulFoglio(r, int(s), c)).adjusted(-1, 0, 1, 0);
-                        if (c.tipo != TipoControllo::Linea && w.box.center().y() >= l.top() / 20.0 - 1
-                            && w.box.center().y() <= l.bottom() / 20.0 + 1 && w.box.left() >= l.left() / 20.0 - 0.3
+                        const QRectF l = QRectF(report::rettangoloSulFoglio(r, int(s), c))
+                                             .adjusted(-1, 0, 1, 0);
+                        if (c.tipo != TipoControllo::Linea
+                            && w.box.center().y() >= l.top() / 20.0 - 1
+                            && w.box.center().y() <= l.bottom() / 20.0 + 1
+                            && w.box.left() >= l.left() / 20.0 - 0.3
                             && w.box.right() <= l.right() / 20.0 + 0.3) {
                             dentro = true;
                             break;
                         }
                     }
-                EXPECT_TRUE(dentro) << "page " << n << ": " << qPrintable(w.testo) << " at " << w.box.left() << ", "
-                                    << w.box.top();
+                EXPECT_TRUE(dentro) << "page " << n << ": " << qPrintable(w.testo) << " at "
+                                    << w.box.left() << ", " << w.box.top();
             }
         }
     }
@@ -403,13 +441,14 @@ TEST_F(PdfDellaScheda, TheFourLegalFormsOfPage4PrintAtOneWidth)
             const auto dove = prova::posto(4, QString::fromLatin1(nome));
             ASSERT_TRUE(dove);
             const auto controlli = paginaStampa(4).layout.sezioni[dove->sezione].controlli;
-            const report::Stampata s =
-                report::comeStampata(scheda->istanza(4), dove->sezione, int(dove->controllo - controlli.data()));
+            const report::Stampata s = report::comeStampata(scheda->istanza(4), dove->sezione,
+                                                            int(dove->controllo - controlli.data()));
             EXPECT_EQ(s.testo, QString::fromUtf8(dove->controllo->testo)) << nome; // whole
             larghezze << s.larghezza;
         }
         EXPECT_LT(larghezze.front(), 100); // "A)" needs narrowing
-        EXPECT_EQ(QSet<int>(larghezze.begin(), larghezze.end()).size(), 1) << larghezze.front() << " " << larghezze.back();
+        EXPECT_EQ(QSet<int>(larghezze.begin(), larghezze.end()).size(), 1)
+            << larghezze.front() << " " << larghezze.back();
     }
     // On paper: after the tab, B) is as narrow as A).
     ASSERT_EQ(pagine.size(), 6);
@@ -426,7 +465,8 @@ TEST_F(PdfDellaScheda, TheSignatureLineIsAtTheFootOfPages1To5Only)
     ASSERT_EQ(pagine.size(), 6);
     const QRect piede(720, 16838 - 720 - 360, 5385, 285);
     for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(pagine[n - 1].testoIn(piede), n < 6 ? QStringLiteral("Firma : ______________________________") : QString())
+        EXPECT_EQ(pagine[n - 1].testoIn(piede),
+                  n < 6 ? QStringLiteral("Firma : ______________________________") : QString())
             << n;
 }
 

@@ -7,8 +7,8 @@
 #include "core/Archivio.h"
 #include "core/ColonneDati.h"
 #include "core/FileDati.h"
-#include "core/formati/Date.h"
 #include "core/RecordScheda.h"
+#include "core/formati/Date.h"
 #include "platform/db/Error.h"
 #include "print/RecordPerStampa.h"
 
@@ -19,7 +19,8 @@ using ado::Variant;
 
 namespace {
 
-class Caricatore : public prova::ConProgramma {
+class Caricatore : public prova::ConProgramma
+{
 protected:
     // Two sheets: a named first one, then the row given (the current sheet).
     void avviaSu(const QString &colonne, const QString &valori)
@@ -65,16 +66,19 @@ TEST_F(Caricatore, ARowOfNullsLoadsEveryDefault)
     for (const char *c : {"coop_dipe", "coop_versa"})
         EXPECT_EQ(copia[c], Variant(2)) << c;
     // The in-memory sheet and the flag are as they were.
-    EXPECT_EQ(RecordScheda()[QStringLiteral("denominazione")].toText(), QStringLiteral("IN MEMORIA"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("denominazione")].toText(),
+              QStringLiteral("IN MEMORIA"));
     EXPECT_EQ(RecordScheda()[QStringLiteral("percente3")], Variant(33));
     EXPECT_EQ(PaginaModificata, 1);
 }
 
 TEST_F(Caricatore, ValuesLoadAsStoredEachInItsOwnVariableWithItsFixedType)
 {
-    avviaSu(QStringLiteral("percente2, percente3, percente4, partita_iva_promo, ivapromo, a25, dipc4, num_art, "
-                           "spec7, d1, data_iscr"),
-            QStringLiteral("40, NULL, 5, '111', '222', 12.5, 12.5, 42, 7, 2004, '2004-03-07'"));
+    avviaSu(
+        QStringLiteral(
+            "percente2, percente3, percente4, partita_iva_promo, ivapromo, a25, dipc4, num_art, "
+            "spec7, d1, data_iscr"),
+        QStringLiteral("40, NULL, 5, '111', '222', 12.5, 12.5, 42, 7, 2004, '2004-03-07'"));
     const SchedaStampa copia = CaricaRecordPerStampa();
     EXPECT_EQ(copia["percente2"].toDouble(), 40);
     EXPECT_EQ(copia["percente3"], Variant(0));

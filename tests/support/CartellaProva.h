@@ -11,7 +11,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-class CartellaProva {
+class CartellaProva
+{
 public:
     // With or without the data files (tests of missing files make none).
     explicit CartellaProva(bool conFile = true);
@@ -39,7 +40,7 @@ bool vaiAllaChiave(ado::Recordset &rs, const ado::Variant &chiave);
 
 // Runs `leggi` on the recordset of "Dati" of a database file, through a
 // connection of its own.
-template <typename F>
+template<typename F>
 auto suDati(const QString &percorso, const QString &password, F leggi)
 {
     const auto c = connetti(percorso, password);

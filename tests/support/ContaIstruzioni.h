@@ -6,9 +6,11 @@
 #include <QStringList>
 #include <sqlite3.h>
 
-class ContaIstruzioni {
+class ContaIstruzioni
+{
 public:
-    explicit ContaIstruzioni(ado::Connection &c) : db_(c.handle())
+    explicit ContaIstruzioni(ado::Connection &c)
+        : db_(c.handle())
     {
         sqlite3_trace_v2(db_, SQLITE_TRACE_STMT, &ContaIstruzioni::traccia, this);
     }
@@ -22,7 +24,8 @@ public:
 private:
     static int traccia(unsigned, void *ctx, void *stmt, void *)
     {
-        static_cast<ContaIstruzioni *>(ctx)->istruzioni << QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt *>(stmt)));
+        static_cast<ContaIstruzioni *>(ctx)->istruzioni
+            << QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt *>(stmt)));
         return 0;
     }
     sqlite3 *db_;

@@ -5,8 +5,8 @@
 #include "core/FileDati.h"
 #include "pages/PaginaScheda.h"
 #include "pages/ServiziShell.h"
-#include "shell/MostraPagina.h"
 #include "platform/ui/Aspetto.h"
+#include "shell/MostraPagina.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,7 +20,8 @@ int salvaFoto(ProgrammaProva &p, const QString &file)
     QTest::qWaitForWindowExposed(&p.finestra());
     QApplication::processEvents();
     const bool ok = p.finestra().grab().save(file);
-    std::printf("%s %dx%d\n", ok ? "saved" : "NOT saved", p.finestra().width(), p.finestra().height());
+    std::printf("%s %dx%d\n", ok ? "saved" : "NOT saved", p.finestra().width(),
+                p.finestra().height());
     return ok ? 0 : 1;
 }
 
@@ -31,11 +32,13 @@ bool avviaPerFoto(ProgrammaProva &p, const QString &riempi, int schede)
     return p.avvia();
 }
 
-int fotoPagina(int argc, char **argv, int pagina, const QString &riempi, int schede, const SullaPagina &sullaPagina)
+int fotoPagina(int argc, char **argv, int pagina, const QString &riempi, int schede,
+               const SullaPagina &sullaPagina)
 {
     QApplication app(argc, argv);
     ui::impostaAspetto();
-    const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pagina%1.png").arg(pagina);
+    const QString uscita = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                    : QStringLiteral("pagina%1.png").arg(pagina);
     ProgrammaProva p;
     if (!avviaPerFoto(p, riempi, schede))
         return 1;

@@ -56,7 +56,9 @@ int paginaDellaTabella(const QString &percorso, const QString &password, const Q
 {
     const auto c = connetti(percorso, password);
     sqlite3_stmt *s = nullptr;
-    sqlite3_prepare_v2(c->handle(), "SELECT rootpage FROM sqlite_master WHERE type = 'table' AND name = ?", -1, &s, nullptr);
+    sqlite3_prepare_v2(c->handle(),
+                       "SELECT rootpage FROM sqlite_master WHERE type = 'table' AND name = ?", -1,
+                       &s, nullptr);
     const QByteArray nome = tabella.toUtf8();
     sqlite3_bind_text(s, 1, nome.constData(), int(nome.size()), SQLITE_TRANSIENT);
     const int pagina = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : 0;
@@ -71,7 +73,8 @@ void rovinaDati(const CartellaProva &cartella)
     using namespace scheda;
     const QString file = cartella.percorso(FileVarnex);
     const int pagina = paginaDellaTabella(file, PasswordVarnex, QStringLiteral("Dati"));
-    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("UPDATE Dati SET denominazione = denominazione"));
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("UPDATE Dati SET denominazione = denominazione"));
     sovrascriviPagina(file, pagina);
 }
 
@@ -101,7 +104,8 @@ void rovinaPrimaScheda(const CartellaProva &cartella)
     sovrascriviPagina(file, ultima);
 }
 
-BloccoFile::BloccoFile(const QString &percorso, const QString &password, Modo modo) : c_(connetti(percorso, password))
+BloccoFile::BloccoFile(const QString &percorso, const QString &password, Modo modo)
+    : c_(connetti(percorso, password))
 {
     const char *inizio = modo == Modo::Esclusivo ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE";
     if (sqlite3_exec(c_->handle(), inizio, nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -130,10 +134,13 @@ void BloccoFile::rilasciaTra(std::chrono::milliseconds dopo)
     });
 }
 
-Montaggio::Montaggio(const QString &cartella) : cartella_(cartella)
+Montaggio::Montaggio(const QString &cartella)
+    : cartella_(cartella)
 {
     QDir().mkpath(cartella);
-    montato_ = ::mount("tmpfs", QFile::encodeName(cartella).constData(), "tmpfs", 0, "size=64k,mode=0755") == 0;
+    montato_ = ::mount("tmpfs", QFile::encodeName(cartella).constData(), "tmpfs", 0,
+                       "size=64k,mode=0755")
+               == 0;
 }
 
 Montaggio::~Montaggio()
@@ -146,8 +153,8 @@ Montaggio::~Montaggio()
 
 bool Montaggio::solaLettura(bool si)
 {
-    return ::mount(nullptr, QFile::encodeName(cartella_).constData(), nullptr, MS_REMOUNT | (si ? MS_RDONLY : 0),
-                   "size=64k,mode=0755")
+    return ::mount(nullptr, QFile::encodeName(cartella_).constData(), nullptr,
+                   MS_REMOUNT | (si ? MS_RDONLY : 0), "size=64k,mode=0755")
            == 0;
 }
 
@@ -158,7 +165,9 @@ bool Montaggio::legaFile(const QString &sorgente, const QString &file)
         return false;
     segnaposto.close();
     const QByteArray destinazione = QFile::encodeName(file);
-    if (::mount(QFile::encodeName(sorgente).constData(), destinazione.constData(), nullptr, MS_BIND, nullptr) != 0)
+    if (::mount(QFile::encodeName(sorgente).constData(), destinazione.constData(), nullptr, MS_BIND,
+                nullptr)
+        != 0)
         return false;
     legato_ = destinazione;
     return true;

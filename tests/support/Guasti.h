@@ -52,7 +52,8 @@ void rovinaPrimaScheda(const CartellaProva &cartella);
 // Another program holding a file: a connection of its own (connetti) in a
 // write transaction, until it is released or destroyed. Esclusivo: no one
 // reads the file either; Scrittura: others read it, no one writes.
-class BloccoFile {
+class BloccoFile
+{
 public:
     enum class Modo { Esclusivo, Scrittura };
     BloccoFile(const QString &percorso, const QString &password, Modo modo = Modo::Esclusivo);
@@ -71,7 +72,8 @@ private:
 };
 
 // A small tmpfs of our own, where this machine lets a test mount one.
-class Montaggio {
+class Montaggio
+{
 public:
     explicit Montaggio(const QString &cartella);
     ~Montaggio();

@@ -26,9 +26,15 @@ void entra(QWidget *box, QWidget *altrove)
     ASSERT_EQ(fuoco(), box) << qPrintable(box->objectName());
 }
 
-void digita(const QString &testo) { QTest::keyClicks(fuoco(), testo); }
+void digita(const QString &testo)
+{
+    QTest::keyClicks(fuoco(), testo);
+}
 
-void tab() { QTest::keyClick(fuoco(), Qt::Key_Tab); }
+void tab()
+{
+    QTest::keyClick(fuoco(), Qt::Key_Tab);
+}
 
 QStringList percorsoTab(qsizetype n)
 {
@@ -60,7 +66,8 @@ void scrivi(QWidget *box, const QString &testo, QWidget *altrove)
 void apriElenco(QComboBox *lista)
 {
     if (lista->isEditable())
-        QTest::mouseClick(lista, Qt::LeftButton, {}, QPoint(lista->width() - 6, lista->height() / 2));
+        QTest::mouseClick(lista, Qt::LeftButton, {},
+                          QPoint(lista->width() - 6, lista->height() / 2));
     else
         QTest::mouseClick(lista, Qt::LeftButton);
     ASSERT_TRUE(lista->view()->isVisible()) << qPrintable(lista->objectName());
@@ -83,7 +90,10 @@ void scegliAperto(QComboBox *lista, int voce)
     ASSERT_FALSE(v->isVisible());
 }
 
-void clic(QAbstractButton *pulsante) { QTest::mouseClick(pulsante, Qt::LeftButton); }
+void clic(QAbstractButton *pulsante)
+{
+    QTest::mouseClick(pulsante, Qt::LeftButton);
+}
 
 QPoint alPosto(maschera::MaskEdBox *box, int k)
 {
@@ -102,7 +112,8 @@ QPoint alPosto(maschera::MaskEdBox *box, int k)
 QPoint aDestraDellaMaschera(maschera::MaskEdBox *box)
 {
     const QPoint p(box->width() - 3, box->height() / 2);
-    EXPECT_GT(p.x(), QFontMetrics(box->font()).horizontalAdvance(box->displayText()) + 6) << "not past the mask";
+    EXPECT_GT(p.x(), QFontMetrics(box->font()).horizontalAdvance(box->displayText()) + 6)
+        << "not past the mask";
     return p;
 }
 
@@ -115,15 +126,22 @@ void controlliAlPosto(const QWidget *pagina, std::span<const PostoControllo> pos
     }
 }
 
-unsigned int coloreDi(const QAbstractButton *pulsante) { return pulsante->property("BackColor").toUInt(); }
+unsigned int coloreDi(const QAbstractButton *pulsante)
+{
+    return pulsante->property("BackColor").toUInt();
+}
 
 void soloPaginaGialla(scheda::MDIForm1 &finestra, int n)
 {
     for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(coloreDi(finestra.CMDPag[i]), i == n ? ui::Giallo : ui::FacciaPulsante) << "Pag. " << i;
+        EXPECT_EQ(coloreDi(finestra.CMDPag[i]), i == n ? ui::Giallo : ui::FacciaPulsante)
+            << "Pag. " << i;
 }
 
-ado::Variant valore(const QString &colonna) { return scheda::RecordScheda()[colonna]; }
+ado::Variant valore(const QString &colonna)
+{
+    return scheda::RecordScheda()[colonna];
+}
 
 QString testo(const QString &colonna)
 {
@@ -131,7 +149,10 @@ QString testo(const QString &colonna)
     return v.isNull() ? QStringLiteral("<Null>") : v.toText();
 }
 
-void imposta(const QString &colonna, const ado::Variant &v) { scheda::RecordScheda().imposta(colonna, v); }
+void imposta(const QString &colonna, const ado::Variant &v)
+{
+    scheda::RecordScheda().imposta(colonna, v);
+}
 
 int domande(const dlg::DialoghiScriptati &dialoghi, const QString &titolo)
 {
@@ -174,7 +195,8 @@ void ConProgramma::riavvia()
 
 void ConProgramma::apriPagina(int n)
 {
-    ASSERT_TRUE(p.apriPagina(n)) << "page " << n << " asked, PaginaCorrente " << scheda::PaginaCorrente;
+    ASSERT_TRUE(p.apriPagina(n)) << "page " << n << " asked, PaginaCorrente "
+                                 << scheda::PaginaCorrente;
 }
 
 void ConProgramma::avviaSuPagina(int n, const QString &valori)
@@ -208,7 +230,8 @@ void ConProgramma::validaOgni(std::initializer_list<Pendente> casi)
         // nothing new to store, whatever its pattern shows.
         scheda::PaginaModificata = 0;
         tab();
-        EXPECT_EQ(scheda::RecordScheda()[QString::fromLatin1(c.colonna)], c.atteso) << "after leaving";
+        EXPECT_EQ(scheda::RecordScheda()[QString::fromLatin1(c.colonna)], c.atteso)
+            << "after leaving";
         EXPECT_EQ(scheda::PaginaModificata, 0) << "after leaving";
     }
 }
@@ -234,6 +257,9 @@ ado::Variant ConProgramma::salvato(qint64 chiave, const char *colonna) const
     return p.valoreSalvato(ado::Variant(std::int64_t(chiave)), QString::fromLatin1(colonna));
 }
 
-const QWidget *ConProgramma::paginaMostrata() { return scheda::formMostrato(); }
+const QWidget *ConProgramma::paginaMostrata()
+{
+    return scheda::formMostrato();
+}
 
 } // namespace prova

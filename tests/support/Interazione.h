@@ -26,7 +26,10 @@ class MaskEdBox;
 namespace prova {
 
 // The widget with the keyboard focus.
-inline QWidget *fuoco() { return QApplication::focusWidget(); }
+inline QWidget *fuoco()
+{
+    return QApplication::focusWidget();
+}
 
 // The box takes the focus as by Tab. When it has it already, the focus goes
 // to `altrove` first (if given), so that the box sees a real entry again.
@@ -58,7 +61,8 @@ QPoint aDestraDellaMaschera(maschera::MaskEdBox *box);
 
 // Where a page's form puts a control: its name and its place in twips,
 // inside its frame.
-struct PostoControllo {
+struct PostoControllo
+{
     const char *nome;
     int left, top, width, height;
 };
@@ -74,7 +78,10 @@ void soloPaginaGialla(scheda::MDIForm1 &finestra, int n);
 // How many boxes with this title were shown.
 int domande(const dlg::DialoghiScriptati &dialoghi, const QString &titolo);
 // How many times the save question was asked.
-inline int domandeSalva(const dlg::DialoghiScriptati &dialoghi) { return domande(dialoghi, scheda::TitoloSalva); }
+inline int domandeSalva(const dlg::DialoghiScriptati &dialoghi)
+{
+    return domande(dialoghi, scheda::TitoloSalva);
+}
 
 // The current sheet as the program holds it (RecordScheda): a column's
 // value; the same as a text, "<Null>" for Null; a column set as a field
@@ -84,7 +91,7 @@ QString testo(const QString &colonna);
 void imposta(const QString &colonna, const ado::Variant &v);
 
 // A child of `dove` by name; a missing one fails the test.
-template <typename W = QLineEdit>
+template<typename W = QLineEdit>
 W *figlio(const QWidget *dove, const QString &nome)
 {
     W *x = dove ? dove->findChild<W *>(nome) : nullptr;
@@ -93,7 +100,8 @@ W *figlio(const QWidget *dove, const QString &nome)
 }
 
 // The whole program started on a temporary folder, its main window active.
-class ConProgramma : public ::testing::Test {
+class ConProgramma : public ::testing::Test
+{
 protected:
     // Starts on `schede` sheets named "SCHEDA 1".."SCHEDA n" (none: the
     // first run asks for a name), on the last one.
@@ -114,7 +122,8 @@ protected:
 
     // A box of the page shown, the keys typed into it without leaving it,
     // and what its column holds once Validare has committed them.
-    struct Pendente {
+    struct Pendente
+    {
         const char *box;
         const char *tasti;
         const char *colonna;
@@ -133,7 +142,7 @@ protected:
     void seguiOrdineTab(const QStringList &ordine);
 
     // A control of the page shown, by name.
-    template <typename W = QLineEdit>
+    template<typename W = QLineEdit>
     W *campo(const QString &nome) const
     {
         return figlio<W>(paginaMostrata(), nome);
@@ -151,8 +160,9 @@ private:
 
 // The fixture of page N's tests: the whole program started on a temporary
 // folder, page N opened on one sheet, and page N's form.
-template <int N, typename F = scheda::PaginaScheda>
-class ConPagina : public ConProgramma {
+template<int N, typename F = scheda::PaginaScheda>
+class ConPagina : public ConProgramma
+{
 protected:
     // Starts on one sheet "COOP" whose columns take `valori` (an SQL SET
     // list; none when empty), then shows page N.

@@ -1,11 +1,11 @@
 #include "ProgrammaProva.h"
 
-#include "core/RecordScheda.h"
-#include "platform/db/Connection.h"
-#include "platform/db/Recordset.h"
 #include "core/Archivio.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
+#include "core/RecordScheda.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
 #include "shell/MostraPagina.h"
 #include "shell/Uscita.h"
 
@@ -39,7 +39,8 @@ void azzeraStato()
 
 } // namespace
 
-ProgrammaProva::ProgrammaProva(bool conFile) : cartella(conFile)
+ProgrammaProva::ProgrammaProva(bool conFile)
+    : cartella(conFile)
 {
     azzeraStato();
     scheda::CartellaProgramma = cartella.cartella();
@@ -86,7 +87,7 @@ bool ProgrammaProva::avviaSuPagina(int n)
 
 namespace {
 
-template <typename F>
+template<typename F>
 auto leggiDati(const CartellaProva &cartella, F leggi)
 {
     return suDati(cartella.percorso(scheda::FileVarnex), scheda::PasswordVarnex, leggi);

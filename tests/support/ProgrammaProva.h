@@ -11,7 +11,8 @@
 #include <memory>
 #include <optional>
 
-class ProgrammaProva {
+class ProgrammaProva
+{
 public:
     // Prepares the folder; preparaCartella may add rows or break files first.
     explicit ProgrammaProva(bool conFile = true);

@@ -10,8 +10,8 @@ namespace {
 
 QRectF inPunti(const QRect &twips, int margine)
 {
-    return QRectF((twips.left() - margine) / 20.0, (twips.top() - margine) / 20.0, (twips.width() + 2 * margine) / 20.0,
-                  (twips.height() + 2 * margine) / 20.0);
+    return QRectF((twips.left() - margine) / 20.0, (twips.top() - margine) / 20.0,
+                  (twips.width() + 2 * margine) / 20.0, (twips.height() + 2 * margine) / 20.0);
 }
 
 QString decodifica(const QString &html)
@@ -66,11 +66,13 @@ QString PaginaPdf::tutto() const
 QList<PaginaPdf> leggiPdf(const QString &percorso)
 {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), percorso, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), percorso, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return {};
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    static const QRegularExpression pagina(QString::fromLatin1(R"x(<page width="([\d.]+)" height="([\d.]+)">)x"));
+    static const QRegularExpression pagina(
+        QString::fromLatin1(R"x(<page width="([\d.]+)" height="([\d.]+)">)x"));
     static const QRegularExpression parola(QString::fromLatin1(
         R"x(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>)x"));
     QList<PaginaPdf> pagine;

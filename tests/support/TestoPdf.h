@@ -10,12 +10,14 @@
 
 namespace prova {
 
-struct Parola {
+struct Parola
+{
     QString testo;
     QRectF box; // points
 };
 
-struct PaginaPdf {
+struct PaginaPdf
+{
     QSizeF formato; // points
     QList<Parola> parole;
     // The words whose centre lies in a rectangle given in twips, joined by

@@ -7,9 +7,10 @@
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    ui::impostaAspetto(); // the program's own style and fonts
+    ui::impostaAspetto();     // the program's own style and fonts
     dlg::impostaDialoghiQt(); // and its boxes, until a test scripts them
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

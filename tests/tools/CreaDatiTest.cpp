@@ -2,15 +2,15 @@
 // with their passwords only; existing files stay unless it is told to
 // overwrite; a bad list fails before anything half-made is left.
 
-#include "CartellaProva.h"
 #include "CreaDati.h"
+#include "CartellaProva.h"
 #include "Guasti.h"
 
+#include "core/ColonneDati.h"
+#include "core/FileDati.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Error.h"
 #include "platform/db/Recordset.h"
-#include "core/ColonneDati.h"
-#include "core/FileDati.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,8 @@ using namespace scheda;
 
 namespace {
 
-struct Aperto {
+struct Aperto
+{
     std::unique_ptr<ado::Connection> conn;
     std::unique_ptr<ado::Recordset> rs;
 };
@@ -42,12 +43,14 @@ Aperto apri(const QString &file, const QString &password, const QString &source)
 }
 
 // A folder with the two lists beside it and the tool's options pointing there.
-class Cartella {
+class Cartella
+{
 public:
     Cartella()
     {
         scrivi(QStringLiteral("comuni.csv"),
-               "\xEF\xBB\xBF" "descrizione,id_provincia,cap\r\n"
+               "\xEF\xBB\xBF"
+               "descrizione,id_provincia,cap\r\n"
                "ANCONA,AN,60121\r\n"
                "  sant'elpidio a mare ,fm, 63811 \r\n"
                "\"FORLÌ\",FC,47121\r\n"
@@ -65,8 +68,14 @@ public:
     QString percorso(const QString &nome) const { return QDir(dir_.path()).filePath(nome); }
     QString programma() const { return percorso(QStringLiteral("programma")); }
     QString file(const QString &nome) const { return percorsoProgramma(programma(), nome); }
-    QStringList contenuto() const { return QDir(programma()).entryList(QDir::Files | QDir::Hidden); }
-    void scrivi(const QString &nome, const QByteArray &testo) const { prova::scriviByte(percorso(nome), testo); }
+    QStringList contenuto() const
+    {
+        return QDir(programma()).entryList(QDir::Files | QDir::Hidden);
+    }
+    void scrivi(const QString &nome, const QByteArray &testo) const
+    {
+        prova::scriviByte(percorso(nome), testo);
+    }
 
     creadati::Opzioni opzioni;
 
@@ -93,10 +102,12 @@ TEST(CreaDati, MakesTheThreeFilesTheLayerOpensWithTheirPasswordsOnly)
 {
     Cartella c;
     const QString rapporto = creadati::creaFile(c.opzioni);
-    EXPECT_EQ(rapporto, QStringLiteral("Varnex.mdb: creato\nIdentifica.mdb: creato\nEsporta.mdb: creato\n"));
+    EXPECT_EQ(rapporto,
+              QStringLiteral("Varnex.mdb: creato\nIdentifica.mdb: creato\nEsporta.mdb: creato\n"));
     EXPECT_EQ(c.contenuto(), (QStringList{FileEsporta, FileIdentifica, FileVarnex}));
 
-    const struct {
+    const struct
+    {
         QString file, password, tabella;
         long righe;
     } file[] = {
@@ -105,11 +116,15 @@ TEST(CreaDati, MakesTheThreeFilesTheLayerOpensWithTheirPasswordsOnly)
         {FileIdentifica, PasswordIdentifica, QStringLiteral("ateco_2002"), 2},
         {FileEsporta, PasswordEsporta, QStringLiteral("Dati"), 1},
     };
-    const QStringList password = {PasswordVarnex, PasswordIdentifica, PasswordEsporta, QString(), QStringLiteral("TERVOLK")};
+    const QStringList password = {PasswordVarnex, PasswordIdentifica, PasswordEsporta, QString(),
+                                  QStringLiteral("TERVOLK")};
     for (const auto &f : file) {
-        const QString source = f.tabella == QLatin1String("Dati") ? f.tabella : QStringLiteral("SELECT * FROM %1").arg(f.tabella);
+        const QString source = f.tabella == QLatin1String("Dati")
+                                   ? f.tabella
+                                   : QStringLiteral("SELECT * FROM %1").arg(f.tabella);
         Aperto a = apri(c.file(f.file), f.password, source);
-        EXPECT_EQ(a.rs->RecordCount(), f.righe) << f.file.toStdString() << " " << f.tabella.toStdString();
+        EXPECT_EQ(a.rs->RecordCount(), f.righe)
+            << f.file.toStdString() << " " << f.tabella.toStdString();
         if (f.tabella == QLatin1String("Dati")) {
             ASSERT_EQ(a.rs->FieldsCount(), NumeroColonne + 1);
             EXPECT_EQ(a.rs->Fields(0).Name(), QLatin1String(ColonnaChiave));
@@ -152,25 +167,30 @@ TEST(CreaDati, LeavesExistingFilesAloneUnlessToldToOverwrite)
 {
     Cartella c;
     creadati::creaFile(c.opzioni);
-    auto contaSchede = [&] { return apri(c.file(FileVarnex), PasswordVarnex, QStringLiteral("Dati")).rs->RecordCount(); };
+    auto contaSchede = [&] {
+        return apri(c.file(FileVarnex), PasswordVarnex, QStringLiteral("Dati")).rs->RecordCount();
+    };
     {
         Aperto a = apri(c.file(FileVarnex), PasswordVarnex, QStringLiteral("Dati"));
         a.rs->AddNew();
         a.rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("DA TENERE"));
         a.rs->Update();
     }
-    EXPECT_EQ(creadati::creaFile(c.opzioni), QStringLiteral("Varnex.mdb: presente, lasciato com'è\n"
-                                                            "Identifica.mdb: presente, lasciato com'è\n"
-                                                            "Esporta.mdb: presente, lasciato com'è\n"));
+    EXPECT_EQ(creadati::creaFile(c.opzioni),
+              QStringLiteral("Varnex.mdb: presente, lasciato com'è\n"
+                             "Identifica.mdb: presente, lasciato com'è\n"
+                             "Esporta.mdb: presente, lasciato com'è\n"));
     EXPECT_EQ(contaSchede(), 1);
 
     // Only the missing one is made again.
     ASSERT_TRUE(QFile::remove(c.file(FileEsporta)));
-    EXPECT_EQ(creadati::creaFile(c.opzioni), QStringLiteral("Varnex.mdb: presente, lasciato com'è\n"
-                                                            "Identifica.mdb: presente, lasciato com'è\n"
-                                                            "Esporta.mdb: creato\n"));
+    EXPECT_EQ(creadati::creaFile(c.opzioni),
+              QStringLiteral("Varnex.mdb: presente, lasciato com'è\n"
+                             "Identifica.mdb: presente, lasciato com'è\n"
+                             "Esporta.mdb: creato\n"));
     EXPECT_EQ(contaSchede(), 1);
-    EXPECT_EQ(apri(c.file(FileEsporta), PasswordEsporta, QStringLiteral("Dati")).rs->RecordCount(), 1);
+    EXPECT_EQ(apri(c.file(FileEsporta), PasswordEsporta, QStringLiteral("Dati")).rs->RecordCount(),
+              1);
 
     c.opzioni.sovrascrivi = true;
     c.opzioni.identifica = c.opzioni.esporta = false;
@@ -181,19 +201,24 @@ TEST(CreaDati, LeavesExistingFilesAloneUnlessToldToOverwrite)
 
 TEST(CreaDati, ABadListFailsAndLeavesNoHalfMadeFile)
 {
-    const struct {
+    const struct
+    {
         const char *caso;
         const char *comuni; // nullptr: the file is missing
         const char *ateco;
     } casi[] = {
         {"header of another list", "codice_istat,descrizione\n01.11.1,X\n", nullptr},
         {"header with a column missing", "descrizione,id_provincia\nANCONA,AN\n", nullptr},
-        {"a row with a field too few", "descrizione,id_provincia,cap\nANCONA,AN,60121\nFERMO,FM\n", nullptr},
-        {"a row with a field too many", "descrizione,id_provincia,cap\nANCONA,AN,60121,X\n", nullptr},
-        {"a comma in a name not quoted", "descrizione,id_provincia,cap\nCASTEL D'AIANO, FRAZIONE,BO,40034\n", nullptr},
+        {"a row with a field too few", "descrizione,id_provincia,cap\nANCONA,AN,60121\nFERMO,FM\n",
+         nullptr},
+        {"a row with a field too many", "descrizione,id_provincia,cap\nANCONA,AN,60121,X\n",
+         nullptr},
+        {"a comma in a name not quoted",
+         "descrizione,id_provincia,cap\nCASTEL D'AIANO, FRAZIONE,BO,40034\n", nullptr},
         {"an empty list", "", nullptr},
         {"a missing list", nullptr, nullptr},
-        {"a bad activity list", "descrizione,id_provincia,cap\nANCONA,AN,60121\n", "codice,descrizione\n01.11.1,X\n"},
+        {"a bad activity list", "descrizione,id_provincia,cap\nANCONA,AN,60121\n",
+         "codice,descrizione\n01.11.1,X\n"},
     };
     for (const auto &k : casi) {
         for (const bool sopra : {false, true}) {
@@ -213,15 +238,19 @@ TEST(CreaDati, ABadListFailsAndLeavesNoHalfMadeFile)
                 creadati::creaFile(c.opzioni);
                 ADD_FAILURE() << k.caso;
             } catch (const std::runtime_error &e) {
-                const QString lista = k.ateco ? QStringLiteral("ateco cattivo.csv") : QStringLiteral("cattivi.csv");
-                EXPECT_TRUE(QString::fromUtf8(e.what()).contains(lista)) << k.caso << ": " << e.what();
+                const QString lista = k.ateco ? QStringLiteral("ateco cattivo.csv")
+                                              : QStringLiteral("cattivi.csv");
+                EXPECT_TRUE(QString::fromUtf8(e.what()).contains(lista))
+                    << k.caso << ": " << e.what();
             }
             if (sopra) {
-                EXPECT_EQ(c.contenuto(), (QStringList{FileEsporta, FileIdentifica, FileVarnex})) << k.caso;
+                EXPECT_EQ(c.contenuto(), (QStringList{FileEsporta, FileIdentifica, FileVarnex}))
+                    << k.caso;
                 Aperto a = apri(c.file(FileIdentifica), PasswordIdentifica, SqlComune);
                 EXPECT_EQ(a.rs->RecordCount(), 4) << k.caso << ": the old file is kept";
             } else {
-                EXPECT_TRUE(c.contenuto().isEmpty()) << k.caso << ": " << c.contenuto().join(' ').toStdString();
+                EXPECT_TRUE(c.contenuto().isEmpty())
+                    << k.caso << ": " << c.contenuto().join(' ').toStdString();
             }
         }
     }
@@ -232,32 +261,46 @@ TEST(CreaDati, CommandLine)
     Cartella c;
     const QString buona = c.opzioni.comuniCsv;
     c.scrivi(QStringLiteral("cattivi.csv"), "descrizione\nANCONA\n");
-    const struct {
+    const struct
+    {
         QStringList argomenti;
         int uscita;
-        QStringList file;   // what the folder holds afterwards
+        QStringList file;    // what the folder holds afterwards
         const char *scritto; // found in the output (stdout on success, stderr on failure)
     } casi[] = {
         {{"--solo", "varnex", c.programma()}, 0, {FileVarnex}, "Varnex.mdb: creato"},
-        {{"--solo", "varnex,esporta", c.programma()}, 0, {FileEsporta, FileVarnex}, "Varnex.mdb: presente"},
+        {{"--solo", "varnex,esporta", c.programma()},
+         0,
+         {FileEsporta, FileVarnex},
+         "Varnex.mdb: presente"},
         {{c.programma()}, 1, {FileEsporta, FileVarnex}, "--comuni"},
-        {{"--sovrascrivi", "--comuni", c.percorso("cattivi.csv"), "--ateco", c.opzioni.atecoCsv, c.programma()}, 1,
-         {FileEsporta, FileVarnex}, "cattivi.csv"},
-        {{"--comuni", buona, "--ateco", c.opzioni.atecoCsv, c.programma()}, 0, {FileEsporta, FileIdentifica, FileVarnex},
+        {{"--sovrascrivi", "--comuni", c.percorso("cattivi.csv"), "--ateco", c.opzioni.atecoCsv,
+          c.programma()},
+         1,
+         {FileEsporta, FileVarnex},
+         "cattivi.csv"},
+        {{"--comuni", buona, "--ateco", c.opzioni.atecoCsv, c.programma()},
+         0,
+         {FileEsporta, FileIdentifica, FileVarnex},
          "Identifica.mdb: creato"},
         {{"--boh", c.programma()}, 1, {FileEsporta, FileIdentifica, FileVarnex}, "--boh"},
-        {{"--solo", "varnex", c.percorso("nessuna")}, 1, {FileEsporta, FileIdentifica, FileVarnex}, "nessuna"},
+        {{"--solo", "varnex", c.percorso("nessuna")},
+         1,
+         {FileEsporta, FileIdentifica, FileVarnex},
+         "nessuna"},
         {{"--solo"}, 1, {FileEsporta, FileIdentifica, FileVarnex}, "--solo"},
     };
     for (const auto &k : casi) {
         QProcess p;
         p.start(QStringLiteral(CREADATI_EXE), k.argomenti);
         ASSERT_TRUE(p.waitForFinished(60000));
-        const QString uscita = QString::fromUtf8(k.uscita == 0 ? p.readAllStandardOutput() : p.readAllStandardError());
+        const QString uscita = QString::fromUtf8(k.uscita == 0 ? p.readAllStandardOutput()
+                                                               : p.readAllStandardError());
         const std::string caso = k.argomenti.join(' ').toStdString();
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << caso;
         EXPECT_EQ(p.exitCode(), k.uscita) << caso;
-        EXPECT_TRUE(uscita.contains(QString::fromUtf8(k.scritto))) << caso << ": " << uscita.toStdString();
+        EXPECT_TRUE(uscita.contains(QString::fromUtf8(k.scritto)))
+            << caso << ": " << uscita.toStdString();
         EXPECT_EQ(c.contenuto(), k.file) << caso;
     }
 }

@@ -15,12 +15,15 @@ namespace creadati {
 namespace {
 
 // A new keyed database file, written in one transaction.
-class NuovoFile {
+class NuovoFile
+{
 public:
-    NuovoFile(const QString &percorso, const QString &password) : percorso_(percorso)
+    NuovoFile(const QString &percorso, const QString &password)
+        : percorso_(percorso)
     {
         QFile::remove(percorso);
-        if (ado::openKeyed(percorso, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &db_) != SQLITE_OK)
+        if (ado::openKeyed(percorso, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &db_)
+            != SQLITE_OK)
             fallito("apertura");
         esegui(QStringLiteral("PRAGMA journal_mode = DELETE"));
         ado::registerItalianCollation(db_);
@@ -60,7 +63,8 @@ public:
 private:
     [[noreturn]] void fallito(const QString &cosa)
     {
-        const QString msg = QStringLiteral("%1: %2 (%3)").arg(percorso_, cosa, QString::fromUtf8(sqlite3_errmsg(db_)));
+        const QString msg = QStringLiteral("%1: %2 (%3)")
+                                .arg(percorso_, cosa, QString::fromUtf8(sqlite3_errmsg(db_)));
         sqlite3_close_v2(db_);
         db_ = nullptr;
         QFile::remove(percorso_);
@@ -90,15 +94,20 @@ void creaEsporta(const QString &percorso)
 void creaIdentifica(const QString &percorso, const QString &comuniCsv, const QString &atecoCsv)
 {
     // Read both lists before touching the file, so a bad list leaves no half file.
-    const TabellaCsv comuni = leggiCsv(comuniCsv, {QStringLiteral("descrizione"), QStringLiteral("id_provincia"), QStringLiteral("cap")});
-    const TabellaCsv ateco = leggiCsv(atecoCsv, {QStringLiteral("codice_istat"), QStringLiteral("descrizione")});
+    const TabellaCsv comuni = leggiCsv(comuniCsv,
+                                       {QStringLiteral("descrizione"),
+                                        QStringLiteral("id_provincia"), QStringLiteral("cap")});
+    const TabellaCsv ateco = leggiCsv(atecoCsv, {QStringLiteral("codice_istat"),
+                                                 QStringLiteral("descrizione")});
     NuovoFile f(percorso, scheda::PasswordIdentifica);
     f.esegui(scheda::SqlCreaComune);
     f.esegui(scheda::SqlCreaAteco);
     for (const QStringList &r : comuni.righe)
-        f.inserisci(QStringLiteral("INSERT INTO comune VALUES (?, ?, ?)"), {r[0].trimmed().toUpper(), r[1].trimmed().toUpper(), r[2].trimmed()});
+        f.inserisci(QStringLiteral("INSERT INTO comune VALUES (?, ?, ?)"),
+                    {r[0].trimmed().toUpper(), r[1].trimmed().toUpper(), r[2].trimmed()});
     for (const QStringList &r : ateco.righe)
-        f.inserisci(QStringLiteral("INSERT INTO ateco_2002 VALUES (?, ?)"), {r[0].trimmed(), r[1].trimmed()});
+        f.inserisci(QStringLiteral("INSERT INTO ateco_2002 VALUES (?, ?)"),
+                    {r[0].trimmed(), r[1].trimmed()});
     f.chiudi();
 }
 
@@ -124,7 +133,8 @@ QString creaFile(const Opzioni &o)
         rapporto += nome + QStringLiteral(": creato\n");
     };
     passo(o.varnex, scheda::FileVarnex, [](const QString &p) { creaVarnex(p); });
-    passo(o.identifica, scheda::FileIdentifica, [&](const QString &p) { creaIdentifica(p, o.comuniCsv, o.atecoCsv); });
+    passo(o.identifica, scheda::FileIdentifica,
+          [&](const QString &p) { creaIdentifica(p, o.comuniCsv, o.atecoCsv); });
     passo(o.esporta, scheda::FileEsporta, [](const QString &p) { creaEsporta(p); });
     return rapporto;
 }

@@ -6,7 +6,8 @@
 
 namespace creadati {
 
-struct Opzioni {
+struct Opzioni
+{
     QString cartella;
     QString comuniCsv;
     QString atecoCsv;

@@ -76,11 +76,13 @@ TabellaCsv leggiCsv(const QString &percorso, const QStringList &colonneAttese)
         h = h.trimmed().toLower();
     if (t.intestazione != colonneAttese)
         throw std::runtime_error(
-            (percorso + ": intestazione attesa \"" + colonneAttese.join(QLatin1Char(',')) + "\"").toStdString());
+            (percorso + ": intestazione attesa \"" + colonneAttese.join(QLatin1Char(',')) + "\"")
+                .toStdString());
     for (qsizetype n = 0; n < righe.size(); ++n) {
         if (righe[n].size() != colonneAttese.size())
             throw std::runtime_error(
-                (percorso + QStringLiteral(": riga %1 con %2 campi").arg(n + 2).arg(righe[n].size())).toStdString());
+                (percorso + QStringLiteral(": riga %1 con %2 campi").arg(n + 2).arg(righe[n].size()))
+                    .toStdString());
     }
     t.righe = std::move(righe);
     return t;

@@ -8,7 +8,8 @@
 
 namespace creadati {
 
-struct TabellaCsv {
+struct TabellaCsv
+{
     QStringList intestazione;
     QList<QStringList> righe;
 };

@@ -39,8 +39,9 @@ int main(int argc, char **argv)
             }
         }
         if (args.size() != 1)
-            throw std::runtime_error("uso: creadati [--sovrascrivi] [--solo varnex,identifica,esporta] "
-                                     "[--comuni FILE] [--ateco FILE] CARTELLA");
+            throw std::runtime_error(
+                "uso: creadati [--sovrascrivi] [--solo varnex,identifica,esporta] "
+                "[--comuni FILE] [--ateco FILE] CARTELLA");
         o.cartella = args.front();
         if (o.identifica && (o.comuniCsv.isEmpty() || o.atecoCsv.isEmpty()))
             throw std::runtime_error("per Identifica.mdb servono --comuni e --ateco");

@@ -17,7 +17,8 @@ EsitoTesto confermaTesto(const QString &casella, const ado::Variant &memorizzato
     return e;
 }
 
-EsitoNumero confermaNumero(const QString &casella, const ado::Variant &memorizzato, Variante variante, Fisso fisso)
+EsitoNumero confermaNumero(const QString &casella, const ado::Variant &memorizzato,
+                           Variante variante, Fisso fisso)
 {
     EsitoNumero e;
     const auto digitato = leggiNumero(casella);

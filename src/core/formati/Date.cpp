@@ -32,7 +32,8 @@ QString testoCasellaData(const ado::Variant &v)
         return MascheraVuota;
     const QDate d = dataMemorizzata(v);
     // What the mask cannot hold shows as no date.
-    return d.isValid() && d.year() >= 100 && d.year() <= 9999 ? ado::formatDateIt(d) : MascheraVuota;
+    return d.isValid() && d.year() >= 100 && d.year() <= 9999 ? ado::formatDateIt(d)
+                                                              : MascheraVuota;
 }
 
 std::optional<QDate> leggiData(const QString &testo)

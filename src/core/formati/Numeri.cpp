@@ -11,10 +11,14 @@ using numeri::Decimale;
 int decimaliConservati(Variante v)
 {
     switch (v) {
-    case Variante::Intero: return 0;
-    case Variante::Decimi: return 1;
-    case Variante::DueDecimali: return 2;
-    case Variante::Percentuale: return 3;
+    case Variante::Intero:
+        return 0;
+    case Variante::Decimi:
+        return 1;
+    case Variante::DueDecimali:
+        return 2;
+    case Variante::Percentuale:
+        return 3;
     }
     return 0;
 }
@@ -22,10 +26,13 @@ int decimaliConservati(Variante v)
 int decimaliMostrati(Variante v)
 {
     switch (v) {
-    case Variante::Intero: return 0;
-    case Variante::Decimi: return 1;
+    case Variante::Intero:
+        return 0;
+    case Variante::Decimi:
+        return 1;
     case Variante::DueDecimali:
-    case Variante::Percentuale: return 2;
+    case Variante::Percentuale:
+        return 2;
     }
     return 0;
 }
@@ -39,7 +46,8 @@ std::optional<Decimale> leggiNumero(const QString &testo)
         return std::nullopt;
     QString intera = m.captured(2);
     intera.remove(QLatin1Char('.'));
-    const Decimale d = Decimale::daCifre(m.capturedView(1) == QLatin1Char('-'), intera, m.capturedView(3));
+    const Decimale d = Decimale::daCifre(m.capturedView(1) == QLatin1Char('-'), intera,
+                                         m.capturedView(3));
     if (d.cifreSignificative() > MassimoCifre || d.cifreIntere() > MassimoCifre)
         return std::nullopt;
     return d;
@@ -48,16 +56,20 @@ std::optional<Decimale> leggiNumero(const QString &testo)
 std::optional<double> numeroDi(const ado::Variant &v)
 {
     switch (v.kind()) {
-    case ado::Variant::Kind::Empty: return 0.0;
-    case ado::Variant::Kind::Integer: return double(v.integer());
-    case ado::Variant::Kind::Double: return v.real();
+    case ado::Variant::Kind::Empty:
+        return 0.0;
+    case ado::Variant::Kind::Integer:
+        return double(v.integer());
+    case ado::Variant::Kind::Double:
+        return v.real();
     case ado::Variant::Kind::Text:
         try {
             return v.toDouble();
         } catch (const ado::Error &) {
             return std::nullopt;
         }
-    default: return std::nullopt;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -65,9 +77,12 @@ QString testoSemplice(const ado::Variant &v)
 {
     switch (v.kind()) {
     case ado::Variant::Kind::Empty:
-    case ado::Variant::Kind::Null: return QString();
-    case ado::Variant::Kind::Double: return numeri::decimaleDi(v.real(), MassimoCifre).testo();
-    default: return v.toText();
+    case ado::Variant::Kind::Null:
+        return QString();
+    case ado::Variant::Kind::Double:
+        return numeri::decimaleDi(v.real(), MassimoCifre).testo();
+    default:
+        return v.toText();
     }
 }
 

@@ -25,7 +25,8 @@ QString testoInRiga(const QString &entrato);
 // `cursore`, just after what came in. What came in is cleaned (testoInRiga)
 // and cut to the room the limit leaves, at a whole character; the rest of the
 // text stays as it stood, a stored text with control characters included.
-struct Riga {
+struct Riga
+{
     QString testo;
     int cursore = 0;
 };

@@ -5,6 +5,8 @@
 #include "pages/campi/Ricerca.h"
 #include "pages/campi/Riga.h"
 
+#include "core/Errori.h"
+#include "core/Globali.h"
 #include "core/RecordScheda.h"
 #include "core/formati/Conferme.h"
 #include "core/formati/Date.h"
@@ -13,8 +15,6 @@
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/SelezioneNascosta.h"
 #include "platform/ui/Twips.h"
-#include "core/Errori.h"
-#include "core/Globali.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -40,7 +40,7 @@ Fisso fissoDi(const QString &colonna)
     return colonneDati()[std::size_t(i)].fisso;
 }
 
-template <typename W>
+template<typename W>
 W *cerca(QWidget *pagina, const QString &nome)
 {
     W *w = pagina->findChild<W *>(nome);
@@ -73,10 +73,14 @@ QWidget *cercaTesto(QWidget *pagina, const QString &nome)
 Variante varianteDi(Famiglia f)
 {
     switch (f) {
-    case Famiglia::Decimi: return Variante::Decimi;
-    case Famiglia::DueDecimali: return Variante::DueDecimali;
-    case Famiglia::Percentuale: return Variante::Percentuale;
-    default: return Variante::Intero;
+    case Famiglia::Decimi:
+        return Variante::Decimi;
+    case Famiglia::DueDecimali:
+        return Variante::DueDecimali;
+    case Famiglia::Percentuale:
+        return Variante::Percentuale;
+    default:
+        return Variante::Intero;
     }
 }
 
@@ -85,10 +89,13 @@ Variante varianteDi(Famiglia f)
 // --- CasellaCampo ----------------------------------------------------------
 
 CasellaCampo::CasellaCampo(QLineEdit *box, const QString &colonna, QObject *parent)
-    : Campo(colonna, parent), box_(box), filtrato_(box)
+    : Campo(colonna, parent)
+    , box_(box)
+    , filtrato_(box)
 {
     fissoDi(colonna); // a wrong name fails at binding, not at the first edit
-    new Fuoco(box, this, [this] { entrata(); }, [this] { uscita(); });
+    new Fuoco(
+        box, this, [this] { entrata(); }, [this] { uscita(); });
     box->installEventFilter(this);
     ui::selezioneSoloConFuoco(box);
 }
@@ -146,9 +153,11 @@ bool CasellaCampo::eventFilter(QObject *o, QEvent *e)
 
 // --- CampoTesto --------------------------------------------------------------
 
-CampoTesto::CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza, Formato formato,
-                       QObject *parent)
-    : CasellaCampo(box, colonna, parent), minuscole_(minuscole), formato_(formato)
+CampoTesto::CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza,
+                       Formato formato, QObject *parent)
+    : CasellaCampo(box, colonna, parent)
+    , minuscole_(minuscole)
+    , formato_(formato)
 {
     lunghezza_ = lunghezza;
     box->setMaxLength(lunghezza > 0 ? lunghezza : 32767);
@@ -157,7 +166,8 @@ CampoTesto::CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, i
 
 void CampoTesto::mostra()
 {
-    scriviCasella(formato_ == Formato::Anno ? formattaAnno(variabile()) : testoSemplice(variabile()));
+    scriviCasella(formato_ == Formato::Anno ? formattaAnno(variabile())
+                                            : testoSemplice(variabile()));
 }
 
 void CampoTesto::GotFocus()
@@ -180,9 +190,12 @@ void CampoTesto::LostFocus()
 
 // --- CampoNumero -------------------------------------------------------------
 
-CampoNumero::CampoNumero(QLineEdit *box, const QString &colonna, Variante variante, const Ricalcolo *ricalcolo,
-                         QObject *parent)
-    : CasellaCampo(box, colonna, parent), variante_(variante), fisso_(fissoDi(colonna)), ricalcolo_(ricalcolo)
+CampoNumero::CampoNumero(QLineEdit *box, const QString &colonna, Variante variante,
+                         const Ricalcolo *ricalcolo, QObject *parent)
+    : CasellaCampo(box, colonna, parent)
+    , variante_(variante)
+    , fisso_(fissoDi(colonna))
+    , ricalcolo_(ricalcolo)
 {
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -302,7 +315,8 @@ void CampoData::uscita()
 // --- CampoSoloLettura --------------------------------------------------------
 
 CampoSoloLettura::CampoSoloLettura(QWidget *box, const QString &colonna, QObject *parent)
-    : Campo(colonna, parent), box_(box)
+    : Campo(colonna, parent)
+    , box_(box)
 {
     fissoDi(colonna);
     gialloChiaro(box);
@@ -327,9 +341,11 @@ void CampoSoloLettura::GotFocus()
 
 // --- CampoCalcolato ----------------------------------------------------------
 
-CampoCalcolato::CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante, bool attivo,
-                               QObject *parent)
-    : Campo(colonna, parent), box_(box), variante_(variante)
+CampoCalcolato::CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante,
+                               bool attivo, QObject *parent)
+    : Campo(colonna, parent)
+    , box_(box)
+    , variante_(variante)
 {
     fissoDi(colonna);
     gialloChiaro(box, attivo);
@@ -350,15 +366,17 @@ void CampoCalcolato::mostra()
 
 // --- GruppoOpzioni -----------------------------------------------------------
 
-GruppoOpzioni::GruppoOpzioni(const QList<QRadioButton *> &pulsanti, const QString &colonna, QObject *parent)
-    : Campo(colonna, parent), pulsanti_(pulsanti), gruppo_(new QButtonGroup(this))
+GruppoOpzioni::GruppoOpzioni(const QList<QRadioButton *> &pulsanti, const QString &colonna,
+                             QObject *parent)
+    : Campo(colonna, parent)
+    , pulsanti_(pulsanti)
+    , gruppo_(new QButtonGroup(this))
 {
     fissoDi(colonna);
     for (int i = 0; i < pulsanti_.size(); ++i) {
         gruppo_->addButton(pulsanti_[i], i + 1);
-        connect(pulsanti_[i], &QRadioButton::clicked, this, [this, codice = i + 1] {
-            eseguiComando([this, codice] { Click(codice); });
-        });
+        connect(pulsanti_[i], &QRadioButton::clicked, this,
+                [this, codice = i + 1] { eseguiComando([this, codice] { Click(codice); }); });
     }
     connect(gruppo_, &QButtonGroup::buttonToggled, this, [this] { fermataTab(); });
     fermataTab();
@@ -451,7 +469,8 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
         case Famiglia::Anno: {
             QLineEdit *box = cerca<QLineEdit>(pagina, l.controllo);
             const int limite = l.famiglia == Famiglia::Anno && l.lunghezza == 0 ? 4 : l.lunghezza;
-            c = new CampoTesto(box, l.colonna, l.famiglia == Famiglia::TestoMinuscolo, limite, l.formato, pagina);
+            c = new CampoTesto(box, l.colonna, l.famiglia == Famiglia::TestoMinuscolo, limite,
+                               l.formato, pagina);
             if (l.allineamento)
                 box->setAlignment(l.allineamento);
             break;
@@ -460,8 +479,8 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
         case Famiglia::Decimi:
         case Famiglia::DueDecimali:
         case Famiglia::Percentuale:
-            c = new CampoNumero(cerca<QLineEdit>(pagina, l.controllo), l.colonna, varianteDi(l.famiglia), l.ricalcolo,
-                                pagina);
+            c = new CampoNumero(cerca<QLineEdit>(pagina, l.controllo), l.colonna,
+                                varianteDi(l.famiglia), l.ricalcolo, pagina);
             break;
         case Famiglia::Data:
             c = new CampoData(cerca<maschera::MaskEdBox>(pagina, l.controllo), l.colonna, pagina);
@@ -470,13 +489,14 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
             c = new CampoSoloLettura(cercaTesto(pagina, l.controllo), l.colonna, pagina);
             break;
         case Famiglia::Calcolato:
-            c = new CampoCalcolato(cerca<QLineEdit>(pagina, l.controllo), l.colonna, l.variante, l.attivo,
-                                   pagina);
+            c = new CampoCalcolato(cerca<QLineEdit>(pagina, l.controllo), l.colonna, l.variante,
+                                   l.attivo, pagina);
             break;
         case Famiglia::Ricerca: {
             const MembroRicerca *m = membroRicerca(l.controllo);
             if (!m)
-                throw std::logic_error("casella di ricerca sconosciuta: " + l.controllo.toStdString());
+                throw std::logic_error("casella di ricerca sconosciuta: "
+                                       + l.controllo.toStdString());
             c = new CampoRicerca(cerca<ComboScheda>(pagina, l.controllo), *m, pagina);
             break;
         }
@@ -485,7 +505,8 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
             for (const QString &nome : l.pulsanti)
                 pulsanti << cerca<QRadioButton>(pagina, nome);
             if (pulsanti.size() < 2)
-                throw std::logic_error("gruppo di opzioni senza pulsanti: " + l.colonna.toStdString());
+                throw std::logic_error("gruppo di opzioni senza pulsanti: "
+                                       + l.colonna.toStdString());
             c = new GruppoOpzioni(pulsanti, l.colonna, pagina);
             break;
         }

@@ -44,12 +44,12 @@ enum class Famiglia {
     Decimi,
     DueDecimali,
     Percentuale,
-    Data,           // masked edit box "##/##/####"
-    Opzioni,        // option group, codes 1..n in the order of `pulsanti`
-    SoloLettura,    // disabled, light yellow, refreshed by its look-up
-    Calcolato,      // a computed amount: light yellow, in its variant's pattern; disabled,
-                    // or read-only in the focus order (`attivo`)
-    Ricerca,        // a look-up combo box (Ricerca.h), its parameters found by name
+    Data,        // masked edit box "##/##/####"
+    Opzioni,     // option group, codes 1..n in the order of `pulsanti`
+    SoloLettura, // disabled, light yellow, refreshed by its look-up
+    Calcolato,   // a computed amount: light yellow, in its variant's pattern; disabled,
+                 // or read-only in the focus order (`attivo`)
+    Ricerca,     // a look-up combo box (Ricerca.h), its parameters found by name
 };
 
 // The pattern in which Posiziona shows a text box's value, where a page
@@ -60,17 +60,18 @@ enum class Formato {
 };
 
 // One binding: a field of a page table, or an option group made of its buttons.
-struct Legame {
-    QString controllo;            // the control's name ("TXTDenom"); unused for Opzioni
+struct Legame
+{
+    QString controllo; // the control's name ("TXTDenom"); unused for Opzioni
     Famiglia famiglia = Famiglia::Testo;
-    QString colonna;              // the variable, named as its column
-    int lunghezza = 0;            // text boxes: length limit, 0 for none (year boxes: 4)
+    QString colonna;                      // the variable, named as its column
+    int lunghezza = 0;                    // text boxes: length limit, 0 for none (year boxes: 4)
     const Ricalcolo *ricalcolo = nullptr; // number boxes: what their commit renews
-    QStringList pulsanti = {};    // Opzioni: the buttons, code 1 first
+    QStringList pulsanti = {};            // Opzioni: the buttons, code 1 first
     Formato formato = Formato::Famiglia;
-    Qt::Alignment allineamento = {}; // text and year boxes: left unless given
+    Qt::Alignment allineamento = {};      // text and year boxes: left unless given
     Variante variante = Variante::Intero; // Calcolato: the pattern it shows
-    bool attivo = false;          // Calcolato: enabled but read-only, so it keeps its place in the focus order
+    bool attivo = false; // Calcolato: enabled but read-only, so it keeps its place in the focus order
 };
 
 // Binds each row to the control of that name among the page's children,
@@ -86,7 +87,8 @@ void mostraColonna(QObject *pagina, const QString &colonna);
 // --- Controllers ---------------------------------------------------------------
 
 // A box with focus-in and commit handlers: text, year, number and date boxes.
-class CasellaCampo : public Campo {
+class CasellaCampo : public Campo
+{
     Q_OBJECT
 public:
     ~CasellaCampo() override;
@@ -123,11 +125,12 @@ private:
     const QObject *filtrato_; // the box, for identity only
 };
 
-class CampoTesto : public CasellaCampo {
+class CampoTesto : public CasellaCampo
+{
     Q_OBJECT
 public:
-    CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza, Formato formato,
-               QObject *parent);
+    CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza,
+               Formato formato, QObject *parent);
     void mostra() override;
     void entrata() override { GotFocus(); }
     void uscita() override { LostFocus(); }
@@ -139,11 +142,12 @@ private:
     Formato formato_;
 };
 
-class CampoNumero : public CasellaCampo {
+class CampoNumero : public CasellaCampo
+{
     Q_OBJECT
 public:
-    CampoNumero(QLineEdit *box, const QString &colonna, Variante variante, const Ricalcolo *ricalcolo,
-                QObject *parent);
+    CampoNumero(QLineEdit *box, const QString &colonna, Variante variante,
+                const Ricalcolo *ricalcolo, QObject *parent);
     void mostra() override;
     void entrata() override { GotFocus(); }
     void uscita() override { LostFocus(); }
@@ -162,7 +166,8 @@ private:
     const Ricalcolo *ricalcolo_;
 };
 
-class CampoData : public CasellaCampo {
+class CampoData : public CasellaCampo
+{
     Q_OBJECT
 public:
     CampoData(maschera::MaskEdBox *box, const QString &colonna, QObject *parent);
@@ -176,7 +181,8 @@ public:
 
 // A display-only box: disabled, its text refreshed from its variable. A
 // box of several lines (the descriptions) is a plain text box.
-class CampoSoloLettura : public Campo {
+class CampoSoloLettura : public Campo
+{
     Q_OBJECT
 public:
     CampoSoloLettura(QWidget *box, const QString &colonna, QObject *parent);
@@ -193,10 +199,12 @@ private:
 // A computed amount: light yellow, shown in its variant's pattern (1234 as
 // "1.234"); only the commits of the boxes it depends on renew it. Disabled,
 // or `attivo`: reached by Tab and its text selectable, but it takes no typing.
-class CampoCalcolato : public Campo {
+class CampoCalcolato : public Campo
+{
     Q_OBJECT
 public:
-    CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante, bool attivo, QObject *parent);
+    CampoCalcolato(QLineEdit *box, const QString &colonna, Variante variante, bool attivo,
+                   QObject *parent);
     QWidget *controllo() const override;
     void mostra() override;
     void conferma() override {}
@@ -210,7 +218,8 @@ private:
 // Two buttons: the first shows code 1, the second any other code, and Salva
 // writes 1 or 2. More buttons: the button of the stored code shows (none for
 // a code outside 1..n) and Salva keeps the code when none is selected.
-class GruppoOpzioni : public Campo {
+class GruppoOpzioni : public Campo
+{
     Q_OBJECT
 public:
     GruppoOpzioni(const QList<QRadioButton *> &pulsanti, const QString &colonna, QObject *parent);

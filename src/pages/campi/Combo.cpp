@@ -10,7 +10,8 @@
 
 namespace scheda::campi {
 
-ComboScheda::ComboScheda(QWidget *parent, bool modificabile) : QComboBox(parent)
+ComboScheda::ComboScheda(QWidget *parent, bool modificabile)
+    : QComboBox(parent)
 {
     setEditable(modificabile);
     setFocusPolicy(Qt::StrongFocus);

@@ -10,7 +10,8 @@
 
 namespace scheda::campi {
 
-class ComboScheda : public QComboBox {
+class ComboScheda : public QComboBox
+{
     Q_OBJECT
 public:
     explicit ComboScheda(QWidget *parent = nullptr, bool modificabile = false);

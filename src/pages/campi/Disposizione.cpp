@@ -20,7 +20,9 @@ void posiziona(QWidget *w, int left, int top, int width, int height)
 {
     // The natural size only where the form gives none: it lays the text out.
     const auto *l = qobject_cast<const QLabel *>(w);
-    const QSize naturale = width > 0 && height > 0 ? QSize() : l ? dimensioneNaturale(l) : w->sizeHint();
+    const QSize naturale = width > 0 && height > 0 ? QSize()
+                           : l                     ? dimensioneNaturale(l)
+                                                   : w->sizeHint();
     w->setGeometry(ui::px(left), ui::px(top), width > 0 ? ui::px(width) : naturale.width(),
                    height > 0 ? ui::px(height) : naturale.height());
 }
@@ -30,16 +32,19 @@ void posiziona(QWidget *w, int left, int top, int width, int height)
 // with a pixel of room each side, the children placed from the frame's outer
 // corner. Painted here rather than by a style sheet: a sheet would be
 // matched and polished for every control the frame holds.
-class Telaio : public QGroupBox {
+class Telaio : public QGroupBox
+{
 public:
     Telaio(const QString &titolo, QWidget *parent)
-        : QGroupBox(titolo, parent), sfondo_(parent->palette().color(QPalette::Window)),
-          margine_(fontMetrics().height() / 2)
+        : QGroupBox(titolo, parent)
+        , sfondo_(parent->palette().color(QPalette::Window))
+        , margine_(fontMetrics().height() / 2)
     {
         // What a frame holds is drawn in the program's colours, not the
         // page's: the outlines of its boxes and buttons are grey.
         QPalette programma = QApplication::palette(this);
-        programma.setResolveMask(~QPalette::ResolveMask(0)); // every role its own, none from the page
+        programma.setResolveMask(
+            ~QPalette::ResolveMask(0)); // every role its own, none from the page
         setPalette(programma);
     }
 
@@ -64,13 +69,15 @@ protected:
             return;
         // The caption over the line: its text and a blank, a pixel of room each side.
         const QFontMetrics fm = fontMetrics();
-        const QRect didascalia(6, 0, fm.size(Qt::TextShowMnemonic, title() + QLatin1Char(' ')).width() + 2, fm.height());
+        const QRect didascalia(6, 0,
+                               fm.size(Qt::TextShowMnemonic, title() + QLatin1Char(' ')).width() + 2,
+                               fm.height());
         p.fillRect(didascalia, sfondo_);
         int allineamento = Qt::AlignCenter;
         if (!style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this))
             allineamento |= Qt::TextHideMnemonic;
-        style()->drawItemText(&p, didascalia.adjusted(1, 0, -1, 0), allineamento, palette(), isEnabled(), title(),
-                              QPalette::WindowText);
+        style()->drawItemText(&p, didascalia.adjusted(1, 0, -1, 0), allineamento, palette(),
+                              isEnabled(), title(), QPalette::WindowText);
     }
 
 private:
@@ -121,7 +128,8 @@ QLineEdit *casella(QWidget *parent, const QString &nome, int left, int top, int 
     return e;
 }
 
-maschera::MaskEdBox *casellaData(QWidget *parent, const QString &nome, int left, int top, int width, int height)
+maschera::MaskEdBox *casellaData(QWidget *parent, const QString &nome, int left, int top, int width,
+                                 int height)
 {
     auto *e = new maschera::MaskEdBox(parent);
     e->setObjectName(nome);
@@ -129,8 +137,8 @@ maschera::MaskEdBox *casellaData(QWidget *parent, const QString &nome, int left,
     return e;
 }
 
-QRadioButton *opzione(QWidget *parent, const QString &nome, const QString &testo, int left, int top, int width,
-                      int height)
+QRadioButton *opzione(QWidget *parent, const QString &nome, const QString &testo, int left, int top,
+                      int width, int height)
 {
     auto *r = new QRadioButton(testo, parent);
     r->setObjectName(nome);

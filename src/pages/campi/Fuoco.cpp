@@ -15,14 +15,19 @@ QPointer<Fuoco> corrente;
 
 bool passaggio(Qt::FocusReason r)
 {
-    return r != Qt::PopupFocusReason && r != Qt::MenuBarFocusReason && r != Qt::ActiveWindowFocusReason;
+    return r != Qt::PopupFocusReason && r != Qt::MenuBarFocusReason
+           && r != Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
 
-Fuoco::Fuoco(QWidget *controllo, QObject *proprietario, std::function<void()> entrata, std::function<void()> uscita)
-    : QObject(proprietario), controllo_(controllo), filtrato_(controllo), entrataProprietario_(std::move(entrata)),
-      uscitaProprietario_(std::move(uscita))
+Fuoco::Fuoco(QWidget *controllo, QObject *proprietario, std::function<void()> entrata,
+             std::function<void()> uscita)
+    : QObject(proprietario)
+    , controllo_(controllo)
+    , filtrato_(controllo)
+    , entrataProprietario_(std::move(entrata))
+    , uscitaProprietario_(std::move(uscita))
 {
     controllo->installEventFilter(this);
 }

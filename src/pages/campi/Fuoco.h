@@ -23,14 +23,16 @@ class QWidget;
 
 namespace scheda::campi {
 
-class Fuoco : public QObject {
+class Fuoco : public QObject
+{
     Q_OBJECT
 public:
     // Watches `controllo` for `proprietario` (its parent) and notifies it:
     // `entrata` runs on a focus-in that counts, `uscita` on a real
     // focus-out. Both run as commands of the user: a failure is reported,
     // never thrown.
-    Fuoco(QWidget *controllo, QObject *proprietario, std::function<void()> entrata, std::function<void()> uscita);
+    Fuoco(QWidget *controllo, QObject *proprietario, std::function<void()> entrata,
+          std::function<void()> uscita);
     ~Fuoco() override;
 
     // The control the families regard as focused, if any.

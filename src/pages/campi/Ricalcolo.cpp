@@ -1,8 +1,8 @@
 #include "pages/campi/Ricalcolo.h"
 
 #include "core/ColonneDati.h"
-#include "core/formati/Numeri.h"
 #include "core/RecordScheda.h"
+#include "core/formati/Numeri.h"
 #include "platform/db/Error.h"
 
 #include <cmath>
@@ -19,7 +19,8 @@ void Ricalcolo::dipendenti(const QString &colonna, const QStringList &risultati)
     dipendenti_.insert(colonna, risultati);
 }
 
-std::optional<Valori> Ricalcolo::valuta(const Scheda &scheda, const QString &colonna, double valore) const
+std::optional<Valori> Ricalcolo::valuta(const Scheda &scheda, const QString &colonna,
+                                        double valore) const
 {
     QMap<QString, double> nuovi{{colonna, valore}};
     const auto numero = [&](const QString &c) -> std::optional<double> {

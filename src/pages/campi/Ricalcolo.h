@@ -20,12 +20,14 @@ class Scheda;
 
 namespace scheda::campi {
 
-struct Termine {
+struct Termine
+{
     QString colonna;
     bool meno = false; // subtracted
 };
 
-struct Formula {
+struct Formula
+{
     QString risultato;      // the computed column
     QList<Termine> termini; // added in this order
     int decimali = -1;      // rounded half to even to so many decimals (-1: as summed)
@@ -33,7 +35,8 @@ struct Formula {
 
 using Valori = QList<std::pair<QString, ado::Variant>>;
 
-class Ricalcolo {
+class Ricalcolo
+{
 public:
     void formula(const Formula &f);
     // The computed columns a commit of `colonna` renews, in this order.
@@ -54,12 +57,14 @@ private:
 // One block of a grid in row numbers, for each column letter of the grid:
 // "{3, {4, 5, 6}}" over letters "a" and "b" gives a3 = a4 + a5 + a6 and
 // b3 = b4 + b5 + b6. A negative row number is subtracted.
-struct FormulaRighe {
+struct FormulaRighe
+{
     int riga;
     QList<int> termini;
     int decimali = -1;
 };
-struct DipendentiRighe {
+struct DipendentiRighe
+{
     QList<int> righe;     // the entered rows
     QList<int> risultati; // what each of them renews, in order
 };

@@ -2,11 +2,11 @@
 
 #include "core/Archivio.h"
 #include "core/Errori.h"
-#include "core/formati/Testi.h"
 #include "core/Globali.h"
 #include "core/RecordScheda.h"
-#include "pages/campi/Combo.h"
+#include "core/formati/Testi.h"
 #include "pages/campi/Campi.h"
+#include "pages/campi/Combo.h"
 #include "pages/campi/Fuoco.h"
 #include "platform/db/Recordset.h"
 #include "platform/dialoghi/Dialoghi.h"
@@ -23,16 +23,56 @@ namespace scheda::campi {
 namespace {
 
 const MembroRicerca Membri[] = {
-    {"CMBComuneSede", &RsComune, "descrizione", "comune_sede", {{"prov_sede", "id_provincia"}, {"cap_sede", "cap"}},
-     {"TXTProvSede", "TXTCapSede"}, &VecchioComuneSede, &ChiaveComune, &ComuneTrovato, "id_provincia"},
-    {"CMBComunePosta", &RsComune2, "descrizione", "comune_posta", {{"prov_posta", "id_provincia"}, {"cap_posta", "cap"}},
-     {"TXTProvPosta", "TXTCapPosta"}, &VecchioComunePosta, &ChiaveComunePosta, &ComunePostaTrovato, "id_provincia"},
-    {"CMBComuneLoc", &RsComuneRegione, "descrizione", "comune_loc", {{"prov_loc", "id_provincia"}, {"cap_loc", "cap"}},
-     {"TXTProvLoc", "TXTCapLoc"}, &VecchioComuneLoc, &ChiaveComune, &ComuneTrovato, "id_provincia"},
-    {"CMBIstatPromo", &RsAteco, "codice_istat", "istat_codice_promo", {{"istat_descrizione_promo", "descrizione"}},
-     {"TXTDescIstatPromo"}, &VecchioIstatPromo, &ChiaveIstat, &IstatTrovato, nullptr},
-    {"CMBIstat", &RsAteco, "codice_istat", "istat_codice", {{"istat_descrizione", "descrizione"}}, {"TXTDescIstat"},
-     &VecchioIstat, &ChiaveIstat, &IstatTrovato, nullptr},
+    {"CMBComuneSede",
+     &RsComune,
+     "descrizione",
+     "comune_sede",
+     {{"prov_sede", "id_provincia"}, {"cap_sede", "cap"}},
+     {"TXTProvSede", "TXTCapSede"},
+     &VecchioComuneSede,
+     &ChiaveComune,
+     &ComuneTrovato,
+     "id_provincia"},
+    {"CMBComunePosta",
+     &RsComune2,
+     "descrizione",
+     "comune_posta",
+     {{"prov_posta", "id_provincia"}, {"cap_posta", "cap"}},
+     {"TXTProvPosta", "TXTCapPosta"},
+     &VecchioComunePosta,
+     &ChiaveComunePosta,
+     &ComunePostaTrovato,
+     "id_provincia"},
+    {"CMBComuneLoc",
+     &RsComuneRegione,
+     "descrizione",
+     "comune_loc",
+     {{"prov_loc", "id_provincia"}, {"cap_loc", "cap"}},
+     {"TXTProvLoc", "TXTCapLoc"},
+     &VecchioComuneLoc,
+     &ChiaveComune,
+     &ComuneTrovato,
+     "id_provincia"},
+    {"CMBIstatPromo",
+     &RsAteco,
+     "codice_istat",
+     "istat_codice_promo",
+     {{"istat_descrizione_promo", "descrizione"}},
+     {"TXTDescIstatPromo"},
+     &VecchioIstatPromo,
+     &ChiaveIstat,
+     &IstatTrovato,
+     nullptr},
+    {"CMBIstat",
+     &RsAteco,
+     "codice_istat",
+     "istat_codice",
+     {{"istat_descrizione", "descrizione"}},
+     {"TXTDescIstat"},
+     &VecchioIstat,
+     &ChiaveIstat,
+     &IstatTrovato,
+     nullptr},
 };
 
 QString testo(const ado::Variant &v)
@@ -42,9 +82,13 @@ QString testo(const ado::Variant &v)
 
 // The open list: each entry with what tells equal names apart at its right,
 // in grey; the entry itself, and so the box's text, is the bare name.
-class VoceConDettaglio : public QStyledItemDelegate {
+class VoceConDettaglio : public QStyledItemDelegate
+{
 public:
-    VoceConDettaglio(const CampoRicerca *campo, QObject *parent) : QStyledItemDelegate(parent), campo_(campo) {}
+    VoceConDettaglio(const CampoRicerca *campo, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , campo_(campo)
+    {}
     void paint(QPainter *p, const QStyleOptionViewItem &o, const QModelIndex &i) const override
     {
         QStyledItemDelegate::paint(p, o, i);
@@ -73,7 +117,9 @@ const MembroRicerca *membroRicerca(const QString &combo)
 }
 
 CampoRicerca::CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObject *parent)
-    : Campo(QString::fromLatin1(membro.colonna), parent), box_(box), m_(membro)
+    : Campo(QString::fromLatin1(membro.colonna), parent)
+    , box_(box)
+    , m_(membro)
 {
     RecordScheda()[colonna()]; // a wrong name fails at binding, not at the first edit
     for (const Dipendente &d : m_.dipendenti)
@@ -81,11 +127,13 @@ CampoRicerca::CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObjec
     // Typed into, with no completion and no entry added (ComboScheda).
     if (!box->isEditable())
         throw std::logic_error("casella di ricerca senza testo: " + box->objectName().toStdString());
-    new Fuoco(box, this, [this] { GotFocus(); }, [this] { LostFocus(); });
+    new Fuoco(
+        box, this, [this] { GotFocus(); }, [this] { LostFocus(); });
     box->primaDiAprire = [this] { DropDown(); };
     if (m_.dettaglio)
         box->view()->setItemDelegate(new VoceConDettaglio(this, box));
-    connect(box, &QComboBox::activated, this, [this](int i) { eseguiComando([this, i] { Click(i); }); });
+    connect(box, &QComboBox::activated, this,
+            [this](int i) { eseguiComando([this, i] { Click(i); }); });
 }
 
 QWidget *CampoRicerca::controllo() const
@@ -156,7 +204,8 @@ void CampoRicerca::ripristina()
 
 bool CampoRicerca::cambiato() const
 {
-    return testo(RecordScheda()[colonna()]) != *m_.vecchio || dipendentiMemorizzati() != vecchiDipendenti_;
+    return testo(RecordScheda()[colonna()]) != *m_.vecchio
+           || dipendentiMemorizzati() != vecchiDipendenti_;
 }
 
 int CampoRicerca::cerca(const QString &chiave) const
@@ -207,7 +256,8 @@ bool CampoRicerca::prendiRiga(int riga)
     const QStringList valori = dipendentiDellaRiga();
     RecordScheda().imposta(colonna(), ado::Variant(*m_.chiaveTrovata));
     for (qsizetype i = 0; i < m_.dipendenti.size(); ++i)
-        RecordScheda().imposta(QString::fromLatin1(m_.dipendenti[i].variabile), ado::Variant(valori[i]));
+        RecordScheda().imposta(QString::fromLatin1(m_.dipendenti[i].variabile),
+                               ado::Variant(valori[i]));
     box_->setEditText(testo(RecordScheda()[colonna()]));
     return true;
 }
@@ -223,7 +273,8 @@ QStringList CampoRicerca::dipendentiMemorizzati() const
 void CampoRicerca::aggiornaCaselle()
 {
     for (const QString &nome : m_.caselle)
-        for (CampoSoloLettura *c : parent()->findChildren<CampoSoloLettura *>(Qt::FindDirectChildrenOnly))
+        for (CampoSoloLettura *c :
+             parent()->findChildren<CampoSoloLettura *>(Qt::FindDirectChildrenOnly))
             if (c->controllo() && c->controllo()->objectName() == nome)
                 c->GotFocus();
 }

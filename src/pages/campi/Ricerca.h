@@ -39,29 +39,32 @@ namespace scheda::campi {
 class ComboScheda;
 
 // A dependant: the sheet's variable and the reference column it takes.
-struct Dipendente {
+struct Dipendente
+{
     const char *variabile;
     const char *colonnaLista;
 };
 
 // The parameters of one look-up box.
-struct MembroRicerca {
-    const char *combo;                        // the control, "CMBComuneSede"
-    std::unique_ptr<ado::Recordset> *lista;   // the reference recordset, read at each use
-    const char *chiave;                       // its key column
-    const char *colonna;                      // the stored value
-    QList<Dipendente> dipendenti;             // in the order they are filled
-    QStringList caselle;                      // display boxes refreshed, in order
-    QString *vecchio;                         // the value on entry
-    QString *chiaveTrovata;                   // key scratch
-    std::int16_t *trovato;                    // found scratch
-    const char *dettaglio;                    // reference column shown beside the key in the list
+struct MembroRicerca
+{
+    const char *combo;                      // the control, "CMBComuneSede"
+    std::unique_ptr<ado::Recordset> *lista; // the reference recordset, read at each use
+    const char *chiave;                     // its key column
+    const char *colonna;                    // the stored value
+    QList<Dipendente> dipendenti;           // in the order they are filled
+    QStringList caselle;                    // display boxes refreshed, in order
+    QString *vecchio;                       // the value on entry
+    QString *chiaveTrovata;                 // key scratch
+    std::int16_t *trovato;                  // found scratch
+    const char *dettaglio;                  // reference column shown beside the key in the list
 };
 
 // The five members, by control name; nullptr for another name.
 const MembroRicerca *membroRicerca(const QString &combo);
 
-class CampoRicerca : public Campo {
+class CampoRicerca : public Campo
+{
     Q_OBJECT
 public:
     CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObject *parent);
@@ -81,8 +84,8 @@ public:
 
 private:
     ado::Recordset &lista() const;
-    bool vuota() const;                     // the reference list has no row
-    int cerca(const QString &chiave) const; // row of the key (see above), -1
+    bool vuota() const;                      // the reference list has no row
+    int cerca(const QString &chiave) const;  // row of the key (see above), -1
     QStringList dipendentiDellaRiga() const; // of the list's current row, Null as ""
     // Stores the key and the dependants of a row when it holds the key.
     bool prendiRiga(int riga);
@@ -99,7 +102,7 @@ private:
 
     QPointer<ComboScheda> box_;
     const MembroRicerca &m_;
-    int scelta_ = -1;              // the row picked from the list, while the box shows it
+    int scelta_ = -1; // the row picked from the list, while the box shows it
     QString testoScelto_;
     QStringList vecchiDipendenti_; // the dependants on entry, beside the value on entry
     QStringList dettagli_;         // beside each entry of the open list

@@ -6,7 +6,10 @@
 
 namespace scheda::campi {
 
-EntrataRiga::EntrataRiga(QLineEdit *box) : QValidator(box), box_(box), prima_(box->text())
+EntrataRiga::EntrataRiga(QLineEdit *box)
+    : QValidator(box)
+    , box_(box)
+    , prima_(box->text())
 {
     box->setValidator(this);
 }

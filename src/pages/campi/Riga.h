@@ -11,7 +11,8 @@ class QLineEdit;
 
 namespace scheda::campi {
 
-class EntrataRiga : public QValidator {
+class EntrataRiga : public QValidator
+{
     Q_OBJECT
 public:
     // Installs itself on the box.

@@ -28,7 +28,8 @@ bool applicaCarattere(QWidget *w, const Stile &s)
 {
     if (!(s.punti > 0 || s.grassetto || s.sottolineato))
         return false;
-    w->setFont(carattere(QStringLiteral("MS Sans Serif"), s.punti > 0 ? s.punti : 8.25, s.grassetto, s.sottolineato));
+    w->setFont(carattere(QStringLiteral("MS Sans Serif"), s.punti > 0 ? s.punti : 8.25, s.grassetto,
+                         s.sottolineato));
     return true;
 }
 
@@ -90,10 +91,12 @@ bool stringiTitolo(QGroupBox *g)
     return true;
 }
 
-QLabel *nuovaEtichetta(QWidget *parent, const QString &testo, const Posto &p, const Stile &s, int leftCasella)
+QLabel *nuovaEtichetta(QWidget *parent, const QString &testo, const Posto &p, const Stile &s,
+                       int leftCasella)
 {
-    QLabel *l = p.left == PrimaDellaCasella ? etichettaPrima(parent, testo, leftCasella, p.top)
-                                           : etichetta(parent, testo, p.left, p.top, p.width, p.height);
+    QLabel *l = p.left == PrimaDellaCasella
+                    ? etichettaPrima(parent, testo, leftCasella, p.top)
+                    : etichetta(parent, testo, p.left, p.top, p.width, p.height);
     const bool tipoProprio = applicaCarattere(l, s);
     if (p.width == 0 && p.height == 0) {
         // As wide as its caption in its own type (it was placed in the page's).
@@ -103,8 +106,7 @@ QLabel *nuovaEtichetta(QWidget *parent, const QString &testo, const Posto &p, co
             if (p.left == PrimaDellaCasella)
                 l->move(left - l->width(), l->y());
         }
-    }
-    else if (p.width > 0)
+    } else if (p.width > 0)
         stringiSeServe(l);
     applicaSfondo(l, s, QPalette::Window);
     if (s.allineamento)
@@ -143,17 +145,20 @@ QWidget *nuovaCasella(QWidget *parent, const Elemento &e)
 
 bool numerica(Famiglia f)
 {
-    return f == Famiglia::Intero || f == Famiglia::Decimi || f == Famiglia::DueDecimali || f == Famiglia::Percentuale;
+    return f == Famiglia::Intero || f == Famiglia::Decimi || f == Famiglia::DueDecimali
+           || f == Famiglia::Percentuale;
 }
 
 } // namespace
 
-PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righe, const Ricalcolo *ricalcolo)
+PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righe,
+                                 const Ricalcolo *ricalcolo)
 {
     QHash<QString, QGroupBox *> cornici;
     for (const Elemento &e : righe)
         if (e.genere == Genere::Cornice) {
-            QGroupBox *g = cornice(pagina, e.testo, e.posto.left, e.posto.top, e.posto.width, e.posto.height);
+            QGroupBox *g = cornice(pagina, e.testo, e.posto.left, e.posto.top, e.posto.width,
+                                   e.posto.height);
             g->setObjectName(e.nome);
             applicaCarattere(g, e.stile);
             cornici.insert(e.nome, g);
@@ -186,7 +191,9 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
                 return l.famiglia == Famiglia::Opzioni && l.colonna == e.colonna;
             });
             if (gruppo == legami.end())
-                legami.push_back(Legame{.famiglia = Famiglia::Opzioni, .colonna = e.colonna, .pulsanti = {e.nome}});
+                legami.push_back(Legame{.famiglia = Famiglia::Opzioni,
+                                        .colonna = e.colonna,
+                                        .pulsanti = {e.nome}});
             else
                 gruppo->pulsanti << e.nome;
             break;
@@ -209,10 +216,15 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
                     p.top = e.posto.top;
                 nuovaEtichetta(parent, e.testo, p, e.stileEtichetta, e.posto.left);
             }
-            legami.push_back(Legame{.controllo = e.nome, .famiglia = e.famiglia, .colonna = e.colonna,
-                                    .lunghezza = e.lunghezza, .ricalcolo = numerica(e.famiglia) ? ricalcolo : nullptr,
-                                    .formato = e.formato, .allineamento = e.stile.allineamento,
-                                    .variante = e.variante, .attivo = e.attivo});
+            legami.push_back(Legame{.controllo = e.nome,
+                                    .famiglia = e.famiglia,
+                                    .colonna = e.colonna,
+                                    .lunghezza = e.lunghezza,
+                                    .ricalcolo = numerica(e.famiglia) ? ricalcolo : nullptr,
+                                    .formato = e.formato,
+                                    .allineamento = e.stile.allineamento,
+                                    .variante = e.variante,
+                                    .attivo = e.attivo});
             break;
         }
         }
@@ -231,7 +243,8 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
                     w->setFont(tipoPagina);
     PaginaCostruita fatto;
     fatto.campi = lega(pagina, legami);
-    std::stable_sort(ordine.begin(), ordine.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(ordine.begin(), ordine.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &[tab, w] : ordine) {
         if (!fatto.ordine.isEmpty())
             QWidget::setTabOrder(fatto.ordine.last(), w);

@@ -38,7 +38,8 @@ enum class Genere {
 // Left, top, width, height in twips; a width or height of 0 takes what the
 // kind of control has (a text box 285 high, a date box 1215 x 285, a combo
 // box 315 high, a label or an option button as its caption needs).
-struct Posto {
+struct Posto
+{
     int left = 0, top = 0, width = 0, height = 0;
 };
 
@@ -47,31 +48,33 @@ struct Posto {
 inline constexpr int PrimaDellaCasella = -1;
 
 // Type and colours; zero values keep what the page and the family give.
-struct Stile {
-    double punti = 0;        // size of "MS Sans Serif" (0: the page's 8.25)
+struct Stile
+{
+    double punti = 0; // size of "MS Sans Serif" (0: the page's 8.25)
     bool grassetto = false;
     bool sottolineato = false;
     unsigned int sfondo = 0; // background &H00BBGGRR& (0: none of its own)
     Qt::Alignment allineamento = {};
 };
 
-struct Elemento {
+struct Elemento
+{
     Genere genere = Genere::Campo;
     QString nome;
     Famiglia famiglia = Famiglia::Testo;
     QString colonna;
-    QString testo;          // caption of a frame, label or button; a field's label
-    Posto posto;            // the control itself
-    Posto etichetta = {};   // a field's label: its left (or PrimaDellaCasella), top (0: the box's)
+    QString testo;        // caption of a frame, label or button; a field's label
+    Posto posto;          // the control itself
+    Posto etichetta = {}; // a field's label: its left (or PrimaDellaCasella), top (0: the box's)
     Stile stileEtichetta = {};
-    QString in;             // the frame it stands in ("" the page)
-    int lunghezza = 0;      // text boxes: length limit (0 none; year boxes 4)
-    int tab = -1;           // position in the focus order (-1: none)
+    QString in;        // the frame it stands in ("" the page)
+    int lunghezza = 0; // text boxes: length limit (0 none; year boxes 4)
+    int tab = -1;      // position in the focus order (-1: none)
     Stile stile = {};
     Formato formato = Formato::Famiglia;
     Variante variante = Variante::Intero; // computed boxes: the pattern they show
-    bool righe = false;     // a display box of several lines
-    bool attivo = false;    // a computed box: read-only in the focus order instead of disabled
+    bool righe = false;                   // a display box of several lines
+    bool attivo = false; // a computed box: read-only in the focus order instead of disabled
 };
 
 // Type and colours the pages share.
@@ -91,20 +94,54 @@ inline Elemento conFamiglia(Famiglia f, Elemento e)
     return e;
 }
 
-inline Elemento cornice(Elemento e) { return conGenere(Genere::Cornice, std::move(e)); }
-inline Elemento titolo(Elemento e) { return conGenere(Genere::Etichetta, std::move(e)); } // a label standing alone
-inline Elemento opzione(Elemento e) { return conGenere(Genere::Opzione, std::move(e)); }
-inline Elemento elenco(Elemento e) { return conGenere(Genere::Elenco, std::move(e)); }
+inline Elemento cornice(Elemento e)
+{
+    return conGenere(Genere::Cornice, std::move(e));
+}
+inline Elemento titolo(Elemento e)
+{
+    return conGenere(Genere::Etichetta, std::move(e));
+} // a label standing alone
+inline Elemento opzione(Elemento e)
+{
+    return conGenere(Genere::Opzione, std::move(e));
+}
+inline Elemento elenco(Elemento e)
+{
+    return conGenere(Genere::Elenco, std::move(e));
+}
 
-inline Elemento testo(Elemento e) { return conFamiglia(Famiglia::Testo, std::move(e)); }
-inline Elemento testoMinuscolo(Elemento e) { return conFamiglia(Famiglia::TestoMinuscolo, std::move(e)); }
-inline Elemento anno(Elemento e) { return conFamiglia(Famiglia::Anno, std::move(e)); }
-inline Elemento importo(Elemento e) { return conFamiglia(Famiglia::Intero, std::move(e)); } // a whole amount
-inline Elemento data(Elemento e) { return conFamiglia(Famiglia::Data, std::move(e)); }
-inline Elemento ricerca(Elemento e) { return conFamiglia(Famiglia::Ricerca, std::move(e)); }
-inline Elemento soloLettura(Elemento e) { return conFamiglia(Famiglia::SoloLettura, std::move(e)); }
+inline Elemento testo(Elemento e)
+{
+    return conFamiglia(Famiglia::Testo, std::move(e));
+}
+inline Elemento testoMinuscolo(Elemento e)
+{
+    return conFamiglia(Famiglia::TestoMinuscolo, std::move(e));
+}
+inline Elemento anno(Elemento e)
+{
+    return conFamiglia(Famiglia::Anno, std::move(e));
+}
+inline Elemento importo(Elemento e)
+{
+    return conFamiglia(Famiglia::Intero, std::move(e));
+} // a whole amount
+inline Elemento data(Elemento e)
+{
+    return conFamiglia(Famiglia::Data, std::move(e));
+}
+inline Elemento ricerca(Elemento e)
+{
+    return conFamiglia(Famiglia::Ricerca, std::move(e));
+}
+inline Elemento soloLettura(Elemento e)
+{
+    return conFamiglia(Famiglia::SoloLettura, std::move(e));
+}
 
-struct PaginaCostruita {
+struct PaginaCostruita
+{
     QList<Campo *> campi;    // the bound fields, in the table's order (Posiziona's)
     QList<QWidget *> ordine; // the controls in focus order
 };

@@ -13,7 +13,8 @@
 
 namespace scheda {
 
-class Form1 : public PaginaScheda {
+class Form1 : public PaginaScheda
+{
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);

@@ -8,7 +8,8 @@
 
 namespace scheda {
 
-class Form2 : public PaginaScheda {
+class Form2 : public PaginaScheda
+{
     Q_OBJECT
 public:
     explicit Form2(QWidget *parent = nullptr);

@@ -9,14 +9,15 @@ using campi::titolo;
 
 namespace {
 
-constexpr unsigned int VerdeChiaro = 0x0080FF80; // headings, the year row, the band
+constexpr unsigned int VerdeChiaro = 0x0080FF80;  // headings, the year row, the band
 constexpr unsigned int VerdePallido = 0x00C0FFC0; // groups and their subtotals
 constexpr unsigned int RosaChiaro = 0x00FFC0FF;   // the rows of a group
 constexpr unsigned int CianoChiaro = 0x00FFFF80;  // the two totals
 
 enum class Tipo { Anno, Importo, Calcolato };
 
-struct Riga {
+struct Riga
+{
     const char *didascalia;
     Tipo tipo;
     unsigned int sfondo;
@@ -86,8 +87,12 @@ Elemento casella(int n, int colonna)
         e.formato = campi::Formato::Anno;
         e.stile.allineamento = Qt::AlignHCenter | Qt::AlignVCenter;
         break;
-    case Tipo::Importo: e.famiglia = Famiglia::Intero; break;
-    case Tipo::Calcolato: e.famiglia = Famiglia::Calcolato; break;
+    case Tipo::Importo:
+        e.famiglia = Famiglia::Intero;
+        break;
+    case Tipo::Calcolato:
+        e.famiglia = Famiglia::Calcolato;
+        break;
     }
     return e;
 }
@@ -99,24 +104,35 @@ std::vector<Elemento> righeStatiPatrimoniali()
     const Qt::Alignment sinistra = Qt::AlignLeft | Qt::AlignTop;
     const Qt::Alignment centro = Qt::AlignHCenter | Qt::AlignTop;
     std::vector<Elemento> righe = {
-        cornice({.nome = Cornice, .testo = "A.15) STATI PATRIMONIALI (Importi in euro)",
+        cornice({.nome = Cornice,
+                 .testo = "A.15) STATI PATRIMONIALI (Importi in euro)",
                  .posto = {360, 6120, 6855, 7575}}),
         // "ATTIVO" reaches down behind the year row's label, of its colour.
-        titolo({.testo = "ATTIVO", .posto = {LeftEtichette, 480, LarghezzaEtichette, 495}, .in = Cornice,
+        titolo({.testo = "ATTIVO",
+                .posto = {LeftEtichette, 480, LarghezzaEtichette, 495},
+                .in = Cornice,
                 .stile = {.sfondo = VerdeChiaro, .allineamento = sinistra}}),
-        titolo({.testo = "Penultimo", .posto = {LeftColonna[0], 480, LarghezzaCasella, 255}, .in = Cornice,
+        titolo({.testo = "Penultimo",
+                .posto = {LeftColonna[0], 480, LarghezzaCasella, 255},
+                .in = Cornice,
                 .stile = {.sfondo = VerdeChiaro, .allineamento = centro}}),
-        titolo({.testo = "Ultimo", .posto = {LeftColonna[1], 480, LarghezzaCasella, 255}, .in = Cornice,
+        titolo({.testo = "Ultimo",
+                .posto = {LeftColonna[1], 480, LarghezzaCasella, 255},
+                .in = Cornice,
                 .stile = {.sfondo = VerdeChiaro, .allineamento = centro}}),
-        titolo({.testo = "PASSIVO", .posto = {LeftEtichette, 3400, 4935, 285}, .in = Cornice,
+        titolo({.testo = "PASSIVO",
+                .posto = {LeftEtichette, 3400, 4935, 285},
+                .in = Cornice,
                 .stile = {.sfondo = VerdeChiaro, .allineamento = sinistra}}),
     };
     for (int n = 1; n <= NumeroRighe; ++n) {
         const Riga &r = Righe[n - 1];
-        righe.push_back(titolo({.testo = r.didascalia, .posto = {LeftEtichette, top(n), LarghezzaEtichette, r.altezza},
-                                .in = Cornice,
-                                .stile = {.sfondo = r.sfondo,
-                                          .allineamento = aDestra(n) ? Qt::AlignRight | Qt::AlignTop : sinistra}}));
+        righe.push_back(titolo(
+            {.testo = r.didascalia,
+             .posto = {LeftEtichette, top(n), LarghezzaEtichette, r.altezza},
+             .in = Cornice,
+             .stile = {.sfondo = r.sfondo,
+                       .allineamento = aDestra(n) ? Qt::AlignRight | Qt::AlignTop : sinistra}}));
     }
     for (int colonna : {0, 1})
         for (int n = 1; n <= NumeroRighe; ++n)
@@ -136,7 +152,9 @@ const campi::Ricalcolo &ricalcoloStatiPatrimoniali()
                                  {12, {13, 14, 15}},
                                  {16, {17, 18, 19}},
                                  {20, {21, 22, 23, 24}},
-                                 {25, {12, 16, 20}}, // a 32-bit variable: rounded half to even as it is stored
+                                 {25,
+                                  {12, 16,
+                                   20}}, // a 32-bit variable: rounded half to even as it is stored
                              },
                              {
                                  {{2}, {11}},

@@ -20,7 +20,8 @@ constexpr unsigned int RosaPallido = 0x00FFC0FF;
 constexpr unsigned int VerdePallido = 0x00C0FFC0;
 constexpr unsigned int CianoChiaro = 0x00FFFF80;
 
-struct RigaConto {
+struct RigaConto
+{
     int riga;
     const char *etichetta;
     Tipo tipo;
@@ -57,7 +58,8 @@ constexpr RigaConto Conto[] = {
 };
 
 // The two columns of the statement: letter, box left.
-struct ColonnaConto {
+struct ColonnaConto
+{
     char lettera;
     int left;
 };
@@ -76,18 +78,29 @@ std::vector<Elemento> righePagina()
 {
     const Qt::Alignment centro = Qt::AlignHCenter | Qt::AlignVCenter;
     std::vector<Elemento> righe = {
-        cornice({.nome = "A16", .testo = "A.16) CONTI ECONOMICI (Importi in euro)", .posto = {480, 240, 6855, 8295}}),
+        cornice({.nome = "A16",
+                 .testo = "A.16) CONTI ECONOMICI (Importi in euro)",
+                 .posto = {480, 240, 6855, 8295}}),
         cornice({.nome = "A17",
-                 .testo = "A.17) Cooperativa costituita tra dipendenti di imprese sottoposte a procedura concorsuale",
+                 .testo = "A.17) Cooperativa costituita tra dipendenti di imprese sottoposte a "
+                          "procedura concorsuale",
                  .posto = {480, 9120, 6855, 735}}),
-        cornice({.nome = "A18",
-                 .testo = "A.18) I soci hanno sottoscritto il capitale sociale mediante conferimento del TFR",
-                 .posto = {480, 10440, 6855, 735}}),
-        titolo({.testo = "CONTO ECONOMICO", .posto = {LeftEtichetta, 480, LarghezzaEtichetta, AltezzaRiga},
-                .in = "A16", .stile = {.sfondo = VerdeChiaro}}),
-        titolo({.testo = "Penultimo", .posto = {3240, 480, LarghezzaCasella, AltezzaRiga}, .in = "A16",
+        cornice(
+            {.nome = "A18",
+             .testo
+             = "A.18) I soci hanno sottoscritto il capitale sociale mediante conferimento del TFR",
+             .posto = {480, 10440, 6855, 735}}),
+        titolo({.testo = "CONTO ECONOMICO",
+                .posto = {LeftEtichetta, 480, LarghezzaEtichetta, AltezzaRiga},
+                .in = "A16",
+                .stile = {.sfondo = VerdeChiaro}}),
+        titolo({.testo = "Penultimo",
+                .posto = {3240, 480, LarghezzaCasella, AltezzaRiga},
+                .in = "A16",
                 .stile = {.sfondo = VerdeChiaro, .allineamento = centro}}),
-        titolo({.testo = "Ultimo", .posto = {4560, 480, LarghezzaCasella, AltezzaRiga}, .in = "A16",
+        titolo({.testo = "Ultimo",
+                .posto = {4560, 480, LarghezzaCasella, AltezzaRiga},
+                .in = "A16",
                 .stile = {.sfondo = VerdeChiaro, .allineamento = centro}}),
     };
 
@@ -106,8 +119,10 @@ std::vector<Elemento> righePagina()
         const int tabColonna = int(k);
         for (const RigaConto &r : Conto) {
             const QString colonna = QLatin1Char(c.lettera) + QString::number(r.riga);
-            Elemento e{.nome = QStringLiteral("TXT") + colonna.toUpper(), .colonna = colonna,
-                       .posto = {c.left, r.top, LarghezzaCasella}, .in = "A16"};
+            Elemento e{.nome = QStringLiteral("TXT") + colonna.toUpper(),
+                       .colonna = colonna,
+                       .posto = {c.left, r.top, LarghezzaCasella},
+                       .in = "A16"};
             switch (r.tipo) {
             case Tipo::Anno:
                 e.famiglia = Famiglia::Anno;
@@ -137,14 +152,30 @@ std::vector<Elemento> righePagina()
 
     // The declarations: "SI" is code 1, "NO" code 2.
     const Elemento dichiarazioni[] = {
-        opzione({.nome = "OPTDipe1", .colonna = "coop_dipe", .testo = "SI", .posto = {2160, 360, 735, 255},
-                 .in = "A17", .tab = PrimoTabPulsanti}),
-        opzione({.nome = "OPTDipe2", .colonna = "coop_dipe", .testo = "NO", .posto = {3360, 360, 975, 255},
-                 .in = "A17", .tab = PrimoTabPulsanti + 1}),
-        opzione({.nome = "OPTVersa1", .colonna = "coop_versa", .testo = "SI", .posto = {2160, 360, 855, 255},
-                 .in = "A18", .tab = PrimoTabPulsanti + 2}),
-        opzione({.nome = "OPTVersa2", .colonna = "coop_versa", .testo = "NO", .posto = {3360, 360, 735, 255},
-                 .in = "A18", .tab = PrimoTabPulsanti + 3}),
+        opzione({.nome = "OPTDipe1",
+                 .colonna = "coop_dipe",
+                 .testo = "SI",
+                 .posto = {2160, 360, 735, 255},
+                 .in = "A17",
+                 .tab = PrimoTabPulsanti}),
+        opzione({.nome = "OPTDipe2",
+                 .colonna = "coop_dipe",
+                 .testo = "NO",
+                 .posto = {3360, 360, 975, 255},
+                 .in = "A17",
+                 .tab = PrimoTabPulsanti + 1}),
+        opzione({.nome = "OPTVersa1",
+                 .colonna = "coop_versa",
+                 .testo = "SI",
+                 .posto = {2160, 360, 855, 255},
+                 .in = "A18",
+                 .tab = PrimoTabPulsanti + 2}),
+        opzione({.nome = "OPTVersa2",
+                 .colonna = "coop_versa",
+                 .testo = "NO",
+                 .posto = {3360, 360, 735, 255},
+                 .in = "A18",
+                 .tab = PrimoTabPulsanti + 3}),
     };
     righe.insert(righe.end(), std::begin(dichiarazioni), std::end(dichiarazioni));
     return righe;
@@ -164,7 +195,8 @@ const Ricalcolo &ricalcoloContoEconomico()
                           {18, {16, 17}},
                           {21, {19, 20}},
                           {22, {15, 18, 21}},
-                          {24, {22, -23}}, // a 32-bit column: rounded half to even, refused out of range
+                          {24,
+                           {22, -23}}, // a 32-bit column: rounded half to even, refused out of range
                       },
                       {
                           {{2, 3, 4}, {5, 15, 22, 24}},
@@ -178,7 +210,8 @@ const Ricalcolo &ricalcoloContoEconomico()
     return r;
 }
 
-Form3::Form3(QWidget *parent) : PaginaScheda(3, parent)
+Form3::Form3(QWidget *parent)
+    : PaginaScheda(3, parent)
 {
     // No Caricamento bracket: the Click of each button Posiziona selects
     // runs, and a stored declaration code other than 1 or 2 raises the flag.

@@ -11,7 +11,8 @@ namespace campi {
 class Ricalcolo;
 }
 
-class Form3 : public PaginaScheda {
+class Form3 : public PaginaScheda
+{
     Q_OBJECT
 public:
     explicit Form3(QWidget *parent = nullptr);

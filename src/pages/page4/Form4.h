@@ -9,7 +9,8 @@
 
 namespace scheda {
 
-class Form4 : public PaginaScheda {
+class Form4 : public PaginaScheda
+{
     Q_OBJECT
 public:
     explicit Form4(QWidget *parent = nullptr);

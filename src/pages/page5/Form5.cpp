@@ -28,11 +28,13 @@ const Ricalcolo &ricalcolo()
                        .termini = {{QStringLiteral("spea") + riga}, {QStringLiteral("speb") + riga}},
                        .decimali = Centesimi});
             for (const QString colonna : {QStringLiteral("spea"), QStringLiteral("speb")})
-                r.dipendenti(colonna + riga, {QStringLiteral("spec") + riga, colonna + QLatin1Char('7'),
-                                              QStringLiteral("spec7")});
+                r.dipendenti(colonna + riga, {QStringLiteral("spec") + riga,
+                                              colonna + QLatin1Char('7'), QStringLiteral("spec7")});
         }
         r.formula({.risultato = QStringLiteral("cost4"),
-                   .termini = {{QStringLiteral("cost1")}, {QStringLiteral("cost2")}, {QStringLiteral("cost3")}},
+                   .termini = {{QStringLiteral("cost1")},
+                               {QStringLiteral("cost2")},
+                               {QStringLiteral("cost3")}},
                    .decimali = Centesimi});
         for (int k = 1; k <= 3; ++k)
             r.dipendenti(QStringLiteral("cost%1").arg(k), {QStringLiteral("cost4")});
@@ -42,17 +44,19 @@ const Ricalcolo &ricalcolo()
 }
 
 // The C.4 rows: label and its width; row 7 is the totals.
-struct RigaSpese {
+struct RigaSpese
+{
     const char *etichetta;
     int larghezza;
 };
 const RigaSpese RigheSpese[] = {
-    {"a) suolo aziendale", 1695}, {"b) opere murarie", 1335},    {"c) macc. imp. att.", 1215},
-    {"d) prog. infor.", 975},     {"e) brevetti", 1575},         {"f) conulenze e studi", 1575},
+    {"a) suolo aziendale", 1695}, {"b) opere murarie", 1335}, {"c) macc. imp. att.", 1215},
+    {"d) prog. infor.", 975},     {"e) brevetti", 1575},      {"f) conulenze e studi", 1575},
     {"       TOTALE", 1575},
 };
 // Column A (direct purchase), B (leasing), C (row totals): where the boxes stand.
-struct ColonnaSpese {
+struct ColonnaSpese
+{
     char lettera;
     int left;
 };
@@ -73,12 +77,16 @@ int tabSpese(char lettera, int n)
 std::vector<Elemento> righe()
 {
     std::vector<Elemento> r = {
-        cornice({.nome = "Frame5",
-                 .testo = "C.4) Spese del programma di investimenti relative al Titolo I (Importi in euro)",
-                 .posto = {480, 600, 5535, 4215}}),
-        cornice({.nome = "Frame1", .testo = "C.5) Date previste relative al programma",
+        cornice(
+            {.nome = "Frame5",
+             .testo
+             = "C.4) Spese del programma di investimenti relative al Titolo I (Importi in euro)",
+             .posto = {480, 600, 5535, 4215}}),
+        cornice({.nome = "Frame1",
+                 .testo = "C.5) Date previste relative al programma",
                  .posto = {480, 5400, 5535, 1215}}),
-        cornice({.nome = "Frame2", .testo = "C.6) Costi generali di cui al titolo II (Importi in euro)",
+        cornice({.nome = "Frame2",
+                 .testo = "C.6) Costi generali di cui al titolo II (Importi in euro)",
                  .posto = {480, 7200, 5655, 3015}}),
         titolo({.testo = "DOMANDA", .posto = {2880, 360, 975, 255}, .in = "Frame5"}),
         titolo({.testo = "SPESE", .posto = {240, 720, 1455, 255}, .in = "Frame5"}),
@@ -88,7 +96,8 @@ std::vector<Elemento> righe()
     };
     for (int n = 1; n <= 7; ++n)
         r.push_back(titolo({.testo = RigheSpese[n - 1].etichetta,
-                            .posto = {240, 1080 + 360 * (n - 1), RigheSpese[n - 1].larghezza, 255}, .in = "Frame5"}));
+                            .posto = {240, 1080 + 360 * (n - 1), RigheSpese[n - 1].larghezza, 255},
+                            .in = "Frame5"}));
     // The grid's boxes, column by column as Posiziona shows them: the amounts
     // typed in A and B; the totals computed, the row totals read-only in
     // the focus order, the column totals disabled.
@@ -98,32 +107,55 @@ std::vector<Elemento> righe()
             r.push_back({.nome = QStringLiteral("TXTSpe%1%2").arg(c.lettera).arg(n),
                          .famiglia = digitato ? Famiglia::DueDecimali : Famiglia::Calcolato,
                          .colonna = QStringLiteral("spe%1%2").arg(QChar(c.lettera).toLower()).arg(n),
-                         .posto = {c.left, 1080 + 360 * (n - 1), 1095}, .in = "Frame5", .tab = tabSpese(c.lettera, n),
-                         .variante = Variante::DueDecimali, .attivo = !digitato && n < 7});
+                         .posto = {c.left, 1080 + 360 * (n - 1), 1095},
+                         .in = "Frame5",
+                         .tab = tabSpese(c.lettera, n),
+                         .variante = Variante::DueDecimali,
+                         .attivo = !digitato && n < 7});
         }
-    r.push_back(data({.nome = "TXTdataAvvio", .colonna = "dataavvio", .testo = "C.5.1) Data di avvio a realizzazione :",
-                      .posto = {3000, 360}, .etichetta = {360, 0, 2655}, .in = "Frame1", .tab = 12}));
-    r.push_back(data({.nome = "TXTDataUltimazione", .colonna = "dataultimazione", .testo = "C.5.2) Data di ultimazione :",
-                      .posto = {3000, 720}, .etichetta = {360, 0, 2655}, .in = "Frame1", .tab = 13}));
+    r.push_back(data({.nome = "TXTdataAvvio",
+                      .colonna = "dataavvio",
+                      .testo = "C.5.1) Data di avvio a realizzazione :",
+                      .posto = {3000, 360},
+                      .etichetta = {360, 0, 2655},
+                      .in = "Frame1",
+                      .tab = 12}));
+    r.push_back(data({.nome = "TXTDataUltimazione",
+                      .colonna = "dataultimazione",
+                      .testo = "C.5.2) Data di ultimazione :",
+                      .posto = {3000, 720},
+                      .etichetta = {360, 0, 2655},
+                      .in = "Frame1",
+                      .tab = 13}));
     r.push_back(titolo({.testo = "DOMANDA", .posto = {2400, 480, 1095, 255}, .in = "Frame2"}));
-    r.push_back(titolo({.testo = "Esercizi di riferimento", .posto = {2040, 960, 1575, 255}, .in = "Frame2"}));
+    r.push_back(titolo(
+        {.testo = "Esercizi di riferimento", .posto = {2040, 960, 1575, 255}, .in = "Frame2"}));
     r.push_back(titolo({.testo = "Imp. Costi", .posto = {3960, 960, 975, 255}, .in = "Frame2"}));
     const char *esercizi[] = {"Primo esercizio", "Secondo esercizio", "Terzo esercizio"};
     for (int k = 1; k <= 3; ++k)
-        r.push_back(anno({.nome = QStringLiteral("TXTCostEser%1").arg(k), .colonna = QStringLiteral("costeser%1").arg(k),
-                          .testo = esercizi[k - 1], .posto = {2400, 1320 + 360 * (k - 1), 975},
-                          .etichetta = {480, 0, 1575, 255}, .in = "Frame2", .lunghezza = 4, .tab = 14 + 2 * (k - 1)}));
+        r.push_back(anno({.nome = QStringLiteral("TXTCostEser%1").arg(k),
+                          .colonna = QStringLiteral("costeser%1").arg(k),
+                          .testo = esercizi[k - 1],
+                          .posto = {2400, 1320 + 360 * (k - 1), 975},
+                          .etichetta = {480, 0, 1575, 255},
+                          .in = "Frame2",
+                          .lunghezza = 4,
+                          .tab = 14 + 2 * (k - 1)}));
     for (int k = 1; k <= 4; ++k)
         r.push_back({.nome = QStringLiteral("TXTCost%1").arg(k),
                      .famiglia = k < 4 ? Famiglia::DueDecimali : Famiglia::Calcolato,
-                     .colonna = QStringLiteral("cost%1").arg(k), .posto = {3840, 1320 + 360 * (k - 1), 1095},
-                     .in = "Frame2", .tab = k < 4 ? 15 + 2 * (k - 1) : 49, .variante = Variante::DueDecimali});
+                     .colonna = QStringLiteral("cost%1").arg(k),
+                     .posto = {3840, 1320 + 360 * (k - 1), 1095},
+                     .in = "Frame2",
+                     .tab = k < 4 ? 15 + 2 * (k - 1) : 49,
+                     .variante = Variante::DueDecimali});
     return r;
 }
 
 } // namespace
 
-Form5::Form5(QWidget *parent) : PaginaScheda(5, parent)
+Form5::Form5(QWidget *parent)
+    : PaginaScheda(5, parent)
 {
     disponi(righe(), &ricalcolo());
     posizionaPiede(7320, 8760);

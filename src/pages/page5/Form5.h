@@ -8,7 +8,8 @@
 
 namespace scheda {
 
-class Form5 : public PaginaScheda {
+class Form5 : public PaginaScheda
+{
     Q_OBJECT
 public:
     explicit Form5(QWidget *parent = nullptr);

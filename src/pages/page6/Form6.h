@@ -8,7 +8,8 @@
 
 namespace scheda {
 
-class Form6 : public PaginaScheda {
+class Form6 : public PaginaScheda
+{
     Q_OBJECT
 public:
     explicit Form6(QWidget *parent = nullptr);

@@ -40,9 +40,11 @@ QString quoted(const QString &s)
 int openKeyed(const QString &path, const QString &password, int flags, sqlite3 **db)
 {
     *db = nullptr;
-    if (const int rc = sqlite3_open_v2(path.toUtf8().constData(), db, flags, nullptr); rc != SQLITE_OK)
+    if (const int rc = sqlite3_open_v2(path.toUtf8().constData(), db, flags, nullptr);
+        rc != SQLITE_OK)
         return rc;
-    const QByteArray keySql = (QStringLiteral("PRAGMA key = ") + quoted(password) + QLatin1Char(';')).toUtf8();
+    const QByteArray keySql
+        = (QStringLiteral("PRAGMA key = ") + quoted(password) + QLatin1Char(';')).toUtf8();
     return sqlite3_exec(*db, keySql.constData(), nullptr, nullptr, nullptr);
 }
 
@@ -53,10 +55,12 @@ void Connection::Open()
     const QString path = dataSource();
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
-        throw Error(err::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
+        throw Error(err::FileNotFound,
+                    QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
     // What a copy cut short leaves; the engine would take it for a new database.
     if (info.size() == 0)
-        throw Error(err::FileDamaged, failureText(Access::Open, path, QStringLiteral("il file è vuoto")));
+        throw Error(err::FileDamaged,
+                    failureText(Access::Open, path, QStringLiteral("il file è vuoto")));
 
     sqlite3 *db = nullptr;
     const auto fail = [&](int rc) {
@@ -72,7 +76,9 @@ void Connection::Open()
         throw fail(rc);
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     // The key is only tried on the first read: a wrong one fails here.
-    if (const int read = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr); read != SQLITE_OK)
+    if (const int read = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr,
+                                      nullptr);
+        read != SQLITE_OK)
         throw fail(read);
     sqlite3_exec(db, "PRAGMA journal_mode = DELETE;", nullptr, nullptr, nullptr);
     // Pages are decrypted on every read that misses the cache: keep a large
@@ -98,7 +104,8 @@ ChangeMark Connection::changeMark()
 {
     sqlite3 *db = handle();
     if (!dataVersion_) {
-        if (const int rc = sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &dataVersion_, nullptr); rc != SQLITE_OK)
+        if (const int rc = sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &dataVersion_, nullptr);
+            rc != SQLITE_OK)
             throw readError(rc);
     }
     const int rc = sqlite3_step(dataVersion_);
@@ -135,20 +142,25 @@ void Connection::requireWritable()
         return;
     if (!readFailure_->lasting) {
         // The lock may have gone, the disk come back: one read tells.
-        if (const int rc = sqlite3_exec(handle(), "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr); rc != SQLITE_OK)
+        if (const int rc = sqlite3_exec(handle(), "SELECT count(*) FROM sqlite_master;", nullptr,
+                                        nullptr, nullptr);
+            rc != SQLITE_OK)
             throw readError(rc);
         readFailure_.reset();
         return;
     }
     throw Error(readFailure_->number,
                 failureText(Access::Write, dataSource(),
-                            QStringLiteral("una sua lettura non è riuscita (%1), il file resta com'è").arg(readFailure_->reason)));
+                            QStringLiteral(
+                                "una sua lettura non è riuscita (%1), il file resta com'è")
+                                .arg(readFailure_->reason)));
 }
 
 sqlite3 *Connection::handle() const
 {
     if (!db_)
-        throw Error(err::ObjectClosed, QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
+        throw Error(err::ObjectClosed,
+                    QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
     return db_;
 }
 
@@ -200,7 +212,9 @@ const std::array<char16_t, 256> &latin1Keys()
         std::array<char16_t, 256> k{};
         for (int c = 0; c < 256; ++c) {
             const QString key = primaryKey(QString(QChar(c)));
-            k[c] = key.isEmpty() ? Skip : key.size() == 1 && key[0].unicode() != Fallback ? key[0].unicode() : Fallback;
+            k[c] = key.isEmpty()                                     ? Skip
+                   : key.size() == 1 && key[0].unicode() != Fallback ? key[0].unicode()
+                                                                     : Fallback;
         }
         return k;
     }();
@@ -209,7 +223,8 @@ const std::array<char16_t, 256> &latin1Keys()
 
 // Reads code points below 256 from UTF-16 or UTF-8 text; anything else
 // stops the fast comparison and the slow one decides.
-struct Utf16Reader {
+struct Utf16Reader
+{
     const QChar *p, *end;
     bool next(char32_t &c, bool &other)
     {
@@ -222,7 +237,8 @@ struct Utf16Reader {
     }
 };
 
-struct Utf8Reader {
+struct Utf8Reader
+{
     const unsigned char *p, *end;
     bool next(char32_t &c, bool &other)
     {
@@ -242,7 +258,7 @@ struct Utf8Reader {
 };
 
 // First pass over both texts; 2 when a character outside Latin-1 appears.
-template <class Reader>
+template<class Reader>
 int comparePrimary(Reader a, Reader b)
 {
     const auto &keys = latin1Keys();

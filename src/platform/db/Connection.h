@@ -21,7 +21,8 @@ namespace ado {
 // moves its first part, a change through this connection the second.
 using ChangeMark = std::pair<std::int64_t, std::int64_t>;
 
-class Connection {
+class Connection
+{
 public:
     Connection() = default;
     ~Connection();

@@ -15,7 +15,8 @@ namespace ado {
 
 namespace {
 
-struct StmtDeleter {
+struct StmtDeleter
+{
     void operator()(sqlite3_stmt *s) const { sqlite3_finalize(s); }
 };
 using Stmt = std::unique_ptr<sqlite3_stmt, StmtDeleter>;
@@ -32,9 +33,12 @@ int prepare(sqlite3 *db, const QString &sql, Stmt &out)
 
 // One run of a kept statement: reset and unbound when the run ends, however
 // it ends, so that no statement holds the file's read lock between calls.
-class Run {
+class Run
+{
 public:
-    explicit Run(sqlite3_stmt *s) : s_(s) {}
+    explicit Run(sqlite3_stmt *s)
+        : s_(s)
+    {}
     ~Run()
     {
         sqlite3_reset(s_);
@@ -47,7 +51,6 @@ public:
 private:
     sqlite3_stmt *s_;
 };
-
 
 QString quoteIdent(const QString &name)
 {
@@ -67,8 +70,8 @@ ColumnKind kindFromDecl(const QString &declared, bool primaryKey)
         return ColumnKind::Integer32;
     if (t.contains(QLatin1String("INT")))
         return ColumnKind::Integer16;
-    if (t.contains(QLatin1String("DOUBLE")) || t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("FLOAT"))
-        || t.contains(QLatin1String("NUM")))
+    if (t.contains(QLatin1String("DOUBLE")) || t.contains(QLatin1String("REAL"))
+        || t.contains(QLatin1String("FLOAT")) || t.contains(QLatin1String("NUM")))
         return ColumnKind::Double;
     return ColumnKind::Text;
 }
@@ -86,7 +89,8 @@ Variant fromColumn(sqlite3_stmt *s, int col, ColumnKind kind)
     case ColumnKind::Double:
         return Variant(sqlite3_column_double(s, col));
     case ColumnKind::Date: {
-        const QString iso = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, col)));
+        const QString iso = QString::fromUtf8(
+            reinterpret_cast<const char *>(sqlite3_column_text(s, col)));
         const QDate d = QDate::fromString(iso, Qt::ISODate);
         return d.isValid() ? Variant(d) : Variant(iso);
     }
@@ -99,7 +103,8 @@ Variant fromColumn(sqlite3_stmt *s, int col, ColumnKind kind)
 
 Error wrongType(const QString &column)
 {
-    return Error(err::WrongType, QStringLiteral("Valore di tipo errato per il campo '%1'.").arg(column));
+    return Error(err::WrongType,
+                 QStringLiteral("Valore di tipo errato per il campo '%1'.").arg(column));
 }
 
 // Converts what the program assigns to what the column stores.
@@ -128,8 +133,12 @@ Variant toColumn(const Variant &v, ColumnKind kind, const QString &column)
         case ColumnKind::Integer16:
         case ColumnKind::Integer32: {
             const double r = roundHalfEven(v.toDouble());
-            const double lo = kind == ColumnKind::Integer16 ? -32768.0 : double(std::numeric_limits<std::int32_t>::min());
-            const double hi = kind == ColumnKind::Integer16 ? 32767.0 : double(std::numeric_limits<std::int32_t>::max());
+            const double lo = kind == ColumnKind::Integer16
+                                  ? -32768.0
+                                  : double(std::numeric_limits<std::int32_t>::min());
+            const double hi = kind == ColumnKind::Integer16
+                                  ? 32767.0
+                                  : double(std::numeric_limits<std::int32_t>::max());
             if (!(r >= lo && r <= hi))
                 throw Error(err::Overflow, QStringLiteral("Overflow nel campo '%1'.").arg(column));
             return Variant(std::int64_t(r));
@@ -149,9 +158,15 @@ void bind(sqlite3_stmt *s, int i, const Variant &v)
 {
     switch (v.kind()) {
     case Variant::Kind::Empty:
-    case Variant::Kind::Null: sqlite3_bind_null(s, i); break;
-    case Variant::Kind::Integer: sqlite3_bind_int64(s, i, v.integer()); break;
-    case Variant::Kind::Double: sqlite3_bind_double(s, i, v.real()); break;
+    case Variant::Kind::Null:
+        sqlite3_bind_null(s, i);
+        break;
+    case Variant::Kind::Integer:
+        sqlite3_bind_int64(s, i, v.integer());
+        break;
+    case Variant::Kind::Double:
+        sqlite3_bind_double(s, i, v.real());
+        break;
     case Variant::Kind::Text: {
         const QByteArray b = v.text().toUtf8();
         sqlite3_bind_text(s, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
@@ -169,9 +184,18 @@ void bind(sqlite3_stmt *s, int i, const Variant &v)
 
 // --- Field ---------------------------------------------------------------
 
-Variant Field::Value() const { return rs_->read(index_); }
-void Field::setValue(const Variant &v) { rs_->write(index_, v); }
-QString Field::Name() const { return rs_->names_.at(index_); }
+Variant Field::Value() const
+{
+    return rs_->read(index_);
+}
+void Field::setValue(const Variant &v)
+{
+    rs_->write(index_, v);
+}
+QString Field::Name() const
+{
+    return rs_->names_.at(index_);
+}
 
 // --- Recordset -------------------------------------------------------------
 
@@ -179,7 +203,8 @@ QString Field::Name() const { return rs_->names_.at(index_); }
 // change check and the delete are the same texts for its whole life; the
 // writes differ by the columns they set, and a page saves the same set
 // each time. Kept until Close.
-class Recordset::Statements {
+class Recordset::Statements
+{
 public:
     // Preparing reads the file's schema: a failure is one of `access`.
     sqlite3_stmt *get(Connection &c, const QString &sql, Access access)
@@ -203,7 +228,9 @@ private:
     std::map<QString, Stmt> kept_;
 };
 
-Recordset::Recordset() : statements_(std::make_unique<Statements>()) {}
+Recordset::Recordset()
+    : statements_(std::make_unique<Statements>())
+{}
 
 Recordset::~Recordset() = default;
 
@@ -214,9 +241,10 @@ sqlite3_stmt *Recordset::statement(const QString &sql, Access access) const
 
 Error Recordset::noCurrent() const
 {
-    return Error(err::NoCurrentRecord, QStringLiteral("BOF o EOF è True oppure il record corrente è stato eliminato. "
-                                                      "L'operazione richiesta richiede un record corrente (file '%1').")
-                                           .arg(ActiveConnection->dataSource()));
+    return Error(err::NoCurrentRecord,
+                 QStringLiteral("BOF o EOF è True oppure il record corrente è stato eliminato. "
+                                "L'operazione richiesta richiede un record corrente (file '%1').")
+                     .arg(ActiveConnection->dataSource()));
 }
 
 std::optional<std::int64_t> Recordset::runWrite(sqlite3_stmt *s)
@@ -231,7 +259,8 @@ std::optional<std::int64_t> Recordset::runWrite(sqlite3_stmt *s)
     // connection, before or after, is for the file's mark to tell (its
     // first part leaves out this connection's own commits).
     const std::int64_t after = sqlite3_total_changes(db);
-    if (!table_ || keysMark_.first < 0 || keysMark_.second != before || after - before != sqlite3_changes(db))
+    if (!table_ || keysMark_.first < 0 || keysMark_.second != before
+        || after - before != sqlite3_changes(db))
         return std::nullopt;
     return after;
 }
@@ -256,23 +285,29 @@ void Recordset::Open()
     if (table_) {
         tableName_ = Source.trimmed();
         Stmt info;
-        int rc = prepare(db, QStringLiteral("PRAGMA table_info(%1)").arg(quoteIdent(tableName_)), info);
+        int rc = prepare(db, QStringLiteral("PRAGMA table_info(%1)").arg(quoteIdent(tableName_)),
+                         info);
         if (rc != SQLITE_OK)
             throw ActiveConnection->readError(rc);
         while ((rc = sqlite3_step(info.get())) == SQLITE_ROW) {
-            names_ << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(info.get(), 1)));
-            const QString decl = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(info.get(), 2)));
+            names_ << QString::fromUtf8(
+                reinterpret_cast<const char *>(sqlite3_column_text(info.get(), 1)));
+            const QString decl = QString::fromUtf8(
+                reinterpret_cast<const char *>(sqlite3_column_text(info.get(), 2)));
             kinds_.push_back(kindFromDecl(decl, sqlite3_column_int(info.get(), 5) == 1));
         }
         if (rc != SQLITE_DONE)
             throw ActiveConnection->readError(rc);
         if (names_.isEmpty())
             throw Error(err::NoSuchTable,
-                        QStringLiteral("Impossibile trovare la tabella di input '%1' nel file '%2'.")
+                        QStringLiteral(
+                            "Impossibile trovare la tabella di input '%1' nel file '%2'.")
                             .arg(tableName_, ActiveConnection->dataSource()));
         if (kinds_.front() != ColumnKind::Key)
-            throw Error(err::SqlFailed, QStringLiteral("La tabella '%1' del file '%2' non ha una chiave in colonna 0.")
-                                            .arg(tableName_, ActiveConnection->dataSource()));
+            throw Error(err::SqlFailed,
+                        QStringLiteral(
+                            "La tabella '%1' del file '%2' non ha una chiave in colonna 0.")
+                            .arg(tableName_, ActiveConnection->dataSource()));
         open_ = true;
         try {
             reloadKeys();
@@ -285,8 +320,9 @@ void Recordset::Open()
         Stmt s;
         if (const int rc = prepare(db, Source, s); rc != SQLITE_OK) {
             const EngineFailure f = ActiveConnection->noteReadFailure(rc);
-            throw Error(f.number, QStringLiteral("Errore nell'interrogazione \"%1\" sul file '%2': %3.")
-                                      .arg(Source.trimmed(), ActiveConnection->dataSource(), f.reason));
+            throw Error(f.number,
+                        QStringLiteral("Errore nell'interrogazione \"%1\" sul file '%2': %3.")
+                            .arg(Source.trimmed(), ActiveConnection->dataSource(), f.reason));
         }
         const int n = sqlite3_column_count(s.get());
         for (int c = 0; c < n; ++c) {
@@ -342,12 +378,15 @@ void Recordset::Close()
 void Recordset::requireOpen() const
 {
     if (!open_)
-        throw Error(err::ObjectClosed, QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
+        throw Error(err::ObjectClosed,
+                    QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
 }
 
 long Recordset::count() const
 {
-    return table_ ? long(keys_.size()) : names_.isEmpty() ? 0 : long(rows_->size()) / long(names_.size());
+    return table_             ? long(keys_.size())
+           : names_.isEmpty() ? 0
+                              : long(rows_->size()) / long(names_.size());
 }
 
 long Recordset::RecordCount() const
@@ -391,7 +430,8 @@ void Recordset::reloadKeys()
 {
     keysMark_ = {-1, -1};
     const ChangeMark mark = ActiveConnection->changeMark();
-    const Run s(statement(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(quoteIdent(names_.front()), quoteIdent(tableName_))));
+    const Run s(statement(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1")
+                              .arg(quoteIdent(names_.front()), quoteIdent(tableName_))));
     std::vector<std::int64_t> keys;
     keys.reserve(keys_.size());
     int rc;
@@ -502,7 +542,8 @@ Field Recordset::Fields(int index)
 {
     requireOpen();
     if (index < 0 || index >= names_.size())
-        throw Error(err::ItemNotFound, QStringLiteral("Elemento %1 non trovato nell'insieme.").arg(index));
+        throw Error(err::ItemNotFound,
+                    QStringLiteral("Elemento %1 non trovato nell'insieme.").arg(index));
     return Field(this, index);
 }
 
@@ -511,7 +552,8 @@ Field Recordset::Fields(const QString &name)
     requireOpen();
     const int i = indexOf(name);
     if (i < 0)
-        throw Error(err::ItemNotFound, QStringLiteral("Elemento '%1' non trovato nell'insieme.").arg(name));
+        throw Error(err::ItemNotFound,
+                    QStringLiteral("Elemento '%1' non trovato nell'insieme.").arg(name));
     return Field(this, i);
 }
 
@@ -519,7 +561,8 @@ void Recordset::loadRow()
 {
     if (rowLoaded_)
         return;
-    const Run s(statement(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front()))));
+    const Run s(statement(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
+                              .arg(quoteIdent(tableName_), quoteIdent(names_.front()))));
     sqlite3_bind_int64(s.get(), 1, keys_[pos_]);
     const int rc = sqlite3_step(s.get());
     if (rc == SQLITE_DONE)
@@ -556,7 +599,8 @@ void Recordset::write(int index, const Variant &v)
     if (!table_)
         throw Error(err::ReadOnly, QStringLiteral("Il recordset è di sola lettura."));
     if (kinds_[index] == ColumnKind::Key)
-        throw Error(err::ReadOnly, QStringLiteral("Il campo '%1' non può essere aggiornato.").arg(names_[index]));
+        throw Error(err::ReadOnly,
+                    QStringLiteral("Il campo '%1' non può essere aggiornato.").arg(names_[index]));
     const Variant stored = toColumn(v, kinds_[index], names_[index]);
     pending_[index] = stored;
     if (rowLoaded_)
@@ -598,9 +642,11 @@ void Recordset::Update()
             marks << QStringLiteral("?");
         }
         const QString sql = cols.isEmpty()
-                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdent(tableName_))
+                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES")
+                                      .arg(quoteIdent(tableName_))
                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(quoteIdent(tableName_), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+                                      .arg(quoteIdent(tableName_), cols.join(QLatin1Char(',')),
+                                           marks.join(QLatin1Char(',')));
         const Run s(statement(sql, Access::Write));
         int i = 1;
         for (const auto &[c, v] : pending_)
@@ -618,7 +664,8 @@ void Recordset::Update()
         for (const auto &[c, v] : pending_)
             sets << quoteIdent(names_[c]) + QStringLiteral(" = ?");
         const Run s(statement(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                  .arg(quoteIdent(tableName_), sets.join(QLatin1Char(',')), quoteIdent(names_.front())),
+                                  .arg(quoteIdent(tableName_), sets.join(QLatin1Char(',')),
+                                       quoteIdent(names_.front())),
                               Access::Write));
         int i = 1;
         for (const auto &[c, v] : pending_)
@@ -647,7 +694,8 @@ void Recordset::Delete(int affect)
         return;
     }
     ActiveConnection->requireWritable();
-    const Run s(statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdent(tableName_), quoteIdent(names_.front())),
+    const Run s(statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                              .arg(quoteIdent(tableName_), quoteIdent(names_.front())),
                           Access::Write));
     sqlite3_bind_int64(s.get(), 1, keys_[pos_]);
     const std::optional<std::int64_t> mark = runWrite(s.get());

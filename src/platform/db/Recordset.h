@@ -37,7 +37,8 @@ inline constexpr int adLockPessimistic = 2;
 // Column kinds, read from the declared type of each column.
 enum class ColumnKind { Text, Integer16, Integer32, Double, Date, Key };
 
-class Field {
+class Field
+{
 public:
     Variant Value() const;
     void setValue(const Variant &v);
@@ -45,12 +46,16 @@ public:
 
 private:
     friend class Recordset;
-    Field(Recordset *rs, int index) : rs_(rs), index_(index) {}
+    Field(Recordset *rs, int index)
+        : rs_(rs)
+        , index_(index)
+    {}
     Recordset *rs_;
     int index_;
 };
 
-class Recordset {
+class Recordset
+{
 public:
     Recordset();
     ~Recordset();
@@ -84,7 +89,7 @@ public:
     int FieldsCount() const;
 
     void AddNew();
-    void Update();           // one statement; nothing to do when nothing is pending
+    void Update(); // one statement; nothing to do when nothing is pending
     // Drops the changes not yet stored (a row being added included), so
     // that a failed write is not stored later by a move.
     void CancelUpdate();

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <sqlite3.h>
 #include <cstring>
+#include <sqlite3.h>
 #include <unistd.h>
 
 namespace ado {
@@ -35,21 +35,26 @@ bool folderWritable(const QString &file)
 QString statementReason(sqlite3 *db)
 {
     const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
-    static const struct {
+    static const struct
+    {
         QRegularExpression pattern;
         const char *text;
     } known[] = {
         {QRegularExpression(QStringLiteral("^no such table: (.+)$")), "la tabella '%1' non esiste"},
-        {QRegularExpression(QStringLiteral("^no such column: (.+)$")), "la colonna '%1' non esiste"},
-        {QRegularExpression(QStringLiteral("^table (\\S+) has no column named (.+)$")), "la tabella '%1' non ha la colonna '%2'"},
-        {QRegularExpression(QStringLiteral("^near \"(.*)\": syntax error$")), "errore di sintassi vicino a \"%1\""},
+        {QRegularExpression(QStringLiteral("^no such column: (.+)$")),
+         "la colonna '%1' non esiste"},
+        {QRegularExpression(QStringLiteral("^table (\\S+) has no column named (.+)$")),
+         "la tabella '%1' non ha la colonna '%2'"},
+        {QRegularExpression(QStringLiteral("^near \"(.*)\": syntax error$")),
+         "errore di sintassi vicino a \"%1\""},
     };
     for (const auto &k : known) {
         const QRegularExpressionMatch m = k.pattern.match(msg);
         if (!m.hasMatch())
             continue;
         const QString text = QString::fromUtf8(k.text);
-        return m.lastCapturedIndex() == 2 ? text.arg(m.captured(1), m.captured(2)) : text.arg(m.captured(1));
+        return m.lastCapturedIndex() == 2 ? text.arg(m.captured(1), m.captured(2))
+                                          : text.arg(m.captured(1));
     }
     return QStringLiteral("istruzione non valida");
 }
@@ -70,8 +75,13 @@ EngineFailure engineFailure(sqlite3 *db, int rc, Access access, const QString &f
         // that no key decrypts look the same.
         if (access == Access::Open)
             return plainDatabase(file)
-                       ? EngineFailure{err::NotEncrypted, QStringLiteral("è un database senza password, non un file del programma"), true}
-                       : EngineFailure{err::BadPassword, QStringLiteral("password non valida o file danneggiato"), true};
+                       ? EngineFailure{err::NotEncrypted,
+                                       QStringLiteral("è un database senza password, non un file "
+                                                      "del programma"),
+                                       true}
+                       : EngineFailure{err::BadPassword,
+                                       QStringLiteral("password non valida o file danneggiato"),
+                                       true};
         [[fallthrough]];
     case SQLITE_CORRUPT:
         return damaged();
@@ -79,7 +89,8 @@ EngineFailure engineFailure(sqlite3 *db, int rc, Access access, const QString &f
     case SQLITE_LOCKED:
     case SQLITE_PROTOCOL:
         return {err::FileLocked,
-                QStringLiteral("il file è bloccato da un altro programma e non si è liberato entro %1 secondi")
+                QStringLiteral(
+                    "il file è bloccato da un altro programma e non si è liberato entro %1 secondi")
                     .arg(BusyTimeoutMs / 1000),
                 false};
     case SQLITE_READONLY:
@@ -90,13 +101,20 @@ EngineFailure engineFailure(sqlite3 *db, int rc, Access access, const QString &f
             return {err::FileNotFound, QStringLiteral("il file non si può aprire"), false};
         // A write needs a journal beside the file.
         if (!folderWritable(file))
-            return {err::FileReadOnly, QStringLiteral("la cartella '%1' è di sola lettura").arg(folderOf(file)), false};
-        return {err::WriteFailed, QStringLiteral("impossibile creare il file delle modifiche nella cartella '%1'").arg(folderOf(file)), false};
+            return {err::FileReadOnly,
+                    QStringLiteral("la cartella '%1' è di sola lettura").arg(folderOf(file)),
+                    false};
+        return {err::WriteFailed,
+                QStringLiteral("impossibile creare il file delle modifiche nella cartella '%1'")
+                    .arg(folderOf(file)),
+                false};
     case SQLITE_FULL:
         return {err::DiskFull, QStringLiteral("il disco è pieno"), false};
     case SQLITE_IOERR:
-        return writing ? EngineFailure{err::WriteFailed, QStringLiteral("errore di scrittura sul disco"), false}
-                       : EngineFailure{err::ReadFailed, QStringLiteral("errore di lettura dal disco"), false};
+        return writing ? EngineFailure{err::WriteFailed,
+                                       QStringLiteral("errore di scrittura sul disco"), false}
+                       : EngineFailure{err::ReadFailed,
+                                       QStringLiteral("errore di lettura dal disco"), false};
     case SQLITE_NOMEM:
         return {err::SqlFailed, QStringLiteral("memoria insufficiente"), false};
     case SQLITE_CONSTRAINT:
@@ -106,7 +124,8 @@ EngineFailure engineFailure(sqlite3 *db, int rc, Access access, const QString &f
     case SQLITE_MISMATCH:
         return {err::SqlFailed, QStringLiteral("un valore non è del tipo della colonna"), false};
     case SQLITE_SCHEMA:
-        return {err::SqlFailed, QStringLiteral("la struttura del file è cambiata durante l'operazione"), false};
+        return {err::SqlFailed,
+                QStringLiteral("la struttura del file è cambiata durante l'operazione"), false};
     case SQLITE_INTERRUPT:
     case SQLITE_ABORT:
         return {err::SqlFailed, QStringLiteral("operazione interrotta"), false};
@@ -125,7 +144,8 @@ EngineFailure engineFailure(sqlite3 *db, int rc, Access access, const QString &f
 
 QString failureText(Access access, const QString &file, const QString &reason)
 {
-    static const char *const verbs[] = {"Impossibile aprire il file", "Impossibile leggere il file", "Impossibile scrivere nel file"};
+    static const char *const verbs[] = {"Impossibile aprire il file", "Impossibile leggere il file",
+                                        "Impossibile scrivere nel file"};
     return QStringLiteral("%1 '%2': %3.").arg(QString::fromUtf8(verbs[int(access)]), file, reason);
 }
 

@@ -17,7 +17,8 @@ constexpr int BusyTimeoutMs = 3000;
 // What was being done with the file when the engine failed.
 enum class Access { Open, Read, Write };
 
-struct EngineFailure {
+struct EngineFailure
+{
     long number;
     QString reason; // "il file è danneggiato", without the file
     bool lasting;   // the file itself is damaged: trying again cannot help

@@ -15,12 +15,30 @@ Variant Variant::null()
     return v;
 }
 
-Variant::Variant(int v) : kind_(Kind::Integer), data_(std::int64_t(v)) {}
-Variant::Variant(std::int64_t v) : kind_(Kind::Integer), data_(v) {}
-Variant::Variant(double v) : kind_(Kind::Double), data_(v) {}
-Variant::Variant(const QString &v) : kind_(Kind::Text), data_(v) {}
-Variant::Variant(const char *v) : kind_(Kind::Text), data_(QString::fromUtf8(v)) {}
-Variant::Variant(const QDate &v) : kind_(Kind::Date), data_(v) {}
+Variant::Variant(int v)
+    : kind_(Kind::Integer)
+    , data_(std::int64_t(v))
+{}
+Variant::Variant(std::int64_t v)
+    : kind_(Kind::Integer)
+    , data_(v)
+{}
+Variant::Variant(double v)
+    : kind_(Kind::Double)
+    , data_(v)
+{}
+Variant::Variant(const QString &v)
+    : kind_(Kind::Text)
+    , data_(v)
+{}
+Variant::Variant(const char *v)
+    : kind_(Kind::Text)
+    , data_(QString::fromUtf8(v))
+{}
+Variant::Variant(const QDate &v)
+    : kind_(Kind::Date)
+    , data_(v)
+{}
 
 double roundHalfEven(double value, int decimals)
 {
@@ -61,7 +79,9 @@ QString formatNumberIt(double v)
     if (v == 0.0)
         return QStringLiteral("0"); // also for -0
     if (!std::isfinite(v))
-        return std::isnan(v) ? QStringLiteral("nan") : v < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+        return std::isnan(v) ? QStringLiteral("nan")
+               : v < 0       ? QStringLiteral("-inf")
+                             : QStringLiteral("inf");
     // Fifteen significant digits, an exact half away from zero, as far as the
     // plain form reaches (10^-4 up to 10^15); beyond, the nearest whole
     // number with every digit (a tiny negative number gives "-0").
@@ -77,7 +97,8 @@ QString formatNumberIt(double v)
 // optional sign, digits grouped by '.', an optional ',' and decimals.
 bool parseNumberIt(const QString &text, double &out)
 {
-    static const QRegularExpression re(QStringLiteral("^\\s*([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d*)(?:,(\\d*))?\\s*$"));
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d*)(?:,(\\d*))?\\s*$"));
     const auto m = re.match(text);
     if (!m.hasMatch())
         return false;
@@ -99,12 +120,18 @@ bool parseNumberIt(const QString &text, double &out)
 QString Variant::toText() const
 {
     switch (kind_) {
-    case Kind::Empty: return QString();
-    case Kind::Null: throw Error(err::InvalidUseOfNull, QStringLiteral("Utilizzo non valido di Null"));
-    case Kind::Integer: return QString::number(integer());
-    case Kind::Double: return formatNumberIt(real());
-    case Kind::Text: return text();
-    case Kind::Date: return formatDateIt(date());
+    case Kind::Empty:
+        return QString();
+    case Kind::Null:
+        throw Error(err::InvalidUseOfNull, QStringLiteral("Utilizzo non valido di Null"));
+    case Kind::Integer:
+        return QString::number(integer());
+    case Kind::Double:
+        return formatNumberIt(real());
+    case Kind::Text:
+        return text();
+    case Kind::Date:
+        return formatDateIt(date());
     }
     return QString();
 }
@@ -112,17 +139,22 @@ QString Variant::toText() const
 double Variant::toDouble() const
 {
     switch (kind_) {
-    case Kind::Empty: return 0.0;
-    case Kind::Null: throw Error(err::InvalidUseOfNull, QStringLiteral("Utilizzo non valido di Null"));
-    case Kind::Integer: return double(integer());
-    case Kind::Double: return real();
+    case Kind::Empty:
+        return 0.0;
+    case Kind::Null:
+        throw Error(err::InvalidUseOfNull, QStringLiteral("Utilizzo non valido di Null"));
+    case Kind::Integer:
+        return double(integer());
+    case Kind::Double:
+        return real();
     case Kind::Text: {
         double v = 0;
         if (!parseNumberIt(text(), v))
             throw Error(err::TypeMismatch, QStringLiteral("Tipo non corrispondente"));
         return v;
     }
-    case Kind::Date: return double(QDate(1899, 12, 30).daysTo(date()));
+    case Kind::Date:
+        return double(QDate(1899, 12, 30).daysTo(date()));
     }
     return 0.0;
 }
@@ -130,7 +162,8 @@ double Variant::toDouble() const
 std::int32_t Variant::toInt32() const
 {
     const double r = roundHalfEven(toDouble());
-    if (!(r >= double(std::numeric_limits<std::int32_t>::min()) && r <= double(std::numeric_limits<std::int32_t>::max())))
+    if (!(r >= double(std::numeric_limits<std::int32_t>::min())
+          && r <= double(std::numeric_limits<std::int32_t>::max())))
         throw Error(err::Overflow, QStringLiteral("Overflow"));
     return std::int32_t(r);
 }
@@ -138,15 +171,18 @@ std::int32_t Variant::toInt32() const
 QDate Variant::toDate() const
 {
     switch (kind_) {
-    case Kind::Date: return date();
+    case Kind::Date:
+        return date();
     case Kind::Text: {
         const QDate d = parseDateIt(text());
         if (d.isValid())
             return d;
         break;
     }
-    case Kind::Null: throw Error(err::InvalidUseOfNull, QStringLiteral("Utilizzo non valido di Null"));
-    default: break;
+    case Kind::Null:
+        throw Error(err::InvalidUseOfNull, QStringLiteral("Utilizzo non valido di Null"));
+    default:
+        break;
     }
     throw Error(err::TypeMismatch, QStringLiteral("Tipo non corrispondente"));
 }

@@ -11,7 +11,8 @@
 
 namespace ado {
 
-class Variant {
+class Variant
+{
 public:
     enum class Kind { Empty, Null, Integer, Double, Text, Date };
 

@@ -8,7 +8,8 @@ namespace {
 
 // A program without a screen: the box goes to the standard error, its answer
 // is that of Esc (No, OK, the empty text).
-class SenzaSchermo : public Dialoghi {
+class SenzaSchermo : public Dialoghi
+{
 public:
     int MsgBox(const QString &prompt, int stile, const QString &titolo) override
     {

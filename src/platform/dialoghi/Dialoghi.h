@@ -17,7 +17,8 @@ enum Stile : int {
 // Answers.
 enum Risposta : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
-class Dialoghi {
+class Dialoghi
+{
 public:
     virtual ~Dialoghi() = default;
     // Yes/No boxes have Yes as default; Esc or the close box answer No.

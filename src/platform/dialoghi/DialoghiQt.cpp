@@ -82,7 +82,8 @@ void larghezzaDeiPercorsi(QMessageBox &box, const QString &prompt)
     int larghezza = 0;
     for (const QString &riga : prompt.split(QLatin1Char('\n')))
         if (percorso(riga))
-            larghezza = std::max(larghezza, testo->fontMetrics().horizontalAdvance(rigaMostrata(riga)) + 4);
+            larghezza = std::max(larghezza,
+                                 testo->fontMetrics().horizontalAdvance(rigaMostrata(riga)) + 4);
     const int schermo = box.screen()->availableGeometry().width();
     const int massima = (schermo <= 1024 ? schermo : std::min(schermo - 480, 1000)) - 100;
     testo->setMinimumWidth(std::min(larghezza, massima));
@@ -90,7 +91,8 @@ void larghezzaDeiPercorsi(QMessageBox &box, const QString &prompt)
 
 // While a box is open, a piece of its text copied (to the clipboard or the
 // selection) gets back the hyphens and blanks of its paths.
-class CopiaFedele {
+class CopiaFedele
+{
 public:
     explicit CopiaFedele(const QString &prompt)
     {
@@ -107,7 +109,8 @@ public:
             t.replace(Unito, QLatin1Char(' '));
             appunti->setText(t, modo);
         };
-        connessioni_ = {QObject::connect(appunti, &QClipboard::dataChanged, [=] { ripristina(QClipboard::Clipboard); }),
+        connessioni_ = {QObject::connect(appunti, &QClipboard::dataChanged,
+                                         [=] { ripristina(QClipboard::Clipboard); }),
                         QObject::connect(appunti, &QClipboard::selectionChanged,
                                          [=] { ripristina(QClipboard::Selection); })};
     }
@@ -123,7 +126,8 @@ private:
     QList<QMetaObject::Connection> connessioni_;
 };
 
-class DialoghiQt : public Dialoghi {
+class DialoghiQt : public Dialoghi
+{
 public:
     int MsgBox(const QString &prompt, int stile, const QString &titolo) override
     {
@@ -132,7 +136,7 @@ public:
         box.setText(testoMostrato(prompt));
         const CopiaFedele copia(prompt);
         const int icona = stile & 0x70;
-        box.setIcon(icona == vbCritical ? QMessageBox::Critical
+        box.setIcon(icona == vbCritical      ? QMessageBox::Critical
                     : icona == vbExclamation ? QMessageBox::Warning
                     : icona == vbInformation ? QMessageBox::Information
                                              : QMessageBox::NoIcon);

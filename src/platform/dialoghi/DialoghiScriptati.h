@@ -10,14 +10,16 @@
 
 namespace dlg {
 
-struct Mostrato {
+struct Mostrato
+{
     QString prompt;
     int stile = 0;
     QString titolo;
     bool input = false;
 };
 
-class DialoghiScriptati : public Dialoghi {
+class DialoghiScriptati : public Dialoghi
+{
 public:
     DialoghiScriptati() { impostaDialoghi(this); }
     ~DialoghiScriptati() override { impostaDialoghi(nullptr); }

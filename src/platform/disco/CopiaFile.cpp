@@ -29,9 +29,12 @@ constexpr char Alfabeto[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxy
 constexpr int TentativiNome = 100;
 
 // A file descriptor closed on every way out.
-class Descrittore {
+class Descrittore
+{
 public:
-    explicit Descrittore(int fd = -1) : fd_(fd) {}
+    explicit Descrittore(int fd = -1)
+        : fd_(fd)
+    {}
     ~Descrittore() { chiudi(); }
     Descrittore(const Descrittore &) = delete;
     Descrittore &operator=(const Descrittore &) = delete;
@@ -49,15 +52,17 @@ private:
     int fd_;
 };
 
-class Copia {
+class Copia
+{
 public:
     Copia(const QString &origine, const QString &destinazione)
-        : origine_(origine), destinazione_(destinazione),
-          cartellaOrigine_(QFileInfo(origine).absolutePath()), cartellaDestinazione_(QFileInfo(destinazione).absolutePath()),
-          cartella_(QFile::encodeName(cartellaDestinazione_)),
-          prefisso_('.' + QFile::encodeName(QFileInfo(destinazione).fileName()) + '.')
-    {
-    }
+        : origine_(origine)
+        , destinazione_(destinazione)
+        , cartellaOrigine_(QFileInfo(origine).absolutePath())
+        , cartellaDestinazione_(QFileInfo(destinazione).absolutePath())
+        , cartella_(QFile::encodeName(cartellaDestinazione_))
+        , prefisso_('.' + QFile::encodeName(QFileInfo(destinazione).fileName()) + '.')
+    {}
 
     EsitoCopia esegui()
     {
@@ -105,7 +110,8 @@ private:
 
         if (guasto(Passo::Rinomina, cartellaDestinazione_))
             return false;
-        if (::rename(percorso(temporaneo_).constData(), QFile::encodeName(destinazione_).constData()) != 0)
+        if (::rename(percorso(temporaneo_).constData(), QFile::encodeName(destinazione_).constData())
+            != 0)
             return fallito(Passo::Rinomina, cartellaDestinazione_);
         temporaneo_.clear(); // it is the target now
 
@@ -126,7 +132,8 @@ private:
             QByteArray nome = prefisso_;
             for (int i = 0; i < CaratteriCasuali; ++i)
                 nome += Alfabeto[QRandomGenerator::global()->bounded(int(sizeof Alfabeto - 1))];
-            const int fd = ::open(percorso(nome).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            const int fd = ::open(percorso(nome).constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0)
                 temporaneo_ = nome;
             if (fd >= 0 || errno != EEXIST)
@@ -152,7 +159,8 @@ private:
     {
         QList<QByteArray> avanzi;
         {
-            const std::unique_ptr<DIR, int (*)(DIR *)> cartella(::opendir(cartella_.constData()), ::closedir);
+            const std::unique_ptr<DIR, int (*)(DIR *)> cartella(::opendir(cartella_.constData()),
+                                                                ::closedir);
             if (!cartella)
                 return fallito(Passo::RimozioneAvanzi, cartellaDestinazione_);
             for (;;) {
@@ -162,7 +170,9 @@ private:
                     break;
                 struct stat st;
                 if (eTemporaneo(voce->d_name) && voce->d_name != temporaneo_
-                    && ::fstatat(::dirfd(cartella.get()), voce->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
+                    && ::fstatat(::dirfd(cartella.get()), voce->d_name, &st, AT_SYMLINK_NOFOLLOW)
+                           == 0
+                    && S_ISREG(st.st_mode))
                     avanzi << QByteArray(voce->d_name);
             }
             if (errno != 0)
@@ -217,9 +227,10 @@ private:
     QByteArray percorso(const QByteArray &nome) const { return cartella_ + '/' + nome; }
 
     QString origine_, destinazione_, cartellaOrigine_, cartellaDestinazione_;
-    QByteArray cartella_, prefisso_; // the target folder and the start of our temporary names, as the system spells them
-    QByteArray temporaneo_;          // the name of this copy's temporary file while it exists
-    QString avanzo_;                 // the leftover being removed
+    QByteArray cartella_,
+        prefisso_; // the target folder and the start of our temporary names, as the system spells them
+    QByteArray temporaneo_; // the name of this copy's temporary file while it exists
+    QString avanzo_;        // the leftover being removed
     EsitoCopia esito_;
 };
 

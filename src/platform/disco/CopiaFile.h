@@ -31,13 +31,14 @@ enum class Passo {
     ConfermaCartella,    // flushing the target folder, so the new name lasts
 };
 
-struct EsitoCopia {
+struct EsitoCopia
+{
     bool riuscita = true;
     Passo passo = Passo::LetturaOrigine; // the step that failed
-    int errore = 0;                       // its errno
-    QString motivo;                       // why, as motivoErrore says it
-    QString cartella;                     // the folder that step worked in
-    QString avanzo;                       // RimozioneAvanzi: the leftover's name
+    int errore = 0;                      // its errno
+    QString motivo;                      // why, as motivoErrore says it
+    QString cartella;                    // the folder that step worked in
+    QString avanzo;                      // RimozioneAvanzi: the leftover's name
 };
 
 EsitoCopia copiaSostituendo(const QString &origine, const QString &destinazione);

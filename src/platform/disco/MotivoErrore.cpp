@@ -6,7 +6,8 @@ namespace disco {
 
 namespace {
 
-struct Motivo {
+struct Motivo
+{
     int errore;
     const char *testo; // UTF-8
 };

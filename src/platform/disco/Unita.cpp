@@ -7,14 +7,16 @@ namespace disco {
 QString cartellaUnitaA()
 {
     const QString scelta = qEnvironmentVariable(VariabileUnitaA);
-    return QDir::cleanPath(scelta.isEmpty() ? QString::fromLatin1(CartellaUnitaAPredefinita) : scelta);
+    return QDir::cleanPath(scelta.isEmpty() ? QString::fromLatin1(CartellaUnitaAPredefinita)
+                                            : scelta);
 }
 
 QString percorsoLocale(const QString &percorso)
 {
     QString resto = percorso;
     resto.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const bool suA = resto.size() >= 2 && resto[0].toUpper() == QLatin1Char('A') && resto[1] == QLatin1Char(':');
+    const bool suA = resto.size() >= 2 && resto[0].toUpper() == QLatin1Char('A')
+                     && resto[1] == QLatin1Char(':');
     if (!suA)
         return percorso;
     resto = resto.mid(2);

@@ -38,7 +38,8 @@ void chiudiGuide()
 
 QString impronta(const QByteArray &dati)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(dati, QCryptographicHash::Sha1).toHex().left(12));
+    return QString::fromLatin1(
+        QCryptographicHash::hash(dati, QCryptographicHash::Sha1).toHex().left(12));
 }
 
 // A writable folder for the collections: the cache of the user, or the
@@ -62,16 +63,16 @@ QString collezionePer(const QFileInfo &fi)
 {
     const QString cartella = cartellaCollezioni();
     const QString radice = impronta(fi.canonicalFilePath().toUtf8());
-    const QString versione =
-        impronta(QByteArray::number(fi.size()) + '/' + QByteArray::number(fi.lastModified().toMSecsSinceEpoch()));
+    const QString versione = impronta(QByteArray::number(fi.size()) + '/'
+                                      + QByteArray::number(fi.lastModified().toMSecsSinceEpoch()));
     const QString nome = radice + QLatin1Char('-') + versione;
     QDir dir(cartella);
     const QStringList vecchie = dir.entryList({radice + QStringLiteral("-*.qhc")}, QDir::Files);
     for (const QString &f : vecchie)
         if (f != nome + QStringLiteral(".qhc"))
             dir.remove(f);
-    const QStringList indici =
-        dir.entryList({QLatin1Char('.') + radice + QStringLiteral("-*")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList indici = dir.entryList({QLatin1Char('.') + radice + QStringLiteral("-*")},
+                                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString &d : indici)
         if (d != QLatin1Char('.') + nome)
             QDir(dir.filePath(d)).removeRecursively();
@@ -86,7 +87,8 @@ FileGuida *FileGuida::apri(const QString &percorso)
     if (percorso.isEmpty() || !fi.isFile() || !fi.isReadable())
         return nullptr;
     const QString chiave = fi.canonicalFilePath();
-    const QString versione = chiave + QLatin1Char('|') + QString::number(fi.size()) + QLatin1Char('|')
+    const QString versione = chiave + QLatin1Char('|') + QString::number(fi.size())
+                             + QLatin1Char('|')
                              + QString::number(fi.lastModified().toMSecsSinceEpoch());
     auto &m = aperti();
     if (auto it = m.find(versione); it != m.end()) {
@@ -105,7 +107,10 @@ FileGuida *FileGuida::apri(const QString &percorso)
     return g;
 }
 
-FileGuida::FileGuida(const QString &percorso, QObject *parent) : QObject(parent), percorso_(percorso) {}
+FileGuida::FileGuida(const QString &percorso, QObject *parent)
+    : QObject(parent)
+    , percorso_(percorso)
+{}
 
 bool FileGuida::prepara()
 {
@@ -120,7 +125,8 @@ bool FileGuida::prepara()
     if (registrati.contains(spazio_)
         && QFileInfo(motore_->documentationFileName(spazio_)).canonicalFilePath() != percorso_)
         motore_->unregisterDocumentation(spazio_);
-    if (!motore_->registeredDocumentations().contains(spazio_) && !motore_->registerDocumentation(percorso_))
+    if (!motore_->registeredDocumentations().contains(spazio_)
+        && !motore_->registerDocumentation(percorso_))
         return false;
 
     const QList<QUrl> file = motore_->files(spazio_, QString());
@@ -128,7 +134,8 @@ bool FileGuida::prepara()
         return false;
     cartella_ = file.front().path().section(QLatin1Char('/'), 1, 1);
 
-    connect(motore_->contentModel(), &QHelpContentModel::contentsCreated, this, &FileGuida::sommarioCreato);
+    connect(motore_->contentModel(), &QHelpContentModel::contentsCreated, this,
+            &FileGuida::sommarioCreato);
     connect(motore_->indexModel(), &QHelpIndexModel::indexCreated, this, &FileGuida::indiceCreato);
     QHelpSearchEngine *ricerca = motore_->searchEngine();
     connect(ricerca, &QHelpSearchEngine::indexingStarted, this, [this] { ricercaPronta_ = false; });
@@ -175,7 +182,8 @@ QByteArray FileGuida::dati(const QUrl &url) const
 
 bool FileGuida::sommarioPronto() const
 {
-    return !motore_->contentModel()->isCreatingContents() && motore_->contentModel()->rowCount() > 0;
+    return !motore_->contentModel()->isCreatingContents()
+           && motore_->contentModel()->rowCount() > 0;
 }
 
 bool FileGuida::indicePronto() const
@@ -187,7 +195,8 @@ QUrl FileGuida::paginaIniziale() const
 {
     if (sommarioPronto()) {
         QHelpContentModel *m = motore_->contentModel();
-        if (QHelpContentItem *primo = m->contentItemAt(m->index(0, 0)); primo && primo->url().isValid())
+        if (QHelpContentItem *primo = m->contentItemAt(m->index(0, 0));
+            primo && primo->url().isValid())
             return primo->url();
     }
     const QUrl indice = url(QStringLiteral("index.html"));
@@ -203,7 +212,8 @@ void FileGuida::leggiContesti()
         return;
     contestiLetti_ = true;
     // mappa.h: #define NAME number; alias.txt: NAME=topic.
-    static const QRegularExpression define(QStringLiteral("^\\s*#define\\s+(\\S+)\\s+(0[xX][0-9A-Fa-f]+|-?\\d+)"));
+    static const QRegularExpression define(
+        QStringLiteral("^\\s*#define\\s+(\\S+)\\s+(0[xX][0-9A-Fa-f]+|-?\\d+)"));
     const QString mappa = QString::fromUtf8(dati(url(QStringLiteral("mappa.h"))));
     for (const QString &riga : mappa.split(QLatin1Char('\n'))) {
         const auto m = define.match(riga);

@@ -13,7 +13,8 @@ class QHelpEngine;
 
 namespace hh {
 
-class FileGuida : public QObject {
+class FileGuida : public QObject
+{
     Q_OBJECT
 public:
     // The help file at that path, opened once per run; nullptr when the file
@@ -61,6 +62,5 @@ private:
     QHash<std::int32_t, QString> contesti_;
     QHash<QString, std::int32_t> nomi_;
 };
-
 
 } // namespace hh

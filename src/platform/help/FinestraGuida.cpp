@@ -45,12 +45,14 @@ QUrl senzaFrammento(QUrl u)
 
 // The item of the contents whose topic is url (with its anchor first, then
 // without), searched depth first.
-QModelIndex trovaNelSommario(QHelpContentModel *m, const QModelIndex &padre, const QUrl &url, bool esatto)
+QModelIndex trovaNelSommario(QHelpContentModel *m, const QModelIndex &padre, const QUrl &url,
+                             bool esatto)
 {
     for (int r = 0; r < m->rowCount(padre); ++r) {
         const QModelIndex i = m->index(r, 0, padre);
         if (QHelpContentItem *voce = m->contentItemAt(i)) {
-            const bool uguale = esatto ? voce->url() == url : senzaFrammento(voce->url()) == senzaFrammento(url);
+            const bool uguale = esatto ? voce->url() == url
+                                       : senzaFrammento(voce->url()) == senzaFrammento(url);
             if (uguale)
                 return i;
         }
@@ -71,7 +73,9 @@ QWidget *colonna(QWidget *parent, QVBoxLayout *&layout)
 
 } // namespace
 
-PaginaGuida::PaginaGuida(FileGuida *guida, QWidget *parent) : QTextBrowser(parent), guida_(guida)
+PaginaGuida::PaginaGuida(FileGuida *guida, QWidget *parent)
+    : QTextBrowser(parent)
+    , guida_(guida)
 {
     setObjectName(QStringLiteral("PaginaGuida"));
     setOpenLinks(false);
@@ -90,7 +94,9 @@ QVariant PaginaGuida::loadResource(int type, const QUrl &name)
 }
 
 FinestraGuida::FinestraGuida(FileGuida *guida, QWidget *parent)
-    : QMainWindow(parent, Qt::Window), guida_(guida), handle_(nuovoHandle())
+    : QMainWindow(parent, Qt::Window)
+    , guida_(guida)
+    , handle_(nuovoHandle())
 {
     setObjectName(QStringLiteral("FinestraGuida"));
     setWindowTitle(QStringLiteral("Guida"));
@@ -101,13 +107,17 @@ FinestraGuida::FinestraGuida(FileGuida *guida, QWidget *parent)
     barra->setMovable(false);
     barra->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     barra->setIconSize(QSize(20, 20));
-    nascondi_ = barra->addAction(style()->standardIcon(QStyle::SP_FileDialogListView), QStringLiteral("Nascondi"));
+    nascondi_ = barra->addAction(style()->standardIcon(QStyle::SP_FileDialogListView),
+                                 QStringLiteral("Nascondi"));
     nascondi_->setObjectName(QStringLiteral("Nascondi"));
-    QAction *indietro = barra->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Indietro"));
+    QAction *indietro = barra->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                                         QStringLiteral("Indietro"));
     indietro->setObjectName(QStringLiteral("Indietro"));
-    QAction *avanti = barra->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Avanti"));
+    QAction *avanti = barra->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                                       QStringLiteral("Avanti"));
     avanti->setObjectName(QStringLiteral("Avanti"));
-    QAction *inizio = barra->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Inizio"));
+    QAction *inizio = barra->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
+                                       QStringLiteral("Inizio"));
     inizio->setObjectName(QStringLiteral("Inizio"));
 
     auto *divisore = new QSplitter(Qt::Horizontal, this);
@@ -132,10 +142,12 @@ FinestraGuida::FinestraGuida(FileGuida *guida, QWidget *parent)
     connect(pagina_, &QTextBrowser::forwardAvailable, avanti, &QAction::setEnabled);
     connect(indietro, &QAction::triggered, pagina_, &QTextBrowser::backward);
     connect(avanti, &QAction::triggered, pagina_, &QTextBrowser::forward);
-    connect(inizio, &QAction::triggered, this, [this] { mostraArgomento(guida_->paginaIniziale()); });
+    connect(inizio, &QAction::triggered, this,
+            [this] { mostraArgomento(guida_->paginaIniziale()); });
     connect(nascondi_, &QAction::triggered, this, [this] {
         pannello_->setVisible(!pannello_->isVisible());
-        nascondi_->setText(pannello_->isVisible() ? QStringLiteral("Nascondi") : QStringLiteral("Mostra"));
+        nascondi_->setText(pannello_->isVisible() ? QStringLiteral("Nascondi")
+                                                  : QStringLiteral("Mostra"));
     });
     connect(pagina_, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
         const QUrl url = link.isRelative() ? pagina_->source().resolved(link) : link;
@@ -166,7 +178,8 @@ void FinestraGuida::creaSommario()
     schede_->addTab(w, QStringLiteral("Sommario"));
 
     auto apri = [this](const QModelIndex &i) {
-        if (QHelpContentItem *voce = guida_->motore()->contentModel()->contentItemAt(i); voce && voce->url().isValid())
+        if (QHelpContentItem *voce = guida_->motore()->contentModel()->contentItemAt(i);
+            voce && voce->url().isValid())
             mostraArgomento(voce->url());
     };
     connect(sommario_, &QTreeView::activated, this, apri);
@@ -203,9 +216,11 @@ void FinestraGuida::creaIndice()
     schede_->addTab(w, QStringLiteral("Indice"));
 
     connect(parolaIndice_, &QLineEdit::textChanged, this, &FinestraGuida::filtraIndice);
-    connect(parolaIndice_, &QLineEdit::returnPressed, this, [this] { apriVoceIndice(indice_->currentIndex()); });
+    connect(parolaIndice_, &QLineEdit::returnPressed, this,
+            [this] { apriVoceIndice(indice_->currentIndex()); });
     connect(indice_, &QListView::activated, this, &FinestraGuida::apriVoceIndice);
-    connect(visualizza, &QPushButton::clicked, this, [this] { apriVoceIndice(indice_->currentIndex()); });
+    connect(visualizza, &QPushButton::clicked, this,
+            [this] { apriVoceIndice(indice_->currentIndex()); });
     connect(guida_, &FileGuida::indiceCreato, this, &FinestraGuida::filtraIndice);
 }
 
@@ -232,7 +247,8 @@ void FinestraGuida::creaRicerca()
     connect(testoRicerca_, &QLineEdit::returnPressed, this, &FinestraGuida::cerca);
     connect(elenca, &QPushButton::clicked, this, &FinestraGuida::cerca);
     connect(risultati_, &QListWidget::itemActivated, this, &FinestraGuida::apriRisultato);
-    connect(visualizza, &QPushButton::clicked, this, [this] { apriRisultato(risultati_->currentItem()); });
+    connect(visualizza, &QPushButton::clicked, this,
+            [this] { apriRisultato(risultati_->currentItem()); });
 
     QHelpSearchEngine *motore = guida_->motore()->searchEngine();
     connect(guida_, &FileGuida::ricercaPreparata, this, [this] {
@@ -243,11 +259,13 @@ void FinestraGuida::creaRicerca()
         risultati_->clear();
         const QList<QHelpSearchResult> elenco = motore->searchResults(0, trovati);
         for (const QHelpSearchResult &r : elenco) {
-            auto *voce = new QListWidgetItem(r.title().isEmpty() ? r.url().fileName() : r.title(), risultati_);
+            auto *voce = new QListWidgetItem(r.title().isEmpty() ? r.url().fileName() : r.title(),
+                                             risultati_);
             voce->setData(Qt::UserRole, r.url());
         }
         if (elenco.isEmpty()) {
-            auto *voce = new QListWidgetItem(QStringLiteral("Nessun argomento trovato."), risultati_);
+            auto *voce = new QListWidgetItem(QStringLiteral("Nessun argomento trovato."),
+                                             risultati_);
             voce->setFlags(Qt::NoItemFlags);
         } else {
             risultati_->setCurrentRow(0);
@@ -293,9 +311,10 @@ bool FinestraGuida::mostraArgomento(const QUrl &url)
 {
     vuota_ = false;
     if (!guida_->contiene(url)) {
-        pagina_->setHtml(QStringLiteral("<h2>Argomento non trovato</h2><p>La Guida non contiene la pagina "
-                                        "richiesta (%1). Scegliere un argomento dal Sommario.</p>")
-                             .arg(url.fileName().toHtmlEscaped()));
+        pagina_->setHtml(
+            QStringLiteral("<h2>Argomento non trovato</h2><p>La Guida non contiene la pagina "
+                           "richiesta (%1). Scegliere un argomento dal Sommario.</p>")
+                .arg(url.fileName().toHtmlEscaped()));
         aggiornaTitolo();
         return false;
     }
@@ -386,7 +405,8 @@ void FinestraGuida::cerca()
     if (!guida_->ricercaPronta()) {
         ricercaInAttesa_ = true;
         risultati_->clear();
-        auto *voce = new QListWidgetItem(QStringLiteral("Preparazione della ricerca in corso..."), risultati_);
+        auto *voce = new QListWidgetItem(QStringLiteral("Preparazione della ricerca in corso..."),
+                                         risultati_);
         voce->setFlags(Qt::NoItemFlags);
         return;
     }

@@ -24,7 +24,8 @@ namespace hh {
 class FileGuida;
 
 // The topic pane: pages, style sheets and pictures come from the help file.
-class PaginaGuida : public QTextBrowser {
+class PaginaGuida : public QTextBrowser
+{
     Q_OBJECT
 public:
     PaginaGuida(FileGuida *guida, QWidget *parent);
@@ -34,7 +35,8 @@ private:
     FileGuida *guida_;
 };
 
-class FinestraGuida : public QMainWindow {
+class FinestraGuida : public QMainWindow
+{
     Q_OBJECT
 public:
     FinestraGuida(FileGuida *guida, QWidget *parent);

@@ -28,7 +28,8 @@ FinestraGuida *finestraPer(FileGuida *guida, QWidget *owner)
     return finestra;
 }
 
-std::int32_t mostraPopup(const QString &testo, const HH_POPUP &formato, QWidget *owner, const QPoint &cima)
+std::int32_t mostraPopup(const QString &testo, const HH_POPUP &formato, QWidget *owner,
+                         const QPoint &cima)
 {
     if (testo.isEmpty())
         return 0;
@@ -40,7 +41,8 @@ std::int32_t mostraPopup(const QString &testo, const HH_POPUP &formato, QWidget 
 }
 
 // F1 anywhere in the program: the help of the focused control.
-class FiltroF1 : public QObject {
+class FiltroF1 : public QObject
+{
 public:
     using QObject::QObject;
     bool eventFilter(QObject *o, QEvent *e) override
@@ -50,7 +52,8 @@ public:
         auto *tasto = static_cast<QKeyEvent *>(e);
         if (tasto->key() != Qt::Key_F1 || tasto->modifiers() != Qt::NoModifier || !o->isWidgetType())
             return false;
-        QWidget *w = QApplication::focusWidget() ? QApplication::focusWidget() : static_cast<QWidget *>(o);
+        QWidget *w = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                 : static_cast<QWidget *>(o);
         std::int32_t contesto = 0;
         for (QWidget *p = w; p && contesto == 0; p = p->parentWidget())
             contesto = HelpContextID(p);
@@ -150,8 +153,9 @@ std::int32_t HtmlHelpA(QWidget *owner, const QString &file, unsigned comando, co
         const auto *formato = std::get_if<HH_POPUP>(&dati);
         if (!formato)
             return 0;
-        const QString t = !formato->pszText.isEmpty() ? formato->pszText
-                                                      : guida->testoPopup(p.interno, std::int32_t(formato->idString));
+        const QString t = !formato->pszText.isEmpty()
+                              ? formato->pszText
+                              : guida->testoPopup(p.interno, std::int32_t(formato->idString));
         return mostraPopup(t, *formato, owner, QPoint(formato->pt.x, formato->pt.y));
     }
     case HH_TP_HELP_WM_HELP: {

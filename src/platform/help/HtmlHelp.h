@@ -32,12 +32,14 @@ enum Comando : unsigned {
     HH_TP_HELP_WM_HELP = 0x0011,
 };
 
-struct POINT {
+struct POINT
+{
     std::int32_t x = 0;
     std::int32_t y = 0;
 };
 
-struct RECT {
+struct RECT
+{
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
@@ -45,7 +47,8 @@ struct RECT {
 // behind "::/" in the path. pt (screen pixels) is where its top centre goes.
 // Colours are &H00BBGGRR& values, -1 the default; margins in pixels, -1 the
 // default; pszFont "face,size[,charset[,BOLD ITALIC UNDERLINE]]".
-struct HH_POPUP {
+struct HH_POPUP
+{
     std::int32_t cbStruct = 52;
     std::int32_t hinst = 0;
     std::uint32_t idString = 0;
@@ -59,7 +62,8 @@ struct HH_POPUP {
 
 // A full-text search: the query is put in the search box and, with fExecute,
 // run at once (an empty query runs nothing).
-struct HH_FTS_QUERY {
+struct HH_FTS_QUERY
+{
     std::int32_t cbStruct = 32;
     std::int32_t fUniCodeStrings = 0;
     QString pszSearchQuery;
@@ -74,7 +78,8 @@ struct HH_FTS_QUERY {
 using MappaContesti = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
 // The data of a call: nothing (0), a number, a text, or a structure.
-using Dati = std::variant<std::monostate, std::int32_t, QString, HH_POPUP, HH_FTS_QUERY, MappaContesti>;
+using Dati
+    = std::variant<std::monostate, std::int32_t, QString, HH_POPUP, HH_FTS_QUERY, MappaContesti>;
 
 // Runs one command. Returns the handle of the window shown (the help window
 // or the pop-up), or 0 when nothing was shown.
@@ -108,7 +113,8 @@ QString fileHelpApplicazione();
 
 // A path taken apart: the help file, the file inside it behind "::/" and the
 // window name behind ">", each trimmed of blanks.
-struct Percorso {
+struct Percorso
+{
     QString file;
     QString interno;
     QString finestra;
@@ -116,7 +122,8 @@ struct Percorso {
 Percorso scomponiPercorso(const QString &percorso);
 
 // The last call made, as it came (for diagnostics and tests).
-struct Chiamata {
+struct Chiamata
+{
     QWidget *owner = nullptr;
     QString file;
     unsigned comando = 0;

@@ -22,7 +22,8 @@ QColor daColorRef(std::int32_t valore)
 } // namespace
 
 FinestraPopup::FinestraPopup(const QString &testo, const HH_POPUP &formato, QWidget *parent)
-    : QFrame(parent, Qt::Popup | Qt::FramelessWindowHint), handle_(nuovoHandle())
+    : QFrame(parent, Qt::Popup | Qt::FramelessWindowHint)
+    , handle_(nuovoHandle())
 {
     setObjectName(QStringLiteral("PopupGuida"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -41,8 +42,10 @@ FinestraPopup::FinestraPopup(const QString &testo, const HH_POPUP &formato, QWid
     f.setItalic(stile.contains(QStringLiteral("ITALIC")));
 
     QPalette p = palette();
-    p.setColor(QPalette::Window, formato.clrBackground == -1 ? QColor(0xFF, 0xFF, 0xE1) : daColorRef(formato.clrBackground));
-    p.setColor(QPalette::WindowText, formato.clrForeground == -1 ? QColor(Qt::black) : daColorRef(formato.clrForeground));
+    p.setColor(QPalette::Window, formato.clrBackground == -1 ? QColor(0xFF, 0xFF, 0xE1)
+                                                             : daColorRef(formato.clrBackground));
+    p.setColor(QPalette::WindowText,
+               formato.clrForeground == -1 ? QColor(Qt::black) : daColorRef(formato.clrForeground));
     setPalette(p);
     setAutoFillBackground(true);
 
@@ -69,7 +72,8 @@ void FinestraPopup::mostraConCimaIn(const QPoint &punto)
 {
     adjustSize();
     QPoint in(punto.x() - width() / 2, punto.y());
-    if (QScreen *s = QGuiApplication::screenAt(punto) ? QGuiApplication::screenAt(punto) : QGuiApplication::primaryScreen()) {
+    if (QScreen *s = QGuiApplication::screenAt(punto) ? QGuiApplication::screenAt(punto)
+                                                      : QGuiApplication::primaryScreen()) {
         const QRect area = s->availableGeometry();
         in.setX(std::clamp(in.x(), area.left(), std::max(area.left(), area.right() - width())));
         in.setY(std::clamp(in.y(), area.top(), std::max(area.top(), area.bottom() - height())));

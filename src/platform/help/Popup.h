@@ -11,7 +11,8 @@ namespace hh {
 
 struct HH_POPUP;
 
-class FinestraPopup : public QFrame {
+class FinestraPopup : public QFrame
+{
     Q_OBJECT
 public:
     // Font "face,size[,charset[,BOLD ITALIC UNDERLINE]]"; colours &H00BBGGRR& or

@@ -7,7 +7,8 @@
 
 namespace maschera {
 
-MaskEdBox::MaskEdBox(QWidget *parent) : QLineEdit(parent)
+MaskEdBox::MaskEdBox(QWidget *parent)
+    : QLineEdit(parent)
 {
     // Typing overwrites the place under the caret, as a masked box does.
     setMaschera(QStringLiteral("##/##/####"));
@@ -20,13 +21,27 @@ QString MaskEdBox::maschereQt(const QString &mask, QChar prompt)
     for (int i = 0; i < mask.size(); ++i) {
         const QChar c = mask.at(i);
         switch (c.unicode()) {
-        case '#': qt += QLatin1Char('9'); break;
-        case '9': qt += QLatin1Char('0'); break;
-        case '?': qt += QLatin1Char('A'); break;
-        case 'A': qt += QLatin1Char('N'); break;
-        case 'a': qt += QLatin1Char('n'); break;
-        case '&': qt += QLatin1Char('X'); break;
-        case 'C': qt += QLatin1Char('x'); break;
+        case '#':
+            qt += QLatin1Char('9');
+            break;
+        case '9':
+            qt += QLatin1Char('0');
+            break;
+        case '?':
+            qt += QLatin1Char('A');
+            break;
+        case 'A':
+            qt += QLatin1Char('N');
+            break;
+        case 'a':
+            qt += QLatin1Char('n');
+            break;
+        case '&':
+            qt += QLatin1Char('X');
+            break;
+        case 'C':
+            qt += QLatin1Char('x');
+            break;
         case '\\':
             if (i + 1 < mask.size()) {
                 const QChar l = mask.at(++i);

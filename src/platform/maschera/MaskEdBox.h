@@ -18,7 +18,8 @@
 
 namespace maschera {
 
-class MaskEdBox : public QLineEdit {
+class MaskEdBox : public QLineEdit
+{
     Q_OBJECT
 public:
     explicit MaskEdBox(QWidget *parent = nullptr);

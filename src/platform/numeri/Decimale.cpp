@@ -205,7 +205,8 @@ Decimale decimaleDi(double v, int cifre, bool mezzoPari)
         return breve;
     // The library takes an exact half to the even neighbour. A double that is
     // an exact half there is its own shortest decimal: one digit more, a 5.
-    if (!mezzoPari && significative == cifre + 1 && breve.cifre[significative - 1] == '5' && esatto(v, breve)) {
+    if (!mezzoPari && significative == cifre + 1 && breve.cifre[significative - 1] == '5'
+        && esatto(v, breve)) {
         const int zeriInteri = int(breve.cifre.size()) - significative;
         return breve.arrotondato(breve.decimali - zeriInteri - 1, false);
     }

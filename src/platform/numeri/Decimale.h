@@ -13,7 +13,8 @@
 namespace numeri {
 
 // How a decimal is written.
-struct Scrittura {
+struct Scrittura
+{
     bool raggruppa = false; // a full stop between the groups of three whole digits
     bool zeroIntero = true; // a 0 when there is no whole digit ("0,5"; else ",5")
     int decimaliMinimi = 0; // decimals written at least, zeros added
@@ -22,7 +23,8 @@ struct Scrittura {
 // An exact decimal number: digits without leading zeros (empty for zero) and
 // how many of them stand after the decimal point (no trailing zeros there).
 // Zero is never negative.
-struct Decimale {
+struct Decimale
+{
     bool negativo = false;
     QVarLengthArray<char, 32> cifre; // '0' to '9'
     int decimali = 0;

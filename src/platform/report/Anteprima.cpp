@@ -13,7 +13,9 @@
 
 namespace report {
 
-FoglioAnteprima::FoglioAnteprima(const IstanzaRapporto &pagina, QWidget *parent) : QWidget(parent), pagina_(pagina)
+FoglioAnteprima::FoglioAnteprima(const IstanzaRapporto &pagina, QWidget *parent)
+    : QWidget(parent)
+    , pagina_(pagina)
 {
     impostaZoom(100);
 }
@@ -41,7 +43,10 @@ void FoglioAnteprima::paintEvent(QPaintEvent *)
 }
 
 FinestraAnteprima::FinestraAnteprima(const IstanzaRapporto &pagina, QWidget *parent)
-    : QWidget(parent, Qt::Window), foglio_(new FoglioAnteprima(pagina)), area_(new QScrollArea), zoom_(new QComboBox)
+    : QWidget(parent, Qt::Window)
+    , foglio_(new FoglioAnteprima(pagina))
+    , area_(new QScrollArea)
+    , zoom_(new QComboBox)
 {
     setObjectName(QString::fromLatin1(pagina.rapporto().nome));
     setWindowTitle(QString::fromUtf8(pagina.rapporto().caption));

@@ -13,7 +13,8 @@ class QScrollArea;
 
 namespace report {
 
-class FoglioAnteprima : public QWidget {
+class FoglioAnteprima : public QWidget
+{
     Q_OBJECT
 public:
     explicit FoglioAnteprima(const IstanzaRapporto &pagina, QWidget *parent = nullptr);
@@ -30,7 +31,8 @@ private:
     double scala_ = 1.0 / 15;
 };
 
-class FinestraAnteprima : public QWidget {
+class FinestraAnteprima : public QWidget
+{
     Q_OBJECT
 public:
     explicit FinestraAnteprima(const IstanzaRapporto &pagina, QWidget *parent = nullptr);

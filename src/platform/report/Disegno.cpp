@@ -15,7 +15,7 @@ namespace report {
 
 namespace {
 
-constexpr int SpessoreTratto = 15; // one pixel of the screen, 0.75 points
+constexpr int SpessoreTratto = 15;  // one pixel of the screen, 0.75 points
 constexpr int Rientro = 30;         // twips between a border and its caption
 constexpr int LarghezzaMinima = 60; // per cent of the font's width a caption may be narrowed to
 const QColor Grigio(0xE0, 0xE0, 0xE0);
@@ -30,7 +30,8 @@ QPen tratto()
 
 // A caption laid out on one line: where each piece between tabs starts,
 // and how wide the whole is (blanks included).
-struct Riga {
+struct Riga
+{
     QList<std::pair<double, QString>> pezzi;
     double larghezza = 0;
 };
@@ -54,7 +55,8 @@ Riga componi(const QString &testo, const QFont &f, double tab)
 // A caption in its room, as it is drawn: the text (the caption, or the part
 // that fits), its font, narrowed as far as it needs to, and that width in
 // per cent. The tab stops stay those of the font's own width.
-struct Composta {
+struct Composta
+{
     QString testo;
     QFont carattere;
     Riga riga;
@@ -83,7 +85,8 @@ void taglia(Composta &r, const Controllo &c, double spazio, double tab)
 {
     QString testa = r.testo;
     QString coda = c.coda ? QString::fromUtf8(c.coda) : QString();
-    if (coda.isEmpty() || !testa.endsWith(coda) || componi(coda, r.carattere, tab).larghezza > spazio)
+    if (coda.isEmpty() || !testa.endsWith(coda)
+        || componi(coda, r.carattere, tab).larghezza > spazio)
         coda.clear();
     testa.chop(coda.size());
     QList<qsizetype> confini;
@@ -138,7 +141,8 @@ QRect spazioTesto(const QRect &r, const Controllo &c)
 
 Composta componiControllo(const Controllo &c, const QString &testo, int massima = 100)
 {
-    return componiNelloSpazio(testo, c, spazioTesto(QRect(0, 0, c.width, c.height), c).width(), massima);
+    return componiNelloSpazio(testo, c, spazioTesto(QRect(0, 0, c.width, c.height), c).width(),
+                              massima);
 }
 
 // Every caption of a section as it prints, each group at its narrowest.
@@ -154,7 +158,8 @@ std::vector<Composta> componiSezione(const IstanzaRapporto &istanza, int sezione
     }
     for (std::size_t i = 0; i < controlli.size(); ++i)
         if (const int g = controlli[i].gruppo; g > 0 && composte[i].larghezza != gruppi[g])
-            composte[i] = componiControllo(controlli[i], istanza.didascalia(sezione, int(i)), gruppi[g]);
+            composte[i] = componiControllo(controlli[i], istanza.didascalia(sezione, int(i)),
+                                           gruppi[g]);
     return composte;
 }
 
@@ -171,7 +176,8 @@ void disegnaTesto(QPainter &p, const QRect &r, const Controllo &c, const Compost
     p.setPen(Qt::black);
     // What is drawn fits; the cut at the sides only catches a letter's
     // overhang (a descender may pass the label's foot).
-    p.setClipRect(QRect(r.left(), r.top() - r.height(), r.width(), 3 * r.height()), Qt::IntersectClip);
+    p.setClipRect(QRect(r.left(), r.top() - r.height(), r.width(), 3 * r.height()),
+                  Qt::IntersectClip);
     QFont f = composta.carattere;
     f.setUnderline(false);
     p.setFont(f);
@@ -181,7 +187,9 @@ void disegnaTesto(QPainter &p, const QRect &r, const Controllo &c, const Compost
     // letters, as the Windows fonts place it.
     if (composta.carattere.underline()) {
         const double dimensione = composta.carattere.pixelSize();
-        p.fillRect(QRectF(x, linea + 0.1 * dimensione, riga.larghezza, std::max(15.0, 0.05 * dimensione)), Qt::black);
+        p.fillRect(QRectF(x, linea + 0.1 * dimensione, riga.larghezza,
+                          std::max(15.0, 0.05 * dimensione)),
+                   Qt::black);
     }
     p.restore();
 }
@@ -264,12 +272,15 @@ void disegnaPagina(QPainter &p, const IstanzaRapporto &istanza)
         for (std::size_t i = 0; i < controlli.size(); ++i) {
             const Controllo &c = controlli[i];
             if (c.tipo != TipoControllo::Linea)
-                disegnaEtichetta(p, QRect(origine + QPoint(c.left, c.top), QSize(c.width, c.height)), c, testi[i]);
+                disegnaEtichetta(p,
+                                 QRect(origine + QPoint(c.left, c.top), QSize(c.width, c.height)),
+                                 c, testi[i]);
         }
         p.setPen(tratto());
         for (const Controllo &c : controlli)
             if (c.tipo == TipoControllo::Linea)
-                p.drawLine(origine + QPoint(c.left, c.top), origine + QPoint(c.left + c.width, c.top + c.height));
+                p.drawLine(origine + QPoint(c.left, c.top),
+                           origine + QPoint(c.left + c.width, c.top + c.height));
     }
     p.restore();
 }

@@ -36,7 +36,8 @@ QFont carattereTwips(const Carattere &c);
 
 // A caption as it prints in its label: what is drawn (the caption whole, or
 // cut) and its width in per cent of its font's (100 when it fits as it is).
-struct Stampata {
+struct Stampata
+{
     QString testo;
     int larghezza = 100;
 };

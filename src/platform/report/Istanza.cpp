@@ -13,7 +13,8 @@ QString chiave(QStringView sezione, QStringView controllo)
 
 } // namespace
 
-IstanzaRapporto::IstanzaRapporto(const Rapporto &rapporto) : rapporto_(&rapporto)
+IstanzaRapporto::IstanzaRapporto(const Rapporto &rapporto)
+    : rapporto_(&rapporto)
 {
     const auto sezioni = rapporto.sezioni;
     didascalie_.resize(sezioni.size());
@@ -22,7 +23,8 @@ IstanzaRapporto::IstanzaRapporto(const Rapporto &rapporto) : rapporto_(&rapporto
         didascalie_[s].reserve(controlli.size());
         for (std::size_t c = 0; c < controlli.size(); ++c) {
             didascalie_[s].push_back(QString::fromUtf8(controlli[c].testo));
-            indice_.insert(chiave(QString::fromLatin1(sezioni[s].nome), QString::fromLatin1(controlli[c].nome)),
+            indice_.insert(chiave(QString::fromLatin1(sezioni[s].nome),
+                                  QString::fromLatin1(controlli[c].nome)),
                            {int(s), int(c)});
         }
     }
@@ -32,9 +34,10 @@ std::pair<int, int> IstanzaRapporto::posizione(QStringView sezione, QStringView 
 {
     const auto it = indice_.constFind(chiave(sezione, controllo));
     if (it == indice_.cend())
-        throw std::logic_error(QStringLiteral("%1: nessun controllo '%2' nella sezione '%3'")
-                                   .arg(QString::fromLatin1(rapporto_->nome), controllo.toString(), sezione.toString())
-                                   .toStdString());
+        throw std::logic_error(
+            QStringLiteral("%1: nessun controllo '%2' nella sezione '%3'")
+                .arg(QString::fromLatin1(rapporto_->nome), controllo.toString(), sezione.toString())
+                .toStdString());
     return *it;
 }
 

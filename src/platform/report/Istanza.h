@@ -13,7 +13,8 @@
 
 namespace report {
 
-class IstanzaRapporto {
+class IstanzaRapporto
+{
 public:
     explicit IstanzaRapporto(const Rapporto &rapporto);
 
@@ -24,7 +25,10 @@ public:
     void imposta(QStringView sezione, QStringView controllo, const QString &testo);
 
     // What control `indice` of section `sezione` prints.
-    const QString &didascalia(int sezione, int indice) const { return didascalie_[sezione][indice]; }
+    const QString &didascalia(int sezione, int indice) const
+    {
+        return didascalie_[sezione][indice];
+    }
     // The same by name (std::logic_error when missing).
     const QString &didascalia(QStringView sezione, QStringView controllo) const;
 

@@ -10,7 +10,8 @@
 
 namespace report {
 
-struct Carattere {
+struct Carattere
+{
     const char *nome = "Times New Roman"; // a Windows font name, mapped as on screen
     double punti = 12;
     bool grassetto = false;
@@ -29,7 +30,8 @@ enum class Sfondo {
     Opaco,  // opaque with no colour of its own: the page's white
 };
 
-struct Controllo {
+struct Controllo
+{
     const char *nome;
     TipoControllo tipo;
     int left, top, width, height; // a line is horizontal (height 0) or vertical (width 0)
@@ -45,8 +47,14 @@ struct Controllo {
     // its label loses characters of what stands before them, not them.
     const char *coda = nullptr;
 
-    constexpr Controllo destra() const { return con(&Controllo::allineamento, Allineamento::Destra); }
-    constexpr Controllo centro() const { return con(&Controllo::allineamento, Allineamento::Centro); }
+    constexpr Controllo destra() const
+    {
+        return con(&Controllo::allineamento, Allineamento::Destra);
+    }
+    constexpr Controllo centro() const
+    {
+        return con(&Controllo::allineamento, Allineamento::Centro);
+    }
     constexpr Controllo grigio() const { return con(&Controllo::sfondo, Sfondo::Grigio); }
     constexpr Controllo opaco() const { return con(&Controllo::sfondo, Sfondo::Opaco); }
     constexpr Controllo bordato() const { return con(&Controllo::bordo, true); }
@@ -54,7 +62,7 @@ struct Controllo {
     constexpr Controllo conCoda(const char *parole) const { return con(&Controllo::coda, parole); }
 
 private:
-    template <typename T>
+    template<typename T>
     constexpr Controllo con(T Controllo::*campo, T valore) const
     {
         Controllo c = *this;
@@ -64,8 +72,8 @@ private:
 };
 
 // A static label.
-constexpr Controllo Testo(const char *nome, int left, int top, int width, int height, const char *testo,
-                          Carattere carattere = CarattereRapporto)
+constexpr Controllo Testo(const char *nome, int left, int top, int width, int height,
+                          const char *testo, Carattere carattere = CarattereRapporto)
 {
     return {nome, TipoControllo::Etichetta, left, top, width, height, testo, carattere};
 }
@@ -89,16 +97,18 @@ enum class Ruolo {
     PieRapporto,          // after the last body
 };
 
-struct Sezione {
+struct Sezione
+{
     const char *nome;
     Ruolo ruolo;
     int altezza;
     std::span<const Controllo> controlli;
 };
 
-struct Rapporto {
-    const char *nome;    // the layout's name ("DataReport1")
-    const char *caption; // the title of its preview window
+struct Rapporto
+{
+    const char *nome;                 // the layout's name ("DataReport1")
+    const char *caption;              // the title of its preview window
     std::span<const Sezione> sezioni; // top to bottom
     int larghezza = 10420;            // the report's width, inside the margins
     int margine = 720;                // left, right, top and bottom alike

@@ -11,9 +11,14 @@
 
 namespace report {
 
-class StampanteScriptata : public Stampante {
+class StampanteScriptata : public Stampante
+{
 public:
-    explicit StampanteScriptata(bool presente = false) : presente(presente) { impostaStampante(this); }
+    explicit StampanteScriptata(bool presente = false)
+        : presente(presente)
+    {
+        impostaStampante(this);
+    }
     ~StampanteScriptata() override { impostaStampante(nullptr); }
 
     bool disponibile() override { return presente; }

@@ -15,15 +15,18 @@ namespace {
 
 QPageSize formato(const Rapporto &r)
 {
-    return QPageSize(QSizeF(r.larghezzaFoglio / 20.0, r.altezzaFoglio / 20.0), QPageSize::Point, QString(),
-                     QPageSize::FuzzyMatch);
+    return QPageSize(QSizeF(r.larghezzaFoglio / 20.0, r.altezzaFoglio / 20.0), QPageSize::Point,
+                     QString(), QPageSize::FuzzyMatch);
 }
 
 } // namespace
 
 // --- PDF ---------------------------------------------------------------------
 
-FilePdf::FilePdf(const QString &percorso, const QString &titolo) : percorso_(percorso), titolo_(titolo), file_(percorso)
+FilePdf::FilePdf(const QString &percorso, const QString &titolo)
+    : percorso_(percorso)
+    , titolo_(titolo)
+    , file_(percorso)
 {
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw ado::Error(ErroreFile, QStringLiteral("Impossibile creare il file di stampa %1: %2")
@@ -43,7 +46,8 @@ FilePdf::~FilePdf()
 
 void FilePdf::fallisci(const QString &motivo)
 {
-    throw ado::Error(ErroreFile, QStringLiteral("Impossibile scrivere il file di stampa %1: %2").arg(percorso_, motivo));
+    throw ado::Error(ErroreFile, QStringLiteral("Impossibile scrivere il file di stampa %1: %2")
+                                     .arg(percorso_, motivo));
 }
 
 void FilePdf::aggiungi(const IstanzaRapporto &pagina)
@@ -86,7 +90,8 @@ void FilePdf::chiudi()
 
 namespace {
 
-class StampanteDiSistema : public Stampante {
+class StampanteDiSistema : public Stampante
+{
 public:
     bool disponibile() override { return !QPrinterInfo::defaultPrinter().isNull(); }
 
@@ -103,13 +108,15 @@ public:
         QPainter p;
         if (!p.begin(&printer))
             throw ado::Error(ErroreStampante,
-                             QStringLiteral("La stampante %1 non accetta la stampa.").arg(info.printerName()));
+                             QStringLiteral("La stampante %1 non accetta la stampa.")
+                                 .arg(info.printerName()));
         p.scale(printer.resolution() / 1440.0, printer.resolution() / 1440.0);
         disegnaPagina(p, pagina);
         p.end();
         if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
             throw ado::Error(ErroreStampante,
-                             QStringLiteral("La stampa sulla stampante %1 non è riuscita.").arg(info.printerName()));
+                             QStringLiteral("La stampa sulla stampante %1 non è riuscita.")
+                                 .arg(info.printerName()));
     }
 };
 

@@ -19,7 +19,8 @@ inline constexpr long ErroreFile = 75;
 
 // A PDF file being written, page by page. Until chiudi() succeeds the file
 // is not complete, and it is removed when the object goes.
-class FilePdf {
+class FilePdf
+{
 public:
     // Creates the file (error 75 when it cannot).
     explicit FilePdf(const QString &percorso, const QString &titolo = QString());
@@ -47,7 +48,8 @@ private:
 };
 
 // The default printer, used without a dialog.
-class Stampante {
+class Stampante
+{
 public:
     virtual ~Stampante() = default;
     // A default printer is there to print on.

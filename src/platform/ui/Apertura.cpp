@@ -21,7 +21,8 @@ Apertura apertura(QSize voluta, QSize disponibile, int barra, QSize contorno)
 Apertura apertura(const QWidget *finestra, QSize voluta, int barra)
 {
     const QScreen *schermo = finestra->screen();
-    return schermo ? apertura(voluta, schermo->availableGeometry().size(), barra) : Apertura{voluta, false};
+    return schermo ? apertura(voluta, schermo->availableGeometry().size(), barra)
+                   : Apertura{voluta, false};
 }
 
 } // namespace ui

@@ -13,7 +13,8 @@ namespace ui {
 // window system only tells once the window is shown.
 inline constexpr QSize ContornoFinestra(16, 48);
 
-struct Apertura {
+struct Apertura
+{
     QSize misura;      // the normal size
     bool massimizzata; // opens maximized
 };

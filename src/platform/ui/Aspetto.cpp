@@ -17,14 +17,18 @@ namespace {
 // Fusion, with the caret of a box shown only while the box has the focus:
 // a box whose text is selected from code after the focus has gone on (the
 // field handlers do that) shows no caret.
-class Stile : public QProxyStyle {
+class Stile : public QProxyStyle
+{
 public:
-    Stile() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    Stile()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {}
 
     // The standard pictures are read from their files once: every page's
     // foot buttons and every page window's menu show the same few, which
     // never change while the program runs.
-    QIcon standardIcon(StandardPixmap icona, const QStyleOption *opzione, const QWidget *widget) const override
+    QIcon standardIcon(StandardPixmap icona, const QStyleOption *opzione,
+                       const QWidget *widget) const override
     {
         if (opzione)
             return QProxyStyle::standardIcon(icona, opzione, widget);
@@ -64,8 +68,8 @@ QString famiglia(const QString &nomeWindows)
         return QStringLiteral("Liberation Serif");
     if (n == QLatin1String("courier new") || n == QLatin1String("courier"))
         return QStringLiteral("Liberation Mono");
-    if (n.isEmpty() || n == QLatin1String("ms sans serif") || n == QLatin1String("arial") || n == QLatin1String("verdana")
-        || n == QLatin1String("tahoma"))
+    if (n.isEmpty() || n == QLatin1String("ms sans serif") || n == QLatin1String("arial")
+        || n == QLatin1String("verdana") || n == QLatin1String("tahoma"))
         return QStringLiteral("Liberation Sans");
     return nomeWindows.trimmed();
 }
@@ -77,8 +81,9 @@ QFont carattere(const QString &nomeWindows, double punti, bool grassetto, bool s
     const bool mono = nome == QLatin1String("Liberation Mono");
     QFont f(nome);
     f.setStyleHint(serif ? QFont::Serif : mono ? QFont::Monospace : QFont::SansSerif);
-    f.setFamilies({nome, serif ? QStringLiteral("DejaVu Serif") : mono ? QStringLiteral("DejaVu Sans Mono")
-                                                                        : QStringLiteral("DejaVu Sans")});
+    f.setFamilies({nome, serif  ? QStringLiteral("DejaVu Serif")
+                         : mono ? QStringLiteral("DejaVu Sans Mono")
+                                : QStringLiteral("DejaVu Sans")});
     f.setPixelSize(int(std::lround(punti * 96.0 / 72.0)));
     f.setBold(grassetto);
     f.setUnderline(sottolineato);

@@ -25,9 +25,13 @@ int scorrimento(int inizio, int fine, int lato, int margine)
     return 0;
 }
 
-class Inseguitore : public QObject {
+class Inseguitore : public QObject
+{
 public:
-    Inseguitore(QAbstractScrollArea *area, int margine) : QObject(area), area_(area), margine_(margine)
+    Inseguitore(QAbstractScrollArea *area, int margine)
+        : QObject(area)
+        , area_(area)
+        , margine_(margine)
     {
         // A control the user clicks shows already; scrolling it under the
         // pressed mouse would move a button away from its own release.
@@ -67,8 +71,10 @@ private:
 
 QPoint scorrimentoPerVedere(const QRect &controllo, const QRect &vista, int margine)
 {
-    return QPoint(scorrimento(controllo.left() - vista.left(), controllo.right() + 1 - vista.left(), vista.width(), margine),
-                  scorrimento(controllo.top() - vista.top(), controllo.bottom() + 1 - vista.top(), vista.height(), margine));
+    return QPoint(scorrimento(controllo.left() - vista.left(), controllo.right() + 1 - vista.left(),
+                              vista.width(), margine),
+                  scorrimento(controllo.top() - vista.top(), controllo.bottom() + 1 - vista.top(),
+                              vista.height(), margine));
 }
 
 void fuocoSempreInVista(QAbstractScrollArea *area, int margine)

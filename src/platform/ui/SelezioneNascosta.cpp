@@ -11,9 +11,12 @@ constexpr QPalette::ColorGroup Gruppi[] = {QPalette::Active, QPalette::Inactive}
 
 // Swaps the box's selection colours: its own while it has the focus, the
 // text's own colours on no background while it has not.
-class Selezione : public QObject {
+class Selezione : public QObject
+{
 public:
-    explicit Selezione(QLineEdit *box) : QObject(box), box_(box)
+    explicit Selezione(QLineEdit *box)
+        : QObject(box)
+        , box_(box)
     {
         const QPalette p = box->palette();
         for (QPalette::ColorGroup g : Gruppi) {

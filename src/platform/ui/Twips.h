@@ -7,7 +7,10 @@
 
 namespace ui {
 
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
 inline QRect rettangolo(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));
@@ -19,7 +22,7 @@ inline QColor coloreVb(unsigned int bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
-constexpr unsigned int Giallo = 0x0000FFFF;       // the page button of the page shown
+constexpr unsigned int Giallo = 0x0000FFFF;         // the page button of the page shown
 constexpr unsigned int FacciaPulsante = 0x8000000F; // system colour of a button face
 constexpr unsigned int AzzurroPallido = 0x00FFC0C0; // page and MDI background
 constexpr unsigned int BluMedio = 0x00FF8080;       // button panel

@@ -6,7 +6,8 @@
 
 namespace scheda {
 
-class Apri : public DialogoProtocollo {
+class Apri : public DialogoProtocollo
+{
     Q_OBJECT
 public:
     explicit Apri(QWidget *parent = nullptr);

@@ -6,7 +6,8 @@ namespace {
 
 bool contaPerIlProgramma(Qt::FocusReason r)
 {
-    return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason && r != Qt::MenuBarFocusReason;
+    return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason
+           && r != Qt::MenuBarFocusReason;
 }
 
 } // namespace

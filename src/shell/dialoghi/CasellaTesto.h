@@ -8,7 +8,8 @@
 
 namespace scheda {
 
-class CasellaTesto : public QLineEdit {
+class CasellaTesto : public QLineEdit
+{
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;

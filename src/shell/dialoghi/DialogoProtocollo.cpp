@@ -18,9 +18,10 @@ constexpr int ContornoAltezza = 25;
 
 } // namespace
 
-DialogoProtocollo::DialogoProtocollo(const Disposizione &d, const QString &nome, const QString &nomeConferma, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+DialogoProtocollo::DialogoProtocollo(const Disposizione &d, const QString &nome,
+                                     const QString &nomeConferma, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(nome);
     setWindowTitle(d.caption);
@@ -56,8 +57,10 @@ DialogoProtocollo::DialogoProtocollo(const Disposizione &d, const QString &nome,
     setTabOrder(conferma_, CMDAnnulla);
     TXTProtocollo3->setFocus();
 
-    connect(TXTProtocollo3, &CasellaTesto::GotFocus, this, &DialogoProtocollo::TXTProtocollo3_GotFocus);
-    connect(TXTProtocollo3, &CasellaTesto::LostFocus, this, &DialogoProtocollo::TXTProtocollo3_LostFocus);
+    connect(TXTProtocollo3, &CasellaTesto::GotFocus, this,
+            &DialogoProtocollo::TXTProtocollo3_GotFocus);
+    connect(TXTProtocollo3, &CasellaTesto::LostFocus, this,
+            &DialogoProtocollo::TXTProtocollo3_LostFocus);
     connect(CMDAnnulla, &QPushButton::clicked, this, &DialogoProtocollo::CMDAnnulla_Click);
 }
 

@@ -11,7 +11,8 @@ class QPushButton;
 
 namespace scheda {
 
-class DialogoProtocollo : public QDialog {
+class DialogoProtocollo : public QDialog
+{
     Q_OBJECT
 public:
     // Load event: the protocol box starts empty.
@@ -29,12 +30,14 @@ public:
 
 protected:
     // Left and top of a control in twips, from the client area's corner.
-    struct Punto {
+    struct Punto
+    {
         int left, top;
     };
     // What tells the two dialogs apart: caption, size and where each
     // control stands.
-    struct Disposizione {
+    struct Disposizione
+    {
         QString caption;
         int width, height;     // twips, the window with its frame
         Punto titolo;          // "Identificativo Progetto"
@@ -44,7 +47,8 @@ protected:
         Punto conferma;        // the confirming button
         Punto annulla;         // "Annulla"
     };
-    DialogoProtocollo(const Disposizione &d, const QString &nome, const QString &nomeConferma, QWidget *parent);
+    DialogoProtocollo(const Disposizione &d, const QString &nome, const QString &nomeConferma,
+                      QWidget *parent);
 
     QPushButton *conferma_ = nullptr;
 };

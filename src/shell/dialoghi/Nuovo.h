@@ -6,7 +6,8 @@
 
 namespace scheda {
 
-class Nuovo : public DialogoProtocollo {
+class Nuovo : public DialogoProtocollo
+{
     Q_OBJECT
 public:
     explicit Nuovo(QWidget *parent = nullptr);

@@ -26,7 +26,8 @@ namespace scheda {
 namespace {
 
 // The ODBC data sources the program's windows name, and the data file each stands for.
-struct Dsn {
+struct Dsn
+{
     const char *nome;
     const QString *file;
     const QString *password;
@@ -45,14 +46,15 @@ OrigineDati risolviOrigineDati(const QString &connectionString)
     QString nome;
     for (const QString &parte : connectionString.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const int uguale = parte.indexOf(QLatin1Char('='));
-        if (uguale > 0 && parte.left(uguale).trimmed().compare(QStringLiteral("DSN"), Qt::CaseInsensitive) == 0)
+        if (uguale > 0
+            && parte.left(uguale).trimmed().compare(QStringLiteral("DSN"), Qt::CaseInsensitive) == 0)
             nome = parte.mid(uguale + 1).trimmed();
     }
     for (const Dsn &d : DataSources)
         if (nome.compare(QLatin1String(d.nome), Qt::CaseInsensitive) == 0)
             return {percorsoProgramma(CartellaProgramma, *d.file), *d.password};
-    throw ado::Error(ado::err::FileNotFound, QStringLiteral("Origine dati non trovata: %1")
-                                      .arg(connectionString));
+    throw ado::Error(ado::err::FileNotFound,
+                     QStringLiteral("Origine dati non trovata: %1").arg(connectionString));
 }
 
 void RigheDati::imposta(QStringList colonne, std::vector<QStringList> righe)
@@ -89,7 +91,9 @@ QVariant RigheDati::headerData(int section, Qt::Orientation orientation, int rol
     return QString::number(section + 1);
 }
 
-ControlloDati::ControlloDati(QWidget *parent) : QFrame(parent), righe_(new RigheDati(this))
+ControlloDati::ControlloDati(QWidget *parent)
+    : QFrame(parent)
+    , righe_(new RigheDati(this))
 {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
@@ -97,7 +101,8 @@ ControlloDati::ControlloDati(QWidget *parent) : QFrame(parent), righe_(new Righe
     auto *l = new QHBoxLayout(this);
     l->setContentsMargins(1, 1, 1, 1);
     l->setSpacing(0);
-    auto pulsante = [this, l](const QString &nome, QStyle::StandardPixmap icona, void (ControlloDati::*azione)()) {
+    auto pulsante = [this, l](const QString &nome, QStyle::StandardPixmap icona,
+                              void (ControlloDati::*azione)()) {
         auto *b = new QToolButton(this);
         b->setObjectName(nome);
         b->setIcon(style()->standardIcon(icona));
@@ -110,7 +115,8 @@ ControlloDati::ControlloDati(QWidget *parent) : QFrame(parent), righe_(new Righe
         return b;
     };
     pulsante(QStringLiteral("Primo"), QStyle::SP_MediaSkipBackward, &ControlloDati::MoveFirst);
-    pulsante(QStringLiteral("Precedente"), QStyle::SP_MediaSeekBackward, &ControlloDati::MovePrevious);
+    pulsante(QStringLiteral("Precedente"), QStyle::SP_MediaSeekBackward,
+             &ControlloDati::MovePrevious);
     caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("Caption"));
     caption_->setAlignment(Qt::AlignCenter);
@@ -171,12 +177,25 @@ void ControlloDati::vaiA(int riga)
 }
 
 // The buttons never leave the control before the first or after the last row.
-void ControlloDati::MoveFirst() { vaiA(0); }
-void ControlloDati::MovePrevious() { vaiA(std::max(posizione_ - 1, 0)); }
-void ControlloDati::MoveNext() { vaiA(std::min(posizione_ + 1, righe_->rowCount() - 1)); }
-void ControlloDati::MoveLast() { vaiA(righe_->rowCount() - 1); }
+void ControlloDati::MoveFirst()
+{
+    vaiA(0);
+}
+void ControlloDati::MovePrevious()
+{
+    vaiA(std::max(posizione_ - 1, 0));
+}
+void ControlloDati::MoveNext()
+{
+    vaiA(std::min(posizione_ + 1, righe_->rowCount() - 1));
+}
+void ControlloDati::MoveLast()
+{
+    vaiA(righe_->rowCount() - 1);
+}
 
-Query::Query(QWidget *parent) : QWidget(parent)
+Query::Query(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("Query"));
     setWindowTitle(QStringLiteral("Query"));
@@ -214,7 +233,9 @@ Query::Query(QWidget *parent) : QWidget(parent)
     DataGrid1->horizontalHeader()->setDefaultSectionSize(ui::px(1500));
 
     connect(Adodc1, &ControlloDati::posizioneCambiata, this, [this](int riga) {
-        const QModelIndex i = Adodc1->righe()->index(riga, std::max(DataGrid1->currentIndex().column(), 0));
+        const QModelIndex i = Adodc1->righe()->index(riga,
+                                                     std::max(DataGrid1->currentIndex().column(),
+                                                              0));
         if (DataGrid1->currentIndex().row() != riga)
             DataGrid1->setCurrentIndex(i);
         DataGrid1->scrollTo(i);

@@ -20,14 +20,16 @@ namespace scheda {
 // A data source name of a connection string ("DSN=Norvallo") resolved to a
 // data file of the program folder and its password; an unknown name raises
 // the error of a failed connection.
-struct OrigineDati {
+struct OrigineDati
+{
     QString file;
     QString password;
 };
 OrigineDati risolviOrigineDati(const QString &connectionString);
 
 // The rows read by the data control, as text.
-class RigheDati : public QAbstractTableModel {
+class RigheDati : public QAbstractTableModel
+{
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -36,7 +38,8 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
 private:
     QStringList colonne_;
@@ -45,7 +48,8 @@ private:
 
 // The data control: a connection string, a record source and a current row,
 // moved by its four buttons (first, previous, next, last).
-class ControlloDati : public QFrame {
+class ControlloDati : public QFrame
+{
     Q_OBJECT
 public:
     explicit ControlloDati(QWidget *parent = nullptr);
@@ -82,7 +86,8 @@ private:
     bool eof_ = true;
 };
 
-class Query : public QWidget {
+class Query : public QWidget
+{
     Q_OBJECT
 public:
     explicit Query(QWidget *parent = nullptr);

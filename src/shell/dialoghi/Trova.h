@@ -11,7 +11,8 @@ class QPushButton;
 
 namespace scheda {
 
-class Trova : public QDialog {
+class Trova : public QDialog
+{
     Q_OBJECT
 public:
     explicit Trova(QWidget *parent = nullptr);

@@ -20,7 +20,8 @@ constexpr int LeftTesti = 1200;
 constexpr int LarghezzaTesti = 6764 - 1200;
 constexpr int AltezzaRiga = 240;
 
-QLabel *riga(QWidget *parent, const QString &nome, const QString &testo, int top, bool grassetto = false)
+QLabel *riga(QWidget *parent, const QString &nome, const QString &testo, int top,
+             bool grassetto = false)
 {
     auto *l = new QLabel(testo, parent);
     l->setObjectName(nome);
@@ -36,8 +37,8 @@ QLabel *riga(QWidget *parent, const QString &nome, const QString &testo, int top
 } // namespace
 
 frmAbout::frmAbout(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Informazioni su Trelm"));
@@ -62,12 +63,18 @@ frmAbout::frmAbout(QWidget *parent)
 
     // The regional office that runs the grant call.
     riga(this, QStringLiteral("lblEnte"), QStringLiteral("REGIONE TARVESIA"), 120, true);
-    riga(this, QStringLiteral("lblEnte1"), QStringLiteral("Servizio Cooperazione e Sviluppo delle Imprese"), 360);
-    riga(this, QStringLiteral("lblEnte2"), QStringLiteral("Via della Regione, 1 - 00000 Velisco"), 600);
-    riga(this, QStringLiteral("lblEnte3"), QStringLiteral("Tel. 000 0000000 - Fax 000 0000001"), 840);
-    riga(this, QStringLiteral("lblEnte4"), QStringLiteral("E-mail: bando.cooperative@regione-tarvesia.example"), 1080);
-    riga(this, QStringLiteral("lblEnte5"), QStringLiteral("Internet: www.regione-tarvesia.example"), 1320);
-    riga(this, QStringLiteral("lblEnte6"), QStringLiteral("Informazioni sul bando: dal lunedì al venerdì, ore 9.00 - 13.00"), 1560);
+    riga(this, QStringLiteral("lblEnte1"),
+         QStringLiteral("Servizio Cooperazione e Sviluppo delle Imprese"), 360);
+    riga(this, QStringLiteral("lblEnte2"), QStringLiteral("Via della Regione, 1 - 00000 Velisco"),
+         600);
+    riga(this, QStringLiteral("lblEnte3"), QStringLiteral("Tel. 000 0000000 - Fax 000 0000001"),
+         840);
+    riga(this, QStringLiteral("lblEnte4"),
+         QStringLiteral("E-mail: bando.cooperative@regione-tarvesia.example"), 1080);
+    riga(this, QStringLiteral("lblEnte5"), QStringLiteral("Internet: www.regione-tarvesia.example"),
+         1320);
+    riga(this, QStringLiteral("lblEnte6"),
+         QStringLiteral("Informazioni sul bando: dal lunedì al venerdì, ore 9.00 - 13.00"), 1560);
 
     // The white line between the two blocks.
     Line1 = new QWidget(this);
@@ -79,18 +86,28 @@ frmAbout::frmAbout(QWidget *parent)
     Line1->setPalette(bianco);
 
     // The maker.
-    riga(this, QStringLiteral("lblAutore"), QStringLiteral("Realizzazione e assistenza tecnica"), 2400, true);
+    riga(this, QStringLiteral("lblAutore"), QStringLiteral("Realizzazione e assistenza tecnica"),
+         2400, true);
     riga(this, QStringLiteral("lblAutore1"), QStringLiteral("Centro Servizi Informatici"), 2700);
-    riga(this, QStringLiteral("lblAutore2"), QStringLiteral("Via dei Sistemi, 10 - 00000 Velisco"), 2940);
-    riga(this, QStringLiteral("lblAutore3"), QStringLiteral("Tel. 000 0000100 - Fax 000 0000101"), 3180);
-    riga(this, QStringLiteral("lblAutore4"), QStringLiteral("E-mail: assistenza@centroservizi.example"), 3420);
-    riga(this, QStringLiteral("lblAutore5"), QStringLiteral("Internet: www.centroservizi.example"), 3660);
-    riga(this, QStringLiteral("lblAutore6"), QStringLiteral("Assistenza sul programma: dal lunedì al venerdì,"), 4140);
-    riga(this, QStringLiteral("lblAutore7"), QStringLiteral("ore 9.00 - 13.00 e 14.30 - 17.30"), 4380);
-    riga(this, QStringLiteral("lblAutore8"), QStringLiteral("Per le domande sul bando e sui dati da inserire"), 4860);
-    riga(this, QStringLiteral("lblAutore9"), QStringLiteral("rivolgersi all'ufficio regionale indicato sopra."), 5100);
+    riga(this, QStringLiteral("lblAutore2"), QStringLiteral("Via dei Sistemi, 10 - 00000 Velisco"),
+         2940);
+    riga(this, QStringLiteral("lblAutore3"), QStringLiteral("Tel. 000 0000100 - Fax 000 0000101"),
+         3180);
+    riga(this, QStringLiteral("lblAutore4"),
+         QStringLiteral("E-mail: assistenza@centroservizi.example"), 3420);
+    riga(this, QStringLiteral("lblAutore5"), QStringLiteral("Internet: www.centroservizi.example"),
+         3660);
+    riga(this, QStringLiteral("lblAutore6"),
+         QStringLiteral("Assistenza sul programma: dal lunedì al venerdì,"), 4140);
+    riga(this, QStringLiteral("lblAutore7"), QStringLiteral("ore 9.00 - 13.00 e 14.30 - 17.30"),
+         4380);
+    riga(this, QStringLiteral("lblAutore8"),
+         QStringLiteral("Per le domande sul bando e sui dati da inserire"), 4860);
+    riga(this, QStringLiteral("lblAutore9"),
+         QStringLiteral("rivolgersi all'ufficio regionale indicato sopra."), 5100);
 
-    lblTitle = new QLabel(QStringLiteral("SCHEDA TECNICA - Bando regionale per le cooperative"), this);
+    lblTitle = new QLabel(QStringLiteral("SCHEDA TECNICA - Bando regionale per le cooperative"),
+                          this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblTitle->setGeometry(ui::rettangolo(1200, 6360, 5805, AltezzaRiga));

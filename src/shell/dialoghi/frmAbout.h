@@ -9,7 +9,8 @@ class QLabel;
 
 namespace scheda {
 
-class frmAbout : public QDialog {
+class frmAbout : public QDialog
+{
     Q_OBJECT
 public:
     explicit frmAbout(QWidget *parent = nullptr);

@@ -71,7 +71,8 @@ std::int32_t cHtmlHelp::PopUp(const QString &Text)
         const double top = double(form->y()) * TwipsPerPixelY;
         const double height = double(form->height()) * TwipsPerPixelY;
         popup.pt.x = std::int32_t(divisioneIntera(left + 360, TwipsPerPixelX));
-        popup.pt.y = std::int32_t(divisioneIntera(top + divisioneIntera(height, 2) + 240, TwipsPerPixelY));
+        popup.pt.y = std::int32_t(
+            divisioneIntera(top + divisioneIntera(height, 2) + 240, TwipsPerPixelY));
     }
     popup.clrForeground = -1;
     popup.clrBackground = -1;
@@ -114,7 +115,8 @@ std::int32_t cHtmlHelp::HelpContextPop(QWidget *elControl)
         return 0;
     mappa_[0] = {hh::GetDlgCtrlID(controllo), hh::HelpContextID(controllo)};
     mappa_[1] = {0, 0};
-    return hh::HtmlHelpA(controllo, HelpFile, hh::HH_TP_HELP_WM_HELP, hh::MappaContesti(mappa_.begin(), mappa_.end()));
+    return hh::HtmlHelpA(controllo, HelpFile, hh::HH_TP_HELP_WM_HELP,
+                         hh::MappaContesti(mappa_.begin(), mappa_.end()));
 }
 
 std::int32_t cHtmlHelp::HelpContext(std::int32_t TopicNum, const QString &laVentana)

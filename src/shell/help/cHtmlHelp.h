@@ -11,7 +11,8 @@
 #include <cstdint>
 #include <utility>
 
-class cHtmlHelp {
+class cHtmlHelp
+{
 public:
     // The owner window of the help windows (start-up: the main window).
     QPointer<QWidget> hWnd;

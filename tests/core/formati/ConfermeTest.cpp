@@ -2,12 +2,12 @@
 
 #include "TestiNeiMessaggi.h"
 
+#include "Utf8.h"
 #include "core/formati/Conferme.h"
 #include "core/formati/Date.h"
-#include "Utf8.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 using namespace scheda;
@@ -15,7 +15,8 @@ using ado::Variant;
 
 TEST(ConfermaTesto, CasedTextAndTheFlag)
 {
-    const struct {
+    const struct
+    {
         const char *casella;
         Variant memorizzato;
         bool minuscole;
@@ -44,7 +45,8 @@ TEST(ConfermaTesto, CasedTextAndTheFlag)
 TEST(ConfermaNumero, TheExamplesAndTheEdges)
 {
     const double nessuno = std::numeric_limits<double>::quiet_NaN();
-    const struct {
+    const struct
+    {
         Variante variante;
         const char *casella;
         Variant memorizzato;
@@ -72,10 +74,12 @@ TEST(ConfermaNumero, TheExamplesAndTheEdges)
         {Variante::Intero, "1.5", Variant(1500.0), false, false, nessuno, ""},
         {Variante::Intero, "1e5", Variant(1500.0), false, false, nessuno, ""},
         {Variante::Intero, "99999999999999999999", Variant(0), false, false, nessuno, ""},
-        {Variante::Intero, "99.999.999.999.999", Variant(0), true, true, 99999999999999.0, "99.999.999.999.999"},
+        {Variante::Intero, "99.999.999.999.999", Variant(0), true, true, 99999999999999.0,
+         "99.999.999.999.999"},
         {Variante::Intero, "99999999999999,9", Variant(0), true, true, 1e14, "100.000.000.000.000"},
         {Variante::Intero, "999999999999999,5", Variant(0), false, false, nessuno, ""}, // 16 digits
-        {Variante::Intero, "2147483647", Variant(0), true, true, 2147483647.0, "2.147.483.647", Fisso::Intero32},
+        {Variante::Intero, "2147483647", Variant(0), true, true, 2147483647.0, "2.147.483.647",
+         Fisso::Intero32},
         {Variante::Intero, "2147483648", Variant(0), false, false, nessuno, "", Fisso::Intero32},
         {Variante::Intero, "-2147483649", Variant(0), false, false, nessuno, "", Fisso::Intero32},
         {Variante::Intero, "2147483647,5", Variant(0), false, false, nessuno, "", Fisso::Intero32},
@@ -120,7 +124,8 @@ TEST(ConfermaNumero, TheExamplesAndTheEdges)
         {Variante::Intero, "+7", Variant(7.0), true, false, 7, "7"},
         {Variante::Intero, "+1.234,", Variant(0), true, true, 1234, "1.234"},
         {Variante::Intero, "+2,5", Variant(0), true, true, 2, "2"},
-        {Variante::Intero, "+2147483647", Variant(0), true, true, 2147483647.0, "2.147.483.647", Fisso::Intero32},
+        {Variante::Intero, "+2147483647", Variant(0), true, true, 2147483647.0, "2.147.483.647",
+         Fisso::Intero32},
         {Variante::Intero, "+2147483648", Variant(0), false, false, nessuno, "", Fisso::Intero32},
         {Variante::Intero, "+", Variant(1500.0), false, false, nessuno, ""},
         {Variante::Intero, "+,", Variant(1500.0), false, false, nessuno, ""},
@@ -159,7 +164,8 @@ TEST(ConfermaNumero, TheTypedValueGoesIntoValoreNumeroUnrounded)
 
 TEST(ConfermaData, TheCasesOfTheLeaveHandler)
 {
-    const struct {
+    const struct
+    {
         const char *casella;
         Variant memorizzato;
         EsitoData::Tipo tipo;

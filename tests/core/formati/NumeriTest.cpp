@@ -3,13 +3,13 @@
 
 #include "TestiNeiMessaggi.h"
 
-#include "core/formati/Numeri.h"
 #include "Utf8.h"
+#include "core/formati/Numeri.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 using namespace scheda;
 using ado::Variant;
@@ -17,18 +17,45 @@ using numeri::arrotondaPari;
 
 TEST(LeggiNumero, AcceptsWhatThePatternsThePlainTextAndAUserWrite)
 {
-    const struct {
+    const struct
+    {
         const char *testo;
         double valore;
     } casi[] = {
-        {"0", 0},          {"1234", 1234},      {"1.234", 1234},     {"-1.500", -1500},  {"1.234,50", 1234.5},
-        {",5", 0.5},       {",00", 0},          {"-,5", -0.5},       {"12,5", 12.5},     {"0,5", 0.5},
-        {"2,3", 2.3},      {"-0", 0},           {"1.234.567", 1234567}, {"100,4", 100.4}, {"007", 7},
-        {"99.999.999.999.999", 99999999999999.0}, {"999.999.999.999.999", 999999999999999.0}, {"0,000000000000001", 1e-15},
+        {"0", 0},
+        {"1234", 1234},
+        {"1.234", 1234},
+        {"-1.500", -1500},
+        {"1.234,50", 1234.5},
+        {",5", 0.5},
+        {",00", 0},
+        {"-,5", -0.5},
+        {"12,5", 12.5},
+        {"0,5", 0.5},
+        {"2,3", 2.3},
+        {"-0", 0},
+        {"1.234.567", 1234567},
+        {"100,4", 100.4},
+        {"007", 7},
+        {"99.999.999.999.999", 99999999999999.0},
+        {"999.999.999.999.999", 999999999999999.0},
+        {"0,000000000000001", 1e-15},
         // A trailing comma and a leading plus: the plain number.
-        {"5,", 5},        {"+7", 7},         {"+7,", 7},     {"-5,", -5},   {"0,", 0},         {"-0,", 0},
-        {"+0", 0},        {"+,5", 0.5},      {"+0,5", 0.5},  {"+007", 7},   {"1.234,", 1234},  {"+1.234,5", 1234.5},
-        {"+12,5", 12.5},  {"+999.999.999.999.999", 999999999999999.0},  {"+0,000000000000001", 1e-15},
+        {"5,", 5},
+        {"+7", 7},
+        {"+7,", 7},
+        {"-5,", -5},
+        {"0,", 0},
+        {"-0,", 0},
+        {"+0", 0},
+        {"+,5", 0.5},
+        {"+0,5", 0.5},
+        {"+007", 7},
+        {"1.234,", 1234},
+        {"+1.234,5", 1234.5},
+        {"+12,5", 12.5},
+        {"+999.999.999.999.999", 999999999999999.0},
+        {"+0,000000000000001", 1e-15},
     };
     for (const auto &c : casi) {
         const auto d = leggiNumero(q(c.testo));
@@ -41,14 +68,15 @@ TEST(LeggiNumero, AcceptsWhatThePatternsThePlainTextAndAUserWrite)
 
 TEST(LeggiNumero, RefusesEverythingElse)
 {
-    for (const char *testo : {"", "-", ",", "1.5", "1.23", "1234.567", "1.234.", ".5", " 5", "5 ", "1,2,3",
-                              "1e5", "1E5", "1,5e3", "inf", "-inf", "nan", "NaN", "abc", "12a", "1..234", "1.2345",
-                              "\u0661\u0662", "1234567890123456", "1.000.000.000.000.000", "1000000000000000", "0,1234567890123456",
-                              "1,0000000000000001",
-                              // Signs and commas that make no number.
-                              "+", "+,", "-,", "++7", "+-7", "-+7", "--7", " +7", "+ 7", "7+", "7-", "5,,", ",,", "5,+",
-                              "+5,5,", "+.5", "1.5,", "+1.5", "1e3", "+1e3", "1.2.3", "+1.2.3", "+inf", "+nan", "+abc",
-                              "\uFF0B7", "+1234567890123456", "5,\t", "+7\n", "7\n"}) {
+    for (const char *testo :
+         {"", "-", ",", "1.5", "1.23", "1234.567", "1.234.", ".5", " 5", "5 ", "1,2,3", "1e5",
+          "1E5", "1,5e3", "inf", "-inf", "nan", "NaN", "abc", "12a", "1..234", "1.2345",
+          "\u0661\u0662", "1234567890123456", "1.000.000.000.000.000", "1000000000000000",
+          "0,1234567890123456", "1,0000000000000001",
+          // Signs and commas that make no number.
+          "+", "+,", "-,", "++7", "+-7", "-+7", "--7", " +7", "+ 7", "7+", "7-", "5,,", ",,", "5,+",
+          "+5,5,", "+.5", "1.5,", "+1.5", "1e3", "+1e3", "1.2.3", "+1.2.3", "+inf", "+nan", "+abc",
+          "\uFF0B7", "+1234567890123456", "5,\t", "+7\n", "7\n"}) {
         EXPECT_FALSE(leggiNumero(q(testo)).has_value()) << testo;
     }
 }
@@ -87,7 +115,8 @@ std::optional<double> numeroAtteso(const QString &testo)
     }
     if (intera.isEmpty() && frazione.isEmpty())
         return std::nullopt;
-    const std::string c = (meno ? "-" : "") + (intera.isEmpty() ? std::string("0") : intera.toStdString()) + "."
+    const std::string c = (meno ? "-" : "")
+                          + (intera.isEmpty() ? std::string("0") : intera.toStdString()) + "."
                           + frazione.toStdString() + "0";
     return std::strtod(c.c_str(), nullptr) + 0.0;
 }
@@ -121,10 +150,12 @@ TEST(LeggiNumero, EveryShortTextIsReadAsItsGrammarSaysAndNothingElse)
                 }
                 if (!testo.contains(QLatin1Char(','))) {
                     const auto conVirgola = leggiNumero(testo + QLatin1Char(','));
-                    ASSERT_TRUE(conVirgola && conVirgola->valore() == d->valore()) << qPrintable(testo);
+                    ASSERT_TRUE(conVirgola && conVirgola->valore() == d->valore())
+                        << qPrintable(testo);
                 }
                 // Whatever it reads, every pattern writes back readable.
-                for (Variante v : {Variante::Intero, Variante::Decimi, Variante::DueDecimali, Variante::Percentuale})
+                for (Variante v : {Variante::Intero, Variante::Decimi, Variante::DueDecimali,
+                                   Variante::Percentuale})
                     ASSERT_TRUE(leggiNumero(formattaNumero(d->valore(), v))) << qPrintable(testo);
             }
             if (lunghezza < 6)
@@ -138,20 +169,23 @@ TEST(LeggiNumero, EveryShortTextIsReadAsItsGrammarSaysAndNothingElse)
 
 TEST(Arrotondamento, HalfToEvenOnTheTypedFigures)
 {
-    const struct {
+    const struct
+    {
         const char *testo;
         int decimali;
         double atteso;
     } casi[] = {
-        {"0,5", 0, 0},       {"1,5", 0, 2},       {"2,5", 0, 2},    {"3,5", 0, 4},       {"-2,5", 0, -2},
-        {"-3,5", 0, -4},     {"2,5000000001", 0, 3}, {"0,25", 1, 0.2}, {"0,35", 1, 0.4}, {"0,125", 2, 0.12},
-        {"2,675", 2, 2.68},  {"1,005", 2, 1.0},   {"0,0625", 3, 0.062}, {"33,3333", 3, 33.333}, {"9,99", 1, 10},
-        {"999,5", 0, 1000},  {"0,04", 1, 0},      {"0,05", 1, 0},   {"0,051", 1, 0.1},   {"1.234", 2, 1234},
+        {"0,5", 0, 0},        {"1,5", 0, 2},          {"2,5", 0, 2},          {"3,5", 0, 4},
+        {"-2,5", 0, -2},      {"-3,5", 0, -4},        {"2,5000000001", 0, 3}, {"0,25", 1, 0.2},
+        {"0,35", 1, 0.4},     {"0,125", 2, 0.12},     {"2,675", 2, 2.68},     {"1,005", 2, 1.0},
+        {"0,0625", 3, 0.062}, {"33,3333", 3, 33.333}, {"9,99", 1, 10},        {"999,5", 0, 1000},
+        {"0,04", 1, 0},       {"0,05", 1, 0},         {"0,051", 1, 0.1},      {"1.234", 2, 1234},
     };
     for (const auto &c : casi) {
         const auto d = leggiNumero(q(c.testo));
         ASSERT_TRUE(d) << c.testo;
-        EXPECT_EQ(d->arrotondato(c.decimali, true).valore(), c.atteso) << c.testo << " @" << c.decimali;
+        EXPECT_EQ(d->arrotondato(c.decimali, true).valore(), c.atteso)
+            << c.testo << " @" << c.decimali;
     }
     // A stored value rounds on its decimal face, not on its binary residue.
     EXPECT_EQ(arrotondaPari(2.675, 2), 2.68);
@@ -161,7 +195,8 @@ TEST(Arrotondamento, HalfToEvenOnTheTypedFigures)
 
 TEST(Schemi, EachVariantPrintsAsItsPattern)
 {
-    const struct {
+    const struct
+    {
         double valore;
         Variante variante;
         const char *atteso;
@@ -201,8 +236,10 @@ TEST(Schemi, EachVariantPrintsAsItsPattern)
 
 TEST(Schemi, WhatTheyWriteReadsBack)
 {
-    for (double v : {0.0, 1234.0, -1500.0, 1234.5, 0.5, -0.5, 12.5, 2.3, 33.333, 0.25, 99999999999999.0}) {
-        for (Variante var : {Variante::Intero, Variante::Decimi, Variante::DueDecimali, Variante::Percentuale}) {
+    for (double v :
+         {0.0, 1234.0, -1500.0, 1234.5, 0.5, -0.5, 12.5, 2.3, 33.333, 0.25, 99999999999999.0}) {
+        for (Variante var :
+             {Variante::Intero, Variante::Decimi, Variante::DueDecimali, Variante::Percentuale}) {
             const QString t = formattaNumero(v, var);
             EXPECT_TRUE(leggiNumero(t).has_value()) << t.toStdString();
         }
@@ -215,14 +252,22 @@ TEST(Schemi, WhatTheyWriteReadsBack)
 
 TEST(TestoSemplice, PlainFiguresWithTheDecimalComma)
 {
-    const struct {
+    const struct
+    {
         Variant v;
         const char *atteso;
     } casi[] = {
-        {Variant(1500.0), "1500"},        {Variant(12.5), "12,5"},   {Variant(0.5), "0,5"},
-        {Variant(-0.0), "0"},             {Variant(), ""},           {Variant(7), "7"},
-        {Variant("ABC"), "ABC"},          {Variant(QDate(2004, 3, 5)), "05/03/2004"},
-        {Variant(0.1 + 0.2), "0,3"},      {Variant(1e-5), "0,00001"}, {Variant(2.3), "2,3"},
+        {Variant(1500.0), "1500"},
+        {Variant(12.5), "12,5"},
+        {Variant(0.5), "0,5"},
+        {Variant(-0.0), "0"},
+        {Variant(), ""},
+        {Variant(7), "7"},
+        {Variant("ABC"), "ABC"},
+        {Variant(QDate(2004, 3, 5)), "05/03/2004"},
+        {Variant(0.1 + 0.2), "0,3"},
+        {Variant(1e-5), "0,00001"},
+        {Variant(2.3), "2,3"},
         {Variant(-1234.5), "-1234,5"},
     };
     for (const auto &c : casi)
@@ -238,4 +283,3 @@ TEST(Anno, NumbersWithoutGroupingTextAsItStands)
     EXPECT_EQ(formattaAnno(Variant("ABCD")), q("ABCD"));
     EXPECT_EQ(formattaAnno(Variant("12345")), q("12345"));
 }
-

@@ -39,7 +39,8 @@ const char *nomeDi(Passo p)
     return nomi[int(p)];
 }
 
-struct Esito {
+struct Esito
+{
     Passo passo = Passo::Fatto;
     long numero = 0;
     QString testo;
@@ -70,16 +71,20 @@ void scriviSenzaPassword(const QString &percorso)
 {
     QFile::remove(percorso);
     sqlite3 *db = nullptr;
-    sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    sqlite3_exec(db, "CREATE TABLE Dati (id_scheda INTEGER PRIMARY KEY AUTOINCREMENT, denominazione TEXT);"
-                     "INSERT INTO Dati (denominazione) VALUES ('SCHEDA 1');",
-                 nullptr, nullptr, nullptr);
+    sqlite3_open_v2(percorso.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                    nullptr);
+    sqlite3_exec(
+        db,
+        "CREATE TABLE Dati (id_scheda INTEGER PRIMARY KEY AUTOINCREMENT, denominazione TEXT);"
+        "INSERT INTO Dati (denominazione) VALUES ('SCHEDA 1');",
+        nullptr, nullptr, nullptr);
     sqlite3_close_v2(db);
 }
 
 // Where a case puts its fault: the file used and what holds the fault
 // while it is used.
-struct Scena {
+struct Scena
+{
     CartellaProva &cartella;
     QString file;
     QString password = PasswordVarnex;
@@ -88,7 +93,10 @@ struct Scena {
     QString nonQui; // why this machine cannot make the fault
     std::function<void()> ripristina;
 
-    QString sottocartella(const char *nome) const { return QDir(cartella.cartella()).filePath(QString::fromLatin1(nome)); }
+    QString sottocartella(const char *nome) const
+    {
+        return QDir(cartella.cartella()).filePath(QString::fromLatin1(nome));
+    }
     // A small file system of our own holding a copy of the main file.
     bool copiaSuDisco(const char *nome)
     {
@@ -114,7 +122,8 @@ QString dannoDi(const QString &file)
 
 QString rifiutoDi(const QString &file)
 {
-    return QStringLiteral("Impossibile scrivere nel file '%1': una sua lettura non è riuscita (il file è danneggiato), "
+    return QStringLiteral("Impossibile scrivere nel file '%1': una sua lettura non è riuscita (il "
+                          "file è danneggiato), "
                           "il file resta com'è.")
         .arg(file);
 }
@@ -131,36 +140,61 @@ std::pair<long, std::string> erroreETesto(const std::function<void()> &f)
 
 TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
 {
-    const QString bloccato = QStringLiteral("il file è bloccato da un altro programma e non si è liberato entro 3 secondi");
-    const struct Caso {
+    const QString bloccato = QStringLiteral(
+        "il file è bloccato da un altro programma e non si è liberato entro 3 secondi");
+    const struct Caso
+    {
         const char *nome;
         std::function<void(Scena &)> guasta;
         Passo passo;
         long numero;
-        QString testo; // %1 the file, %2 its folder
+        QString testo;        // %1 the file, %2 its folder
         bool attende = false; // the busy timeout passes first
     } casi[] = {
-        {"missing file", [](Scena &s) { QFile::remove(s.file); }, Passo::Apertura, err::FileNotFound,
-         QStringLiteral("Impossibile trovare il file '%1'.")},
-        {"empty file", [](Scena &s) { prova::scriviByte(s.file, {}); }, Passo::Apertura, err::FileDamaged,
-         QStringLiteral("Impossibile aprire il file '%1': il file è vuoto.")},
-        {"wrong password", [](Scena &s) { s.password = QStringLiteral("tervolK"); }, Passo::Apertura, err::BadPassword,
-         QStringLiteral("Impossibile aprire il file '%1': password non valida o file danneggiato.")},
-        {"a file of another kind", [](Scena &s) { prova::scriviByte(s.file, QByteArray("Non sono un archivio.\n").repeated(200)); },
-         Passo::Apertura, err::BadPassword, QStringLiteral("Impossibile aprire il file '%1': password non valida o file danneggiato.")},
-        {"first page damaged", [](Scena &s) { prova::sovrascriviPagina(s.file, 1); }, Passo::Apertura, err::BadPassword,
-         QStringLiteral("Impossibile aprire il file '%1': password non valida o file danneggiato.")},
-        {"a database without password", [](Scena &s) { scriviSenzaPassword(s.file); }, Passo::Apertura, err::NotEncrypted,
-         QStringLiteral("Impossibile aprire il file '%1': è un database senza password, non un file del programma.")},
+        {"missing file", [](Scena &s) { QFile::remove(s.file); }, Passo::Apertura,
+         err::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.")},
+        {"empty file", [](Scena &s) { prova::scriviByte(s.file, {}); }, Passo::Apertura,
+         err::FileDamaged, QStringLiteral("Impossibile aprire il file '%1': il file è vuoto.")},
+        {"wrong password", [](Scena &s) { s.password = QStringLiteral("tervolK"); },
+         Passo::Apertura, err::BadPassword,
+         QStringLiteral(
+             "Impossibile aprire il file '%1': password non valida o file danneggiato.")},
+        {"a file of another kind",
+         [](Scena &s) {
+             prova::scriviByte(s.file, QByteArray("Non sono un archivio.\n").repeated(200));
+         },
+         Passo::Apertura, err::BadPassword,
+         QStringLiteral(
+             "Impossibile aprire il file '%1': password non valida o file danneggiato.")},
+        {"first page damaged", [](Scena &s) { prova::sovrascriviPagina(s.file, 1); },
+         Passo::Apertura, err::BadPassword,
+         QStringLiteral(
+             "Impossibile aprire il file '%1': password non valida o file danneggiato.")},
+        {"a database without password", [](Scena &s) { scriviSenzaPassword(s.file); },
+         Passo::Apertura, err::NotEncrypted,
+         QStringLiteral("Impossibile aprire il file '%1': è un database senza password, non un "
+                        "file del programma.")},
         {"the rows of Dati damaged",
-         [](Scena &s) { prova::sovrascriviPagina(s.file, prova::paginaDellaTabella(s.file, s.password, QStringLiteral("Dati"))); },
-         Passo::Lettura, err::FileDamaged, QStringLiteral("Impossibile leggere il file '%1': il file è danneggiato.")},
+         [](Scena &s) {
+             prova::sovrascriviPagina(s.file, prova::paginaDellaTabella(s.file, s.password,
+                                                                        QStringLiteral("Dati")));
+         },
+         Passo::Lettura, err::FileDamaged,
+         QStringLiteral("Impossibile leggere il file '%1': il file è danneggiato.")},
         {"locked by another program",
-         [](Scena &s) { s.blocco = std::make_unique<prova::BloccoFile>(s.file, s.password, prova::BloccoFile::Modo::Esclusivo); },
-         Passo::Apertura, err::FileLocked, QStringLiteral("Impossibile aprire il file '%1': ") + bloccato + QLatin1Char('.'), true},
+         [](Scena &s) {
+             s.blocco = std::make_unique<prova::BloccoFile>(s.file, s.password,
+                                                            prova::BloccoFile::Modo::Esclusivo);
+         },
+         Passo::Apertura, err::FileLocked,
+         QStringLiteral("Impossibile aprire il file '%1': ") + bloccato + QLatin1Char('.'), true},
         {"being written by another program",
-         [](Scena &s) { s.blocco = std::make_unique<prova::BloccoFile>(s.file, s.password, prova::BloccoFile::Modo::Scrittura); },
-         Passo::Scrittura, err::FileLocked, QStringLiteral("Impossibile scrivere nel file '%1': ") + bloccato + QLatin1Char('.'), true},
+         [](Scena &s) {
+             s.blocco = std::make_unique<prova::BloccoFile>(s.file, s.password,
+                                                            prova::BloccoFile::Modo::Scrittura);
+         },
+         Passo::Scrittura, err::FileLocked,
+         QStringLiteral("Impossibile scrivere nel file '%1': ") + bloccato + QLatin1Char('.'), true},
         {"read-only file",
          [](Scena &s) {
              if (!radice) {
@@ -171,7 +205,8 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
              if (s.copiaSuDisco("sola"))
                  s.disco->solaLettura(true);
          },
-         Passo::Scrittura, err::FileReadOnly, QStringLiteral("Impossibile scrivere nel file '%1': il file è di sola lettura.")},
+         Passo::Scrittura, err::FileReadOnly,
+         QStringLiteral("Impossibile scrivere nel file '%1': il file è di sola lettura.")},
         {"read-only folder",
          [](Scena &s) {
              if (!radice) {
@@ -184,7 +219,8 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
              // read-only file system, where no journal can be made.
              s.disco = std::make_unique<prova::Montaggio>(s.sottocartella("cartella"));
              const QString inCartella = QDir(s.disco->cartella()).filePath(FileVarnex);
-             if (!s.disco->montato() || !s.disco->legaFile(s.file, inCartella) || !s.disco->solaLettura(true)) {
+             if (!s.disco->montato() || !s.disco->legaFile(s.file, inCartella)
+                 || !s.disco->solaLettura(true)) {
                  s.nonQui = QStringLiteral("mounting a small file system is not allowed here");
                  return;
              }
@@ -202,7 +238,8 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
              while (f.write(blocco) == blocco.size() && f.flush()) {
              }
          },
-         Passo::Scrittura, err::DiskFull, QStringLiteral("Impossibile scrivere nel file '%1': il disco è pieno.")},
+         Passo::Scrittura, err::DiskFull,
+         QStringLiteral("Impossibile scrivere nel file '%1': il disco è pieno.")},
     };
     for (const Caso &caso : casi) {
         SCOPED_TRACE(caso.nome);
@@ -224,7 +261,9 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
         EXPECT_STREQ(nomeDi(esito.passo), nomeDi(caso.passo));
         EXPECT_EQ(esito.numero, caso.numero);
         const QString atteso = caso.testo.contains(QStringLiteral("%2"))
-                                   ? caso.testo.arg(scena.file, QDir::toNativeSeparators(QFileInfo(scena.file).absolutePath()))
+                                   ? caso.testo.arg(scena.file,
+                                                    QDir::toNativeSeparators(
+                                                        QFileInfo(scena.file).absolutePath()))
                                    : caso.testo.arg(scena.file);
         EXPECT_EQ(esito.testo.toStdString(), atteso.toStdString());
         if (caso.attende)
@@ -242,7 +281,8 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
 
 TEST(FileGuasti, AShortLockOfAnotherProgramIsWaitedFor)
 {
-    for (const auto modo : {prova::BloccoFile::Modo::Esclusivo, prova::BloccoFile::Modo::Scrittura}) {
+    for (const auto modo :
+         {prova::BloccoFile::Modo::Esclusivo, prova::BloccoFile::Modo::Scrittura}) {
         SCOPED_TRACE(int(modo));
         CartellaProva cartella;
         cartella.aggiungiSchede(3);
@@ -266,7 +306,8 @@ TEST(FileGuasti, AShortLockOfAnotherProgramIsWaitedFor)
 namespace {
 
 // Three sheets, "Dati" open on the last one.
-class TreSchede : public ::testing::Test {
+class TreSchede : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -289,7 +330,8 @@ TEST_F(TreSchede, ATableThatCannotBeReadIsNeverEmptyAndTheFileIsNotWritten)
     const QByteArray guasto = prova::byteDi(file);
     const QString danno = dannoDi(file), rifiuto = rifiutoDi(file);
 
-    const struct {
+    const struct
+    {
         const char *nome;
         std::function<void()> fai;
         QString testo;
@@ -297,16 +339,22 @@ TEST_F(TreSchede, ATableThatCannotBeReadIsNeverEmptyAndTheFileIsNotWritten)
         {"the row of the current key", [&] { rs->Fields(QStringLiteral("nome")).Value(); }, danno},
         {"MoveFirst", [&] { rs->MoveFirst(); }, danno},
         {"MoveLast", [&] { rs->MoveLast(); }, danno},
-        {"a new recordset on the table", [&] { scheda::apriRecordset(QStringLiteral("Dati"), *c); }, danno},
-        {"an SQL text on the table", [&] { scheda::apriRecordset(scheda::SqlElencoSchede, *c); }, danno},
-        {"a new row", [&] {
+        {"a new recordset on the table", [&] { scheda::apriRecordset(QStringLiteral("Dati"), *c); },
+         danno},
+        {"an SQL text on the table", [&] { scheda::apriRecordset(scheda::SqlElencoSchede, *c); },
+         danno},
+        {"a new row",
+         [&] {
              rs->AddNew();
              rs->Update();
-         }, rifiuto},
-        {"an update", [&] {
+         },
+         rifiuto},
+        {"an update",
+         [&] {
              rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("MAI"));
              rs->Update();
-         }, rifiuto},
+         },
+         rifiuto},
         {"a delete", [&] { rs->Delete(1); }, rifiuto},
     };
     for (const auto &o : operazioni) {
@@ -335,7 +383,8 @@ TEST(FileGuasti, OnceAPageOfOneSheetCouldNotBeReadNothingIsWrittenIntoTheFile)
     const auto danno = std::make_pair(err::FileDamaged, dannoDi(file).toStdString());
     EXPECT_EQ(erroreETesto([&] { rs->Fields(QStringLiteral("nome")).Value(); }), danno);
     rs->MoveLast();
-    EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(), QStringLiteral("SCHEDA 3"));
+    EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(),
+              QStringLiteral("SCHEDA 3"));
 
     // The engine would write the last sheet's page; the file met a damaged
     // page, so nothing goes into it.
@@ -361,7 +410,8 @@ TEST_F(TreSchede, AfterAReadThatMetALockTheNextWriteWaitsForAReadThatWorks)
         rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("DURANTE"));
         QString testo;
         EXPECT_EQ(prova::erroreDi([&] { rs->Update(); }, &testo), err::FileLocked);
-        EXPECT_TRUE(testo.startsWith(QStringLiteral("Impossibile leggere il file '%1'").arg(file))) << testo.toStdString();
+        EXPECT_TRUE(testo.startsWith(QStringLiteral("Impossibile leggere il file '%1'").arg(file)))
+            << testo.toStdString();
         rs->CancelUpdate();
     }
     EXPECT_TRUE(prova::byteDi(file) == prima);
@@ -376,22 +426,32 @@ TEST_F(TreSchede, AfterAReadThatMetALockTheNextWriteWaitsForAReadThatWorks)
 TEST(FileGuasti, TheEnginesReasonsAreToldInItalian)
 {
     const QString file = QStringLiteral("/dati/Varnex.mdb");
-    const struct {
+    const struct
+    {
         int codice;
         Access accesso;
         long numero;
         const char *testo;
     } casi[] = {
-        {SQLITE_CORRUPT, Access::Read, err::FileDamaged, "Impossibile leggere il file '/dati/Varnex.mdb': il file è danneggiato."},
-        {SQLITE_NOTADB, Access::Write, err::FileDamaged, "Impossibile scrivere nel file '/dati/Varnex.mdb': il file è danneggiato."},
-        {SQLITE_IOERR_READ, Access::Read, err::ReadFailed, "Impossibile leggere il file '/dati/Varnex.mdb': errore di lettura dal disco."},
-        {SQLITE_IOERR_WRITE, Access::Write, err::WriteFailed, "Impossibile scrivere nel file '/dati/Varnex.mdb': errore di scrittura sul disco."},
-        {SQLITE_FULL, Access::Write, err::DiskFull, "Impossibile scrivere nel file '/dati/Varnex.mdb': il disco è pieno."},
-        {SQLITE_READONLY, Access::Write, err::FileReadOnly, "Impossibile scrivere nel file '/dati/Varnex.mdb': il file è di sola lettura."},
-        {SQLITE_CANTOPEN, Access::Open, err::FileNotFound, "Impossibile aprire il file '/dati/Varnex.mdb': il file non si può aprire."},
+        {SQLITE_CORRUPT, Access::Read, err::FileDamaged,
+         "Impossibile leggere il file '/dati/Varnex.mdb': il file è danneggiato."},
+        {SQLITE_NOTADB, Access::Write, err::FileDamaged,
+         "Impossibile scrivere nel file '/dati/Varnex.mdb': il file è danneggiato."},
+        {SQLITE_IOERR_READ, Access::Read, err::ReadFailed,
+         "Impossibile leggere il file '/dati/Varnex.mdb': errore di lettura dal disco."},
+        {SQLITE_IOERR_WRITE, Access::Write, err::WriteFailed,
+         "Impossibile scrivere nel file '/dati/Varnex.mdb': errore di scrittura sul disco."},
+        {SQLITE_FULL, Access::Write, err::DiskFull,
+         "Impossibile scrivere nel file '/dati/Varnex.mdb': il disco è pieno."},
+        {SQLITE_READONLY, Access::Write, err::FileReadOnly,
+         "Impossibile scrivere nel file '/dati/Varnex.mdb': il file è di sola lettura."},
+        {SQLITE_CANTOPEN, Access::Open, err::FileNotFound,
+         "Impossibile aprire il file '/dati/Varnex.mdb': il file non si può aprire."},
         {SQLITE_CONSTRAINT, Access::Write, err::SqlFailed,
-         "Impossibile scrivere nel file '/dati/Varnex.mdb': la modifica viola un vincolo del database."},
-        {SQLITE_NOMEM, Access::Read, err::SqlFailed, "Impossibile leggere il file '/dati/Varnex.mdb': memoria insufficiente."},
+         "Impossibile scrivere nel file '/dati/Varnex.mdb': la modifica viola un vincolo del "
+         "database."},
+        {SQLITE_NOMEM, Access::Read, err::SqlFailed,
+         "Impossibile leggere il file '/dati/Varnex.mdb': memoria insufficiente."},
     };
     for (const auto &c : casi) {
         const Error e = engineError(nullptr, c.codice, c.accesso, file);
@@ -403,7 +463,8 @@ TEST(FileGuasti, TheEnginesReasonsAreToldInItalian)
     sqlite3 *db = nullptr;
     sqlite3_open(":memory:", &db);
     sqlite3_exec(db, "CREATE TABLE Dati (id_scheda INTEGER PRIMARY KEY)", nullptr, nullptr, nullptr);
-    const struct {
+    const struct
+    {
         const char *sql;
         const char *motivo;
     } rifiutate[] = {
@@ -418,7 +479,10 @@ TEST(FileGuasti, TheEnginesReasonsAreToldInItalian)
         sqlite3_finalize(s);
         const Error e = engineError(db, rc, Access::Read, file);
         EXPECT_EQ(e.number(), err::SqlFailed) << r.sql;
-        EXPECT_EQ(e.description().toStdString(), QStringLiteral("Impossibile leggere il file '%1': %2.").arg(file, QString::fromUtf8(r.motivo)).toStdString());
+        EXPECT_EQ(e.description().toStdString(),
+                  QStringLiteral("Impossibile leggere il file '%1': %2.")
+                      .arg(file, QString::fromUtf8(r.motivo))
+                      .toStdString());
     }
     sqlite3_close(db);
 }

@@ -5,12 +5,12 @@
 #include "ContaIstruzioni.h"
 #include "Guasti.h"
 
+#include "core/Archivio.h"
+#include "core/ColonneDati.h"
+#include "core/FileDati.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Error.h"
 #include "platform/db/Recordset.h"
-#include "core/ColonneDati.h"
-#include "core/Archivio.h"
-#include "core/FileDati.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,13 +22,13 @@
 #include <vector>
 
 using namespace ado;
+using prova::erroreDi;
 using scheda::FileEsporta;
 using scheda::FileIdentifica;
 using scheda::FileVarnex;
 using scheda::PasswordEsporta;
 using scheda::PasswordIdentifica;
 using scheda::PasswordVarnex;
-using prova::erroreDi;
 
 namespace {
 
@@ -86,7 +86,8 @@ std::vector<std::int64_t> chiavi(Recordset &rs)
 }
 
 // A program folder with n sheets and RsDati-like recordset on them.
-class Dati : public ::testing::Test {
+class Dati : public ::testing::Test
+{
 protected:
     void prepara(int schede)
     {
@@ -131,17 +132,21 @@ TEST(Connessione, PropertyNamesIgnoreCaseAndCloseIsIdempotent)
 TEST(Connessione, FailedOpensNameTheFileAndCreateNothing)
 {
     CartellaProva cartella;
-    const struct {
+    const struct
+    {
         const char *caso;
         QString file;
         QString password;
         long numero;
     } casi[] = {
-        {"missing file", cartella.percorso(QStringLiteral("Nessuno.mdb")), PasswordVarnex, err::FileNotFound},
+        {"missing file", cartella.percorso(QStringLiteral("Nessuno.mdb")), PasswordVarnex,
+         err::FileNotFound},
         {"folder instead of file", cartella.cartella(), PasswordVarnex, err::FileNotFound},
-        {"wrong password", cartella.percorso(FileVarnex), QStringLiteral("tervolK"), err::BadPassword},
+        {"wrong password", cartella.percorso(FileVarnex), QStringLiteral("tervolK"),
+         err::BadPassword},
         {"no password", cartella.percorso(FileVarnex), QString(), err::BadPassword},
-        {"another file's password", cartella.percorso(FileIdentifica), PasswordEsporta, err::BadPassword},
+        {"another file's password", cartella.percorso(FileIdentifica), PasswordEsporta,
+         err::BadPassword},
     };
     for (const auto &c : casi) {
         const bool cera = QFile::exists(c.file);
@@ -166,13 +171,18 @@ TEST(Connessione, MissingTableOrBadSqlNamesWhatIsMissing)
 {
     CartellaProva cartella;
     auto c = connetti(cartella.percorso(FileIdentifica), PasswordIdentifica);
-    const struct {
+    const struct
+    {
         QString source;
         long numero;
         QStringList nomina;
     } casi[] = {
-        {QStringLiteral("Dati"), err::NoSuchTable, {QStringLiteral("Dati"), cartella.percorso(FileIdentifica)}},
-        {QStringLiteral("SELECT * FROM comuni_vecchi ORDER BY descrizione "), err::SqlFailed, {QStringLiteral("comuni_vecchi")}},
+        {QStringLiteral("Dati"),
+         err::NoSuchTable,
+         {QStringLiteral("Dati"), cartella.percorso(FileIdentifica)}},
+        {QStringLiteral("SELECT * FROM comuni_vecchi ORDER BY descrizione "),
+         err::SqlFailed,
+         {QStringLiteral("comuni_vecchi")}},
     };
     for (const auto &caso : casi) {
         Recordset rs;
@@ -203,7 +213,8 @@ TEST(Connessione, ExportFileCopiedAfterCloseOpensAndHoldsTheRow)
     }
     auto rs = apri(*c, QStringLiteral("Dati"));
     rs->MoveFirst();
-    rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("L'OFFICINA DI SANT'ELPIDIO SRL"));
+    rs->Fields(QStringLiteral("denominazione"))
+        .setValue(QStringLiteral("L'OFFICINA DI SANT'ELPIDIO SRL"));
     rs->Fields(QStringLiteral("nato")).setValue(QStringLiteral("01/01/1000"));
     rs->Fields(QStringLiteral("a2")).setValue(QStringLiteral("1.234,5"));
     rs->Update();
@@ -218,7 +229,8 @@ TEST(Connessione, ExportFileCopiedAfterCloseOpensAndHoldsTheRow)
     auto cc = connetti(copia, PasswordEsporta);
     auto letto = apri(*cc, QStringLiteral("Dati"));
     ASSERT_EQ(letto->RecordCount(), 1);
-    EXPECT_EQ(letto->Fields(QStringLiteral("denominazione")).Value().toText(), QStringLiteral("L'OFFICINA DI SANT'ELPIDIO SRL"));
+    EXPECT_EQ(letto->Fields(QStringLiteral("denominazione")).Value().toText(),
+              QStringLiteral("L'OFFICINA DI SANT'ELPIDIO SRL"));
     EXPECT_EQ(letto->Fields(QStringLiteral("nato")).Value().date(), QDate(1000, 1, 1));
     EXPECT_DOUBLE_EQ(letto->Fields(QStringLiteral("a2")).Value().real(), 1234.5);
 }
@@ -234,10 +246,11 @@ TEST(Riferimento, TheProgramsSqlTextsOpenReadOnly)
 
     CartellaProva cartella;
     cartella.esegui(FileIdentifica, PasswordIdentifica,
-                    QStringLiteral("DELETE FROM ateco_2002;"
-                                   "INSERT INTO ateco_2002 VALUES ('15.11.0', 'Produzione di carne');"
-                                   "INSERT INTO ateco_2002 VALUES ('01.11.1', 'Coltivazione di cereali');"
-                                   "INSERT INTO ateco_2002 VALUES ('01.11.2', 'Coltivazione di semi');"));
+                    QStringLiteral(
+                        "DELETE FROM ateco_2002;"
+                        "INSERT INTO ateco_2002 VALUES ('15.11.0', 'Produzione di carne');"
+                        "INSERT INTO ateco_2002 VALUES ('01.11.1', 'Coltivazione di cereali');"
+                        "INSERT INTO ateco_2002 VALUES ('01.11.2', 'Coltivazione di semi');"));
     auto c = connetti(cartella.percorso(FileIdentifica), PasswordIdentifica);
     auto ateco = apri(*c, scheda::SqlAteco);
     ASSERT_EQ(ateco->FieldsCount(), 2);
@@ -247,18 +260,21 @@ TEST(Riferimento, TheProgramsSqlTextsOpenReadOnly)
     auto comune = apri(*c, scheda::SqlComune);
     ASSERT_EQ(comune->FieldsCount(), 3);
     comune->MoveFirst();
-    const struct {
+    const struct
+    {
         const char *caso;
         std::function<void()> op;
     } vietate[] = {
-        {"setValue", [&] { comune->Fields(QStringLiteral("CAP")).setValue(QStringLiteral("00000")); }},
+        {"setValue",
+         [&] { comune->Fields(QStringLiteral("CAP")).setValue(QStringLiteral("00000")); }},
         {"AddNew", [&] { comune->AddNew(); }},
         {"Update", [&] { comune->Update(); }},
         {"Delete", [&] { comune->Delete(1); }},
     };
     for (const auto &v : vietate)
         EXPECT_EQ(erroreDi(v.op), err::ReadOnly) << v.caso;
-    EXPECT_EQ(leggiGrezzo(*c, QStringLiteral("SELECT count(*) FROM comune WHERE cap = '00000'")), QStringLiteral("0"));
+    EXPECT_EQ(leggiGrezzo(*c, QStringLiteral("SELECT count(*) FROM comune WHERE cap = '00000'")),
+              QStringLiteral("0"));
 }
 
 TEST(Riferimento, MunicipalitiesSortAsAnItalianReaderExpects)
@@ -282,7 +298,8 @@ TEST(Riferimento, MunicipalitiesSortAsAnItalianReaderExpects)
         {QStringLiteral("SANTA VITTORIA IN MATENANO"), QStringLiteral("FM")},
         {QStringLiteral("SANT'ANGELO IN VADO"), QStringLiteral("PU")},
         {QStringLiteral("SANT'ELPIDIO A MARE"), QStringLiteral("FM")},
-        {QStringLiteral("SANT’ELPIDIO MORICO"), QStringLiteral("FM")}, // typed with a typographic apostrophe
+        {QStringLiteral("SANT’ELPIDIO MORICO"),
+         QStringLiteral("FM")}, // typed with a typographic apostrophe
         {QStringLiteral("SANTO STEFANO DI CADORE"), QStringLiteral("BL")},
         {QStringLiteral("SASSOFERRATO"), QStringLiteral("AN")},
         {QStringLiteral("URBINO"), QStringLiteral("PU")},
@@ -293,7 +310,8 @@ TEST(Riferimento, MunicipalitiesSortAsAnItalianReaderExpects)
     for (auto it = ordine.rbegin(); it != ordine.rend(); ++it) {
         QString nome = it->first;
         nome.replace(QLatin1Char('\''), QStringLiteral("''"));
-        sql += QStringLiteral("INSERT INTO comune VALUES ('%1', '%2', '00000');").arg(nome, it->second);
+        sql += QStringLiteral("INSERT INTO comune VALUES ('%1', '%2', '00000');")
+                   .arg(nome, it->second);
     }
     cartella.esegui(FileIdentifica, PasswordIdentifica, sql);
 
@@ -313,13 +331,14 @@ TEST(Riferimento, MunicipalitiesSortAsAnItalianReaderExpects)
     EXPECT_EQ(finoAllaFine(*perRegione), regione);
     // The other columns travel with the name.
     perRegione->MoveFirst();
-    EXPECT_EQ(perRegione->Fields(QStringLiteral("ID_PROVINCIA")).Value().toText(), QStringLiteral("AP"));
+    EXPECT_EQ(perRegione->Fields(QStringLiteral("ID_PROVINCIA")).Value().toText(),
+              QStringLiteral("AP"));
 
     // The comparison itself is a strict order: equal only to itself.
     for (std::size_t i = 0; i < tutti.size(); ++i)
         for (std::size_t j = 0; j < tutti.size(); ++j)
-            EXPECT_EQ(compareItalian(tutti[i], tutti[j]), i < j ? -1 : (i > j ? 1 : 0)) << tutti[i].toStdString() << " | "
-                                                                                         << tutti[j].toStdString();
+            EXPECT_EQ(compareItalian(tutti[i], tutti[j]), i < j ? -1 : (i > j ? 1 : 0))
+                << tutti[i].toStdString() << " | " << tutti[j].toStdString();
 }
 
 TEST(Riferimento, TheWholeMunicipalityListComesSorted)
@@ -329,9 +348,11 @@ TEST(Riferimento, TheWholeMunicipalityListComesSorted)
     auto comune = apri(*c, scheda::SqlComune);
     const std::vector<QString> nomi = finoAllaFine(*comune);
     EXPECT_EQ(long(nomi.size()), comune->RecordCount());
-    EXPECT_EQ(leggiGrezzo(*c, QStringLiteral("SELECT count(*) FROM comune")), QString::number(nomi.size()));
+    EXPECT_EQ(leggiGrezzo(*c, QStringLiteral("SELECT count(*) FROM comune")),
+              QString::number(nomi.size()));
     for (std::size_t i = 1; i < nomi.size(); ++i)
-        EXPECT_LE(compareItalian(nomi[i - 1], nomi[i]), 0) << nomi[i - 1].toStdString() << " | " << nomi[i].toStdString();
+        EXPECT_LE(compareItalian(nomi[i - 1], nomi[i]), 0)
+            << nomi[i - 1].toStdString() << " | " << nomi[i].toStdString();
 }
 
 TEST(Riferimento, ACloneSharesTheRowsReadAndMovesOnItsOwn)
@@ -344,7 +365,8 @@ TEST(Riferimento, ACloneSharesTheRowsReadAndMovesOnItsOwn)
     {
         ContaIstruzioni conta(*c);
         clone = comune->Clone();
-        EXPECT_TRUE(conta.istruzioni.isEmpty()) << "no second query: " << conta.istruzioni.join(" | ").toStdString();
+        EXPECT_TRUE(conta.istruzioni.isEmpty())
+            << "no second query: " << conta.istruzioni.join(" | ").toStdString();
     }
     EXPECT_EQ(clone->Source, comune->Source);
     EXPECT_EQ(clone->CursorType, ado::adOpenDynamic);
@@ -353,10 +375,15 @@ TEST(Riferimento, ACloneSharesTheRowsReadAndMovesOnItsOwn)
     EXPECT_FALSE(clone->isBOF()) << "a clone stands on the first row";
     const std::vector<QString> dalClone = finoAllaFine(*clone);
     EXPECT_EQ(long(dalClone.size()), comune->RecordCount());
-    EXPECT_EQ(comune->Fields(0).Value().toText(), dalClone[5]) << "the first recordset did not move";
+    EXPECT_EQ(comune->Fields(0).Value().toText(), dalClone[5])
+        << "the first recordset did not move";
     comune->MoveFirst();
     EXPECT_EQ(finoAllaFine(*comune), dalClone);
-    EXPECT_EQ(erroreDi([&] { clone->MoveFirst(); clone->Fields(0).setValue(QStringLiteral("X")); }), err::ReadOnly);
+    EXPECT_EQ(erroreDi([&] {
+                  clone->MoveFirst();
+                  clone->Fields(0).setValue(QStringLiteral("X"));
+              }),
+              err::ReadOnly);
 
     // Either one closed, the other keeps the rows; a closed one clones nothing.
     comune->Close();
@@ -388,7 +415,8 @@ TEST(Riferimento, ACloneSharesTheRowsReadAndMovesOnItsOwn)
 TEST(Navigazione, NoCurrentRecordExactlyWhereAdoRaisesIt)
 {
     enum Stato { Vuoto, Bof, Eof, Eliminato };
-    const struct {
+    const struct
+    {
         const char *nome;
         Stato stato;
         bool bof, eof;
@@ -399,7 +427,8 @@ TEST(Navigazione, NoCurrentRecordExactlyWhereAdoRaisesIt)
         {"deleted row", Eliminato, false, false},
     };
     // Expected error per situation: empty, BOF, EOF, deleted row.
-    const struct {
+    const struct
+    {
         const char *nome;
         std::function<void(Recordset &)> op;
         long atteso[4];
@@ -411,8 +440,12 @@ TEST(Navigazione, NoCurrentRecordExactlyWhereAdoRaisesIt)
         {"Move 1", [](Recordset &r) { r.Move(1); }, {3021, 0, 3021, 0}},
         {"Move -1", [](Recordset &r) { r.Move(-1); }, {3021, 3021, 0, 0}},
         {"read key", [](Recordset &r) { r.Fields(0).Value(); }, {3021, 3021, 3021, 3021}},
-        {"read field", [](Recordset &r) { r.Fields(QStringLiteral("denominazione")).Value(); }, {3021, 3021, 3021, 3021}},
-        {"write field", [](Recordset &r) { r.Fields(QStringLiteral("denominazione")).setValue("X"); }, {3021, 3021, 3021, 3021}},
+        {"read field",
+         [](Recordset &r) { r.Fields(QStringLiteral("denominazione")).Value(); },
+         {3021, 3021, 3021, 3021}},
+        {"write field",
+         [](Recordset &r) { r.Fields(QStringLiteral("denominazione")).setValue("X"); },
+         {3021, 3021, 3021, 3021}},
         {"Delete", [](Recordset &r) { r.Delete(1); }, {3021, 3021, 3021, 3021}},
         {"Update", [](Recordset &r) { r.Update(); }, {0, 0, 0, 0}},
     };
@@ -424,14 +457,26 @@ TEST(Navigazione, NoCurrentRecordExactlyWhereAdoRaisesIt)
         for (const auto &o : operazioni) {
             auto rs = apri(*c, QStringLiteral("Dati"));
             switch (s.stato) {
-            case Vuoto: break;
-            case Bof: rs->MoveFirst(); rs->MovePrevious(); break;
-            case Eof: rs->MoveLast(); rs->MoveNext(); break;
-            case Eliminato: rs->MoveFirst(); rs->Move(3); rs->Delete(1); break;
+            case Vuoto:
+                break;
+            case Bof:
+                rs->MoveFirst();
+                rs->MovePrevious();
+                break;
+            case Eof:
+                rs->MoveLast();
+                rs->MoveNext();
+                break;
+            case Eliminato:
+                rs->MoveFirst();
+                rs->Move(3);
+                rs->Delete(1);
+                break;
             }
             EXPECT_EQ(rs->isBOF(), s.bof) << s.nome;
             EXPECT_EQ(rs->isEOF(), s.eof) << s.nome;
-            EXPECT_EQ(erroreDi([&] { o.op(*rs); }), o.atteso[s.stato]) << o.nome << " on " << s.nome;
+            EXPECT_EQ(erroreDi([&] { o.op(*rs); }), o.atteso[s.stato])
+                << o.nome << " on " << s.nome;
         }
     }
 }
@@ -460,10 +505,12 @@ TEST_F(Dati, WalksBothWaysAndStopsAtTheEnds)
     EXPECT_EQ(chiave(), 1) << "MoveNext from BOF comes back on the first row";
 
     // Move n: by steps from the first row, past either end onto BOF/EOF.
-    const struct {
+    const struct
+    {
         long daPrimo, poi;
         std::int64_t attesa; // 0: EOF, -1: BOF
-    } salti[] = {{0, 0, 1}, {4, 0, 5}, {5, 0, 0}, {9, 0, 0}, {5, -2, 4}, {2, -2, 1}, {2, -3, -1}, {1, -9, -1}, {4, -4, 1}};
+    } salti[] = {{0, 0, 1},  {4, 0, 5},   {5, 0, 0},   {9, 0, 0}, {5, -2, 4},
+                 {2, -2, 1}, {2, -3, -1}, {1, -9, -1}, {4, -4, 1}};
     for (const auto &s : salti) {
         rs->MoveFirst();
         rs->Move(s.daPrimo);
@@ -478,7 +525,8 @@ TEST_F(Dati, WalksBothWaysAndStopsAtTheEnds)
 TEST_F(Dati, ARowsPlaceInTheOrderLeadsBackToIt)
 {
     cartella.aggiungiSchede(12);
-    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (2, 3, 7, 12)"));
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (2, 3, 7, 12)"));
     prepara(0);
     const std::vector<std::int64_t> nelFile = chiaviNelFile(*conn);
     ASSERT_EQ(nelFile, (std::vector<std::int64_t>{1, 4, 5, 6, 8, 9, 10, 11}));
@@ -496,7 +544,8 @@ TEST_F(Dati, ARowsPlaceInTheOrderLeadsBackToIt)
         rs->MoveFirst();
         rs->Move(posizione);
         EXPECT_EQ(chiave(), cercata) << posizione;
-        EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(), QStringLiteral("SCHEDA %1").arg(cercata));
+        EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(),
+                  QStringLiteral("SCHEDA %1").arg(cercata));
     }
 }
 
@@ -510,28 +559,34 @@ TEST_F(Dati, FieldsByPositionAndByNameInAnyCase)
     for (int i = 0; i < scheda::NumeroColonne; ++i)
         EXPECT_EQ(rs->Fields(i + 1).Name(), QLatin1String(scheda::colonneDati()[i].nome));
 
-    const struct {
+    const struct
+    {
         const char *nome;
         ColumnKind tipo;
-    } tipi[] = {{"id_scheda", ColumnKind::Key},     {"nome", ColumnKind::Text},      {"nato", ColumnKind::Date},
-                {"a2", ColumnKind::Double},         {"a25", ColumnKind::Integer32},  {"natura_giuridica", ColumnKind::Integer16}};
+    } tipi[] = {{"id_scheda", ColumnKind::Key}, {"nome", ColumnKind::Text},
+                {"nato", ColumnKind::Date},     {"a2", ColumnKind::Double},
+                {"a25", ColumnKind::Integer32}, {"natura_giuridica", ColumnKind::Integer16}};
     for (const auto &t : tipi)
         EXPECT_EQ(rs->kindOf(scheda::indiceColonna(QLatin1String(t.nome)) + 1), t.tipo) << t.nome;
 
     rs->Fields(QStringLiteral("Fax_sede")).setValue(QStringLiteral("071 123456"));
-    EXPECT_EQ(rs->Fields(QStringLiteral("fax_sede")).Value().toText(), QStringLiteral("071 123456"));
-    EXPECT_EQ(rs->Fields(QStringLiteral("FAX_SEDE")).Value().toText(), QStringLiteral("071 123456"));
+    EXPECT_EQ(rs->Fields(QStringLiteral("fax_sede")).Value().toText(),
+              QStringLiteral("071 123456"));
+    EXPECT_EQ(rs->Fields(QStringLiteral("FAX_SEDE")).Value().toText(),
+              QStringLiteral("071 123456"));
     EXPECT_EQ(rs->Fields(QStringLiteral("ID_Scheda")).Value().integer(), 1);
     rs->Update();
-    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT fax_sede FROM Dati")), QStringLiteral("071 123456"));
+    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT fax_sede FROM Dati")),
+              QStringLiteral("071 123456"));
 
-    for (const auto &sbagliato : std::vector<std::function<void()>>{
-             [&] { rs->Fields(QStringLiteral("fax")); },
-             [&] { rs->Fields(QStringLiteral("fax_sede ")); },
-             [&] { rs->Fields(-1); },
-             [&] { rs->Fields(scheda::NumeroColonne + 1); }})
+    for (const auto &sbagliato :
+         std::vector<std::function<void()>>{[&] { rs->Fields(QStringLiteral("fax")); },
+                                            [&] { rs->Fields(QStringLiteral("fax_sede ")); },
+                                            [&] { rs->Fields(-1); },
+                                            [&] { rs->Fields(scheda::NumeroColonne + 1); }})
         EXPECT_EQ(erroreDi(sbagliato), err::ItemNotFound);
-    EXPECT_EQ(erroreDi([&] { rs->Fields(0).setValue(99); }), err::ReadOnly) << "the key is the database's";
+    EXPECT_EQ(erroreDi([&] { rs->Fields(0).setValue(99); }), err::ReadOnly)
+        << "the key is the database's";
 }
 
 TEST_F(Dati, NullIsKeptApartFromEmptyText)
@@ -557,7 +612,8 @@ TEST_F(Dati, NullIsKeptApartFromEmptyText)
     EXPECT_TRUE(rs->Fields(QStringLiteral("nato")).Value().isNull());
     EXPECT_TRUE(rs->Fields(QStringLiteral("a2")).Value().isNull());
     EXPECT_EQ(rs->Fields(QStringLiteral("cognome")).Value().toText(), QStringLiteral("ROSSI"));
-    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT quote(denominazione) || quote(nome) FROM Dati ORDER BY id_scheda DESC")),
+    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT quote(denominazione) || quote(nome) FROM "
+                                                "Dati ORDER BY id_scheda DESC")),
               QStringLiteral("''NULL"));
 }
 
@@ -574,7 +630,8 @@ TEST_F(Dati, AddNewThenUpdateStandsOnANewKeyNeverReused)
     rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("NUOVA"));
     rs->Update();
     EXPECT_EQ(chiave(), 4) << "the new row stays current; key 3 is not given again";
-    EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(), QStringLiteral("NUOVA"));
+    EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(),
+              QStringLiteral("NUOVA"));
     rs->MoveFirst();
     rs->MoveLast();
     EXPECT_EQ(chiave(), 4);
@@ -595,30 +652,43 @@ TEST_F(Dati, UpdateIsOneStatementOrNone)
     prepara(2);
     const auto pagina2 = scheda::colonnePagina(2);
     ASSERT_EQ(pagina2.size(), 66u);
-    const struct {
+    const struct
+    {
         const char *caso;
         std::function<void()> prima;
         int istruzioni;
     } casi[] = {
         {"nothing pending", [] {}, 0},
-        {"a page of 66 columns", [&] {
+        {"a page of 66 columns",
+         [&] {
              for (const scheda::Colonna &col : pagina2)
                  rs->Fields(QLatin1String(col.nome)).setValue(scheda::valoreNull(col));
-         }, 1},
-        {"a new row with its name", [&] {
+         },
+         1},
+        {"a new row with its name",
+         [&] {
              rs->AddNew();
              rs->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("COOP"));
-         }, 1},
-        {"a deleted row", [&] { rs->MoveFirst(); rs->Delete(1); }, 0},
+         },
+         1},
+        {"a deleted row",
+         [&] {
+             rs->MoveFirst();
+             rs->Delete(1);
+         },
+         0},
     };
     for (const auto &c : casi) {
         rs->MoveLast();
         c.prima();
         ContaIstruzioni conta(*conn);
         EXPECT_EQ(erroreDi([&] { rs->Update(); }), 0) << c.caso;
-        EXPECT_EQ(conta.istruzioni.size(), c.istruzioni) << c.caso << ": " << conta.istruzioni.join(" | ").toStdString();
+        EXPECT_EQ(conta.istruzioni.size(), c.istruzioni)
+            << c.caso << ": " << conta.istruzioni.join(" | ").toStdString();
     }
-    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT count(*) FROM Dati WHERE prov_sede = '' AND a2 = 0")), QStringLiteral("1"));
+    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral(
+                                     "SELECT count(*) FROM Dati WHERE prov_sede = '' AND a2 = 0")),
+              QStringLiteral("1"));
 
     // Nothing pending: no statement even on a row gone behind the recordset's back.
     rs->MoveFirst();
@@ -629,7 +699,8 @@ TEST_F(Dati, UpdateIsOneStatementOrNone)
 TEST_F(Dati, DeleteLeavesTheCursorBetweenItsNeighbours)
 {
     // Five rows, keys 1..5; delete the row at a place, then move.
-    const struct {
+    const struct
+    {
         long posto;
         const char *mossa;
         std::function<void(Recordset &)> op;
@@ -663,13 +734,15 @@ TEST_F(Dati, DeleteLeavesTheCursorBetweenItsNeighbours)
         EXPECT_EQ(rs->RecordCount(), 4);
         const auto nelFile = chiaviNelFile(*conn);
         EXPECT_EQ(std::count(nelFile.begin(), nelFile.end(), eliminata), 0);
-        EXPECT_EQ(erroreDi([&] { c.op(*rs); }), 0) << c.mossa << " after deleting place " << c.posto;
+        EXPECT_EQ(erroreDi([&] { c.op(*rs); }), 0)
+            << c.mossa << " after deleting place " << c.posto;
         EXPECT_EQ(rs->isEOF(), c.attesa == 0) << c.mossa << " after deleting place " << c.posto;
         EXPECT_EQ(rs->isBOF(), c.attesa == -1) << c.mossa << " after deleting place " << c.posto;
         if (c.attesa > 0)
             EXPECT_EQ(chiave(), c.attesa) << c.mossa << " after deleting place " << c.posto;
     }
-    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT count(*) FROM Dati WHERE nome = 'PERSO'")), QStringLiteral("0"));
+    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT count(*) FROM Dati WHERE nome = 'PERSO'")),
+              QStringLiteral("0"));
 }
 
 TEST_F(Dati, DeletingTheOnlyRowThenAddingOneAsTheProgramDoes)
@@ -713,7 +786,8 @@ TEST_F(Dati, TheCursorIsDynamic)
     }
     rs->MoveLast();
     EXPECT_EQ(chiave(), 5);
-    EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(), QStringLiteral("DA FUORI"));
+    EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(),
+              QStringLiteral("DA FUORI"));
     rs->MoveFirst();
     EXPECT_EQ(chiave(), 3);
     EXPECT_EQ(rs->RecordCount(), 3);
@@ -753,7 +827,8 @@ TEST_F(Dati, ItsOwnWritesNeedNoFreshReadOfTheKeys)
         rs->MoveFirst();
         rs->Delete(1);
         rs->MoveFirst();
-        EXPECT_EQ(lettureChiavi(conta), 0) << conta.istruzioni.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(lettureChiavi(conta), 0)
+            << conta.istruzioni.join(QLatin1Char('\n')).toStdString();
     }
     EXPECT_EQ(chiavi(*rs), (std::vector<std::int64_t>{2, 3, 4}));
     EXPECT_EQ(chiavi(*rs), chiaviNelFile(*conn));
@@ -761,14 +836,19 @@ TEST_F(Dati, ItsOwnWritesNeedNoFreshReadOfTheKeys)
     const auto daFuori = [this](const QString &sql) {
         cartella.esegui(FileVarnex, PasswordVarnex, sql);
     };
-    struct Caso {
+    struct Caso
+    {
         const char *nome;
         std::function<void()> primaDellaScrittura, dopo;
     } casi[] = {
         {"a row added by another connection before the write",
-         [&] { daFuori(QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('PRIMA')")); }, [] {}},
+         [&] { daFuori(QStringLiteral("INSERT INTO Dati (denominazione) VALUES ('PRIMA')")); },
+         [] {}},
         {"a row deleted by another connection after the write", [] {},
-         [&] { daFuori(QStringLiteral("DELETE FROM Dati WHERE id_scheda = (SELECT min(id_scheda) FROM Dati)")); }},
+         [&] {
+             daFuori(QStringLiteral(
+                 "DELETE FROM Dati WHERE id_scheda = (SELECT min(id_scheda) FROM Dati)"));
+         }},
         {"a row added through another recordset before the write",
          [&] {
              auto altro = apri(*conn, QStringLiteral("Dati"));
@@ -791,7 +871,8 @@ TEST_F(Dati, ItsOwnWritesNeedNoFreshReadOfTheKeys)
 std::pair<int, int> istruzioniPreparate(Connection &c)
 {
     int preparate = 0, attive = 0;
-    for (sqlite3_stmt *s = sqlite3_next_stmt(c.handle(), nullptr); s; s = sqlite3_next_stmt(c.handle(), s)) {
+    for (sqlite3_stmt *s = sqlite3_next_stmt(c.handle(), nullptr); s;
+         s = sqlite3_next_stmt(c.handle(), s)) {
         ++preparate;
         attive += sqlite3_stmt_busy(s) ? 1 : 0;
     }
@@ -802,7 +883,8 @@ std::pair<int, int> istruzioniPreparate(Connection &c)
 // has made over all its runs; nullptr and 0 when there is none.
 std::pair<sqlite3_stmt *, int> istruzione(Connection &c, const QString &inizio)
 {
-    for (sqlite3_stmt *s = sqlite3_next_stmt(c.handle(), nullptr); s; s = sqlite3_next_stmt(c.handle(), s))
+    for (sqlite3_stmt *s = sqlite3_next_stmt(c.handle(), nullptr); s;
+         s = sqlite3_next_stmt(c.handle(), s))
         if (QString::fromUtf8(sqlite3_sql(s)).startsWith(inizio))
             return {s, sqlite3_stmt_status(s, SQLITE_STMTSTATUS_VM_STEP, 0)};
     return {nullptr, 0};
@@ -850,28 +932,36 @@ TEST_F(Dati, StatementsAreKeptForTheRecordsetsLifeAndHoldNoLock)
     // writes is read afresh: rows, names and deletions.
     rs->MoveFirst();
     rs->Move(9);
-    EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(), QStringLiteral("SCHEDA 10"));
+    EXPECT_EQ(rs->Fields(QStringLiteral("denominazione")).Value().toText(),
+              QStringLiteral("SCHEDA 10"));
     cartella.esegui(FileVarnex, PasswordVarnex,
-                    QStringLiteral("UPDATE Dati SET denominazione = 'CAMBIATO' WHERE id_scheda = 10;"
-                                   "DELETE FROM Dati WHERE id_scheda = 1"));
+                    QStringLiteral(
+                        "UPDATE Dati SET denominazione = 'CAMBIATO' WHERE id_scheda = 10;"
+                        "DELETE FROM Dati WHERE id_scheda = 1"));
     EXPECT_EQ(leggiTutto().at(8), QStringLiteral("CAMBIATO"));
     EXPECT_EQ(rs->RecordCount(), 59);
     rs->MoveFirst(); // on key 2
-    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda = 3"));
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("DELETE FROM Dati WHERE id_scheda = 3"));
     rs->MoveNext(); // key 3 is gone, unseen until the next MoveFirst: no row to read
-    EXPECT_EQ(erroreDi([&] { rs->Fields(QStringLiteral("denominazione")).Value(); }), err::NoCurrentRecord);
+    EXPECT_EQ(erroreDi([&] { rs->Fields(QStringLiteral("denominazione")).Value(); }),
+              err::NoCurrentRecord);
     EXPECT_EQ(erroreDi([&] { salva(QStringLiteral("PERSO")); }), err::NoCurrentRecord);
     rs->CancelUpdate();
 
     // A failing statement leaves the kept ones usable.
     rs->MoveFirst();
     rs->Fields(QStringLiteral("nato")).setValue(QStringLiteral("31/12/2004"));
-    cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("CREATE TRIGGER no BEFORE UPDATE ON Dati BEGIN SELECT RAISE(ABORT, 'vietato'); END"));
+    cartella.esegui(
+        FileVarnex, PasswordVarnex,
+        QStringLiteral(
+            "CREATE TRIGGER no BEFORE UPDATE ON Dati BEGIN SELECT RAISE(ABORT, 'vietato'); END"));
     EXPECT_EQ(erroreDi([&] { rs->Update(); }), err::SqlFailed);
     rs->CancelUpdate();
     cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DROP TRIGGER no"));
     salva(QStringLiteral("DOPO"));
-    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT nome FROM Dati WHERE id_scheda = 2")), QStringLiteral("DOPO"));
+    EXPECT_EQ(leggiGrezzo(*conn, QStringLiteral("SELECT nome FROM Dati WHERE id_scheda = 2")),
+              QStringLiteral("DOPO"));
     EXPECT_EQ(istruzioniPreparate(*conn).second, 0);
 
     // Close lets them go, so the connection closes the file whole: what
@@ -886,27 +976,36 @@ TEST_F(Dati, StatementsAreKeptForTheRecordsetsLifeAndHoldNoLock)
 TEST_F(Dati, DatesKeepTheEmptyDate)
 {
     prepara(1);
-    const struct {
+    const struct
+    {
         Variant scritto;
         QDate atteso; // invalid: the write fails with 3421
     } casi[] = {
-        {Variant("01/01/1000"), QDate(1000, 1, 1)}, {Variant(QDate(1000, 1, 1)), QDate(1000, 1, 1)},
-        {Variant("5/3/2024"), QDate(2024, 3, 5)},   {Variant(QDate(2024, 2, 29)), QDate(2024, 2, 29)},
+        {Variant("01/01/1000"), QDate(1000, 1, 1)},
+        {Variant(QDate(1000, 1, 1)), QDate(1000, 1, 1)},
+        {Variant("5/3/2024"), QDate(2024, 3, 5)},
+        {Variant(QDate(2024, 2, 29)), QDate(2024, 2, 29)},
         {Variant("31/12/1899"), QDate(1899, 12, 31)},
-        {Variant("31/02/2024"), QDate()},           {Variant("__/__/____"), QDate()},
-        {Variant("2024-03-05"), QDate()},           {Variant(QDate()), QDate()},
-        {Variant(45000), QDate()},                  {Variant(QDate(99, 12, 31)), QDate()},
+        {Variant("31/02/2024"), QDate()},
+        {Variant("__/__/____"), QDate()},
+        {Variant("2024-03-05"), QDate()},
+        {Variant(QDate()), QDate()},
+        {Variant(45000), QDate()},
+        {Variant(QDate(99, 12, 31)), QDate()},
     };
     for (const auto &c : casi) {
-        const QString testo = c.scritto.isDate() ? formatDateIt(c.scritto.date()) : c.scritto.toText();
+        const QString testo = c.scritto.isDate() ? formatDateIt(c.scritto.date())
+                                                 : c.scritto.toText();
         rs->MoveFirst();
         rs->Fields(QStringLiteral("nato")).setValue(QStringLiteral("07/07/1977"));
         rs->Fields(QStringLiteral("data_costituzione")).setValue(Variant::null());
         rs->Update();
-        const long e = erroreDi([&] { rs->Fields(QStringLiteral("data_costituzione")).setValue(c.scritto); });
+        const long e = erroreDi(
+            [&] { rs->Fields(QStringLiteral("data_costituzione")).setValue(c.scritto); });
         rs->Update();
         auto altra = connetti(cartella.percorso(FileVarnex), PasswordVarnex);
-        for (const QString &source : {QStringLiteral("Dati"), QStringLiteral("SELECT * FROM Dati")}) {
+        for (const QString &source :
+             {QStringLiteral("Dati"), QStringLiteral("SELECT * FROM Dati")}) {
             auto letto = apri(*altra, source);
             const Variant v = letto->Fields(QStringLiteral("data_costituzione")).Value();
             if (c.atteso.isValid()) {
@@ -924,14 +1023,16 @@ TEST_F(Dati, DatesKeepTheEmptyDate)
     rs->MoveFirst();
     rs->Fields(QStringLiteral("data_costituzione")).setValue(QStringLiteral("01/01/1000"));
     rs->Update();
-    EXPECT_TRUE(rs->Fields(QStringLiteral("data_costituzione")).Value().looselyEquals(Variant("01/01/1000")));
+    EXPECT_TRUE(
+        rs->Fields(QStringLiteral("data_costituzione")).Value().looselyEquals(Variant("01/01/1000")));
 }
 
 TEST_F(Dati, NumbersAreCheckedAgainstTheColumnType)
 {
     prepara(1);
     const double inf = std::numeric_limits<double>::infinity();
-    const struct {
+    const struct
+    {
         const char *colonna;
         Variant scritto;
         Variant atteso; // Empty: the write fails
@@ -980,7 +1081,8 @@ TEST_F(Dati, NumbersAreCheckedAgainstTheColumnType)
         rs->MoveLast(); // the row again, read from the file
         const Variant v = rs->Fields(colonna).Value();
         if (c.errore == 0)
-            EXPECT_EQ(v, c.atteso) << caso << " read " << (v.isNull() ? "Null" : v.toText().toStdString());
+            EXPECT_EQ(v, c.atteso)
+                << caso << " read " << (v.isNull() ? "Null" : v.toText().toStdString());
         else
             EXPECT_TRUE(v.isNull()) << caso << ": a failed write stores nothing";
     }

@@ -45,7 +45,8 @@ std::pair<int, int> misura(const std::function<void()> &apri)
 
 TEST(DialoghiQt, EveryBoxIsAtLeastAsWideAsItsTitle)
 {
-    const struct {
+    const struct
+    {
         const char *titolo;
         bool domanda; // an input box, not a message box
     } casi[] = {
@@ -119,14 +120,18 @@ QString senzaGiunzioni(QString s)
 
 TEST(DialoghiQt, APathInAMessageShowsWholeOnItsLineAndIsCopiedAsItIs)
 {
-    const QString percorso = QStringLiteral("/tmp/Stampe di prova/Scheda_12_COOPERATIVA-SOCIALE-ALFA_2005-03-14_10-30-00.pdf");
-    const QString prompt = QStringLiteral("Non c'è una stampante predefinita: la stampa è stata salvata nel file\n") + percorso;
+    const QString percorso = QStringLiteral(
+        "/tmp/Stampe di prova/Scheda_12_COOPERATIVA-SOCIALE-ALFA_2005-03-14_10-30-00.pdf");
+    const QString prompt
+        = QStringLiteral("Non c'è una stampante predefinita: la stampa è stata salvata nel file\n")
+          + percorso;
     conMessaggio(prompt, [&](QMessageBox &box) {
         QLabel *l = testoDi(box);
         ASSERT_NE(l, nullptr);
         // The letters shown are the message's; the path stands whole on its line.
         EXPECT_EQ(senzaGiunzioni(l->text()), prompt);
-        EXPECT_TRUE(righe(*l).contains(l->text().split(QLatin1Char('\n')).back())) << qPrintable(righe(*l).join(u'|'));
+        EXPECT_TRUE(righe(*l).contains(l->text().split(QLatin1Char('\n')).back()))
+            << qPrintable(righe(*l).join(u'|'));
         EXPECT_LE(box.frameGeometry().width(), box.screen()->availableGeometry().width());
         // What is copied from it (a selection of the path) is the path itself.
         const QString mostrato = l->text().split(QLatin1Char('\n')).back();
@@ -171,7 +176,9 @@ TEST(DialoghiQt, APathWiderThanTheScreenBreaksOnlyAfterASeparator)
 TEST(DialoghiQt, ACancelledInputBoxAnswersTheEmptyText)
 {
     QString risposta = QStringLiteral("x");
-    misura([&] { risposta = dlg::InputBox(QStringLiteral("Denominazione"), QStringLiteral("Titolo")); });
+    misura([&] {
+        risposta = dlg::InputBox(QStringLiteral("Denominazione"), QStringLiteral("Titolo"));
+    });
     EXPECT_EQ(risposta, QString());
 }
 

@@ -10,8 +10,11 @@
 
 TEST(Dialoghi, WithoutAScreenEachBoxIsAnsweredAsEscAnswersIt)
 {
-    EXPECT_EQ(dlg::MsgBox(QStringLiteral("Salvare?"), dlg::vbYesNo | dlg::vbExclamation, QStringLiteral("Prova")), dlg::vbNo);
-    EXPECT_EQ(dlg::MsgBox(QStringLiteral("Fatto"), dlg::vbOKOnly, QStringLiteral("Prova")), dlg::vbOK);
+    EXPECT_EQ(dlg::MsgBox(QStringLiteral("Salvare?"), dlg::vbYesNo | dlg::vbExclamation,
+                          QStringLiteral("Prova")),
+              dlg::vbNo);
+    EXPECT_EQ(dlg::MsgBox(QStringLiteral("Fatto"), dlg::vbOKOnly, QStringLiteral("Prova")),
+              dlg::vbOK);
     EXPECT_EQ(dlg::InputBox(QStringLiteral("Nome"), QStringLiteral("Prova")), QString());
     dlg::Beep();
 }
@@ -22,11 +25,14 @@ TEST(Dialoghi, ScriptedBoxesComeFirstAndLeaveAgain)
         dlg::DialoghiScriptati scriptati;
         scriptati.rispondi(dlg::vbYes);
         scriptati.digita(QStringLiteral("COOP"));
-        EXPECT_EQ(dlg::MsgBox(QStringLiteral("Salvare?"), dlg::vbYesNo, QStringLiteral("Prova")), dlg::vbYes);
-        EXPECT_EQ(dlg::InputBox(QStringLiteral("Nome"), QStringLiteral("Prova")), QStringLiteral("COOP"));
+        EXPECT_EQ(dlg::MsgBox(QStringLiteral("Salvare?"), dlg::vbYesNo, QStringLiteral("Prova")),
+                  dlg::vbYes);
+        EXPECT_EQ(dlg::InputBox(QStringLiteral("Nome"), QStringLiteral("Prova")),
+                  QStringLiteral("COOP"));
         dlg::Beep();
         EXPECT_EQ(scriptati.mostrati.size(), 2);
         EXPECT_EQ(scriptati.beep, 1);
     }
-    EXPECT_EQ(dlg::MsgBox(QStringLiteral("Salvare?"), dlg::vbYesNo, QStringLiteral("Prova")), dlg::vbNo);
+    EXPECT_EQ(dlg::MsgBox(QStringLiteral("Salvare?"), dlg::vbYesNo, QStringLiteral("Prova")),
+              dlg::vbNo);
 }

@@ -24,9 +24,12 @@ using prova::scriviByte;
 namespace {
 
 // The process's umask for one scope.
-class Umask {
+class Umask
+{
 public:
-    explicit Umask(mode_t maschera) : prima_(::umask(maschera)) {}
+    explicit Umask(mode_t maschera)
+        : prima_(::umask(maschera))
+    {}
     ~Umask() { ::umask(prima_); }
 
 private:
@@ -35,11 +38,13 @@ private:
 
 mode_t modo(const QString &percorso)
 {
-    struct stat st {};
+    struct stat st
+    {};
     return ::stat(QFile::encodeName(percorso).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-class Copia : public ::testing::Test {
+class Copia : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -51,7 +56,10 @@ protected:
         scriviByte(origine, nuovo);
     }
     void TearDown() override { disco::GuastoSimulato = nullptr; }
-    QStringList fileSulDisco() const { return QDir(disco.path()).entryList(QDir::Files | QDir::Hidden); }
+    QStringList fileSulDisco() const
+    {
+        return QDir(disco.path()).entryList(QDir::Files | QDir::Hidden);
+    }
 
     QTemporaryDir sorgente, disco;
     QString origine, destinazione;
@@ -64,12 +72,16 @@ TEST(UnitaA, IsTheFolderOfTheVariableElseMediaFloppy)
 {
     qunsetenv(disco::VariabileUnitaA);
     EXPECT_EQ(disco::cartellaUnitaA(), QStringLiteral("/media/floppy"));
-    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("A:\\Esporta.mdb")), QStringLiteral("/media/floppy/Esporta.mdb"));
+    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("A:\\Esporta.mdb")),
+              QStringLiteral("/media/floppy/Esporta.mdb"));
     qputenv(disco::VariabileUnitaA, "/tmp/chiavetta/");
     EXPECT_EQ(disco::cartellaUnitaA(), QStringLiteral("/tmp/chiavetta"));
-    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("A:\\Esporta.mdb")), QStringLiteral("/tmp/chiavetta/Esporta.mdb"));
-    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("a:\\dati\\Esporta.mdb")), QStringLiteral("/tmp/chiavetta/dati/Esporta.mdb"));
-    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("/altrove/Esporta.mdb")), QStringLiteral("/altrove/Esporta.mdb"));
+    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("A:\\Esporta.mdb")),
+              QStringLiteral("/tmp/chiavetta/Esporta.mdb"));
+    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("a:\\dati\\Esporta.mdb")),
+              QStringLiteral("/tmp/chiavetta/dati/Esporta.mdb"));
+    EXPECT_EQ(disco::percorsoLocale(QStringLiteral("/altrove/Esporta.mdb")),
+              QStringLiteral("/altrove/Esporta.mdb"));
     qputenv(disco::VariabileUnitaA, "");
     EXPECT_EQ(disco::cartellaUnitaA(), QStringLiteral("/media/floppy"));
     qunsetenv(disco::VariabileUnitaA);
@@ -93,7 +105,8 @@ TEST_F(Copia, ReplacesTheTargetWholeAndLeavesNothingElse)
 
 TEST_F(Copia, AFailingStepKeepsTheOldTargetAndRemovesTheTemporaryFile)
 {
-    struct Caso {
+    struct Caso
+    {
         Passo passo;
         int volta; // which call of that step fails (writes are one call per block)
         int errore;
@@ -110,7 +123,9 @@ TEST_F(Copia, AFailingStepKeepsTheOldTargetAndRemovesTheTemporaryFile)
         SCOPED_TRACE(int(c.passo) * 10 + c.volta);
         scriviByte(destinazione, "VECCHIO");
         int volte = 0;
-        disco::GuastoSimulato = [&](Passo p) { return p == c.passo && ++volte == c.volta ? c.errore : 0; };
+        disco::GuastoSimulato = [&](Passo p) {
+            return p == c.passo && ++volte == c.volta ? c.errore : 0;
+        };
         const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
         disco::GuastoSimulato = nullptr;
         EXPECT_FALSE(esito.riuscita);
@@ -142,7 +157,8 @@ TEST_F(Copia, AFolderThatCannotBeFlushedAfterTheRenameIsStillAFailure)
 TEST_F(Copia, MissingFolderOrSourceIsReportedWithTheFolderTried)
 {
     const QString mancante = QDir(disco.path()).filePath(QStringLiteral("mancante"));
-    disco::EsitoCopia esito = disco::copiaSostituendo(origine, QDir(mancante).filePath(QStringLiteral("Esporta.mdb")));
+    disco::EsitoCopia esito = disco::copiaSostituendo(origine, QDir(mancante).filePath(
+                                                                   QStringLiteral("Esporta.mdb")));
     EXPECT_FALSE(esito.riuscita);
     EXPECT_EQ(esito.passo, Passo::CreazioneTemporaneo);
     EXPECT_EQ(esito.errore, ENOENT);
@@ -151,13 +167,15 @@ TEST_F(Copia, MissingFolderOrSourceIsReportedWithTheFolderTried)
 
     // A file where the folder should be.
     scriviByte(mancante, "X");
-    esito = disco::copiaSostituendo(origine, QDir(mancante).filePath(QStringLiteral("Esporta.mdb")));
+    esito = disco::copiaSostituendo(origine,
+                                    QDir(mancante).filePath(QStringLiteral("Esporta.mdb")));
     EXPECT_EQ(esito.errore, ENOTDIR);
     EXPECT_EQ(esito.motivo, QStringLiteral("Al posto della cartella c'è un file"));
     EXPECT_EQ(esito.cartella, mancante);
 
     scriviByte(destinazione, "VECCHIO");
-    esito = disco::copiaSostituendo(QDir(sorgente.path()).filePath(QStringLiteral("Nessuno.mdb")), destinazione);
+    esito = disco::copiaSostituendo(QDir(sorgente.path()).filePath(QStringLiteral("Nessuno.mdb")),
+                                    destinazione);
     EXPECT_FALSE(esito.riuscita);
     EXPECT_EQ(esito.passo, Passo::LetturaOrigine);
     EXPECT_EQ(esito.errore, ENOENT);
@@ -168,7 +186,8 @@ TEST_F(Copia, MissingFolderOrSourceIsReportedWithTheFolderTried)
 
 TEST(MotivoErrore, CommonCausesInItalianTheRestAsTheSystemSaysThem)
 {
-    const struct {
+    const struct
+    {
         int errore;
         const char *motivo; // nullptr: the system's text
     } casi[] = {
@@ -186,13 +205,15 @@ TEST(MotivoErrore, CommonCausesInItalianTheRestAsTheSystemSaysThem)
     };
     for (const auto &c : casi) {
         SCOPED_TRACE(c.errore);
-        EXPECT_EQ(disco::motivoErrore(c.errore), c.motivo ? QString::fromUtf8(c.motivo) : qt_error_string(c.errore));
+        EXPECT_EQ(disco::motivoErrore(c.errore),
+                  c.motivo ? QString::fromUtf8(c.motivo) : qt_error_string(c.errore));
     }
 }
 
 TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
 {
-    struct Voce {
+    struct Voce
+    {
         QByteArray nome;
         bool avanzo; // a name our copy makes, so a leftover to remove
     };
@@ -204,7 +225,7 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
         {".Esporta.mdb.k3Xq9Zz", false}, // seven
         {".esporta.mdb.k3Xq9Z", false},  // another case
         {".ESPORTA.MDB.K3XQ9Z", false},
-        {"Esporta.mdb.k3Xq9Z", false},   // not hidden
+        {"Esporta.mdb.k3Xq9Z", false}, // not hidden
         {"x.Esporta.mdb.k3Xq9Z", false},
         {".Esporta.mdbXk3Xq9Z", false},
         {".Esporta.mdb-k3Xq9Z", false},
@@ -237,7 +258,8 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
     EXPECT_EQ(byteDi(destinazione), nuovo);
     for (const Voce &v : voci) {
         SCOPED_TRACE(v.nome.constData());
-        struct stat st {};
+        struct stat st
+        {};
         const bool resta = ::lstat((cartella + v.nome).constData(), &st) == 0;
         EXPECT_EQ(resta, !v.avanzo);
         if (resta) { // untouched (read by the system's name: not every one is UTF-8)
@@ -270,7 +292,8 @@ TEST_F(Copia, ALeftoverThatCannotBeRemovedFailsTheCopyNamingIt)
     EXPECT_EQ(esito.avanzo, QStringLiteral(".Esporta.mdb.Fermo1"));
     // The old target as it was, this copy's own temporary file gone.
     EXPECT_EQ(byteDi(destinazione), QByteArray("VECCHIO"));
-    EXPECT_EQ(fileSulDisco(), (QStringList{QStringLiteral(".Esporta.mdb.Fermo1"), QStringLiteral("Esporta.mdb")}));
+    EXPECT_EQ(fileSulDisco(),
+              (QStringList{QStringLiteral(".Esporta.mdb.Fermo1"), QStringLiteral("Esporta.mdb")}));
 
     ASSERT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
     EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});

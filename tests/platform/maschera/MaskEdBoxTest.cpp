@@ -12,10 +12,13 @@ using maschera::MaskEdBox;
 
 TEST(MaskEdBox, OurMaskSyntaxBecomesQtsInputMask)
 {
-    EXPECT_EQ(MaskEdBox::maschereQt(QStringLiteral("##/##/####"), QLatin1Char('_')), QStringLiteral("99/99/9999;_"));
-    EXPECT_EQ(MaskEdBox::maschereQt(QStringLiteral("(999) ?&C"), QLatin1Char('*')), QStringLiteral("(000) AXx;*"));
+    EXPECT_EQ(MaskEdBox::maschereQt(QStringLiteral("##/##/####"), QLatin1Char('_')),
+              QStringLiteral("99/99/9999;_"));
+    EXPECT_EQ(MaskEdBox::maschereQt(QStringLiteral("(999) ?&C"), QLatin1Char('*')),
+              QStringLiteral("(000) AXx;*"));
     // Qt's special characters written as literals stay literals.
-    EXPECT_EQ(MaskEdBox::maschereQt(QStringLiteral("#-H\\#"), QLatin1Char('_')), QStringLiteral("9-\\H\\#;_"));
+    EXPECT_EQ(MaskEdBox::maschereQt(QStringLiteral("#-H\\#"), QLatin1Char('_')),
+              QStringLiteral("9-\\H\\#;_"));
 }
 
 TEST(MaskEdBox, TextKeepsThePromptCharacters)

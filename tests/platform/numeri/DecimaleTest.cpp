@@ -6,8 +6,8 @@
 
 #include "platform/numeri/Decimale.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 using numeri::Decimale;
 using numeri::Scrittura;
@@ -23,7 +23,8 @@ Decimale di(const char *intera, const char *frazione, bool negativo = false)
 
 TEST(Decimale, DigitsAsReadWithoutLeadingOrTrailingZeros)
 {
-    const struct {
+    const struct
+    {
         const char *intera, *frazione;
         bool negativo;
         const char *testo;
@@ -53,18 +54,24 @@ TEST(Decimale, BeyondWhatADoubleHoldsIsNoValue)
     bool ok = false;
     EXPECT_EQ(di("1", "").valore(&ok), 1.0);
     EXPECT_TRUE(ok);
-    EXPECT_TRUE(std::isinf(Decimale::daCifre(false, QString(400, QLatin1Char('9')), {}).valore(&ok)));
+    EXPECT_TRUE(
+        std::isinf(Decimale::daCifre(false, QString(400, QLatin1Char('9')), {}).valore(&ok)));
     EXPECT_FALSE(ok);
-    EXPECT_EQ(Decimale::daCifre(false, {}, QString(400, QLatin1Char('0')) + QLatin1Char('1')).valore(&ok), 0.0);
+    EXPECT_EQ(Decimale::daCifre(false, {}, QString(400, QLatin1Char('0')) + QLatin1Char('1'))
+                  .valore(&ok),
+              0.0);
     EXPECT_FALSE(ok);
     // The smallest doubles are still numbers.
-    EXPECT_EQ(Decimale::daCifre(false, {}, QString(311, QLatin1Char('0')) + QLatin1Char('1')).valore(&ok), 1e-312);
+    EXPECT_EQ(Decimale::daCifre(false, {}, QString(311, QLatin1Char('0')) + QLatin1Char('1'))
+                  .valore(&ok),
+              1e-312);
     EXPECT_TRUE(ok);
 }
 
 TEST(Decimale, RoundsHalfToEvenOrHalfAwayFromZero)
 {
-    const struct {
+    const struct
+    {
         Decimale d;
         int posti;
         const char *pari, *viaDaZero;
@@ -86,8 +93,10 @@ TEST(Decimale, RoundsHalfToEvenOrHalfAwayFromZero)
         {di("99", "5"), -1, "100", "100"},
     };
     for (const auto &c : casi) {
-        EXPECT_EQ(c.d.arrotondato(c.posti, true).testo(), QString::fromLatin1(c.pari)) << c.pari << " @" << c.posti;
-        EXPECT_EQ(c.d.arrotondato(c.posti, false).testo(), QString::fromLatin1(c.viaDaZero)) << c.viaDaZero << " @" << c.posti;
+        EXPECT_EQ(c.d.arrotondato(c.posti, true).testo(), QString::fromLatin1(c.pari))
+            << c.pari << " @" << c.posti;
+        EXPECT_EQ(c.d.arrotondato(c.posti, false).testo(), QString::fromLatin1(c.viaDaZero))
+            << c.viaDaZero << " @" << c.posti;
     }
 }
 
@@ -95,7 +104,8 @@ TEST(Decimale, WritesItalianNotation)
 {
     const Scrittura raggruppato{.raggruppa = true};
     const Scrittura dueDecimali{.raggruppa = true, .zeroIntero = false, .decimaliMinimi = 2};
-    const struct {
+    const struct
+    {
         Decimale d;
         Scrittura scrittura;
         const char *testo;
@@ -117,7 +127,8 @@ TEST(Decimale, WritesItalianNotation)
 
 TEST(Decimale, TheDecimalFaceOfADouble)
 {
-    const struct {
+    const struct
+    {
         double v;
         int cifre;
         bool mezzoPari;
@@ -154,7 +165,8 @@ TEST(Decimale, TheDecimalFaceOfADouble)
 
 TEST(Decimale, TheWholeNumberOfADoubleKeepsEveryDigit)
 {
-    const struct {
+    const struct
+    {
         double v;
         const char *testo;
     } casi[] = {
@@ -174,13 +186,15 @@ TEST(Decimale, TheWholeNumberOfADoubleKeepsEveryDigit)
 
 TEST(Decimale, ArrotondaPariOnTheDecimalFace)
 {
-    const struct {
+    const struct
+    {
         double v;
         int decimali;
         double atteso;
     } casi[] = {
-        {2.675, 2, 2.68}, {-2.675, 2, -2.68}, {1.005, 2, 1.0},  {0.125, 2, 0.12}, {2.5, 0, 2.0},
-        {-2.5, 0, -2.0},  {0.35, 1, 0.4},     {1e300, 2, 1e300}, {0.1 + 0.2, 2, 0.3}, {-0.001, 2, 0.0},
+        {2.675, 2, 2.68},    {-2.675, 2, -2.68}, {1.005, 2, 1.0}, {0.125, 2, 0.12},
+        {2.5, 0, 2.0},       {-2.5, 0, -2.0},    {0.35, 1, 0.4},  {1e300, 2, 1e300},
+        {0.1 + 0.2, 2, 0.3}, {-0.001, 2, 0.0},
     };
     for (const auto &c : casi) {
         EXPECT_EQ(numeri::arrotondaPari(c.v, c.decimali), c.atteso) << c.v << " @" << c.decimali;

@@ -60,7 +60,10 @@ constexpr Rapporto Prova{"Prova", "Anteprima di prova", Sezioni};
 constexpr int CimaCorpo = 720 + 100;
 
 // Points from twips of the sheet.
-double pt(int twips) { return twips / 20.0; }
+double pt(int twips)
+{
+    return twips / 20.0;
+}
 
 IstanzaRapporto riempita(const QString &destra = QStringLiteral("Alfa"))
 {
@@ -72,7 +75,8 @@ IstanzaRapporto riempita(const QString &destra = QStringLiteral("Alfa"))
     return i;
 }
 
-class Rapporti : public ::testing::Test {
+class Rapporti : public ::testing::Test
+{
 protected:
     QString scrivi(const QList<IstanzaRapporto> &pagine)
     {
@@ -136,11 +140,14 @@ TEST_F(Rapporti, ThePdfHoldsEveryCaptionWhereTheLayoutPutsIt)
     EXPECT_NEAR(parola(QStringLiteral("Alfa"), 1, Corpo[2]).right(), pt(720 + 6000), 0.3);
     EXPECT_NEAR(parola(QStringLiteral("Alfa"), 1, Corpo[4]).center().x(), pt(720 + 8000), 0.3);
     // Blanks count: leading ones push the word right, trailing ones left.
-    const double blanchi = QFontMetricsF(carattereTwips(CarattereRapporto)).horizontalAdvance(QStringLiteral("   ")) / 20;
+    const double blanchi = QFontMetricsF(carattereTwips(CarattereRapporto))
+                               .horizontalAdvance(QStringLiteral("   "))
+                           / 20;
     EXPECT_NEAR(parola(QStringLiteral("Alfa"), 1, Corpo[1]).left(), pt(720) + blanchi, 0.3);
     EXPECT_NEAR(parola(QStringLiteral("Alfa"), 1, Corpo[3]).right(), pt(720 + 6000) - blanchi, 0.3);
     // A tab stops every eight widths of an "x".
-    const double x = QFontMetricsF(carattereTwips(CarattereRapporto)).horizontalAdvance(QLatin1Char('x')) / 20;
+    const double x
+        = QFontMetricsF(carattereTwips(CarattereRapporto)).horizontalAdvance(QLatin1Char('x')) / 20;
     EXPECT_NEAR(parola(QStringLiteral("Beta"), 1, Corpo[5]).left(), pt(720) + 8 * x, 0.3);
     // Inside a border the caption keeps clear of the line.
     EXPECT_NEAR(parola(QStringLiteral("1.234"), 1, Corpo[8]).right(), pt(720 + 3500 - 30), 0.3);
@@ -162,12 +169,13 @@ TEST_F(Rapporti, ATooLongCaptionIsCutAtAWholeCharacterAndNothingOfItPassesItsLab
     const QString alfabeto = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     const QString nomi = QStringLiteral("ÀBCDÈFGHÌJKLMNÒPQRSTÙVWXYZÀBCDÈFGHÌJKLMNÒPQRSTÙVW");
     const QString coda = QStringLiteral(" in qualità di rappresentante legale");
-    const struct {
+    const struct
+    {
         const char *controllo;
         QString testo;
-        bool intera;    // printed whole
-        int larghezza;  // at most this width, in per cent
-        QString stampa; // what prints, when known
+        bool intera;           // printed whole
+        int larghezza;         // at most this width, in per cent
+        QString stampa;        // what prints, when known
         bool leggibile = true; // the PDF's text reads back as drawn (pdftotext splits
                                // combining accents and drops emoji)
     } casi[] = {
@@ -179,11 +187,13 @@ TEST_F(Rapporti, ATooLongCaptionIsCutAtAWholeCharacterAndNothingOfItPassesItsLab
         {"Stretto", QStringLiteral("😀").repeated(30), false, 60, {}, false},
         {"StrettoDestra", alfabeto, false, 60, {}},
         // An amount is never cut: it is narrowed as far as it must.
-        {"StrettoDestra", QStringLiteral("-999.999.999.999.999,00"), true, 59, QStringLiteral("-999.999.999.999.999,00")},
+        {"StrettoDestra", QStringLiteral("-999.999.999.999.999,00"), true, 59,
+         QStringLiteral("-999.999.999.999.999,00")},
         {"StrettoDestra", QStringLiteral("1.234"), true, 100, QStringLiteral("1.234")},
         // The closing words stay; the names before them are cut.
         {"Dichiarazione", nomi + QLatin1Char(' ') + nomi + coda, false, 60, {}},
-        {"Dichiarazione", QStringLiteral("ROSSI MARIO") + coda, true, 100, QStringLiteral("ROSSI MARIO") + coda},
+        {"Dichiarazione", QStringLiteral("ROSSI MARIO") + coda, true, 100,
+         QStringLiteral("ROSSI MARIO") + coda},
     };
     QList<IstanzaRapporto> pagine;
     for (const auto &c : casi) {
@@ -196,8 +206,9 @@ TEST_F(Rapporti, ATooLongCaptionIsCutAtAWholeCharacterAndNothingOfItPassesItsLab
         const auto &c = casi[k];
         SCOPED_TRACE(qPrintable(c.testo));
         const auto controlli = Prova.sezioni[1].controlli;
-        const auto it = std::find_if(controlli.begin(), controlli.end(),
-                                     [&](const Controllo &x) { return qstrcmp(x.nome, c.controllo) == 0; });
+        const auto it = std::find_if(controlli.begin(), controlli.end(), [&](const Controllo &x) {
+            return qstrcmp(x.nome, c.controllo) == 0;
+        });
         const Controllo &controllo = *it;
         const Stampata s = comeStampata(pagine[k], 1, int(it - controlli.begin()));
         EXPECT_EQ(s.testo == c.testo, c.intera) << qPrintable(s.testo);
@@ -224,17 +235,21 @@ TEST_F(Rapporti, ATooLongCaptionIsCutAtAWholeCharacterAndNothingOfItPassesItsLab
         const QRect dove = rettangoloSulFoglio(Prova, 1, controllo);
         if (c.leggibile)
             EXPECT_EQ(p.testoIn(dove), s.testo.simplified());
-        const double bianco = QFontMetricsF(carattereTwips(controllo.carattere)).horizontalAdvance(QLatin1Char(' ')) / 20;
+        const double bianco = QFontMetricsF(carattereTwips(controllo.carattere))
+                                  .horizontalAdvance(QLatin1Char(' '))
+                              / 20;
         for (const prova::Parola &w : p.parole) {
             if (std::abs(w.box.center().y() - (dove.top() + dove.height() / 2.0) / 20) > 5)
                 continue;
-            const bool suo = w.box.center().x() >= pt(dove.left()) && w.box.center().x() <= pt(dove.right() + 1);
+            const bool suo = w.box.center().x() >= pt(dove.left())
+                             && w.box.center().x() <= pt(dove.right() + 1);
             if (!suo)
                 continue;
             EXPECT_GE(w.box.left(), pt(dove.left()) - 0.3) << qPrintable(w.testo);
             EXPECT_LE(w.box.right(), pt(dove.right() + 1) + 0.3) << qPrintable(w.testo);
             if (s.larghezza < 100 && controllo.allineamento == Allineamento::Sinistra)
-                EXPECT_LE(w.box.right(), pt(dove.right() + 1) - bianco + 0.3) << qPrintable(w.testo);
+                EXPECT_LE(w.box.right(), pt(dove.right() + 1) - bianco + 0.3)
+                    << qPrintable(w.testo);
             if (s.larghezza < 100 && controllo.allineamento == Allineamento::Destra)
                 EXPECT_GE(w.box.left(), pt(dove.left()) + bianco - 0.3) << qPrintable(w.testo);
         }
@@ -265,11 +280,13 @@ TEST_F(Rapporti, GreyCellsBordersAndLinesAsDrawnOnAPicture)
     p.scale(1 / 15.0, 1 / 15.0);
     disegnaPagina(p, riempita());
     p.end();
-    const auto pixel = [&img](int xTwips, int yTwips) { return img.pixelColor(xTwips / 15, yTwips / 15); };
+    const auto pixel = [&img](int xTwips, int yTwips) {
+        return img.pixelColor(xTwips / 15, yTwips / 15);
+    };
     EXPECT_EQ(pixel(720 + 750, CimaCorpo + 1600 + 140), QColor(0xE0, 0xE0, 0xE0));
     EXPECT_LT(pixel(720 + 2000, CimaCorpo + 1600 + 140).lightness(), 100); // the cell's left border
-    EXPECT_LT(pixel(720 + 2500, CimaCorpo + 2200).lightness(), 100);        // the horizontal line
-    EXPECT_LT(pixel(720 + 6000, CimaCorpo + 2400).lightness(), 100);        // the vertical one
+    EXPECT_LT(pixel(720 + 2500, CimaCorpo + 2200).lightness(), 100);       // the horizontal line
+    EXPECT_LT(pixel(720 + 6000, CimaCorpo + 2400).lightness(), 100);       // the vertical one
     EXPECT_EQ(pixel(720 + 2500, CimaCorpo + 3000), QColor(Qt::white));
 }
 

@@ -12,8 +12,9 @@ namespace {
 TEST(Apertura, TheWantedSizeWhenTheScreenHoldsItElseMaximized)
 {
     const QSize pagina(1003, 1022); // a page beside the panel, under the menu bar
-    const int barra = 14; // a scroll bar's width
-    const struct {
+    const int barra = 14;           // a scroll bar's width
+    const struct
+    {
         const char *caso;
         QSize disponibile;
         QSize misura;
@@ -21,7 +22,10 @@ TEST(Apertura, TheWantedSizeWhenTheScreenHoldsItElseMaximized)
     } casi[] = {
         {"large screen", {1920, 1200}, {1003, 1022}, false},
         {"just large enough", {1003 + 16, 1022 + 48}, {1003, 1022}, false},
-        {"a pixel short, no room beside for a scroll bar", {1003 + 16, 1022 + 47}, {1003, 1021}, true},
+        {"a pixel short, no room beside for a scroll bar",
+         {1003 + 16, 1022 + 47},
+         {1003, 1021},
+         true},
         {"1920 x 1080 under a task bar", {1920, 1040}, {1017, 992}, true},
         {"laptop", {1366, 768}, {1017, 720}, true},
         {"laptop under a task bar", {1366, 728}, {1017, 680}, true},

@@ -11,7 +11,8 @@ namespace {
 
 TEST(Carattere, FamiliesAndPixelSizes)
 {
-    const struct {
+    const struct
+    {
         const char *nome;
         double punti;
         const char *famiglia;

@@ -12,7 +12,8 @@ namespace {
 TEST(FuocoInVista, TheViewScrollsJustEnoughToShowTheControlWhole)
 {
     const QRect vista(0, 0, 800, 600);
-    const struct {
+    const struct
+    {
         const char *caso;
         QRect controllo;
         int margine;
@@ -41,7 +42,8 @@ TEST(FuocoInVista, TheViewScrollsJustEnoughToShowTheControlWhole)
             EXPECT_TRUE(vista.contains(c.controllo.translated(-c.atteso)));
     }
     // A view that does not start at the origin.
-    EXPECT_EQ(ui::scorrimentoPerVedere(QRect(10, 700, 20, 20), QRect(5, 100, 400, 600), 0), QPoint(0, 20));
+    EXPECT_EQ(ui::scorrimentoPerVedere(QRect(10, 700, 20, 20), QRect(5, 100, 400, 600), 0),
+              QPoint(0, 20));
 }
 
 } // namespace

@@ -3,12 +3,12 @@
 #include "Guasti.h"
 #include "Interazione.h"
 
-#include "pages/PaginaScheda.h"
 #include "core/Archivio.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
-#include "shell/MostraPagina.h"
+#include "pages/PaginaScheda.h"
 #include "platform/ui/Twips.h"
+#include "shell/MostraPagina.h"
 
 #include <QFile>
 #include <QToolButton>
@@ -52,7 +52,8 @@ TEST(Avvio, FilledTableStartsOnItsLastRowAndAddsNothing)
 TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
 {
     namespace err = ado::err;
-    struct Caso {
+    struct Caso
+    {
         const char *nome;
         std::function<void(CartellaProva &)> guasta;
         QString file; // named in the message
@@ -61,18 +62,27 @@ TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
         QString bloccatoCon = {}; // the password of the file another program holds locked
     };
     const Caso casi[] = {
-        {"missing main file", [](CartellaProva &c) { QFile::remove(c.percorso(FileVarnex)); }, FileVarnex, err::FileNotFound, true},
-        {"missing reference file", [](CartellaProva &c) { QFile::remove(c.percorso(FileIdentifica)); }, FileIdentifica,
+        {"missing main file", [](CartellaProva &c) { QFile::remove(c.percorso(FileVarnex)); },
+         FileVarnex, err::FileNotFound, true},
+        {"missing reference file",
+         [](CartellaProva &c) { QFile::remove(c.percorso(FileIdentifica)); }, FileIdentifica,
          err::FileNotFound, true},
-        {"missing export file", [](CartellaProva &c) { QFile::remove(c.percorso(FileEsporta)); }, FileEsporta, err::FileNotFound,
-         true},
-        {"wrong password", [](CartellaProva &c) { c.esegui(FileVarnex, PasswordVarnex, QStringLiteral("PRAGMA rekey = 'altra'")); },
+        {"missing export file", [](CartellaProva &c) { QFile::remove(c.percorso(FileEsporta)); },
+         FileEsporta, err::FileNotFound, true},
+        {"wrong password",
+         [](CartellaProva &c) {
+             c.esegui(FileVarnex, PasswordVarnex, QStringLiteral("PRAGMA rekey = 'altra'"));
+         },
          FileVarnex, err::BadPassword},
         {"missing table",
-         [](CartellaProva &c) { c.esegui(FileEsporta, PasswordEsporta, QStringLiteral("DROP TABLE Dati")); }, FileEsporta,
-         err::NoSuchTable},
+         [](CartellaProva &c) {
+             c.esegui(FileEsporta, PasswordEsporta, QStringLiteral("DROP TABLE Dati"));
+         },
+         FileEsporta, err::NoSuchTable},
         {"missing reference table",
-         [](CartellaProva &c) { c.esegui(FileIdentifica, PasswordIdentifica, QStringLiteral("DROP TABLE comune")); },
+         [](CartellaProva &c) {
+             c.esegui(FileIdentifica, PasswordIdentifica, QStringLiteral("DROP TABLE comune"));
+         },
          FileIdentifica, err::SqlFailed},
         {"damaged main file",
          [](CartellaProva &c) {
@@ -81,8 +91,10 @@ TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
          },
          FileVarnex, err::FileDamaged},
         {"damaged first page of the reference file",
-         [](CartellaProva &c) { prova::sovrascriviPagina(c.percorso(FileIdentifica), 1); }, FileIdentifica, err::BadPassword},
-        {"export file locked by another program", [](CartellaProva &) {}, FileEsporta, err::FileLocked, false, PasswordEsporta},
+         [](CartellaProva &c) { prova::sovrascriviPagina(c.percorso(FileIdentifica), 1); },
+         FileIdentifica, err::BadPassword},
+        {"export file locked by another program", [](CartellaProva &) {}, FileEsporta,
+         err::FileLocked, false, PasswordEsporta},
     };
     for (const Caso &caso : casi) {
         SCOPED_TRACE(caso.nome);
@@ -90,15 +102,18 @@ TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
         caso.guasta(p.cartella);
         std::unique_ptr<prova::BloccoFile> blocco;
         if (!caso.bloccatoCon.isEmpty())
-            blocco = std::make_unique<prova::BloccoFile>(p.cartella.percorso(caso.file), caso.bloccatoCon);
+            blocco = std::make_unique<prova::BloccoFile>(p.cartella.percorso(caso.file),
+                                                         caso.bloccatoCon);
         const QByteArray prima = prova::byteDi(p.cartella.percorso(caso.file));
         EXPECT_FALSE(p.avvia());
         blocco.reset();
-        EXPECT_TRUE(prova::byteDi(p.cartella.percorso(caso.file)) == prima) << "the file was changed";
+        EXPECT_TRUE(prova::byteDi(p.cartella.percorso(caso.file)) == prima)
+            << "the file was changed";
         ASSERT_EQ(p.uscita, std::optional<int>(1));
         ASSERT_EQ(p.dialoghi.mostrati.size(), 1);
         const auto &box = p.dialoghi.mostrati.front();
-        EXPECT_TRUE(box.prompt.startsWith(QStringLiteral("Errore di run-time '%1':").arg(caso.numero))) << box.prompt.toStdString();
+        EXPECT_TRUE(box.prompt.startsWith(QStringLiteral("Errore di run-time '%1':").arg(caso.numero)))
+            << box.prompt.toStdString();
         EXPECT_TRUE(box.prompt.contains(caso.file)) << box.prompt.toStdString();
         EXPECT_EQ(box.stile & dlg::vbCritical, dlg::vbCritical);
         EXPECT_EQ(RsDati, nullptr);
@@ -124,7 +139,8 @@ TEST(Avvio, ADamagedMainFileIsReportedAtEveryStartAndNeverWritten)
         EXPECT_EQ(p.uscita, std::optional<int>(1));
         ASSERT_EQ(p.dialoghi.mostrati.size(), 1);
         EXPECT_EQ(p.dialoghi.mostrati.front().prompt.toStdString(),
-                  QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere il file '%1': il file è danneggiato.")
+                  QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere il file '%1': "
+                                 "il file è danneggiato.")
                       .arg(file)
                       .toStdString());
         EXPECT_EQ(p.dialoghi.mostrati.front().stile & dlg::vbCritical, dlg::vbCritical);

@@ -4,21 +4,21 @@
 #include "Guasti.h"
 #include "Interazione.h"
 
-#include "pages/PaginaScheda.h"
-#include "core/RecordScheda.h"
 #include "core/Archivio.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
+#include "core/RecordScheda.h"
+#include "pages/PaginaScheda.h"
+#include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
 #include "shell/dialoghi/Query.h"
-#include "platform/ui/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QTest>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -28,7 +28,8 @@ using prova::clic;
 namespace {
 
 // A started program on named sheets, on the last one.
-class Comandi : public prova::ConProgramma {};
+class Comandi : public prova::ConProgramma
+{};
 
 } // namespace
 
@@ -45,12 +46,15 @@ TEST_F(Comandi, PageSwitchWithEditsWritesOnYesOnly)
         PaginaModificata = 1;
         // The buttons are coloured before the question.
         unsigned int coloreAllaDomanda = 0;
-        q.dialoghi.allaDomanda = [&](const QString &) { coloreAllaDomanda = prova::coloreDi(q.finestra().CMDPag[3]); };
+        q.dialoghi.allaDomanda = [&](const QString &) {
+            coloreAllaDomanda = prova::coloreDi(q.finestra().CMDPag[3]);
+        };
         q.dialoghi.rispondi(risposta);
         QTest::mouseClick(q.finestra().CMDPag[3], Qt::LeftButton);
         EXPECT_EQ(coloreAllaDomanda, ui::Giallo);
         ASSERT_EQ(q.dialoghi.mostrati.size(), 1);
-        EXPECT_EQ(q.dialoghi.mostrati[0].prompt, QStringLiteral("La pagina è stata modificata, vuoi salvarla?"));
+        EXPECT_EQ(q.dialoghi.mostrati[0].prompt,
+                  QStringLiteral("La pagina è stata modificata, vuoi salvarla?"));
         EXPECT_EQ(q.dialoghi.mostrati[0].stile, dlg::vbYesNo | dlg::vbExclamation);
         const ado::Variant salvato = q.valoreSalvato(IdRecord, QStringLiteral("via_sede"));
         if (risposta == dlg::vbYes)
@@ -136,9 +140,11 @@ TEST_F(Comandi, NewSheetTakesTheNameUpperCaseCutTo50)
     clic(p.finestra().CMDNuovo);
     ASSERT_EQ(p.chiavi().size(), 2);
     EXPECT_EQ(p.dialoghi.mostrati[0].prompt, QStringLiteral("Denominazione dell'Impresa"));
-    EXPECT_EQ(p.dialoghi.mostrati[0].titolo, QStringLiteral("Inserire la Denominazione dell'Impresa"));
+    EXPECT_EQ(p.dialoghi.mostrati[0].titolo,
+              QStringLiteral("Inserire la Denominazione dell'Impresa"));
     EXPECT_EQ(IdRecord.integer(), 2);
-    EXPECT_EQ(p.valoreSalvato(2, QStringLiteral("denominazione")).toText(), QString(50, QLatin1Char('A')));
+    EXPECT_EQ(p.valoreSalvato(2, QStringLiteral("denominazione")).toText(),
+              QString(50, QLatin1Char('A')));
     EXPECT_EQ(PaginaCorrente, 1);
     EXPECT_NE(Form(1), nullptr);
     EXPECT_EQ(Form(4), nullptr);
@@ -166,7 +172,8 @@ TEST_F(Comandi, NewSheetAsksToSaveTheEditsOfTheSheetLeft)
     clic(p.finestra().CMDNuovo);
     EXPECT_EQ(domandeSalva(), 1);
     EXPECT_EQ(p.valoreSalvato(2, QStringLiteral("cognome")).toText(), QStringLiteral("ROSSI"));
-    EXPECT_EQ(p.valoreSalvato(3, QStringLiteral("denominazione")).toText(), QStringLiteral("NUOVA COOP"));
+    EXPECT_EQ(p.valoreSalvato(3, QStringLiteral("denominazione")).toText(),
+              QStringLiteral("NUOVA COOP"));
     EXPECT_TRUE(p.valoreSalvato(3, QStringLiteral("cognome")).isNull());
     EXPECT_EQ(PaginaModificata, 0);
 }
@@ -282,11 +289,13 @@ TEST_F(Comandi, AFailedSaveAfterYesStopsTheCommand)
     clic(p.finestra().CMDPag[2]);
     modifica(QStringLiteral("via_sede"), QStringLiteral("VIA PERSA"));
     // The row goes away behind the program's back.
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda = 2"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("DELETE FROM Dati WHERE id_scheda = 2"));
     p.dialoghi.rispondi(dlg::vbYes);
     clic(p.finestra().CMDPag[3]);
     ASSERT_EQ(p.dialoghi.mostrati.size(), 2);
-    EXPECT_TRUE(p.dialoghi.mostrati[1].prompt.startsWith(QStringLiteral("Errore di run-time '3021'")));
+    EXPECT_TRUE(
+        p.dialoghi.mostrati[1].prompt.startsWith(QStringLiteral("Errore di run-time '3021'")));
     EXPECT_EQ(PaginaModificata, 1);
     EXPECT_EQ(PaginaCorrente, 2);
     EXPECT_NE(Form(2), nullptr);
@@ -305,7 +314,8 @@ TEST_F(Comandi, AWriteThatFailedIsNotStoredByALaterMove)
     clic(p.finestra().CMDPag[2]);
     modifica(QStringLiteral("via_sede"), QStringLiteral("VIA BLOCCATA"));
     p.cartella.esegui(FileVarnex, PasswordVarnex,
-                      QStringLiteral("CREATE TRIGGER blocca BEFORE UPDATE ON Dati BEGIN SELECT RAISE(ABORT, 'bloccato'); END"));
+                      QStringLiteral("CREATE TRIGGER blocca BEFORE UPDATE ON Dati BEGIN SELECT "
+                                     "RAISE(ABORT, 'bloccato'); END"));
     p.dialoghi.rispondi(dlg::vbYes);
     clic(p.finestra().CMDPag[3]);
     EXPECT_EQ(PaginaModificata, 1);
@@ -326,7 +336,8 @@ TEST_F(Comandi, DeleteOfASheetGoneBehindTheProgramsBackDeletesNothingElse)
 {
     avvia(3);
     clic(p.finestra().CMDPrimo);
-    p.cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati WHERE id_scheda = 1"));
+    p.cartella.esegui(FileVarnex, PasswordVarnex,
+                      QStringLiteral("DELETE FROM Dati WHERE id_scheda = 1"));
     p.dialoghi.rispondi(dlg::vbYes);
     clic(p.finestra().CMDElimina);
     EXPECT_EQ(p.chiavi(), (QList<qint64>{2, 3}));
@@ -339,7 +350,8 @@ TEST_F(Comandi, ANewSheetThatCouldNotBeAddedIsNotAddedLater)
 {
     avvia(1);
     p.cartella.esegui(FileVarnex, PasswordVarnex,
-                      QStringLiteral("CREATE TRIGGER blocca BEFORE INSERT ON Dati BEGIN SELECT RAISE(ABORT, 'bloccato'); END"));
+                      QStringLiteral("CREATE TRIGGER blocca BEFORE INSERT ON Dati BEGIN SELECT "
+                                     "RAISE(ABORT, 'bloccato'); END"));
     p.dialoghi.digita(QStringLiteral("mai aggiunta"));
     clic(p.finestra().CMDNuovo);
     EXPECT_TRUE(p.dialoghi.mostrati.last().prompt.startsWith(QStringLiteral("Errore di run-time")));
@@ -379,7 +391,8 @@ TEST_F(Comandi, WithTheRecordGridShownSalvaWritesNoRowAndRipristinaDoesNothing)
     clic(p.finestra().CMDRipristina);
     EXPECT_EQ(PaginaCorrente, 10);
     EXPECT_EQ(PaginaModificata, 1);
-    EXPECT_EQ(RecordScheda()[QStringLiteral("via_sede")].toText(), QStringLiteral("VIA MAI SCRITTA"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("via_sede")].toText(),
+              QStringLiteral("VIA MAI SCRITTA"));
     for (int n = 1; n <= 6; ++n)
         EXPECT_EQ(Form(n), nullptr) << n;
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
@@ -388,7 +401,8 @@ TEST_F(Comandi, WithTheRecordGridShownSalvaWritesNoRowAndRipristinaDoesNothing)
 TEST(ComandiSpostamento, AMoveWithEditsWritesIntoTheSheetLeftOnYesOnly)
 {
     using Comando = QToolButton *MDIForm1::*;
-    const struct {
+    const struct
+    {
         const char *nome;
         Comando pulsante;
         qint64 arrivo; // from sheet 2 of 3
@@ -440,7 +454,8 @@ TEST(ComandiNuovo, AFailedInsertChangesNothingOnThePageShown)
         RecordScheda().imposta(QStringLiteral("denominazione_promo"), QStringLiteral("ENTE"));
         PaginaModificata = 1;
         q.cartella.esegui(FileVarnex, PasswordVarnex,
-                          QStringLiteral("CREATE TRIGGER blocca BEFORE INSERT ON Dati BEGIN SELECT RAISE(ABORT, 'bloccato'); END"));
+                          QStringLiteral("CREATE TRIGGER blocca BEFORE INSERT ON Dati BEGIN SELECT "
+                                         "RAISE(ABORT, 'bloccato'); END"));
         q.dialoghi.digita(QStringLiteral("mai aggiunta"));
         q.dialoghi.rispondi(risposta);
         clic(q.finestra().CMDNuovo);
@@ -453,7 +468,8 @@ TEST(ComandiNuovo, AFailedInsertChangesNothingOnThePageShown)
         EXPECT_EQ(Form(4), pagina4);
         EXPECT_EQ(Form(1), nullptr);
         prova::soloPaginaGialla(q.finestra(), 4);
-        EXPECT_EQ(RecordScheda()[QStringLiteral("denominazione_promo")].toText(), QStringLiteral("ENTE"));
+        EXPECT_EQ(RecordScheda()[QStringLiteral("denominazione_promo")].toText(),
+                  QStringLiteral("ENTE"));
         // Written on Yes, so nothing is pending; kept pending on No.
         EXPECT_EQ(PaginaModificata, risposta == dlg::vbYes ? 0 : 1);
         EXPECT_EQ(q.valoreSalvato(2, QStringLiteral("denominazione_promo")),
@@ -472,14 +488,17 @@ TEST_F(Comandi, AfterTheExitNoFileIsOpenAndNoJournalIsLeft)
 
     const QString cartella = QDir(p.cartella.cartella()).canonicalPath();
     QStringList aperti;
-    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::Files | QDir::System)) {
+    for (const QFileInfo &fd :
+         QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::Files | QDir::System)) {
         const QString bersaglio = fd.symLinkTarget();
         if (bersaglio.startsWith(cartella + QLatin1Char('/')))
             aperti << bersaglio;
     }
     EXPECT_TRUE(aperti.isEmpty()) << qPrintable(aperti.join(QLatin1Char(' ')));
-    const QStringList resti = QDir(cartella).entryList({QStringLiteral("*-journal"), QStringLiteral("*-wal"),
-                                                        QStringLiteral("*-shm")}, QDir::Files | QDir::Hidden);
+    const QStringList resti = QDir(cartella).entryList({QStringLiteral("*-journal"),
+                                                        QStringLiteral("*-wal"),
+                                                        QStringLiteral("*-shm")},
+                                                       QDir::Files | QDir::Hidden);
     EXPECT_TRUE(resti.isEmpty()) << qPrintable(resti.join(QLatin1Char(' ')));
     EXPECT_EQ(salvato(2, "via_sede").toText(), QStringLiteral("VIA ULTIMA"));
 }
@@ -508,9 +527,12 @@ TEST_F(Comandi, TheMenuCommandsValidateEveryPageShownPage3Included)
 TEST(ComandiFileGuasto, OnAFileDamagedWhileShownEveryCommandReportsItAndChangesNothing)
 {
     using Comando = QToolButton *MDIForm1::*;
-    const QString lettura = QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere il file '%1': il file è danneggiato.");
-    const QString scrittura = QStringLiteral("Errore di run-time '3049':\n\nImpossibile scrivere nel file '%1': il file è danneggiato.");
-    const struct {
+    const QString lettura = QStringLiteral(
+        "Errore di run-time '3049':\n\nImpossibile leggere il file '%1': il file è danneggiato.");
+    const QString scrittura = QStringLiteral(
+        "Errore di run-time '3049':\n\nImpossibile scrivere nel file '%1': il file è danneggiato.");
+    const struct
+    {
         const char *nome;
         Comando pulsante;
         std::function<void(ProgrammaProva &)> prima; // answers and edits
@@ -527,14 +549,16 @@ TEST(ComandiFileGuasto, OnAFileDamagedWhileShownEveryCommandReportsItAndChangesN
              q.dialoghi.rispondi(dlg::vbYes);
          },
          lettura},
-        {"Elimina", &MDIForm1::CMDElimina, [](ProgrammaProva &q) { q.dialoghi.rispondi(dlg::vbYes); }, lettura},
+        {"Elimina", &MDIForm1::CMDElimina,
+         [](ProgrammaProva &q) { q.dialoghi.rispondi(dlg::vbYes); }, lettura},
         {"Salva", &MDIForm1::CMDSalva,
          [](ProgrammaProva &) {
              RecordScheda().imposta(QStringLiteral("denominazione"), QStringLiteral("MAI SCRITTA"));
              PaginaModificata = 1;
          },
          lettura},
-        {"Nuovo", &MDIForm1::CMDNuovo, [](ProgrammaProva &q) { q.dialoghi.digita(QStringLiteral("mai aggiunta")); }, scrittura},
+        {"Nuovo", &MDIForm1::CMDNuovo,
+         [](ProgrammaProva &q) { q.dialoghi.digita(QStringLiteral("mai aggiunta")); }, scrittura},
     };
     for (const auto &c : comandi) {
         SCOPED_TRACE(c.nome);
@@ -570,36 +594,47 @@ TEST(ComandiFileGuasto, OnceOneSheetCouldNotBeReadNoCommandWritesIntoTheFile)
     const QByteArray guasto = prova::byteDi(file);
     ASSERT_TRUE(q.avvia()); // on sheet 3, which reads
     EXPECT_EQ(IdRecord.integer(), 3);
-    const auto ultimoMessaggio = [&q] { return q.dialoghi.mostrati.isEmpty() ? std::string() : q.dialoghi.mostrati.last().prompt.toStdString(); };
+    const auto ultimoMessaggio = [&q] {
+        return q.dialoghi.mostrati.isEmpty() ? std::string()
+                                             : q.dialoghi.mostrati.last().prompt.toStdString();
+    };
 
     clic(q.finestra().CMDPrimo);
-    EXPECT_EQ(ultimoMessaggio(),
-              QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere il file '%1': il file è danneggiato.").arg(file).toStdString());
+    EXPECT_EQ(ultimoMessaggio(), QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere "
+                                                "il file '%1': il file è danneggiato.")
+                                     .arg(file)
+                                     .toStdString());
     clic(q.finestra().CMDUltimo);
     clic(q.finestra().CMDPag[1]); // page 1 again, whatever the failed load left shown
     ASSERT_EQ(IdRecord.integer(), 3);
     ASSERT_NE(Form(1), nullptr);
 
     // Sheet 3 reads, and the engine would write it; the file met a damaged page.
-    const std::string rifiuto = QStringLiteral("Errore di run-time '3049':\n\nImpossibile scrivere nel file '%1': una sua lettura "
-                                               "non è riuscita (il file è danneggiato), il file resta com'è.")
-                                    .arg(file)
-                                    .toStdString();
-    const struct {
+    const std::string rifiuto
+        = QStringLiteral(
+              "Errore di run-time '3049':\n\nImpossibile scrivere nel file '%1': una sua lettura "
+              "non è riuscita (il file è danneggiato), il file resta com'è.")
+              .arg(file)
+              .toStdString();
+    const struct
+    {
         const char *nome;
         std::function<void()> fai;
     } comandi[] = {
-        {"Salva", [&] {
+        {"Salva",
+         [&] {
              RecordScheda().imposta(QStringLiteral("denominazione"), QStringLiteral("MAI SCRITTA"));
              PaginaModificata = 1;
              clic(q.finestra().CMDSalva);
              EXPECT_EQ(PaginaModificata, 1);
          }},
-        {"Elimina", [&] {
+        {"Elimina",
+         [&] {
              q.dialoghi.rispondi(dlg::vbYes);
              clic(q.finestra().CMDElimina);
          }},
-        {"Nuovo", [&] {
+        {"Nuovo",
+         [&] {
              q.dialoghi.digita(QStringLiteral("mai aggiunta"));
              clic(q.finestra().CMDNuovo);
          }},

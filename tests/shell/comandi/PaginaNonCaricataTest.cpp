@@ -26,7 +26,8 @@ using prova::clic;
 
 namespace {
 
-class PaginaNonCaricata : public prova::ConProgramma {
+class PaginaNonCaricata : public prova::ConProgramma
+{
 protected:
     void SetUp() override
     {
@@ -66,7 +67,8 @@ protected:
 
 TEST_F(PaginaNonCaricata, ALoadThatFailsLeavesTheTruthShownAndEveryPageButtonTriesAgain)
 {
-    const struct {
+    const struct
+    {
         const char *comando;
         std::function<void(MDIForm1 &)> esegui;
         int resta; // the page shown after the failure, 0 for none
@@ -113,7 +115,8 @@ TEST_F(PaginaNonCaricata, WithNoPageShownTheCommandsThatUseThePageShownDoNothing
     }
     mostrata(0);
     const auto righe = p.chiavi();
-    const struct {
+    const struct
+    {
         const char *nome;
         std::function<void(MDIForm1 &)> comando;
         QString titolo; // of the one box it shows, empty for none

@@ -3,11 +3,11 @@
 
 #include "ProgrammaProva.h"
 
-#include "pages/PaginaScheda.h"
-#include "platform/db/Error.h"
 #include "core/Archivio.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
+#include "pages/PaginaScheda.h"
+#include "platform/db/Error.h"
 #include "shell/MostraPagina.h"
 #include "shell/dialoghi/Apri.h"
 #include "shell/dialoghi/Nuovo.h"
@@ -105,7 +105,7 @@ TEST(frmAbout, IsOneModelessWindowThatLeavesThePagesUsable)
     eliminaRinviati();
 }
 
-template <class Dialogo>
+template<class Dialogo>
 void regoleProtocollo(const QString &caption, QPushButton *Dialogo::*conferma)
 {
     Dialogo d;
@@ -120,7 +120,8 @@ void regoleProtocollo(const QString &caption, QPushButton *Dialogo::*conferma)
 
     QTest::keyClicks(d.TXTProtocollo3, QStringLiteral("ab-12c"));
     spostaFuoco(d.*conferma);
-    EXPECT_EQ(d.TXTProtocollo3->text(), QStringLiteral("AB-12C")) << "upper case on losing the focus";
+    EXPECT_EQ(d.TXTProtocollo3->text(), QStringLiteral("AB-12C"))
+        << "upper case on losing the focus";
     spostaFuoco(d.TXTProtocollo3);
     EXPECT_TRUE(d.TXTProtocollo3->text().isEmpty()) << "emptied each time it gets the focus";
 
@@ -243,7 +244,8 @@ TEST(Query, ListsEveryRowAndColumnOfDati)
         for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext(), ++riga)
             for (int i = 0; i < rs.FieldsCount(); ++i) {
                 const ado::Variant v = rs.Fields(i).Value();
-                EXPECT_EQ(m->index(riga, i).data().toString(), v.isNull() ? QString() : v.toText()) << riga << "," << i;
+                EXPECT_EQ(m->index(riga, i).data().toString(), v.isNull() ? QString() : v.toText())
+                    << riga << "," << i;
             }
     });
     const int denominazione = [&] {
@@ -322,5 +324,6 @@ TEST(Query, AMissingDataFileIsReportedAndChangesNothing)
     EXPECT_EQ(PaginaCorrente, 1);
     EXPECT_NE(Form(1), nullptr);
     ASSERT_EQ(p.dialoghi.mostrati.size(), 1);
-    EXPECT_TRUE(p.dialoghi.mostrati.front().prompt.startsWith(QStringLiteral("Errore di run-time")));
+    EXPECT_TRUE(
+        p.dialoghi.mostrati.front().prompt.startsWith(QStringLiteral("Errore di run-time")));
 }

@@ -2,10 +2,10 @@
 
 #include "Interazione.h"
 
+#include "core/Globali.h"
 #include "pages/PaginaScheda.h"
 #include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
-#include "core/Globali.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,11 +42,15 @@ TEST(FinestraPrincipale, CaptionAndMenusAsTheUserSeesThem)
     MDIForm1 &w = p.finestra();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("REGIONE TARVESIA - Velisco - I° Bando"));
     EXPECT_EQ(voci(w.menuBar()->actions(), true),
-              (QStringList{QStringLiteral("&File"), QStringLiteral("Stampa"), QStringLiteral("Esporta"), QStringLiteral("?")}));
+              (QStringList{QStringLiteral("&File"), QStringLiteral("Stampa"),
+                           QStringLiteral("Esporta"), QStringLiteral("?")}));
     EXPECT_EQ(voci(w.MNUFile->actions(), false), QStringList{QStringLiteral("&Esci")});
-    EXPECT_EQ(voci(w.Stampa->actions(), false), QStringList{QStringLiteral("Stampa Scheda Corrente")});
-    EXPECT_EQ(voci(w.Esporta->actions(), false), QStringList{QStringLiteral("Esporta Scheda Corrente")});
-    EXPECT_EQ(voci(w.Aiuto->actions(), false), (QStringList{QStringLiteral("Help"), QStringLiteral("Versione Software ")}));
+    EXPECT_EQ(voci(w.Stampa->actions(), false),
+              QStringList{QStringLiteral("Stampa Scheda Corrente")});
+    EXPECT_EQ(voci(w.Esporta->actions(), false),
+              QStringList{QStringLiteral("Esporta Scheda Corrente")});
+    EXPECT_EQ(voci(w.Aiuto->actions(), false),
+              (QStringList{QStringLiteral("Help"), QStringLiteral("Versione Software ")}));
     // The preview menu is there, hidden and disabled.
     EXPECT_FALSE(w.Video->menuAction()->isVisible());
     EXPECT_FALSE(w.Video->menuAction()->isEnabled());
@@ -116,7 +120,8 @@ TEST(FinestraPrincipale, ThePanelsButtonsTheirPlacesPicturesAndTabOrder)
     EXPECT_EQ(w.Picture1->palette().color(QPalette::Window), ui::coloreVb(ui::BluMedio));
 
     enum Aspetto { Icona, SoloTesto, Standard };
-    const struct {
+    const struct
+    {
         QToolButton *pulsante;
         const char *caption;
         int left, top, width, height;
@@ -170,14 +175,16 @@ TEST(FinestraPrincipale, ThePanelsButtonsTheirPlacesPicturesAndTabOrder)
     }
 
     // Tab order.
-    QToolButton *ordine[] = {w.CMDPrec,  w.CMDSucc,   w.CMDPrimo,  w.CMDUltimo,   w.CMDNuovo, w.CMDRipristina,
-                             w.CMDSalva, w.CMDElimina, w.CMDTrova, w.CMDEsci,     w.CMDPag[5], w.CMDPag[1],
-                             w.Command1, w.CMDPag[2], w.CMDPag[3], w.CMDPag[4], w.CMDPag[6]};
+    QToolButton *ordine[] = {w.CMDPrec,       w.CMDSucc,   w.CMDPrimo,   w.CMDUltimo, w.CMDNuovo,
+                             w.CMDRipristina, w.CMDSalva,  w.CMDElimina, w.CMDTrova,  w.CMDEsci,
+                             w.CMDPag[5],     w.CMDPag[1], w.Command1,   w.CMDPag[2], w.CMDPag[3],
+                             w.CMDPag[4],     w.CMDPag[6]};
     w.CMDPrec->setFocus(Qt::TabFocusReason);
     ASSERT_EQ(QApplication::focusWidget(), w.CMDPrec);
     for (std::size_t i = 1; i < std::size(ordine); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), ordine[i]) << "after " << qPrintable(ordine[i - 1]->text());
+        ASSERT_EQ(QApplication::focusWidget(), ordine[i])
+            << "after " << qPrintable(ordine[i - 1]->text());
     }
 
     // The two emblems and their labels.

@@ -4,20 +4,20 @@
 
 #include "CartellaProva.h"
 
+#include "core/FileDati.h"
+#include "core/Globali.h"
 #include "platform/help/FileGuida.h"
 #include "platform/help/FinestraGuida.h"
 #include "platform/help/HtmlHelp.h"
-#include "core/FileDati.h"
-#include "core/Globali.h"
 #include "shell/help/cHtmlHelp.h"
 
 #include <QApplication>
 #include <QHelpContentModel>
-#include <QKeyEvent>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -98,7 +98,8 @@ int finestreGuida()
 }
 
 // The wrapper as start-up makes it, owned by a window of its own.
-struct Guida {
+struct Guida
+{
     explicit Guida(const QString &file = FileBuild + Popup)
     {
         g.hWnd = &owner;
@@ -112,15 +113,19 @@ struct Guida {
 
 TEST(PercorsoHelp, KeepsWhatPrecedesThePopupPartTrimmedOrTheWholeFile)
 {
-    const struct {
+    const struct
+    {
         QString helpFile;
         QString percorso;
     } casi[] = {
-        {QStringLiteral("/prog/VarnexHelp.chm::/VarnexHelpHtmlPopup.Txt.Txt"), QStringLiteral("/prog/VarnexHelp.chm")},
-        {QStringLiteral("  /prog/Varnex Help.chm  ::/popup.txt"), QStringLiteral("/prog/Varnex Help.chm")},
+        {QStringLiteral("/prog/VarnexHelp.chm::/VarnexHelpHtmlPopup.Txt.Txt"),
+         QStringLiteral("/prog/VarnexHelp.chm")},
+        {QStringLiteral("  /prog/Varnex Help.chm  ::/popup.txt"),
+         QStringLiteral("/prog/Varnex Help.chm")},
         {QStringLiteral("/prog/VarnexHelp.chm"), QStringLiteral("/prog/VarnexHelp.chm")},
         {QStringLiteral("  /prog/VarnexHelp.chm  "), QStringLiteral("  /prog/VarnexHelp.chm  ")},
-        {QStringLiteral("/prog/VarnexHelp.chm::popup.txt"), QStringLiteral("/prog/VarnexHelp.chm::popup.txt")},
+        {QStringLiteral("/prog/VarnexHelp.chm::popup.txt"),
+         QStringLiteral("/prog/VarnexHelp.chm::popup.txt")},
         {QStringLiteral("/prog/a.chm::/b.txt::/c.txt"), QStringLiteral("/prog/a.chm")},
         {QStringLiteral("::/popup.txt"), QString()},
         {QString(), QString()},
@@ -140,7 +145,8 @@ TEST(PercorsoHelp, StartUpValueGivesTheHelpFileOfTheProgramFolder)
     scheda::PreparaGuida(&principale);
     ASSERT_NE(scheda::GuidaHtml, nullptr);
     EXPECT_EQ(scheda::GuidaHtml->hWnd, &principale);
-    EXPECT_EQ(scheda::GuidaHtml->HelpFile, QStringLiteral("/opt/scheda/VarnexHelp.chm::/VarnexHelpHtmlPopup.Txt.Txt"));
+    EXPECT_EQ(scheda::GuidaHtml->HelpFile,
+              QStringLiteral("/opt/scheda/VarnexHelp.chm::/VarnexHelpHtmlPopup.Txt.Txt"));
     EXPECT_EQ(hh::fileHelpApplicazione(), scheda::GuidaHtml->HelpFile);
     EXPECT_EQ(scheda::GuidaHtml->PercorsoHelp(), QStringLiteral("/opt/scheda/VarnexHelp.chm"));
     scheda::GuidaHtml = nullptr;
@@ -224,7 +230,8 @@ TEST(DisplayTOC, OpensTheContentsAndTwiceGivesOneWindow)
     EXPECT_EQ(secondo, primo);
     EXPECT_EQ(hh::finestraGuida(), f);
     EXPECT_TRUE(f->isVisible());
-    EXPECT_EQ(f->argomentoMostrato().fileName(), QStringLiteral("stampa.html")) << "the window is reused as it was";
+    EXPECT_EQ(f->argomentoMostrato().fileName(), QStringLiteral("stampa.html"))
+        << "the window is reused as it was";
     EXPECT_EQ(finestreGuida(), 1);
 }
 
@@ -318,8 +325,10 @@ TEST(DisplaySearch, OpensTheSearchWithAnEmptyQueryAndTheSearchFindsTopics)
     QStringList pagine;
     for (int i = 0; i < f->risultati()->count(); ++i)
         pagine << f->risultati()->item(i)->data(Qt::UserRole).toUrl().fileName();
-    EXPECT_TRUE(pagine.contains(QStringLiteral("esportazione.html"))) << pagine.join(' ').toStdString();
-    emit f->risultati()->itemActivated(f->risultati()->item(pagine.indexOf(QStringLiteral("esportazione.html"))));
+    EXPECT_TRUE(pagine.contains(QStringLiteral("esportazione.html")))
+        << pagine.join(' ').toStdString();
+    emit f->risultati()->itemActivated(
+        f->risultati()->item(pagine.indexOf(QStringLiteral("esportazione.html"))));
     EXPECT_EQ(f->argomentoMostrato().fileName(), QStringLiteral("esportazione.html"));
 }
 
@@ -361,7 +370,8 @@ TEST(PopUp, ShowsTheTextNearTheActivePageThroughTheWholeHelpFile)
     QWidget *aperto = hh::popupAperto();
     ASSERT_NE(aperto, nullptr);
     EXPECT_TRUE(aperto->isVisible());
-    EXPECT_EQ(aperto->findChild<QLabel *>()->text(), QStringLiteral("Testo della finestra a comparsa"));
+    EXPECT_EQ(aperto->findChild<QLabel *>()->text(),
+              QStringLiteral("Testo della finestra a comparsa"));
     EXPECT_EQ(aperto->findChild<QLabel *>()->font().family(), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(aperto->findChild<QLabel *>()->font().pixelSize(), 11); // 8 points, at 96 DPI
     EXPECT_EQ(aperto->geometry().top(), 146);
@@ -373,7 +383,8 @@ TEST(PopUp, WithoutActiveFormTheTextStillShows)
     Guida h;
     QApplication::setActiveWindow(nullptr);
     EXPECT_NE(h.g.PopUp(QStringLiteral("Senza pagina")), 0);
-    const hh::HH_POPUP p = std::get<hh::HH_POPUP>(hh::ultimaChiamata().dati); // a copy: the call record is a temporary
+    const hh::HH_POPUP p = std::get<hh::HH_POPUP>(
+        hh::ultimaChiamata().dati); // a copy: the call record is a temporary
     EXPECT_EQ(p.pt.x, 0);
     EXPECT_EQ(p.pt.y, 0);
     hh::popupAperto()->close();
@@ -400,7 +411,8 @@ TEST(HelpContextPop, ShowsThePopupTextOfTheControlsContextNumber)
     EXPECT_EQ(mappa[1], std::make_pair(std::int32_t(0), std::int32_t(0)));
     EXPECT_NE(hh::GetDlgCtrlID(data), hh::GetDlgCtrlID(senza));
     ASSERT_NE(hh::popupAperto(), nullptr);
-    EXPECT_TRUE(hh::popupAperto()->findChild<QLabel *>()->text().startsWith(QStringLiteral("Scrivere la data nel formato gg/mm/aaaa.")));
+    EXPECT_TRUE(hh::popupAperto()->findChild<QLabel *>()->text().startsWith(
+        QStringLiteral("Scrivere la data nel formato gg/mm/aaaa.")));
     hh::popupAperto()->close();
 
     // A control without a context number, and no control at all: nothing.
@@ -420,13 +432,15 @@ TEST(HelpFile, IsBuiltWithTheContentsIndexSearchContextsAndPopupsTheProceduresAs
     QStringList titoli;
     QList<QUrl> url;
     voci(g->motore()->contentModel(), {}, titoli, url);
-    for (const char *t : {"Guida alla Scheda Tecnica", "Avvio del programma", "La finestra principale",
-                          "Come si inseriscono i dati", "Pagina 1 - Dati relativi all'impresa",
-                          "Pagina 2 - Sedi, referente e stati patrimoniali", "Pagina 3 - Conti economici e dichiarazioni",
-                          "Pagina 4 - Soggetto promotore e unità locale", "Pagina 5 - Spese, date e costi generali",
-                          "Pagina 6 - Capitale di rischio", "I comandi sulle schede", "Il salvataggio delle modifiche",
-                          "La stampa", "L'esportazione su disco", "Dati indispensabili per l'esportazione",
-                          "Uscita dal programma"})
+    for (const char *t :
+         {"Guida alla Scheda Tecnica", "Avvio del programma", "La finestra principale",
+          "Come si inseriscono i dati", "Pagina 1 - Dati relativi all'impresa",
+          "Pagina 2 - Sedi, referente e stati patrimoniali",
+          "Pagina 3 - Conti economici e dichiarazioni",
+          "Pagina 4 - Soggetto promotore e unità locale", "Pagina 5 - Spese, date e costi generali",
+          "Pagina 6 - Capitale di rischio", "I comandi sulle schede",
+          "Il salvataggio delle modifiche", "La stampa", "L'esportazione su disco",
+          "Dati indispensabili per l'esportazione", "Uscita dal programma"})
         EXPECT_TRUE(titoli.contains(QString::fromUtf8(t))) << t;
     for (const QUrl &u : url)
         EXPECT_TRUE(g->contiene(u)) << u.toString().toStdString();
@@ -435,10 +449,11 @@ TEST(HelpFile, IsBuiltWithTheContentsIndexSearchContextsAndPopupsTheProceduresAs
     // Index: the keywords lead to their topics.
     attendiIndice(g);
     const QStringList parole = g->motore()->indexModel()->stringList();
-    for (const char *k : {"Esportazione", "Dati indispensabili", "Salva", "Stampa", "Floppy", "A.1 Denominazione",
-                          "C.4 Spese", "D.1 Capitale di rischio"})
+    for (const char *k : {"Esportazione", "Dati indispensabili", "Salva", "Stampa", "Floppy",
+                          "A.1 Denominazione", "C.4 Spese", "D.1 Capitale di rischio"})
         EXPECT_TRUE(parole.contains(QString::fromUtf8(k))) << k;
-    const QList<QHelpLink> indispensabili = g->motore()->documentsForKeyword(QStringLiteral("Dati indispensabili"));
+    const QList<QHelpLink> indispensabili = g->motore()->documentsForKeyword(
+        QStringLiteral("Dati indispensabili"));
     ASSERT_EQ(indispensabili.size(), 1);
     EXPECT_EQ(indispensabili.front().url.fileName(), QStringLiteral("esportazione.html"));
     EXPECT_EQ(indispensabili.front().url.fragment(), QStringLiteral("indispensabili"));
@@ -446,8 +461,9 @@ TEST(HelpFile, IsBuiltWithTheContentsIndexSearchContextsAndPopupsTheProceduresAs
     // Full text: the words of the pages are found, accented ones too.
     attendiRicerca(g);
     QHelpSearchEngine *ricerca = g->motore()->searchEngine();
-    for (const auto &[parola, pagina] : {std::pair{"floppy", "esportazione.html"}, std::pair{"Ripristina", "comandi.html"},
-                                         std::pair{"leasing", "pagina5.html"}, std::pair{"TFR", "pagina3.html"}}) {
+    for (const auto &[parola, pagina] :
+         {std::pair{"floppy", "esportazione.html"}, std::pair{"Ripristina", "comandi.html"},
+          std::pair{"leasing", "pagina5.html"}, std::pair{"TFR", "pagina3.html"}}) {
         QSignalSpy fine(ricerca, &QHelpSearchEngine::searchingFinished);
         ricerca->search(QString::fromUtf8(parola));
         ASSERT_TRUE(fine.count() > 0 || fine.wait(Limite)) << parola;
@@ -455,12 +471,13 @@ TEST(HelpFile, IsBuiltWithTheContentsIndexSearchContextsAndPopupsTheProceduresAs
         QStringList trovate;
         for (const QHelpSearchResult &r : ricerca->searchResults(0, n))
             trovate << r.url().fileName();
-        EXPECT_TRUE(trovate.contains(QString::fromUtf8(pagina))) << parola << ": " << trovate.join(' ').toStdString();
+        EXPECT_TRUE(trovate.contains(QString::fromUtf8(pagina)))
+            << parola << ": " << trovate.join(' ').toStdString();
     }
 
     // Context numbers: each maps to a topic of the file.
-    for (const std::int32_t n : {1000, 1010, 1020, 1030, 1040, 1041, 1042, 1043, 1044, 1045, 1046, 1050, 1060, 1070,
-                                 1080, 1081, 1090, 1100, 1110}) {
+    for (const std::int32_t n : {1000, 1010, 1020, 1030, 1040, 1041, 1042, 1043, 1044, 1045, 1046,
+                                 1050, 1060, 1070, 1080, 1081, 1090, 1100, 1110}) {
         const QString argomento = g->argomentoContesto(n);
         EXPECT_FALSE(argomento.isEmpty()) << n;
         EXPECT_TRUE(g->contiene(g->url(argomento))) << n << " " << argomento.toStdString();
@@ -469,7 +486,8 @@ TEST(HelpFile, IsBuiltWithTheContentsIndexSearchContextsAndPopupsTheProceduresAs
 
     // The pop-up text file named at start-up.
     for (const std::int32_t n : {1, 2, 3, 4, 5, 6, 7})
-        EXPECT_FALSE(g->testoPopup(QStringLiteral("VarnexHelpHtmlPopup.Txt.Txt"), n).isEmpty()) << n;
+        EXPECT_FALSE(g->testoPopup(QStringLiteral("VarnexHelpHtmlPopup.Txt.Txt"), n).isEmpty())
+            << n;
     EXPECT_TRUE(g->testoPopup(QStringLiteral("VarnexHelpHtmlPopup.Txt.Txt"), 99).isEmpty());
 }
 
@@ -479,8 +497,10 @@ TEST(HelpFile, PagesComeInItalianWithTheirStyle)
     ASSERT_NE(h.g.DisplayTopic(QStringLiteral("esportazione.html")), 0);
     hh::FinestraGuida *f = hh::finestraGuida();
     const QString testo = f->pagina()->toPlainText();
-    EXPECT_TRUE(testo.contains(QStringLiteral("Dati indispensabili per l'esportazione (vedi Help)")));
-    EXPECT_TRUE(testo.contains(QStringLiteral("Inserire D1 - ALMENO UNA PERCENTUALE DI PARTECIPAZIONE AL CAPITALE SOCIALE dell'impresa")));
+    EXPECT_TRUE(
+        testo.contains(QStringLiteral("Dati indispensabili per l'esportazione (vedi Help)")));
+    EXPECT_TRUE(testo.contains(QStringLiteral("Inserire D1 - ALMENO UNA PERCENTUALE DI "
+                                              "PARTECIPAZIONE AL CAPITALE SOCIALE dell'impresa")));
     EXPECT_TRUE(testo.contains(QStringLiteral("unità"))) << "UTF-8 text";
     EXPECT_FALSE(f->guida()->dati(f->guida()->url(QStringLiteral("stile.css"))).isEmpty());
 }

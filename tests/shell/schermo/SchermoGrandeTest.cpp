@@ -14,7 +14,8 @@ using namespace prova;
 
 namespace {
 
-class SchermoGrande : public ConSchermo {};
+class SchermoGrande : public ConSchermo
+{};
 
 TEST_F(SchermoGrande, TheWindowHoldsTheWholePageBesideThePanelAndNothingScrolls)
 {
@@ -27,7 +28,8 @@ TEST_F(SchermoGrande, TheWindowHoldsTheWholePageBesideThePanelAndNothingScrolls)
     EXPECT_TRUE(disponibile.contains(w.frameGeometry())) << testo(w.frameGeometry());
     // Room for the page and the panel, and no more.
     const int bordo = 2 * area->frameWidth();
-    EXPECT_EQ(w.size(), QSize(ui::px(13060) + bordo + ui::px(1980), w.menuBar()->height() + ui::px(15000) + bordo));
+    EXPECT_EQ(w.size(), QSize(ui::px(13060) + bordo + ui::px(1980),
+                              w.menuBar()->height() + ui::px(15000) + bordo));
     pannelloAlSuoPosto(w);
 
     for (int n = 1; n <= 6; ++n) {

@@ -19,7 +19,8 @@ using namespace prova;
 
 namespace {
 
-class SchermoPortatile : public ConSchermo {
+class SchermoPortatile : public ConSchermo
+{
 protected:
     int scorso() { return area()->verticalScrollBar()->value(); }
 };
@@ -126,8 +127,10 @@ TEST_F(SchermoPortatile, AClickOnAButtonHalfInSightIsAClick)
     QToolButton *succes = Form(1)->CMDSucces;
     QWidget *vista = area()->viewport();
     // The view scrolled by hand so that only the top of "Pag. Succes." shows.
-    area()->verticalScrollBar()->setValue(scorso() + succes->mapTo(vista, QPoint(0, 0)).y() + 10 - vista->height());
-    ASSERT_EQ((QRect(succes->mapTo(vista, QPoint(0, 0)), succes->size()) & vista->rect()).height(), 10);
+    area()->verticalScrollBar()->setValue(scorso() + succes->mapTo(vista, QPoint(0, 0)).y() + 10
+                                          - vista->height());
+    ASSERT_EQ((QRect(succes->mapTo(vista, QPoint(0, 0)), succes->size()) & vista->rect()).height(),
+              10);
     // Pressed, and released where the mouse still stands: the view does not
     // move the button away from under it.
     const QPoint dove = succes->mapTo(vista, QPoint(succes->width() / 2, 5));

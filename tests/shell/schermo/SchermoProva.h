@@ -5,9 +5,9 @@
 
 #include "Interazione.h"
 
+#include "pages/PaginaScheda.h"
 #include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
-#include "pages/PaginaScheda.h"
 
 #include <QAbstractScrollArea>
 #include <QMdiArea>
@@ -21,15 +21,21 @@ namespace prova {
 // A rectangle as the failure messages show it.
 inline std::string testo(const QRect &r)
 {
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height())
+        .toStdString();
 }
 
 // The control lies whole inside the view of the scroll area.
 inline bool inVista(QAbstractScrollArea *area, const QWidget *controllo)
 {
     const QWidget *vista = area->viewport();
-    return vista->isAncestorOf(controllo) &&
-           vista->rect().contains(QRect(controllo->mapTo(vista, QPoint(0, 0)), controllo->size()));
+    return vista->isAncestorOf(controllo)
+           && vista->rect().contains(
+               QRect(controllo->mapTo(vista, QPoint(0, 0)), controllo->size()));
 }
 
 // A stop of the Tab key.
@@ -41,7 +47,8 @@ inline bool fermata(const QWidget *c)
 // The MDI window that holds page form N.
 inline QMdiSubWindow *finestraPagina(int n)
 {
-    return scheda::Form(n) ? qobject_cast<QMdiSubWindow *>(scheda::Form(n)->parentWidget()) : nullptr;
+    return scheda::Form(n) ? qobject_cast<QMdiSubWindow *>(scheda::Form(n)->parentWidget())
+                           : nullptr;
 }
 
 // The button panel down the right-hand edge, 1980 twips wide, from just
@@ -54,7 +61,8 @@ inline void pannelloAlSuoPosto(scheda::MDIForm1 &w)
     EXPECT_EQ(pannello.top(), w.areaPagine()->mapTo(&w, QPoint(0, 0)).y());
     for (const QToolButton *b : w.Picture1->findChildren<QToolButton *>()) {
         EXPECT_EQ(b->parentWidget(), w.Picture1);
-        EXPECT_TRUE(w.rect().contains(QRect(b->mapTo(&w, QPoint(0, 0)), b->size()))) << qPrintable(b->objectName());
+        EXPECT_TRUE(w.rect().contains(QRect(b->mapTo(&w, QPoint(0, 0)), b->size())))
+            << qPrintable(b->objectName());
     }
     // Where the outside checks click: the panel's background at x = width - 132, y = 17.
     EXPECT_EQ(w.childAt(w.width() - 132, pannello.top() + 17), w.Picture1);
@@ -62,7 +70,8 @@ inline void pannelloAlSuoPosto(scheda::MDIForm1 &w)
 
 // The program started as it opens for the user: the start-up, then the
 // window shown at its opening size and state.
-class ConSchermo : public ConProgramma {
+class ConSchermo : public ConProgramma
+{
 protected:
     void apri(int schede = 1)
     {
