@@ -8,33 +8,39 @@ namespace scheda {
 
 using numeri::Decimale;
 
-int decimaliConservati(Variante v)
+namespace {
+
+struct Decimali
+{
+    int conservati; // kept in the variable
+    int mostrati;   // shown in the box
+};
+
+Decimali decimali(Variante v)
 {
     switch (v) {
     case Variante::Intero:
-        return 0;
+        return {0, 0};
     case Variante::Decimi:
-        return 1;
+        return {1, 1};
     case Variante::DueDecimali:
-        return 2;
+        return {2, 2};
     case Variante::Percentuale:
-        return 3;
+        return {3, 2};
     }
-    return 0;
+    return {0, 0};
+}
+
+} // namespace
+
+int decimaliConservati(Variante v)
+{
+    return decimali(v).conservati;
 }
 
 int decimaliMostrati(Variante v)
 {
-    switch (v) {
-    case Variante::Intero:
-        return 0;
-    case Variante::Decimi:
-        return 1;
-    case Variante::DueDecimali:
-    case Variante::Percentuale:
-        return 2;
-    }
-    return 0;
+    return decimali(v).mostrati;
 }
 
 std::optional<Decimale> leggiNumero(const QString &testo)
