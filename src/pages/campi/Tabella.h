@@ -98,10 +98,11 @@ inline Elemento cornice(Elemento e)
 {
     return conGenere(Genere::Cornice, std::move(e));
 }
+// A label standing alone.
 inline Elemento titolo(Elemento e)
 {
     return conGenere(Genere::Etichetta, std::move(e));
-} // a label standing alone
+}
 inline Elemento opzione(Elemento e)
 {
     return conGenere(Genere::Opzione, std::move(e));
@@ -123,10 +124,11 @@ inline Elemento anno(Elemento e)
 {
     return conFamiglia(Famiglia::Anno, std::move(e));
 }
+// A whole amount.
 inline Elemento importo(Elemento e)
 {
     return conFamiglia(Famiglia::Intero, std::move(e));
-} // a whole amount
+}
 inline Elemento data(Elemento e)
 {
     return conFamiglia(Famiglia::Data, std::move(e));
