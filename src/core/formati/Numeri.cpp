@@ -2,8 +2,6 @@
 
 #include "platform/db/Error.h"
 
-#include <QRegularExpression>
-
 namespace scheda {
 
 using numeri::Decimale;
@@ -45,16 +43,8 @@ int decimaliMostrati(Variante v)
 
 std::optional<Decimale> leggiNumero(const QString &testo)
 {
-    static const QRegularExpression re(
-        QStringLiteral("^([-+]?)([0-9]{1,3}(?:\\.[0-9]{3})+|[0-9]+)?(?:,([0-9]*))?\\z"));
-    const auto m = re.match(testo);
-    if (!m.hasMatch() || (m.capturedView(2).isEmpty() && m.capturedView(3).isEmpty()))
-        return std::nullopt;
-    QString intera = m.captured(2);
-    intera.remove(QLatin1Char('.'));
-    const Decimale d = Decimale::daCifre(m.capturedView(1) == QLatin1Char('-'), intera,
-                                         m.capturedView(3));
-    if (d.cifreSignificative() > MassimoCifre || d.cifreIntere() > MassimoCifre)
+    const std::optional<Decimale> d = numeri::leggiItaliano(testo);
+    if (!d || d->cifreSignificative() > MassimoCifre || d->cifreIntere() > MassimoCifre)
         return std::nullopt;
     return d;
 }

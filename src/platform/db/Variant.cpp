@@ -93,24 +93,23 @@ QString formatNumberIt(double v)
     return intero.zero() && v < 0 ? QStringLiteral("-0") : intero.testo();
 }
 
-// Reads a number the way the runtime does under Italian settings: an
-// optional sign, digits grouped by '.', an optional ',' and decimals.
+// Reads a number the way the program reads one under Italian settings,
+// blanks around it allowed.
 bool parseNumberIt(const QString &text, double &out)
 {
-    static const QRegularExpression re(
-        QStringLiteral("^\\s*([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d*)(?:,(\\d*))?\\s*$"));
-    const auto m = re.match(text);
-    if (!m.hasMatch())
+    // The blanks of the C locale only (a no-break space is no blank here).
+    const auto blank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    QStringView t(text);
+    while (!t.isEmpty() && blank(t.front()))
+        t = t.sliced(1);
+    while (!t.isEmpty() && blank(t.back()))
+        t.chop(1);
+    const std::optional<numeri::Decimale> d = numeri::leggiItaliano(t);
+    if (!d)
         return false;
-    QString intPart = m.captured(2);
-    const QStringView frac = m.capturedView(3);
-    if (intPart.isEmpty() && frac.isEmpty())
-        return false;
-    intPart.remove(QLatin1Char('.'));
-    const bool negative = m.capturedView(1) == QLatin1Char('-');
     bool ok = false;
-    out = numeri::Decimale::daCifre(negative, intPart, frac).valore(&ok);
-    if (negative && out == 0.0)
+    out = d->valore(&ok);
+    if (t.startsWith(u'-') && out == 0.0)
         out = -0.0; // "-0" is negative zero
     return ok;
 }

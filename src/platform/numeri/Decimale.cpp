@@ -1,5 +1,7 @@
 #include "platform/numeri/Decimale.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -93,6 +95,18 @@ Decimale Decimale::daCifre(bool negativo, QStringView intera, QStringView frazio
     d.decimali = int(frazione.size());
     normalizza(d);
     return d;
+}
+
+std::optional<Decimale> leggiItaliano(QStringView testo)
+{
+    static const QRegularExpression re(
+        QStringLiteral("^([-+]?)([0-9]{1,3}(?:\\.[0-9]{3})+|[0-9]+)?(?:,([0-9]*))?\\z"));
+    const auto m = re.match(testo);
+    if (!m.hasMatch() || (m.capturedView(2).isEmpty() && m.capturedView(3).isEmpty()))
+        return std::nullopt;
+    QString intera = m.captured(2);
+    intera.remove(QLatin1Char('.'));
+    return Decimale::daCifre(m.capturedView(1) == QLatin1Char('-'), intera, m.capturedView(3));
 }
 
 int Decimale::cifreSignificative() const

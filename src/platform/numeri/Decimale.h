@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringView>
 #include <QVarLengthArray>
+#include <optional>
 
 namespace numeri {
 
@@ -47,6 +48,12 @@ struct Decimale
     // The decimal in Italian notation: "-1234,5", with a Scrittura "-1.234,50".
     QString testo(const Scrittura &scrittura = {}) const;
 };
+
+// A number written in Italian: an optional sign, the whole digits plain or
+// grouped in threes by full stops, an optional decimal comma and decimals,
+// with digits on at least one side of the comma ("5," and ",5" are numbers,
+// "+7" is 7). Nothing else, not even a blank: nothing when the text is not one.
+std::optional<Decimale> leggiItaliano(QStringView testo);
 
 // The decimal a double stands for: the shortest one that reads back as the
 // same double or, given `cifre` (1 to 15: the digits a double always gives

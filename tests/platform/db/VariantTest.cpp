@@ -141,6 +141,18 @@ TEST(Variant, NumbersAtTheEdgesOfThePlainForm)
                          .toDouble(),
                      2.5e-41);
     EXPECT_TRUE(std::signbit(Variant("-0").toDouble()));
+    EXPECT_TRUE(std::signbit(Variant(" -0,0\n").toDouble()));
+    EXPECT_DOUBLE_EQ(Variant("\v\f\r\n+7 ").toDouble(), 7.0);
+    // Only the blanks of the C locale surround a number; none stands inside.
+    for (const QString &fuori : {QStringLiteral("\u00A05"), QStringLiteral("5\u2003"),
+                                 QStringLiteral("- 5"), QStringLiteral("1 234")}) {
+        try {
+            Variant(fuori).toDouble();
+            ADD_FAILURE() << fuori.toStdString();
+        } catch (const ado::Error &e) {
+            EXPECT_EQ(e.number(), ado::err::TypeMismatch);
+        }
+    }
     for (const QString &fuori :
          {QString(400, QLatin1Char('9')),
           QStringLiteral("0,") + QString(400, QLatin1Char('0')) + QStringLiteral("1")}) {
