@@ -28,7 +28,7 @@ PaginaScheda::PaginaScheda(int numero, QWidget *parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, ui::coloreVb(ui::AzzurroPallido));
     setPalette(p);
-    setMinimumSize(ui::px(13060) - 12, ui::px(15000) - 40);
+    setMinimumSize(ui::px(LarghezzaPagina) - 12, ui::px(AltezzaPagina) - 40);
 
     // Graphical buttons: the picture above the caption.
     auto pulsante = [this](const QString &nome, const QString &caption,
@@ -72,7 +72,7 @@ void PaginaScheda::posizionaPiede(int leftTwips, int topTwips)
 void PaginaScheda::mostraDaSola()
 {
     move(0, 0);
-    resize(ui::px(13060), ui::px(15000));
+    resize(ui::px(LarghezzaPagina), ui::px(AltezzaPagina));
     show();
 }
 

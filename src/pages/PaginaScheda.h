@@ -17,6 +17,11 @@ class QToolButton;
 
 namespace scheda {
 
+// The size of a page form's window, in twips: the shell places every page
+// (and the record grid window) at Left 0, Top 0 with it.
+inline constexpr int LarghezzaPagina = 13060;
+inline constexpr int AltezzaPagina = 15000;
+
 class PaginaScheda : public QWidget
 {
     Q_OBJECT

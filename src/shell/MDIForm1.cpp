@@ -3,6 +3,7 @@
 #include "shell/MostraPagina.h"
 #include "shell/ServiziMdi.h"
 
+#include "pages/PaginaScheda.h"
 #include "platform/dialoghi/DialoghiQt.h"
 #include "platform/ui/Apertura.h"
 #include "platform/ui/Aspetto.h"
@@ -122,7 +123,7 @@ MDIForm1::MDIForm1(QWidget *parent)
     auto *postoPagina = new QWidget(area_->viewport());
     postoPagina->setObjectName(QStringLiteral("PostoPagina"));
     postoPagina->setAttribute(Qt::WA_TransparentForMouseEvents);
-    postoPagina->setGeometry(0, 0, ui::px(13060), ui::px(15000));
+    postoPagina->setGeometry(0, 0, ui::px(LarghezzaPagina), ui::px(AltezzaPagina));
     layout->addWidget(area_, 1);
     Picture1 = new QWidget(centro);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -144,13 +145,12 @@ MDIForm1::MDIForm1(QWidget *parent)
     // Room for a whole page beside the panel when the screen holds it; on a
     // smaller screen the page area scrolls and keeps the focus in sight.
     const int bordo = 2 * area_->frameWidth();
-    const ui::Apertura apertura = ui::apertura(this,
-                                               QSize(ui::px(13060) + bordo + Picture1->width(),
-                                                     menuBar()->sizeHint().height() + ui::px(15000)
-                                                         + bordo),
-                                               style()->pixelMetric(QStyle::PM_ScrollBarExtent,
-                                                                    nullptr,
-                                                                    area_->verticalScrollBar()));
+    const ui::Apertura apertura
+        = ui::apertura(this,
+                       QSize(ui::px(LarghezzaPagina) + bordo + Picture1->width(),
+                             menuBar()->sizeHint().height() + ui::px(AltezzaPagina) + bordo),
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                            area_->verticalScrollBar()));
     resize(apertura.misura);
     massimizzata_ = apertura.massimizzata;
     ui::fuocoSempreInVista(area_);

@@ -61,7 +61,7 @@ void piazzaFinestra(QMdiSubWindow *sub)
         areaPagine->verticalScrollBar()->setValue(0);
     }
     sub->move(0, 0);
-    sub->setFixedSize(ui::px(13060), ui::px(15000));
+    sub->setFixedSize(ui::px(LarghezzaPagina), ui::px(AltezzaPagina));
     if (areaPagine && !areaPagine->window()->isVisible())
         areaPagine->window()->show();
     sub->show();
