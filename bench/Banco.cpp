@@ -1,6 +1,7 @@
 #include "Banco.h"
 
 #include "core/Archivio.h"
+#include "platform/memoria/Memoria.h"
 #include "platform/ui/Aspetto.h"
 #include "shell/MDIForm1.h"
 #include "shell/MostraPagina.h"
@@ -12,6 +13,7 @@ namespace banco {
 
 int esegui(int argc, char **argv, const std::function<void()> &allaFine)
 {
+    memoria::tieniMemoriaLiberata(); // as the program does
     if (qgetenv("QT_QPA_PLATFORM").isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -2,6 +2,7 @@
 // event loop does the rest.
 
 #include "core/Archivio.h"
+#include "platform/memoria/Memoria.h"
 #include "platform/ui/Aspetto.h"
 #include "shell/MDIForm1.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char **argv)
 {
+    memoria::tieniMemoriaLiberata();
     QApplication app(argc, argv);
     ui::impostaAspetto();
     scheda::CartellaProgramma = QCoreApplication::applicationDirPath();
