@@ -16,9 +16,12 @@
 #include "shell/MostraPagina.h"
 
 #include <QAbstractItemView>
+#include <QImage>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -145,6 +148,22 @@ TEST_F(Ricerche, TheListIsTheReferenceOrderWithTheProvinceBesideEachName)
               QStringLiteral("/RM ANCONA/AN L'AQUILA/AQ LIVO/CO LIVO/TN MACERATA/MC SANT'ELPIDIO A "
                              "MARE/FM SENZA DATI/ "
                              "ZUNGRI/VV"));
+    // Drawn so: the province at the right end of its row, one height for all rows.
+    auto *vista = qobject_cast<QListView *>(sede()->view());
+    ASSERT_TRUE(vista);
+    EXPECT_TRUE(vista->uniformItemSizes());
+    const auto coloriADestra = [vista](int voce) {
+        const QRect riga = vista->visualRect(vista->model()->index(voce, 0));
+        const QImage foto
+            = vista->viewport()->grab(riga.adjusted(riga.width() * 3 / 4, 0, 0, 0)).toImage();
+        QSet<QRgb> colori;
+        for (int y = 0; y < foto.height(); ++y)
+            for (int x = 0; x < foto.width(); ++x)
+                colori.insert(foto.pixel(x, y));
+        return colori.size();
+    };
+    EXPECT_GT(coloriADestra(1), 1); // ANCONA, AN
+    EXPECT_EQ(coloriADestra(7), 1); // SENZA DATI, no province
     QTest::keyClick(sede()->view(), Qt::Key_Escape);
     // Opened again, it is made again, not doubled.
     apriElenco(sede());

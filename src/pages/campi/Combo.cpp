@@ -23,17 +23,26 @@ ComboScheda::ComboScheda(QWidget *parent, bool modificabile)
         // Leaving the box with the text of an entry is no pick of it.
         disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     }
-    // Thousands of entries: one height for all, so the list opens at once.
-    auto *vista = new QListView(this);
-    vista->setUniformItemSizes(true);
-    setView(vista);
 }
 
 void ComboScheda::showPopup()
 {
     if (primaDiAprire && !eseguiComando(primaDiAprire))
         return;
+    preparaVista();
     QComboBox::showPopup();
+}
+
+void ComboScheda::preparaVista()
+{
+    if (vistaPronta_)
+        return;
+    vistaPronta_ = true;
+    // Thousands of entries: one height for all, so the list opens at once.
+    if (auto *vista = qobject_cast<QListView *>(view()))
+        vista->setUniformItemSizes(true);
+    if (delegatoVoci)
+        view()->setItemDelegate(delegatoVoci);
 }
 
 void ComboScheda::wheelEvent(QWheelEvent *e)

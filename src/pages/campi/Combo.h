@@ -18,11 +18,20 @@ public:
 
     // DropDown: runs just before the list opens, to fill it.
     std::function<void()> primaDiAprire;
+    // How the entries are drawn, when not as plain text (the box owns it).
+    QAbstractItemDelegate *delegatoVoci = nullptr;
     void showPopup() override;
 
 protected:
     void wheelEvent(QWheelEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    // The list's view is set up when the list first opens, not with the
+    // box: most boxes of a page are never opened, and a view with its frame
+    // and scroll bars costs as much to make as the box itself.
+    void preparaVista();
+    bool vistaPronta_ = false;
 };
 
 } // namespace scheda::campi

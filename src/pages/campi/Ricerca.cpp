@@ -131,7 +131,7 @@ CampoRicerca::CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObjec
         box, this, [this] { GotFocus(); }, [this] { LostFocus(); });
     box->primaDiAprire = [this] { DropDown(); };
     if (m_.dettaglio)
-        box->view()->setItemDelegate(new VoceConDettaglio(this, box));
+        box->delegatoVoci = new VoceConDettaglio(this, box);
     connect(box, &QComboBox::activated, this,
             [this](int i) { eseguiComando([this, i] { Click(i); }); });
 }
