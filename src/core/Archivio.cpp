@@ -19,6 +19,46 @@ struct ElencoLetto
 };
 ElencoLetto ultimoElenco;
 
+// The last page save: the row it updated, and the connection's count of
+// changes before and after it.
+struct Salvataggio
+{
+    ado::Variant chiave;
+    std::int64_t prima = -1;
+    std::int64_t dopo = -1;
+};
+Salvataggio ultimoSalvataggio;
+
+// Whether the file has changed since the list was read by that save alone:
+// no other connection has committed (the first part of the mark), and this
+// one has made one change, the save's, and nothing before or after it.
+bool soloIlSalvataggio(const ElencoLetto &e, const ado::ChangeMark &segno)
+{
+    const Salvataggio &s = ultimoSalvataggio;
+    return segno.first == e.segno.first && s.prima == e.segno.second && s.dopo == s.prima + 1
+           && segno.second == s.dopo;
+}
+
+// The name of the row saved, read again into the list; false when the row is
+// not one of the list's (the list is then read whole).
+bool rileggiNomeSalvato(ElencoLetto &e)
+{
+    qsizetype i = 0;
+    while (i < e.voci.chiavi.size() && !e.voci.chiavi[i].looselyEquals(ultimoSalvataggio.chiave))
+        ++i;
+    if (i == e.voci.chiavi.size())
+        return false;
+    const auto riga = apriRecordset(QStringLiteral("SELECT denominazione FROM Dati WHERE "
+                                                   "id_scheda = %1")
+                                        .arg(e.voci.chiavi[i].integer()),
+                                    *ConnessioneDati);
+    if (riga->isEOF())
+        return false;
+    const ado::Variant nome = riga->Fields(0).Value();
+    e.voci.nomi[i] = nome.isNull() ? QString() : nome.toText();
+    return true;
+}
+
 } // namespace
 
 std::unique_ptr<ado::Connection> apriFile(const QString &percorso, const QString &password)
@@ -56,6 +96,7 @@ void apriEsporta()
 void apriArchivio()
 {
     ultimoElenco = {};
+    ultimoSalvataggio = {};
     ConnessioneDati = apriConnessione(FileVarnex, PasswordVarnex);
     RsDati = apriRecordset(QStringLiteral("Dati"), *ConnessioneDati);
     ConnessioneIdentifica = apriConnessione(FileIdentifica, PasswordIdentifica);
@@ -70,6 +111,7 @@ void apriArchivio()
 void chiudiArchivio()
 {
     ultimoElenco = {};
+    ultimoSalvataggio = {};
     for (auto *rs : {&RsDati, &RsComune, &RsComune2, &RsComuneRegione, &RsAteco, &RsEsporta})
         if (*rs)
             (*rs)->Close();
@@ -117,11 +159,25 @@ void scriviRiga(const std::function<void()> &scrittura)
     }
 }
 
+void salvaRigaScheda(const std::function<void()> &scrittura)
+{
+    const std::int64_t prima = ConnessioneDati->changesMade();
+    ultimoSalvataggio = {};
+    scriviRiga(scrittura);
+    ultimoSalvataggio = {IdRecord, prima, ConnessioneDati->changesMade()};
+}
+
 VociSchede leggiVociSchede()
 {
     const ado::ChangeMark segno = ConnessioneDati->changeMark();
-    if (ultimoElenco.connessione == ConnessioneDati.get() && ultimoElenco.segno == segno)
-        return ultimoElenco.voci;
+    if (ultimoElenco.connessione == ConnessioneDati.get()) {
+        if (ultimoElenco.segno == segno)
+            return ultimoElenco.voci;
+        if (soloIlSalvataggio(ultimoElenco, segno) && rileggiNomeSalvato(ultimoElenco)) {
+            ultimoElenco.segno = segno;
+            return ultimoElenco.voci;
+        }
+    }
     const auto elenco = apriRecordset(SqlElencoSchede, *ConnessioneDati);
     VociSchede voci;
     voci.chiavi.reserve(elenco->RecordCount());

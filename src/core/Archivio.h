@@ -55,11 +55,15 @@ bool posizionaSuIdRecord();
 // Runs a write on RsDati; when it fails, the changes not yet stored are
 // dropped (so no later move stores them) and the failure goes on.
 void scriviRiga(const std::function<void()> &scrittura);
+// The same for a write that updates the row of IdRecord and no other (a
+// page's save): the sheet list then knows which row has changed.
+void salvaRigaScheda(const std::function<void()> &scrittura);
 
 // The key and name of every sheet, in the order of RsDati, from one query
 // (a read-only recordset) that leaves RsDati where it stands; a sheet with
 // no name has the empty name. While the file has not changed since the last
-// read, that read is given again without a query.
+// read, that read is given again without a query; when the one change since
+// is a page's save (salvaRigaScheda), only that row's name is read again.
 struct VociSchede
 {
     QList<ado::Variant> chiavi;

@@ -185,7 +185,7 @@ void salvaFormMostrato()
         throw ado::Error(ado::err::NoCurrentRecord,
                          QStringLiteral("La scheda corrente non si trova più nell'archivio: la "
                                         "pagina non è stata salvata."));
-    scriviRiga([pagina] { pagina->Salva(); });
+    salvaRigaScheda([pagina] { pagina->Salva(); });
 }
 
 void validareFormMostrato()

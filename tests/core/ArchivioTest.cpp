@@ -8,7 +8,10 @@
 
 #include "core/Archivio.h"
 #include "core/FileDati.h"
+#include "core/Globali.h"
 #include "platform/db/Connection.h"
+#include "platform/db/Error.h"
+#include "platform/db/Recordset.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -204,4 +207,81 @@ TEST_F(Archivio, TheSheetListIsReadInRsDatisOrderLeavingRsDatiWhereItStands)
               (QStringList{QStringLiteral("RINOMINATA"), QStringLiteral("NUOVO"), QString()}));
     cartella.esegui(FileVarnex, PasswordVarnex, QStringLiteral("DELETE FROM Dati"));
     EXPECT_TRUE(leggiVociSchede().chiavi.isEmpty());
+}
+
+// A page's save (salvaRigaScheda) of the sheet shown: the list reads that
+// row's name again and no other; any other change since the list was read
+// has it read whole.
+TEST_F(Archivio, AfterAPageSaveTheSheetListReadsTheSavedRowAloneUnlessMoreHasChanged)
+{
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("INSERT INTO Dati (id_scheda, denominazione) VALUES (3, 'TRE'), "
+                                   "(5, 'CINQUE'), (7, 'SETTE')"));
+    apri();
+    const auto salvaNome = [](std::int64_t chiave, const QString &nome) {
+        IdRecord = ado::Variant(chiave);
+        posizionaSuIdRecord();
+        salvaRigaScheda([&] {
+            RsDati->Fields(QStringLiteral("denominazione")).setValue(nome);
+            RsDati->Update();
+        });
+    };
+    leggiVociSchede();
+
+    // The save alone: one row read again.
+    salvaNome(5, QStringLiteral("CINQUE BIS"));
+    {
+        ContaIstruzioni conta(*ConnessioneDati);
+        EXPECT_EQ(leggiVociSchede().nomi,
+                  (QStringList{QStringLiteral("TRE"), QStringLiteral("CINQUE BIS"),
+                               QStringLiteral("SETTE")}));
+        EXPECT_EQ(conta.istruzioni.size(), 2)
+            << qPrintable(conta.istruzioni.join(QLatin1String(" | ")));
+    }
+    // Saved to no name: the list's empty name.
+    salvaNome(7, QString());
+    EXPECT_EQ(leggiVociSchede().nomi.at(2), QString());
+
+    // Another program's commit before the save: both changes are read.
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("UPDATE Dati SET denominazione = 'FUORI' WHERE id_scheda = 3"));
+    salvaNome(5, QStringLiteral("CINQUE TER"));
+    EXPECT_EQ(leggiVociSchede().nomi,
+              (QStringList{QStringLiteral("FUORI"), QStringLiteral("CINQUE TER"), QString()}));
+    // ... and after it.
+    salvaNome(5, QStringLiteral("CINQUE QUATER"));
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("DELETE FROM Dati WHERE id_scheda = 3"));
+    EXPECT_EQ(leggiVociSchede().nomi, (QStringList{QStringLiteral("CINQUE QUATER"), QString()}));
+
+    // A change of the program's own after the save: a new sheet, then one gone.
+    salvaNome(5, QStringLiteral("CINQUE"));
+    RsDati->AddNew();
+    RsDati->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("NUOVA"));
+    RsDati->Update();
+    EXPECT_EQ(leggiVociSchede().nomi,
+              (QStringList{QStringLiteral("CINQUE"), QString(), QStringLiteral("NUOVA")}));
+    salvaNome(7, QStringLiteral("SETTE"));
+    posizionaSuIdRecord();
+    RsDati->Delete(1);
+    EXPECT_EQ(leggiVociSchede().nomi,
+              (QStringList{QStringLiteral("CINQUE"), QStringLiteral("NUOVA")}));
+
+    // ... and before it, past the save.
+    leggiVociSchede();
+    IdRecord = ado::Variant(std::int64_t(7));
+    posizionaSuIdRecord();
+    RsDati->AddNew();
+    RsDati->Update();
+    salvaNome(5, QStringLiteral("CINQUE BIS"));
+    EXPECT_EQ(leggiVociSchede().nomi.size(), 3);
+
+    // A save that fails changes nothing, and what is read next is the file.
+    IdRecord = ado::Variant(std::int64_t(5));
+    posizionaSuIdRecord();
+    EXPECT_ANY_THROW(salvaRigaScheda([] {
+        RsDati->Fields(QStringLiteral("denominazione")).setValue(QStringLiteral("MAI"));
+        throw ado::Error(3027, QStringLiteral("scrittura rifiutata"));
+    }));
+    EXPECT_EQ(leggiVociSchede().nomi.at(0), QStringLiteral("CINQUE BIS"));
 }

@@ -116,6 +116,11 @@ ChangeMark Connection::changeMark()
     return {version, std::int64_t(sqlite3_total_changes(db))};
 }
 
+std::int64_t Connection::changesMade() const
+{
+    return sqlite3_total_changes(handle());
+}
+
 EngineFailure Connection::noteReadFailure(int rc)
 {
     const EngineFailure f = engineFailure(db_, rc, Access::Read, dataSource());

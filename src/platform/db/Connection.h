@@ -49,6 +49,9 @@ public:
 
     // The file's mark now (one pragma, kept prepared).
     ChangeMark changeMark();
+    // The second part of the mark alone: the changes made through this
+    // connection so far, counted in memory (no read of the file).
+    std::int64_t changesMade() const;
 
     // Reads of the file tell the connection how they ended, and every write
     // asks it first: nothing is written into a file whose last read failed.
