@@ -13,10 +13,14 @@ namespace scheda::campi {
 ComboScheda::ComboScheda(QWidget *parent, bool modificabile)
     : QComboBox(parent)
 {
-    setEditable(modificabile);
     setFocusPolicy(Qt::StrongFocus);
     setMaxVisibleItems(12);
     if (modificabile) {
+        // Made editable by a line edit of its own: setEditable() would make
+        // the list's view with the box (see preparaVista).
+        auto *riga = new QLineEdit(this);
+        riga->setPalette(palette());
+        setLineEdit(riga);
         setInsertPolicy(QComboBox::NoInsert);
         setCompleter(nullptr); // what is typed stays as typed: no completion
         lineEdit()->setMaxLength(32767);
