@@ -43,10 +43,8 @@ bool soloIlSalvataggio(const ElencoLetto &e, const ado::ChangeMark &segno)
 // not one of the list's (the list is then read whole).
 bool rileggiNomeSalvato(ElencoLetto &e)
 {
-    qsizetype i = 0;
-    while (i < e.voci.chiavi.size() && !e.voci.chiavi[i].looselyEquals(ultimoSalvataggio.chiave))
-        ++i;
-    if (i == e.voci.chiavi.size())
+    const int i = posizioneChiave(e.voci.chiavi, ultimoSalvataggio.chiave);
+    if (i < 0)
         return false;
     const auto riga = apriRecordset(QStringLiteral("SELECT denominazione FROM Dati WHERE "
                                                    "id_scheda = %1")
@@ -54,8 +52,7 @@ bool rileggiNomeSalvato(ElencoLetto &e)
                                     *ConnessioneDati);
     if (riga->isEOF())
         return false;
-    const ado::Variant nome = riga->Fields(0).Value();
-    e.voci.nomi[i] = nome.isNull() ? QString() : nome.toText();
+    e.voci.nomi[i] = testoDenominazione(riga->Fields(0).Value());
     return true;
 }
 
@@ -184,11 +181,23 @@ VociSchede leggiVociSchede()
     voci.nomi.reserve(elenco->RecordCount());
     for (; !elenco->isEOF(); elenco->MoveNext()) {
         voci.chiavi << elenco->Fields(0).Value();
-        const ado::Variant nome = elenco->Fields(1).Value();
-        voci.nomi << (nome.isNull() ? QString() : nome.toText());
+        voci.nomi << testoDenominazione(elenco->Fields(1).Value());
     }
     ultimoElenco = {ConnessioneDati.get(), segno, voci};
     return voci;
+}
+
+QString testoDenominazione(const ado::Variant &nome)
+{
+    return nome.isNull() ? QString() : nome.toText();
+}
+
+int posizioneChiave(const QList<ado::Variant> &chiavi, const ado::Variant &chiave)
+{
+    for (int k = 0; k < chiavi.size(); ++k)
+        if (chiavi[k].looselyEquals(chiave))
+            return k;
+    return -1;
 }
 
 int cercaIdRecord()

@@ -70,6 +70,10 @@ struct VociSchede
     QStringList nomi;
 };
 VociSchede leggiVociSchede();
+// A sheet's name as the list shows it: a row with no name has the empty one.
+QString testoDenominazione(const ado::Variant &nome);
+// Place of a key in a list's keys, -1 when it is not there.
+int posizioneChiave(const QList<ado::Variant> &chiavi, const ado::Variant &chiave);
 
 // Puts RsDati on the row of IdRecord by MoveFirst and MoveNext; returns the
 // row's position. When the key is gone (deleted behind the program's back)

@@ -19,11 +19,6 @@ namespace {
 const QString PromptPrimoAvvio = QStringLiteral("Inserire la Denominazione dell'Impresa");
 const QString TitoloPrimoAvvio = QStringLiteral("Inserire Record per avviare il Programma");
 
-QString testoDenominazione(const ado::Variant &v)
-{
-    return v.isNull() ? QString() : v.toText();
-}
-
 // The sheet list, the legal representative and section A.
 std::vector<campi::Elemento> righePagina()
 {
@@ -270,15 +265,6 @@ void Form1::costruisci()
 }
 
 namespace {
-
-// Place of a key in the list's keys, -1 when it is not there.
-int posizioneChiave(const QList<ado::Variant> &chiavi, const ado::Variant &chiave)
-{
-    for (int k = 0; k < chiavi.size(); ++k)
-        if (chiavi[k].looselyEquals(chiave))
-            return k;
-    return -1;
-}
 
 // The entries from what was read: one per sheet, in the order of RsDati.
 // The names go in as one list (thousands of sheets, no item each).

@@ -113,7 +113,7 @@ ChangeMark Connection::changeMark()
     sqlite3_reset(dataVersion_);
     if (rc != SQLITE_ROW)
         throw readError(rc);
-    return {version, std::int64_t(sqlite3_total_changes(db))};
+    return {version, changesMade()};
 }
 
 std::int64_t Connection::changesMade() const
