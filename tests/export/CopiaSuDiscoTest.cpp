@@ -3,7 +3,8 @@
 // whole, no temporary file is left, the export file is open again and the
 // next export works. A failed reopening is told and tried again. What
 // exports killed half-way left on the disk goes at the next export, and
-// nothing else does.
+// nothing else does: not the user's files named alike, not a copy in flight
+// in another program; a file that is not ours never stops an export.
 
 #include "Guasti.h"
 #include "ProvaEsportazione.h"
@@ -18,9 +19,11 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <memory>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace scheda;
 
@@ -131,19 +134,18 @@ protected:
     // The files on the disk named as the copy names its temporary files.
     QStringList temporaneiSulDisco() const
     {
-        static const QRegularExpression nome(QStringLiteral("^\\.Esporta\\.mdb\\.[A-Za-z0-9]{6}$"));
+        static const QRegularExpression nome(
+            QStringLiteral("^\\.Esporta\\.mdb\\.varnex-copia-[A-Za-z0-9]{6}$"));
         return fileSulDisco().filter(nome);
     }
 
-    // The program's export file copied onto the disk by another process,
-    // killed when it reaches the `volta`-th call of `passo`, after it made
-    // its temporary file and before the rename. The temporary file it
-    // leaves, or empty.
-    QString copiaUccisa(disco::Passo passo, int volta)
+    // The program's export file copied onto the disk by another process
+    // `figlio`, which stops for good when it reaches the `volta`-th call of
+    // `passo`, after it made its temporary file and before the rename. The
+    // temporary file it holds, or empty.
+    QString copiaFerma(QProcess &figlio, disco::Passo passo, int volta)
     {
         const QStringList prima = temporaneiSulDisco();
-        const QByteArray vecchio = prova::byteDi(suDisco());
-        QProcess figlio;
         figlio.start(QStringLiteral(COPIA_INTERROTTA),
                      {fileEsporta(), suDisco(), QString::number(int(passo)),
                       QString::number(volta)});
@@ -152,12 +154,24 @@ protected:
         QStringList nuovi = temporaneiSulDisco();
         for (const QString &n : prima)
             nuovi.removeOne(n);
+        EXPECT_EQ(nuovi.size(), 1) << nuovi.join(u' ').toStdString();
+        return nuovi.value(0);
+    }
+    static void uccidi(QProcess &figlio)
+    {
         figlio.kill(); // SIGKILL: nothing of the copy runs after it
         EXPECT_TRUE(figlio.waitForFinished(10000));
         EXPECT_EQ(figlio.exitStatus(), QProcess::CrashExit);
+    }
+    // The same copy killed there: the temporary file it leaves, or empty.
+    QString copiaUccisa(disco::Passo passo, int volta)
+    {
+        const QByteArray vecchio = prova::byteDi(suDisco());
+        QProcess figlio;
+        const QString avanzo = copiaFerma(figlio, passo, volta);
+        uccidi(figlio);
         EXPECT_EQ(prova::byteDi(suDisco()), vecchio); // no rename came
-        EXPECT_EQ(nuovi.size(), 1) << nuovi.join(u' ').toStdString();
-        return nuovi.value(0);
+        return avanzo;
     }
 };
 
@@ -276,9 +290,13 @@ TEST_F(CopiaSuDisco, TheLeftoverOfAKilledExportGoesAtTheNextExportAndForeignFile
     copiaVecchiaSu(cartellaDisco.path());
     // A whole export of the sheet as it was, left by a kill before the
     // rename, and the user's own files beside it, some of them named alike.
-    const QString avanzo = QStringLiteral(".Esporta.mdb.k3Xq9Z");
+    const QString avanzo = QStringLiteral(".Esporta.mdb.varnex-copia-k3Xq9Z");
     prova::scriviByte(sulDisco(avanzo), prova::byteDi(suDisco()));
-    const QStringList estranei = {QStringLiteral(".Esporta.mdb.k3Xq9"),
+    const QStringList estranei = {QStringLiteral(".Esporta.mdb.backup"),
+                                  QStringLiteral(".Esporta.mdb.copia1"),
+                                  QStringLiteral(".Esporta.mdb.k3Xq9Z"),
+                                  QStringLiteral(".Esporta.mdb.varnex-copia-k3Xq9Z.bak"),
+                                  QStringLiteral(".Esporta.mdb.k3Xq9"),
                                   QStringLiteral(".Esporta.mdb.k3Xq9Z.bak"),
                                   QStringLiteral(".esporta.mdb.k3Xq9Z"),
                                   QStringLiteral("Esporta.mdb.k3Xq9Z"),
@@ -340,9 +358,9 @@ TEST_F(CopiaSuDisco, ADiskFilledByLeftoversTakesTheNextExport)
     // Whole copies left by kills, until the disk is full.
     const QByteArray intera = prova::byteDi(suDisco());
     for (int i = 0; i < 100; ++i) {
-        QFile f(
-            QDir(cartella("piena"))
-                .filePath(QStringLiteral(".Esporta.mdb.Pien%1").arg(i, 2, 10, QLatin1Char('0'))));
+        QFile f(QDir(cartella("piena"))
+                    .filePath(QStringLiteral(".Esporta.mdb.varnex-copia-Pien%1")
+                                  .arg(i, 2, 10, QLatin1Char('0'))));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         if (f.write(intera) != intera.size() || !f.flush())
             break;
@@ -356,7 +374,7 @@ TEST_F(CopiaSuDisco, ADiskFilledByLeftoversTakesTheNextExport)
 TEST_F(CopiaSuDisco, ALeftoverThatCannotBeRemovedIsToldByName)
 {
     copiaVecchiaSu(cartellaDisco.path());
-    const QString avanzo = QStringLiteral(".Esporta.mdb.Fermo1");
+    const QString avanzo = QStringLiteral(".Esporta.mdb.varnex-copia-Fermo1");
     prova::scriviByte(sulDisco(avanzo), prova::byteDi(suDisco()));
     Immutabile fermo(sulDisco(avanzo));
     // Where the flag cannot be set, the system's refusal is scripted.
@@ -372,4 +390,62 @@ TEST_F(CopiaSuDisco, ALeftoverThatCannotBeRemovedIsToldByName)
         },
         avanzo);
     EXPECT_FALSE(QFile::exists(sulDisco(avanzo)));
+}
+
+TEST_F(CopiaSuDisco, ACopyInFlightInAnotherProgramKeepsItsFileThroughAnExport)
+{
+    copiaVecchiaSu(cartellaDisco.path());
+    prova::scriviByte(sulDisco(QStringLiteral(".Esporta.mdb.backup")), "COPIA DELL'UTENTE");
+    // Another program half-way through its copy onto the same disk.
+    QProcess figlio;
+    const QString inCorso = copiaFerma(figlio, disco::Passo::Scrittura, 2);
+    ASSERT_FALSE(inCorso.isEmpty());
+    const QByteArray scritto = prova::byteDi(sulDisco(inCorso));
+    EXPECT_EQ(scritto.size(), 4096);
+
+    esportaConSuccesso();
+    EXPECT_EQ(prova::byteDi(sulDisco(inCorso)), scritto);
+    QStringList attesi = {inCorso, QStringLiteral(".Esporta.mdb.backup"),
+                          QStringLiteral("Esporta.mdb")};
+    attesi.sort();
+    EXPECT_EQ(fileSulDisco(), attesi);
+
+    // Killed before its rename, what it leaves goes at the next export.
+    uccidi(figlio);
+    esportaConSuccesso();
+    EXPECT_EQ(fileSulDisco(),
+              (QStringList{QStringLiteral(".Esporta.mdb.backup"), QStringLiteral("Esporta.mdb")}));
+    EXPECT_EQ(prova::byteDi(sulDisco(QStringLiteral(".Esporta.mdb.backup"))),
+              QByteArray("COPIA DELL'UTENTE"));
+}
+
+TEST_F(CopiaSuDisco, AFileNotOursThatCannotBeRemovedNeverStopsAnExport)
+{
+    copiaVecchiaSu(cartellaDisco.path());
+    // The user's files named as other tools name their temporary files,
+    // whole copies of the sheet as it was.
+    const QString estranei[] = {QStringLiteral(".Esporta.mdb.backup"),
+                                QStringLiteral(".Esporta.mdb.Fermo1")};
+    std::vector<std::unique_ptr<Immutabile>> fermi;
+    bool tutti = true;
+    for (const QString &n : estranei) {
+        prova::scriviByte(sulDisco(n), prova::byteDi(suDisco()));
+        fermi.push_back(std::make_unique<Immutabile>(sulDisco(n)));
+        tutti = tutti && fermi.back()->fatto();
+    }
+    // Where the flag cannot be set, the system's refusal is scripted.
+    if (!tutti)
+        disco::GuastoSimulato = [](disco::Passo passo) {
+            return passo == disco::Passo::RimozioneAvanzi ? EPERM : 0;
+        };
+    const QByteArray vecchio = prova::byteDi(suDisco());
+    esportaConSuccesso();
+    for (const QString &n : estranei)
+        EXPECT_EQ(prova::byteDi(sulDisco(n)), vecchio) << n.toStdString();
+    fermi.clear();
+    esportaConSuccesso();
+    QStringList attesi(std::begin(estranei), std::end(estranei));
+    attesi << QStringLiteral("Esporta.mdb");
+    attesi.sort();
+    EXPECT_EQ(fileSulDisco(), attesi);
 }

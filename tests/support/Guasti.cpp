@@ -12,6 +12,7 @@
 #include <sqlite3.h>
 #include <stdexcept>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace prova {
 
@@ -26,6 +27,13 @@ void scriviByte(const QString &percorso, const QByteArray &byte)
     QFile f(percorso);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(percorso);
     ASSERT_EQ(f.write(byte), byte.size()) << qPrintable(percorso);
+}
+
+unsigned modoDi(const QString &percorso)
+{
+    struct stat st
+    {};
+    return ::lstat(QFile::encodeName(percorso).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
 long erroreDi(const std::function<void()> &f, QString *testo)

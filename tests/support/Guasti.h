@@ -23,6 +23,9 @@ QByteArray byteDi(const QString &percorso);
 // Writes `byte` as the whole of a file; a file not written, or written in
 // part, fails the test.
 void scriviByte(const QString &percorso, const QByteArray &byte);
+// The permission bits of a file or folder itself (a link is not followed),
+// 0 when there is none.
+unsigned modoDi(const QString &percorso);
 
 // The number of the error (ado::Error) that `f` raises, 0 for none; its
 // description into `testo` when asked.

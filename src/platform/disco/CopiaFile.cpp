@@ -1,5 +1,6 @@
 #include "platform/disco/CopiaFile.h"
 
+#include "platform/disco/Descrittore.h"
 #include "platform/disco/MotivoErrore.h"
 
 #include <QByteArrayView>
@@ -12,6 +13,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,36 +23,12 @@ namespace {
 
 constexpr std::size_t Blocco = 4096;
 
-// The temporary file is the target's name between dots, then this many of
-// these characters (the ones mkstemp uses, so that what older copies left
-// is found too).
+// The temporary file is a dot, the target's name, a dot and this marker,
+// then this many of these characters.
+constexpr char Marca[] = "varnex-copia-";
 constexpr int CaratteriCasuali = 6;
 constexpr char Alfabeto[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr int TentativiNome = 100;
-
-// A file descriptor closed on every way out.
-class Descrittore
-{
-public:
-    explicit Descrittore(int fd = -1)
-        : fd_(fd)
-    {}
-    ~Descrittore() { chiudi(); }
-    Descrittore(const Descrittore &) = delete;
-    Descrittore &operator=(const Descrittore &) = delete;
-    int fd() const { return fd_; }
-    bool valido() const { return fd_ >= 0; }
-    // The result of close itself: some file systems report a lost write only here.
-    int chiudi()
-    {
-        const int rc = fd_ >= 0 ? ::close(fd_) : 0;
-        fd_ = -1;
-        return rc;
-    }
-
-private:
-    int fd_;
-};
 
 class Copia
 {
@@ -61,7 +39,7 @@ public:
         , cartellaOrigine_(QFileInfo(origine).absolutePath())
         , cartellaDestinazione_(QFileInfo(destinazione).absolutePath())
         , cartella_(QFile::encodeName(cartellaDestinazione_))
-        , prefisso_('.' + QFile::encodeName(QFileInfo(destinazione).fileName()) + '.')
+        , prefisso_('.' + QFile::encodeName(QFileInfo(destinazione).fileName()) + '.' + Marca)
     {}
 
     EsitoCopia esegui()
@@ -69,6 +47,7 @@ public:
         const bool fatta = copia();
         if (!fatta && !temporaneo_.isEmpty())
             ::unlink(percorso(temporaneo_).constData());
+        blocco_.chiudi(); // only once the name is gone or is the target
         return esito_;
     }
 
@@ -125,21 +104,53 @@ private:
     }
 
     // A file of a new name, created as any new file of the user is (not
-    // with mkstemp, which makes it private).
+    // with mkstemp, which makes it private), and locked until the copy ends:
+    // the lock lives in a second descriptor, which the close of the written
+    // one before the rename leaves in place.
     int creaTemporaneo()
     {
         for (int tentativo = 0; tentativo < TentativiNome; ++tentativo) {
             QByteArray nome = prefisso_;
             for (int i = 0; i < CaratteriCasuali; ++i)
                 nome += Alfabeto[QRandomGenerator::global()->bounded(int(sizeof Alfabeto - 1))];
-            const int fd = ::open(percorso(nome).constData(),
-                                  O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd >= 0)
-                temporaneo_ = nome;
-            if (fd >= 0 || errno != EEXIST)
-                return fd;
+            Descrittore fd(
+                ::open(percorso(nome).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            if (!fd.valido()) {
+                if (errno == EEXIST)
+                    continue;
+                return -1;
+            }
+            // Between the creation and the lock another copy's clean-up may
+            // have taken the file for a leftover: it removes it, we take another.
+            if (!blocca(fd.fd()) || !stessoFile(fd.fd(), nome))
+                continue;
+            temporaneo_ = nome; // from here on, esegui removes it after a failure
+            struct stat st;
+            blocco_.sostituisci(::fcntl(fd.fd(), F_DUPFD_CLOEXEC, 0));
+            if (!blocco_.valido() || ::fstat(fd.fd(), &st) != 0)
+                return -1;
+            proprietario_ = st.st_uid;
+            return fd.rilascia();
         }
-        return -1; // errno says EEXIST
+        errno = EEXIST;
+        return -1;
+    }
+
+    // The lock that tells a copy in flight from a leftover. Where the file
+    // system keeps no locks, nobody can take one: every copy goes ahead and
+    // no clean-up removes anything.
+    static bool blocca(int fd)
+    {
+        return ::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno == ENOLCK || errno == EOPNOTSUPP
+               || errno == ENOSYS || errno == EINVAL;
+    }
+
+    // The name still stands for the open file: neither removed nor renamed away.
+    bool stessoFile(int fd, const QByteArray &nome) const
+    {
+        struct stat aperto, nominato;
+        return ::fstat(fd, &aperto) == 0 && ::lstat(percorso(nome).constData(), &nominato) == 0
+               && aperto.st_dev == nominato.st_dev && aperto.st_ino == nominato.st_ino;
     }
 
     // A name that a copy onto this target makes for its temporary file.
@@ -153,8 +164,28 @@ private:
         return true;
     }
 
+    // A regular file with the owner the file system gives our own files.
+    bool eNostro(const struct stat &st) const
+    {
+        return S_ISREG(st.st_mode) && st.st_uid == proprietario_;
+    }
+
+    // A listed leftover opened to take its lock, never through a link
+    // (O_NONBLOCK: a name that has become a pipe since does not hold the copy
+    // up); for writing where it can be, since some network file systems lock
+    // only a file open for writing.
+    int apriAvanzo(const QByteArray &nome) const
+    {
+        constexpr int Modo = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        const int fd = ::open(percorso(nome).constData(), O_RDWR | Modo);
+        return fd >= 0 ? fd : ::open(percorso(nome).constData(), O_RDONLY | Modo);
+    }
+
     // The temporary files that copies killed before their rename left in
-    // the target folder, this copy's own excepted.
+    // the target folder. Each is opened without following a link and
+    // removed only while this copy holds its lock and its name still stands
+    // for it: a copy in flight holds its own lock, and a copy that has
+    // renamed its file has given that name up.
     bool rimuoviAvanzi()
     {
         QList<QByteArray> avanzi;
@@ -172,13 +203,18 @@ private:
                 if (eTemporaneo(voce->d_name) && voce->d_name != temporaneo_
                     && ::fstatat(::dirfd(cartella.get()), voce->d_name, &st, AT_SYMLINK_NOFOLLOW)
                            == 0
-                    && S_ISREG(st.st_mode))
+                    && eNostro(st))
                     avanzi << QByteArray(voce->d_name);
             }
             if (errno != 0)
                 return fallito(Passo::RimozioneAvanzi, cartellaDestinazione_);
         }
         for (const QByteArray &nome : std::as_const(avanzi)) {
+            const Descrittore avanzo(apriAvanzo(nome));
+            struct stat st;
+            if (!avanzo.valido() || ::fstat(avanzo.fd(), &st) != 0 || !eNostro(st)
+                || ::flock(avanzo.fd(), LOCK_EX | LOCK_NB) != 0 || !stessoFile(avanzo.fd(), nome))
+                continue; // gone, in flight, or not ours to tell: left as it is
             avanzo_ = QFile::decodeName(nome);
             if (guasto(Passo::RimozioneAvanzi, cartellaDestinazione_))
                 return false;
@@ -229,8 +265,10 @@ private:
     QString origine_, destinazione_, cartellaOrigine_, cartellaDestinazione_;
     QByteArray cartella_,
         prefisso_; // the target folder and the start of our temporary names, as the system spells them
-    QByteArray temporaneo_; // the name of this copy's temporary file while it exists
-    QString avanzo_;        // the leftover being removed
+    QByteArray temporaneo_;  // the name of this copy's temporary file while it exists
+    Descrittore blocco_;     // holds its lock until the copy ends
+    uid_t proprietario_ = 0; // the owner of its temporary file, as the file system says it
+    QString avanzo_;         // the leftover being removed
     EsitoCopia esito_;
 };
 

@@ -10,10 +10,16 @@
 //
 // A copy killed before its rename leaves its temporary file behind, a whole
 // or partial copy of an earlier file. Each copy removes such leftovers from
-// the target folder before it writes: exactly the names it makes itself
-// (the target's name after a dot, then a dot and six letters or digits),
-// regular files only. The new file gets the mode of any new file of the
-// user (0666 less the umask, or the folder's default ACL).
+// the target folder before it writes, and nothing else: a name of ours
+// carries a marker that nobody else would choose (the target's name after a
+// dot, then ".varnex-copia-" and six letters or digits), and of such names
+// only regular files with the owner of our own files, not links. A copy
+// holds a lock on its temporary file until its rename, so a leftover is
+// stale only when its lock can be taken: a copy in flight in another
+// program keeps its file. A file that is not ours never stops a copy; a
+// stale leftover of ours that cannot be removed does, named. The new file
+// gets the mode of any new file of the user (0666 less the umask, or the
+// folder's default ACL).
 
 #include <QString>
 #include <functional>
@@ -24,7 +30,7 @@ namespace disco {
 enum class Passo {
     LetturaOrigine,      // opening and reading the file to copy
     CreazioneTemporaneo, // the temporary file in the target folder
-    RimozioneAvanzi,     // one leftover of a killed copy out of the target folder
+    RimozioneAvanzi,     // one stale leftover of ours out of the target folder
     Scrittura,           // one block into the temporary file
     Sincronizzazione,    // flushing the temporary file to the disk
     Rinomina,            // the temporary file over the target
@@ -44,7 +50,8 @@ struct EsitoCopia
 EsitoCopia copiaSostituendo(const QString &origine, const QString &destinazione);
 
 // For tests: when set, it runs before each step of a copy (Scrittura once
-// per block, RimozioneAvanzi once per leftover); an errno other than 0
+// per block, RimozioneAvanzi once per stale leftover, when it is locked and
+// about to go); an errno other than 0
 // makes that step fail as the system would have failed it.
 inline std::function<int(Passo)> GuastoSimulato;
 

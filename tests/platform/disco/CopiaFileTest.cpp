@@ -1,6 +1,7 @@
 // Drive A: as a folder, and the copy that never leaves a partial or lost
 // target: each step failing in turn, on real files, the reasons in Italian,
-// the leftovers of killed copies removed and nothing else, the user's mode.
+// the leftovers of killed copies removed and nothing else (no file of
+// another shape, owner or kind, no copy in flight), the user's mode.
 
 #include "Guasti.h"
 
@@ -14,6 +15,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,13 +37,6 @@ public:
 private:
     mode_t prima_;
 };
-
-mode_t modo(const QString &percorso)
-{
-    struct stat st
-    {};
-    return ::stat(QFile::encodeName(percorso).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
 
 class Copia : public ::testing::Test
 {
@@ -218,9 +213,24 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
         bool avanzo; // a name our copy makes, so a leftover to remove
     };
     const Voce voci[] = {
-        {".Esporta.mdb.k3Xq9Z", true},
-        {".Esporta.mdb.000000", true},
-        {".Esporta.mdb.zzzzzz", true},
+        {".Esporta.mdb.varnex-copia-k3Xq9Z", true},
+        {".Esporta.mdb.varnex-copia-000000", true},
+        {".Esporta.mdb.varnex-copia-zzzzzz", true},
+        {".Esporta.mdb.varnex-copia-k3Xq9", false},   // five
+        {".Esporta.mdb.varnex-copia-k3Xq9Zz", false}, // seven
+        {".Esporta.mdb.varnex-copia-k3X-9Z", false},
+        {".Esporta.mdb.varnex-copia-k3Xq9\xe9", false}, // not ASCII
+        {".Esporta.mdb.varnex-copia-k3Xq9Z.bak", false},
+        {".Esporta.mdb.varnex-copia-", false},
+        {".Esporta.mdb.Varnex-Copia-k3Xq9Z", false}, // another case
+        {".Esporta.mdb.varnex-k3Xq9Z", false},
+        {"Esporta.mdb.varnex-copia-k3Xq9Z", false},     // not hidden
+        {".Identifica.mdb.varnex-copia-k3Xq9Z", false}, // what a copy of another file would make
+        // Without the marker: the user's own files, and other tools' temporary files.
+        {".Esporta.mdb.backup", false},
+        {".Esporta.mdb.copia1", false},
+        {".Esporta.mdb.k3Xq9Z", false},
+        {".Esporta.mdb.000000", false},
         {".Esporta.mdb.k3Xq9", false},   // five
         {".Esporta.mdb.k3Xq9Zz", false}, // seven
         {".esporta.mdb.k3Xq9Z", false},  // another case
@@ -238,7 +248,7 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
         {".Esporta.mdb.", false},
         {".Esporta.mdb", false},
         {".Esporta.md.k3Xq9Z", false},
-        {".Identifica.mdb.k3Xq9Z", false}, // what a copy of another file would make
+        {".Identifica.mdb.k3Xq9Z", false},
         {"Esporta.mdb.bak", false},
     };
     scriviByte(destinazione, "VECCHIO");
@@ -250,8 +260,10 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
         ::close(fd);
     }
     // Of our names, only regular files are ours: a folder and a link are not.
-    ASSERT_EQ(::mkdir((cartella + ".Esporta.mdb.Cartel").constData(), 0755), 0);
-    ASSERT_EQ(::symlink("Esporta.mdb.bak", (cartella + ".Esporta.mdb.Legame").constData()), 0);
+    ASSERT_EQ(::mkdir((cartella + ".Esporta.mdb.varnex-copia-Cartel").constData(), 0755), 0);
+    ASSERT_EQ(::symlink(".Esporta.mdb.backup",
+                        (cartella + ".Esporta.mdb.varnex-copia-Legame").constData()),
+              0);
 
     const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
     ASSERT_TRUE(esito.riuscita) << esito.motivo.toStdString();
@@ -269,8 +281,9 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
             ::close(fd);
         }
     }
-    EXPECT_TRUE(QFileInfo(QFile::decodeName(cartella + ".Esporta.mdb.Cartel")).isDir());
-    EXPECT_TRUE(QFileInfo(QFile::decodeName(cartella + ".Esporta.mdb.Legame")).isSymLink());
+    EXPECT_TRUE(QFileInfo(QFile::decodeName(cartella + ".Esporta.mdb.varnex-copia-Cartel")).isDir());
+    EXPECT_TRUE(
+        QFileInfo(QFile::decodeName(cartella + ".Esporta.mdb.varnex-copia-Legame")).isSymLink());
     // The temporary folder cannot remove a name that is not UTF-8: this test does.
     for (const Voce &v : voci)
         ::unlink((cartella + v.nome).constData());
@@ -279,7 +292,8 @@ TEST_F(Copia, RemovesTheLeftoversOfKilledCopiesAndNothingElse)
 TEST_F(Copia, ALeftoverThatCannotBeRemovedFailsTheCopyNamingIt)
 {
     scriviByte(destinazione, "VECCHIO");
-    const QString avanzo = QDir(disco.path()).filePath(QStringLiteral(".Esporta.mdb.Fermo1"));
+    const QString avanzo = QDir(disco.path())
+                               .filePath(QStringLiteral(".Esporta.mdb.varnex-copia-Fermo1"));
     scriviByte(avanzo, "UNA SCHEDA DI PRIMA");
     disco::GuastoSimulato = [](Passo p) { return p == Passo::RimozioneAvanzi ? EPERM : 0; };
     const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
@@ -289,11 +303,11 @@ TEST_F(Copia, ALeftoverThatCannotBeRemovedFailsTheCopyNamingIt)
     EXPECT_EQ(esito.errore, EPERM);
     EXPECT_EQ(esito.motivo, QStringLiteral("Permesso negato"));
     EXPECT_EQ(esito.cartella, disco.path());
-    EXPECT_EQ(esito.avanzo, QStringLiteral(".Esporta.mdb.Fermo1"));
+    EXPECT_EQ(esito.avanzo, QStringLiteral(".Esporta.mdb.varnex-copia-Fermo1"));
     // The old target as it was, this copy's own temporary file gone.
     EXPECT_EQ(byteDi(destinazione), QByteArray("VECCHIO"));
-    EXPECT_EQ(fileSulDisco(),
-              (QStringList{QStringLiteral(".Esporta.mdb.Fermo1"), QStringLiteral("Esporta.mdb")}));
+    EXPECT_EQ(fileSulDisco(), (QStringList{QStringLiteral(".Esporta.mdb.varnex-copia-Fermo1"),
+                                           QStringLiteral("Esporta.mdb")}));
 
     ASSERT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
     EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
@@ -309,7 +323,62 @@ TEST_F(Copia, TheCopyHasTheModeOfANewFileOfTheUser)
             const Umask u(maschera);
             ASSERT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
         }
-        EXPECT_EQ(modo(destinazione), 0666 & ~maschera);
+        EXPECT_EQ(prova::modoDi(destinazione), 0666u & ~maschera);
         EXPECT_EQ(byteDi(destinazione), nuovo);
     }
+}
+
+TEST_F(Copia, ALeftoverOfOursInUseByAnotherCopyStaysUntilItsLockIsFree)
+{
+    scriviByte(destinazione, "VECCHIO");
+    const QString inCorso = QDir(disco.path())
+                                .filePath(QStringLiteral(".Esporta.mdb.varnex-copia-InUso1"));
+    scriviByte(inCorso, "A METÀ");
+    // Another copy's lock: a descriptor of its own, as another program has.
+    const int fd = ::open(QFile::encodeName(inCorso).constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    // Were it taken for a leftover, its removal would fail the copy.
+    disco::GuastoSimulato = [](Passo p) { return p == Passo::RimozioneAvanzi ? EPERM : 0; };
+    const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
+    disco::GuastoSimulato = nullptr;
+    EXPECT_TRUE(esito.riuscita) << esito.motivo.toStdString();
+    EXPECT_EQ(byteDi(destinazione), nuovo);
+    EXPECT_EQ(byteDi(inCorso), QByteArray("A METÀ"));
+
+    ::close(fd); // that copy is gone, killed before its rename: now a leftover
+    ASSERT_TRUE(disco::copiaSostituendo(origine, destinazione).riuscita);
+    EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
+}
+
+TEST_F(Copia, AFileThatIsNotOursNeverStopsTheCopy)
+{
+    scriviByte(destinazione, "VECCHIO");
+    QStringList estranei = {QStringLiteral(".Esporta.mdb.backup"),
+                            QStringLiteral(".Esporta.mdb.copia1"),
+                            QStringLiteral(".Esporta.mdb.k3Xq9Z")};
+    for (const QString &n : std::as_const(estranei))
+        scriviByte(QDir(disco.path()).filePath(n), n.toUtf8());
+    // Our name on a file of another user: only root can make one.
+    if (::geteuid() == 0) {
+        const QString altrui = QStringLiteral(".Esporta.mdb.varnex-copia-Altrui");
+        scriviByte(QDir(disco.path()).filePath(altrui), altrui.toUtf8());
+        ASSERT_EQ(::chown(QFile::encodeName(QDir(disco.path()).filePath(altrui)).constData(), 65534,
+                          65534),
+                  0);
+        estranei << altrui;
+    }
+    // Any removal would fail, and fail the copy.
+    disco::GuastoSimulato = [](Passo p) { return p == Passo::RimozioneAvanzi ? EPERM : 0; };
+    const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
+    disco::GuastoSimulato = nullptr;
+    EXPECT_TRUE(esito.riuscita) << esito.motivo.toStdString();
+    EXPECT_EQ(byteDi(destinazione), nuovo);
+    for (const QString &n : std::as_const(estranei))
+        EXPECT_EQ(byteDi(QDir(disco.path()).filePath(n)), n.toUtf8()) << n.toStdString();
+    estranei << QStringLiteral("Esporta.mdb");
+    estranei.sort();
+    QStringList restano = fileSulDisco();
+    restano.sort();
+    EXPECT_EQ(restano, estranei);
 }
