@@ -1,6 +1,7 @@
 #include "shell/Uscita.h"
 #include "core/Archivio.h"
 #include "core/Globali.h"
+#include "platform/help/HtmlHelp.h"
 #include "shell/MostraPagina.h"
 #include "shell/ServiziMdi.h"
 
@@ -16,6 +17,7 @@ void esciSenzaDomande(int stato)
         finisciProcesso(stato);
         return;
     }
+    hh::chiudiGuida(); // nothing of the run is left in the temporary folder
     std::fflush(nullptr);
     std::_Exit(stato);
 }

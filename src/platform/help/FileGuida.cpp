@@ -1,4 +1,5 @@
 #include "platform/help/FileGuida.h"
+#include "platform/help/CartellaGuida.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -11,7 +12,6 @@
 #include <QMap>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace hh {
 
@@ -23,63 +23,51 @@ QMap<QString, QPointer<FileGuida>> &aperti()
     return m;
 }
 
-// When the application ends, the help files close before Qt's SQL module
-// drops its connections: deleting an engine stops its full-text indexing
-// thread and waits for it, instead of leaving it writing into a connection
-// that is going away. Post routines run last added first, so this one is
-// added after the first engine has set up its connections.
-void chiudiGuide()
-{
-    const auto guide = aperti();
-    aperti().clear();
-    for (const QPointer<FileGuida> &g : guide)
-        delete g.data();
-}
-
 QString impronta(const QByteArray &dati)
 {
     return QString::fromLatin1(
         QCryptographicHash::hash(dati, QCryptographicHash::Sha1).toHex().left(12));
 }
 
-// A writable folder for the collections: the cache of the user, or the
-// temporary folder when there is none.
-QString cartellaCollezioni()
-{
-    QString base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (base.isEmpty())
-        base = QDir::tempPath() + QStringLiteral("/varnex-cache");
-    QString cartella = base + QStringLiteral("/guida");
-    if (QDir().mkpath(cartella) && QFileInfo(cartella).isWritable())
-        return cartella;
-    cartella = QDir::tempPath() + QStringLiteral("/varnex-guida");
-    QDir().mkpath(cartella);
-    return cartella;
-}
-
-// The collection for this version of the help file; collections left by
-// earlier versions of the same file go.
+// The collection for this version of the help file (its registry, and the
+// hidden folder of its search index); those left by earlier versions of the
+// same file go, whatever they have become: a link goes as itself.
 QString collezionePer(const QFileInfo &fi)
 {
     const QString cartella = cartellaCollezioni();
+    if (cartella.isEmpty())
+        return {};
     const QString radice = impronta(fi.canonicalFilePath().toUtf8());
     const QString versione = impronta(QByteArray::number(fi.size()) + '/'
                                       + QByteArray::number(fi.lastModified().toMSecsSinceEpoch()));
     const QString nome = radice + QLatin1Char('-') + versione;
-    QDir dir(cartella);
-    const QStringList vecchie = dir.entryList({radice + QStringLiteral("-*.qhc")}, QDir::Files);
-    for (const QString &f : vecchie)
-        if (f != nome + QStringLiteral(".qhc"))
-            dir.remove(f);
-    const QStringList indici = dir.entryList({QLatin1Char('.') + radice + QStringLiteral("-*")},
-                                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QString &d : indici)
-        if (d != QLatin1Char('.') + nome)
-            QDir(dir.filePath(d)).removeRecursively();
-    return dir.filePath(nome + QStringLiteral(".qhc"));
+    const QString registro = nome + QStringLiteral(".qhc"), indice = QLatin1Char('.') + nome;
+    const QStringList vecchie = QDir(cartella).entryList({radice + QStringLiteral("-*.qhc"),
+                                                          QLatin1Char('.') + radice
+                                                              + QStringLiteral("-*")},
+                                                         QDir::AllEntries | QDir::Hidden
+                                                             | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &v : vecchie)
+        if (v != registro && v != indice)
+            rimuoviSenzaSeguire(cartella, v);
+    return QDir(cartella).filePath(registro);
 }
 
 } // namespace
+
+// When the application ends, the help files close before Qt's SQL module
+// drops its connections: deleting an engine stops its full-text indexing
+// thread and waits for it, instead of leaving it writing into a connection
+// that is going away. Post routines run last added first, so this one is
+// added after the first engine has set up its connections.
+void FileGuida::chiudiTutte()
+{
+    const auto guide = aperti();
+    aperti().clear();
+    for (const QPointer<FileGuida> &g : guide)
+        delete g.data();
+    rimuoviCartellaTemporanea();
+}
 
 FileGuida *FileGuida::apri(const QString &percorso)
 {
@@ -99,10 +87,12 @@ FileGuida *FileGuida::apri(const QString &percorso)
     auto *g = new FileGuida(chiave, QCoreApplication::instance());
     if (!g->prepara()) {
         delete g;
+        if (m.isEmpty()) // no collection of this run is left to keep
+            rimuoviCartellaTemporanea();
         return nullptr;
     }
     m.insert(versione, g);
-    static const bool chiusuraRegistrata = (qAddPostRoutine(chiudiGuide), true);
+    static const bool chiusuraRegistrata = (qAddPostRoutine(chiudiTutte), true);
     Q_UNUSED(chiusuraRegistrata);
     return g;
 }
@@ -117,7 +107,10 @@ bool FileGuida::prepara()
     spazio_ = QHelpEngineCore::namespaceName(percorso_);
     if (spazio_.isEmpty())
         return false;
-    motore_ = new QHelpEngine(collezionePer(QFileInfo(percorso_)), this);
+    const QString collezione = collezionePer(QFileInfo(percorso_));
+    if (collezione.isEmpty())
+        return false;
+    motore_ = new QHelpEngine(collezione, this);
     motore_->setReadOnly(false);
     if (!motore_->setupData())
         return false;

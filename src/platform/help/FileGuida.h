@@ -1,7 +1,8 @@
 #pragma once
-// One compiled help file opened through Qt Help: its collection (made in a
-// writable cache folder, one per version of the file), its topics, contents,
-// index and full-text search, the context numbers and the pop-up texts.
+// One compiled help file opened through Qt Help: its collection (made in the
+// user's own folder of CartellaGuida.h, one per version of the file), its
+// topics, contents, index and full-text search, the context numbers and the
+// pop-up texts.
 
 #include <QHash>
 #include <QObject>
@@ -20,6 +21,9 @@ public:
     // The help file at that path, opened once per run; nullptr when the file
     // is missing or is no help file.
     static FileGuida *apri(const QString &percorso);
+    // Every help file opened closes, and a private temporary folder of
+    // their collections goes; the next apri opens afresh.
+    static void chiudiTutte();
 
     QHelpEngine *motore() const { return motore_; }
     QString percorso() const { return percorso_; }

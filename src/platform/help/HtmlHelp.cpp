@@ -238,4 +238,11 @@ QWidget *popupAperto()
     return popup;
 }
 
+void chiudiGuida()
+{
+    delete popup.data();
+    delete finestra.data();
+    FileGuida::chiudiTutte();
+}
+
 } // namespace hh

@@ -137,4 +137,9 @@ FinestraGuida *finestraGuida();
 // The pop-up shown, while it is open.
 QWidget *popupAperto();
 
+// Before the program ends: the help window and the pop-up close, and so do
+// the help files, their private temporary folder, if one was made, going
+// with them.
+void chiudiGuida();
+
 } // namespace hh

@@ -1,8 +1,11 @@
 // The help wrapper over the help file the build made: the help path, the
-// eight procedures, one reused help window, silence without a help file, and
-// the contents, index, search, contexts and pop-ups the procedures ask for.
+// eight procedures, one reused help window, silence without a help file, the
+// contents, index, search, contexts and pop-ups the procedures ask for, and
+// the folder of its collections: the user's own, else a private one of the
+// run, and never a link followed.
 
 #include "CartellaProva.h"
+#include "Guasti.h"
 
 #include "core/FileDati.h"
 #include "core/Globali.h"
@@ -12,6 +15,7 @@
 #include "shell/help/cHtmlHelp.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
@@ -25,10 +29,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -526,4 +534,225 @@ TEST(F1, OpensTheHelpOfTheApplicationsHelpFile)
     QApplication::sendEvent(casella, &ancora);
     EXPECT_EQ(hh::finestraGuida()->argomentoMostrato().fileName(), QStringLiteral("pagina5.html"));
     hh::impostaFileHelpApplicazione(QString());
+}
+
+namespace {
+
+// The variables the help reads its folders from, put back as they were.
+class Ambiente
+{
+public:
+    Ambiente()
+    {
+        for (const char *v : {"HOME", "XDG_CACHE_HOME", "TMPDIR"})
+            prima_.push_back({v, qEnvironmentVariableIsSet(v), qgetenv(v)});
+    }
+    ~Ambiente()
+    {
+        for (const Valore &v : prima_)
+            v.impostata ? qputenv(v.nome, v.valore) : qunsetenv(v.nome);
+    }
+
+private:
+    struct Valore
+    {
+        const char *nome;
+        bool impostata;
+        QByteArray valore;
+    };
+    std::vector<Valore> prima_;
+};
+
+// The start of the names the help gives the collections of a help file.
+QString radiceDi(const QString &file)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(QFileInfo(file).canonicalFilePath().toUtf8(),
+                                                        QCryptographicHash::Sha1)
+                                   .toHex()
+                                   .left(12));
+}
+
+// A folder of someone else's files, and links to it planted in `cartella`
+// under the names of an earlier version's collections of `file`.
+class Bersaglio
+{
+public:
+    explicit Bersaglio(const QString &cartella)
+        : cartella_(cartella)
+    {
+        QDir().mkpath(cartella + QStringLiteral("/sotto"));
+        prova::scriviByte(cartella + QStringLiteral("/uno.txt"), "UNO");
+        prova::scriviByte(cartella + QStringLiteral("/sotto/due.txt"), "DUE");
+    }
+    // The links, their names in `dove`.
+    QStringList pianta(const QString &dove, const QString &file) const
+    {
+        const QString vecchia = radiceDi(file) + QStringLiteral("-000000000000");
+        QDir().mkpath(dove);
+        const QStringList legami = {dove + QStringLiteral("/.") + vecchia,
+                                    dove + QLatin1Char('/') + vecchia + QStringLiteral(".qhc")};
+        EXPECT_TRUE(QFile::link(cartella_, legami[0]));
+        EXPECT_TRUE(QFile::link(cartella_ + QStringLiteral("/uno.txt"), legami[1]));
+        return legami;
+    }
+    void eIntatto() const
+    {
+        EXPECT_EQ(prova::byteDi(cartella_ + QStringLiteral("/uno.txt")), QByteArray("UNO"));
+        EXPECT_EQ(prova::byteDi(cartella_ + QStringLiteral("/sotto/due.txt")), QByteArray("DUE"));
+    }
+
+private:
+    QString cartella_;
+};
+
+} // namespace
+
+TEST(CartellaGuida, WithNoCacheFolderLinksPlantedInTheTemporaryFolderKeepTheirTargets)
+{
+    hh::FileGuida::chiudiTutte();
+    const Ambiente ambiente;
+    QTemporaryDir base;
+    const QString tmp = base.filePath(QStringLiteral("tmp"));
+    const Bersaglio bersaglio(base.filePath(QStringLiteral("bersaglio")));
+    const QString file = base.filePath(QStringLiteral("VarnexHelp.chm"));
+    ASSERT_TRUE(QFile::copy(FileBuild, file));
+    // Where the collections once went when the user had no cache folder,
+    // as another user can plant them in a shared temporary folder.
+    QStringList legami = bersaglio.pianta(tmp + QStringLiteral("/varnex-guida"), file);
+    legami << bersaglio.pianta(tmp + QStringLiteral("/varnex-cache/guida"), file);
+    // A home that is a file: no cache folder at all.
+    prova::scriviByte(base.filePath(QStringLiteral("casa")), "NON UNA CARTELLA");
+    qputenv("HOME", QFile::encodeName(base.filePath(QStringLiteral("casa"))));
+    qunsetenv("XDG_CACHE_HOME");
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+
+    {
+        Guida h(file + Popup);
+        h.owner.show();
+        ASSERT_NE(h.g.DisplayTOC(), 0);
+        hh::FinestraGuida *f = hh::finestraGuida();
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(f->argomentoMostrato().fileName(), QStringLiteral("index.html"));
+        EXPECT_FALSE(f->guida()->dati(f->guida()->url(QStringLiteral("stampa.html"))).isEmpty());
+        attendiRicerca(f->guida()); // its index written beside the collection
+
+        // A folder of this run, private.
+        const QString privata = QFileInfo(f->guida()->motore()->collectionFile()).absolutePath();
+        EXPECT_EQ(QFileInfo(privata).absolutePath(), QFileInfo(tmp).absoluteFilePath());
+        EXPECT_TRUE(QFileInfo(privata).fileName().startsWith(QStringLiteral("varnex-guida-")))
+            << privata.toStdString();
+        EXPECT_EQ(prova::modoDi(privata), 0700u);
+        bersaglio.eIntatto();
+
+        // It goes at the end, and nothing else does.
+        hh::chiudiGuida();
+        EXPECT_FALSE(QFileInfo::exists(privata));
+    }
+    bersaglio.eIntatto();
+    for (const QString &l : std::as_const(legami))
+        EXPECT_TRUE(QFileInfo(l).isSymLink()) << l.toStdString();
+}
+
+TEST(CartellaGuida, OldCollectionsInTheUsersFolderGoAndALinkAmongThemGoesAsALink)
+{
+    hh::FileGuida::chiudiTutte();
+    const Ambiente ambiente;
+    QTemporaryDir base;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(base.filePath(QStringLiteral("cache"))));
+    const QString propria = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+                            + QStringLiteral("/guida");
+    const Bersaglio bersaglio(base.filePath(QStringLiteral("bersaglio")));
+    const QString file = base.filePath(QStringLiteral("VarnexHelp.chm"));
+    ASSERT_TRUE(QFile::copy(FileBuild, file));
+    const QStringList legami = bersaglio.pianta(propria, file);
+    // An earlier version's collection, a real one.
+    const QString vecchia = propria + QStringLiteral("/.") + radiceDi(file)
+                            + QStringLiteral("-111111111111");
+    QDir().mkpath(vecchia + QStringLiteral("/fts"));
+    prova::scriviByte(vecchia + QStringLiteral("/fts/indice"), "VECCHIO");
+
+    hh::FileGuida *g = hh::FileGuida::apri(file);
+    ASSERT_NE(g, nullptr);
+    EXPECT_FALSE(g->dati(g->url(QStringLiteral("index.html"))).isEmpty());
+    EXPECT_EQ(QFileInfo(g->motore()->collectionFile()).absolutePath(),
+              QFileInfo(propria).canonicalFilePath());
+    for (const QString &l : legami)
+        EXPECT_FALSE(QFileInfo(l).isSymLink() || QFileInfo::exists(l)) << l.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(vecchia));
+    bersaglio.eIntatto();
+    hh::FileGuida::chiudiTutte();
+}
+
+TEST(CartellaGuida, TheCacheFolderServesOnlyWhenItIsTheUsersOwn)
+{
+    const struct
+    {
+        const char *caso;
+        // Sets up the folder `guida` whose parent is `sopra`, under `base`.
+        std::function<bool(const QString &guida, const QString &sopra, const QString &base)> prepara;
+        bool propria;
+    } casi[] = {
+        {"missing: made closed to others", [](auto &, auto &, auto &) { return true; }, true},
+        {"the user's, open to others: closed now",
+         [](const QString &guida, auto &, auto &) {
+             return QDir().mkpath(guida)
+                    && ::chmod(QFile::encodeName(guida).constData(), 0755) == 0;
+         },
+         true},
+        {"a link to a folder of the user's",
+         [](const QString &guida, const QString &sopra, const QString &base) {
+             return QDir().mkpath(sopra) && QDir().mkpath(base + QStringLiteral("/altrove"))
+                    && QFile::link(base + QStringLiteral("/altrove"), guida);
+         },
+         false},
+        {"under a folder that others can write",
+         [](auto &, const QString &sopra, auto &) {
+             return QDir().mkpath(sopra)
+                    && ::chmod(QFile::encodeName(sopra).constData(), 0777) == 0;
+         },
+         false},
+        {"under a folder that others can write, each keeping to their own (sticky)",
+         [](auto &, const QString &sopra, auto &) {
+             return QDir().mkpath(sopra)
+                    && ::chmod(QFile::encodeName(sopra).constData(), 01777) == 0;
+         },
+         true},
+        {"another user's (only root can make one)",
+         [](const QString &guida, auto &, auto &) {
+             return ::geteuid() == 0 && QDir().mkpath(guida)
+                    && ::chmod(QFile::encodeName(guida).constData(), 0777) == 0
+                    && ::chown(QFile::encodeName(guida).constData(), 65534, 65534) == 0;
+         },
+         false},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.caso);
+        hh::FileGuida::chiudiTutte();
+        const Ambiente ambiente;
+        QTemporaryDir base;
+        const QString tmp = base.filePath(QStringLiteral("tmp"));
+        QDir().mkpath(tmp);
+        qputenv("TMPDIR", QFile::encodeName(tmp));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(base.filePath(QStringLiteral("cache"))));
+        const QString guida = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+                              + QStringLiteral("/guida");
+        if (!c.prepara(guida, QFileInfo(guida).absolutePath(), base.path())) {
+            EXPECT_NE(::geteuid(), 0u) << "only a case for root fails to set up";
+            continue;
+        }
+        hh::FileGuida *g = hh::FileGuida::apri(FileBuild);
+        ASSERT_NE(g, nullptr);
+        EXPECT_FALSE(g->dati(g->url(QStringLiteral("index.html"))).isEmpty());
+        const QString usata = QFileInfo(g->motore()->collectionFile()).absolutePath();
+        if (c.propria) {
+            EXPECT_EQ(usata, QFileInfo(guida).canonicalFilePath());
+            EXPECT_EQ(prova::modoDi(guida), 0700u);
+        } else {
+            EXPECT_EQ(QFileInfo(usata).absolutePath(), QFileInfo(tmp).absoluteFilePath())
+                << usata.toStdString();
+            EXPECT_EQ(prova::modoDi(usata), 0700u);
+            EXPECT_TRUE(QDir(guida).isEmpty()) << "nothing written in it";
+        }
+        hh::FileGuida::chiudiTutte();
+    }
 }
