@@ -745,6 +745,160 @@ TEST_F(Famiglie, AClickIntoADateBoxThatHasTheFocusPlacesTheCaret)
     EXPECT_EQ(dialoghi.beep, 0);
 }
 
+// --- A click into a box ------------------------------------------------------------
+
+// A box of each family whose focus-in selects, holding a value; what typing
+// makes of it in place of the whole value, and inserted after its first
+// character.
+struct Cliccato
+{
+    const char *box;
+    const char *colonna;
+    Variant memorizzato;
+    const char *tasti;
+    Variant atteso;
+    const char *mostrato; // when left
+    const char *inseriti;
+    Variant conInseriti;
+};
+const Cliccato Cliccati[] = {
+    {"TXTCognome", "cognome", Variant("ROSSI"), "bianchi", Variant("BIANCHI"), "BIANCHI", "x",
+     Variant("RXOSSI")},
+    {"TXTEmailRef", "email_ref", Variant("rossi"), "INFO@COOP.IT", Variant("info@coop.it"),
+     "info@coop.it", "X", Variant("rxossi")},
+    // A year typed short: the box holds four characters at most.
+    {"TXTEserUltimo", "eser_ultimo", Variant("203"), "2004", Variant("2004"), "2004", "0",
+     Variant("2003")},
+    {"TXTFattUlt", "fatt_ultimo", Variant(25000.0), "7", Variant(7.0), "7", "1", Variant(215000.0)},
+    {"TXTDipA1", "dipa1", Variant(12.5), "3,2", Variant(3.2), "3,2", "0", Variant(102.5)},
+    {"TXTSpeA1", "spea1", Variant(18500.25), "9,5", Variant(9.5), "9,50", "0", Variant(108500.25)},
+    {"TXTPercPromo", "percpromo", Variant(40.0), "5", Variant(5.0), "5,00", ",", Variant(4.0)},
+    // A grid box with a total.
+    {"TXTA2", "a2", Variant(100.0), "7", Variant(7.0), "7", "5", Variant(1500.0)},
+    // The mask is typed over.
+    {"TXTNato", "nato", Variant(QDate(2004, 3, 5)), "06042005", Variant(QDate(2005, 4, 6)),
+     "06/04/2005", "1", Variant(QDate(2004, 3, 1))},
+};
+
+// QTest's click on a widget comes to the application as the window
+// system's does (a spontaneous press), so the focus moves on the press
+// before the box sees it, as with the user's click.
+TEST_F(Famiglie, AClickThatGivesABoxTheFocusKeepsItsSelectionSoTypingReplacesTheValue)
+{
+    for (const bool trascina : {false, true}) { // the button held down and moved before its release
+        for (const Cliccato &c : Cliccati) {
+            SCOPED_TRACE(testing::Message() << c.box << (trascina ? ", dragged" : ""));
+            imposta(c.colonna, c.memorizzato);
+            mostraTutto();
+            PaginaModificata = 0;
+            QLineEdit *box = w(c.box);
+            // From another box, which commits as the click takes the focus.
+            entra(box == w("TXTCognome") ? w("TXTA2") : w("TXTCognome"));
+            // The caret would fall after the first character, inside the
+            // value whichever side the box aligns it.
+            const QPoint dove = alPosto(box, 1);
+            QPoint lascia = dove;
+            QTest::mousePress(box, Qt::LeftButton, {}, dove);
+            ASSERT_EQ(fuoco(), box);
+            if (trascina) {
+                lascia = QPoint(box->width() - 2, dove.y());
+                QTest::mouseMove(box, lascia);
+            }
+            QTest::mouseRelease(box, Qt::LeftButton, {}, lascia);
+            EXPECT_EQ(box->selectedText(), box->displayText());
+            digita(QString::fromLatin1(c.tasti));
+            tab();
+            EXPECT_EQ(valore(c.colonna), c.atteso);
+            EXPECT_EQ(box->text(), QString::fromLatin1(c.mostrato));
+            EXPECT_EQ(PaginaModificata, 1);
+        }
+    }
+    EXPECT_EQ(valore("a25"), Variant(14)); // the grid box's total follows
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
+TEST_F(Famiglie, AClickIntoTheBoxThatHasTheFocusPlacesTheCaret)
+{
+    for (const Cliccato &c : Cliccati) {
+        SCOPED_TRACE(c.box);
+        imposta(c.colonna, c.memorizzato);
+        mostraTutto();
+        QLineEdit *box = w(c.box);
+        entra(box); // by Tab: the plain value selected
+        EXPECT_EQ(box->selectedText(), box->displayText());
+        QTest::mouseClick(box, Qt::LeftButton, {}, alPosto(box, 1));
+        EXPECT_FALSE(box->hasSelectedText());
+        EXPECT_EQ(box->cursorPosition(), 1);
+        digita(QString::fromLatin1(c.inseriti));
+        tab();
+        EXPECT_EQ(valore(c.colonna), c.conInseriti);
+    }
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
+TEST_F(Famiglie, OnlyTheLeftPressOfTheClickThatGaveTheFocusIsHeldBack)
+{
+    imposta("cognome", Variant("ROSSI"));
+    mostraTutto();
+    QLineEdit *cognome = w("TXTCognome");
+
+    // The focus given from code with a click's reason, and no click behind
+    // it: the family's entry is selected, and a later click places the caret.
+    entra(w("TXTFattUlt"));
+    cognome->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(fuoco(), cognome);
+    EXPECT_EQ(cognome->selectedText(), QStringLiteral("ROSSI"));
+    QApplication::processEvents();
+    QTest::mouseClick(cognome, Qt::LeftButton, {}, alPosto(cognome, 2));
+    EXPECT_FALSE(cognome->hasSelectedText());
+    EXPECT_EQ(cognome->cursorPosition(), 2);
+
+    // The right button gives the focus and keeps the selection, for the
+    // box's menu to work on; the left click after it, into the box that
+    // has the focus, places the caret.
+    entra(w("TXTFattUlt"));
+    prova::clicNellaFinestra(cognome, Qt::RightButton, alPosto(cognome, 2));
+    ASSERT_EQ(fuoco(), cognome);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(cognome->selectedText(), QStringLiteral("ROSSI"));
+    menu->close();
+    QApplication::processEvents();
+    EXPECT_EQ(cognome->selectedText(), QStringLiteral("ROSSI"));
+    QTest::mouseClick(cognome, Qt::LeftButton, {}, alPosto(cognome, 3));
+    EXPECT_FALSE(cognome->hasSelectedText());
+    EXPECT_EQ(cognome->cursorPosition(), 3);
+    digita(QStringLiteral("x"));
+
+    // The focus through the window and back, no move for the families: the
+    // box's entry does not run again, nothing is selected anew, and the
+    // click back places the caret.
+    finestra->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(cognome, Qt::LeftButton, {}, alPosto(cognome, 1));
+    ASSERT_EQ(fuoco(), cognome);
+    EXPECT_FALSE(cognome->hasSelectedText());
+    EXPECT_EQ(cognome->cursorPosition(), 1);
+    digita(QStringLiteral("y"));
+    tab();
+    EXPECT_EQ(valore("cognome"), Variant("RYOSXSI"));
+
+    // A double click that gives the focus: its first click keeps the whole
+    // text selected, its second selects the word it falls on, as in any box.
+    imposta("cognome", Variant("ROSSI MARIO"));
+    mostraTutto();
+    entra(w("TXTFattUlt"));
+    const QPoint mario = alPosto(cognome, 8);
+    QTest::mouseClick(cognome, Qt::LeftButton, {}, mario);
+    EXPECT_EQ(cognome->selectedText(), QStringLiteral("ROSSI MARIO"));
+    QTest::mouseDClick(cognome, Qt::LeftButton, {}, mario);
+    QTest::mouseRelease(cognome, Qt::LeftButton, {}, mario);
+    EXPECT_EQ(cognome->selectedText(), QStringLiteral("MARIO"));
+    digita(QStringLiteral("bianchi"));
+    tab();
+    EXPECT_EQ(valore("cognome"), Variant("ROSSI BIANCHI"));
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
 // --- Option family -------------------------------------------------------------
 
 TEST_F(Famiglie, AClickOnlyRaisesTheFlagSalvaTakesTheCode)

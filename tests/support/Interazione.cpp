@@ -15,6 +15,7 @@
 #include <QFontMetrics>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 namespace prova {
 
@@ -95,12 +96,20 @@ void clic(QAbstractButton *pulsante)
     QTest::mouseClick(pulsante, Qt::LeftButton);
 }
 
-QPoint alPosto(maschera::MaskEdBox *box, int k)
+void clicNellaFinestra(QWidget *w, Qt::MouseButton pulsante, QPoint dove)
+{
+    QWindow *finestra = w->window()->windowHandle();
+    ASSERT_NE(finestra, nullptr);
+    QTest::mouseClick(finestra, pulsante, {}, w->mapTo(w->window(), dove));
+}
+
+QPoint alPosto(QLineEdit *box, int k)
 {
     const int cursore = box->cursorPosition();
     const int inizio = box->selectionStart();
     const int lunghezza = int(box->selectedText().size());
     box->setCursorPosition(k);
+    box->repaint(); // a box scrolls its text into place as it paints it (a right-aligned one)
     const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     if (inizio >= 0)
         box->setSelection(inizio, lunghezza);

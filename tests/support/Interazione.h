@@ -54,9 +54,14 @@ void scegliAperto(QComboBox *lista, int voce);
 void scegli(QComboBox *lista, int voce);
 // A left click, which also gives a button the focus.
 void clic(QAbstractButton *pulsante);
-// Where a click falls in a date box: on place k of its mask, or to the right
-// of the mask (the box is wider than it). Caret and selection stay as they were.
-QPoint alPosto(maschera::MaskEdBox *box, int k);
+// A click as the window system delivers it, through the widget's window:
+// the right button also opens the widget's context menu, which a click
+// sent to the widget itself does not.
+void clicNellaFinestra(QWidget *w, Qt::MouseButton pulsante, QPoint dove);
+// Where a click falls in a box: on place k of its text (of a date box's
+// mask), or to the right of a date box's mask (the box is wider than it).
+// Caret and selection stay as they were.
+QPoint alPosto(QLineEdit *box, int k);
 QPoint aDestraDellaMaschera(maschera::MaskEdBox *box);
 
 // Where a page's form puts a control: its name and its place in twips,

@@ -13,6 +13,7 @@
 #include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"
 #include "platform/maschera/MaskEdBox.h"
+#include "platform/ui/SelezioneAlClic.h"
 #include "platform/ui/SelezioneNascosta.h"
 #include "platform/ui/Twips.h"
 
@@ -97,7 +98,9 @@ CasellaCampo::CasellaCampo(QLineEdit *box, const QString &colonna, QObject *pare
     new Fuoco(
         box, this, [this] { entrata(); }, [this] { uscita(); });
     box->installEventFilter(this);
+    // After the focus tracker, which takes the focus events for itself.
     ui::selezioneSoloConFuoco(box);
+    ui::tieniSelezioneAlClic(box);
 }
 
 CasellaCampo::~CasellaCampo()

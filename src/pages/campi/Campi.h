@@ -6,7 +6,8 @@
 // binding per field.
 //
 // Focus: the rules of Fuoco.h (a box commits only when the focus really
-// moves to another widget of the program).
+// moves to another widget of the program). A click that gives a box the
+// focus keeps what its focus-in selected (platform/ui/SelezioneAlClic.h).
 //
 // A number box with dependants renews them after every numeric commit, from
 // the in-memory sheet (Ricalcolo.h); a commit whose dependants could not be

@@ -1,10 +1,5 @@
 #include "platform/maschera/MaskEdBox.h"
 
-#include <QFocusEvent>
-#include <QMouseEvent>
-#include <QTimer>
-#include <utility>
-
 namespace maschera {
 
 MaskEdBox::MaskEdBox(QWidget *parent)
@@ -102,47 +97,6 @@ void MaskEdBox::setSelLength(int length)
         setSelStart(start);
     else
         setSelection(start, length);
-}
-
-void MaskEdBox::focusInEvent(QFocusEvent *e)
-{
-    QLineEdit::focusInEvent(e);
-    if (e->reason() != Qt::MouseFocusReason)
-        return;
-    // The press that gave the focus is delivered right after it, in the same
-    // turn of the event loop; a focus given by code with this reason and no
-    // press behind it must not hold back a later click.
-    entrataDalClic_ = true;
-    QTimer::singleShot(0, this, [this] { entrataDalClic_ = false; });
-}
-
-void MaskEdBox::mousePressEvent(QMouseEvent *e)
-{
-    const bool entrata = std::exchange(entrataDalClic_, false);
-    if (entrata && e->button() == Qt::LeftButton) {
-        clicTrattenuto_ = true;
-        e->accept();
-        return;
-    }
-    QLineEdit::mousePressEvent(e);
-}
-
-void MaskEdBox::mouseMoveEvent(QMouseEvent *e)
-{
-    if (clicTrattenuto_) {
-        e->accept(); // no dragging a selection from where the click fell
-        return;
-    }
-    QLineEdit::mouseMoveEvent(e);
-}
-
-void MaskEdBox::mouseReleaseEvent(QMouseEvent *e)
-{
-    if (std::exchange(clicTrattenuto_, false)) {
-        e->accept();
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(e);
 }
 
 } // namespace maschera

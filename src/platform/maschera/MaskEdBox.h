@@ -8,11 +8,6 @@
 // "9" an optional digit, "?" a letter, "A" a letter or digit (required),
 // "a" the same optional, "&" any character, "C" any character optional,
 // "\" takes the next character literally; anything else is a literal.
-//
-// A click that gives the box the focus leaves the caret and the selection
-// as the focus-in left them (the date boxes select the whole mask), so typing
-// starts at the mask's first place wherever the click fell; a click into
-// the box that has the focus places the caret as usual.
 
 #include <QLineEdit>
 
@@ -44,17 +39,9 @@ public:
     // The Qt input mask a mask of ours turns into.
     static QString maschereQt(const QString &mask, QChar prompt);
 
-protected:
-    void focusInEvent(QFocusEvent *e) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseMoveEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-
 private:
     QString maschera_;
     QChar prompt_ = QLatin1Char('_');
-    bool entrataDalClic_ = false; // the focus came by a click whose press is still to come
-    bool clicTrattenuto_ = false; // that press, held back until its release
 };
 
 } // namespace maschera
