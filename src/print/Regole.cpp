@@ -17,22 +17,22 @@ QString comeMemorizzato(const ado::Variant &v)
     return testoSemplice(v);
 }
 
-QString importo(const ado::Variant &v)
+QString comeImporto(const ado::Variant &v)
 {
     return formattaValore(v, Variante::Intero);
 }
 
-QString anno(const ado::Variant &v)
+QString comeAnno(const ado::Variant &v)
 {
     return formattaAnno(v);
 }
 
-QString decimi(const ado::Variant &v)
+QString comeDecimi(const ado::Variant &v)
 {
     return formattaValore(v, Variante::Decimi);
 }
 
-QString dueDecimali(const ado::Variant &v)
+QString comeDueDecimali(const ado::Variant &v)
 {
     return formattaValore(v, Variante::DueDecimali);
 }

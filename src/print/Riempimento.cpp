@@ -8,7 +8,7 @@ QStringList riempi(report::IstanzaRapporto &istanza, std::span<const Riempimento
     QStringList impostati;
     for (const Riempimento &r : righe) {
         const QString controllo = QString::fromLatin1(r.controllo);
-        istanza.imposta(u"Section1", controllo, r.regola(s, r.colonna));
+        istanza.imposta(u"Section1", controllo, r.regola(s, r.colonna), r.regola.contenuto());
         impostati.append(controllo);
     }
     return impostati;

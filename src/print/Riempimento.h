@@ -1,7 +1,8 @@
 #pragma once
 // The fill of a printed page as rows beside its layout: each value label,
 // spelled as the layout spells it, with the column of the sheet it shows
-// and its caption rule. One loop sets them all.
+// and its caption rule. One loop sets them all, each caption with what its
+// rule says it holds.
 
 #include "platform/report/Istanza.h"
 #include "print/Regole.h"

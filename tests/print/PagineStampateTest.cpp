@@ -4,6 +4,7 @@
 
 #include "AiutiStampa.h"
 
+#include "core/formati/Numeri.h"
 #include "platform/report/Uscite.h"
 #include "print/Stampa.h"
 
@@ -252,6 +253,28 @@ TEST(PagineStampate, CaptionsFollowTheRulesOfEachPage)
     }
 }
 
+TEST(PagineStampate, TheLabelsOfTheNumberPatternsHoldNumbersAndAllOthersTexts)
+{
+    // Amounts, years and counts on pages 1 to 5, percentages on page 6.
+    const int numeri[7] = {0, 6, 48, 46, 12, 28, 14};
+    for (int n = 1; n <= 6; ++n) {
+        riempiPagina(n, prova::copiaPiena());
+        const report::IstanzaRapporto &istanza = DataReport(n);
+        const auto controlli = corpo(n).controlli;
+        int visti = 0;
+        for (std::size_t i = 0; i < controlli.size(); ++i) {
+            if (istanza.contenuto(2, int(i)) != report::Contenuto::Numero)
+                continue;
+            ++visti;
+            EXPECT_EQ(controlli[i].tipo, TipoControllo::Valore) << n << " " << controlli[i].nome;
+            EXPECT_TRUE(leggiNumero(istanza.didascalia(2, int(i))))
+                << n << " " << controlli[i].nome << " "
+                << qPrintable(istanza.didascalia(2, int(i)));
+        }
+        EXPECT_EQ(visti, numeri[n]) << n;
+    }
+}
+
 TEST(PagineStampate, ATotalBeyond32BitsPrintsAsTheNumberStored)
 {
     riempiPagina(2, prova::copiaCon({{"a25", 3000000000.0}, {"b25", std::int64_t(-3000000000LL)}}));
@@ -483,4 +506,62 @@ TEST_F(PdfDellaScheda, TheLegalFormLinesOfPage4StopAtTheirTab)
     EXPECT_NEAR(lettera->box.left(), a->sulFoglio.left() / 20.0, 0.5);
     EXPECT_GT(dopo->box.left(), lettera->box.right() + 10);
     EXPECT_NEAR(dopo->box.left(), dopoB->box.left(), 0.5); // the same stop on every line
+}
+
+TEST_F(PdfDellaScheda, ATextWrittenLikeANumberIsNarrowedToTheTextLimitAndCutANumberPrintsWhole)
+{
+    // A REA number and a phone number grouped by full stops as amounts are.
+    const QString rea = QStringLiteral("1.234.567.890.123.456.789.012.345.678.901.234.567");
+    ASSERT_EQ(rea.size(), 49);
+    const QString telefono = QStringLiteral("085.800.123.456.789.012.345.678");
+    const struct
+    {
+        int pagina;
+        const char *controllo, *colonna;
+        Variant valore;
+        bool numero;
+    } casi[] = {
+        {1, "NumRea", "num_rea", rea, false},
+        {2, "TelefonoSede", "tel_sede", telefono, false},
+        {4, "TelefonoLoc", "telefono_loc", telefono, false},
+        // Amounts far too wide for their labels.
+        {1, "CapSociale", "capitale_sociale", -999999999999999.0, true},
+        {1, "CapVersato", "capitale_versato", -999999999999999.0, true},
+    };
+    QList<std::pair<QString, Variant>> valori;
+    for (const auto &c : casi)
+        valori.append({QString::fromLatin1(c.colonna), c.valore});
+    const std::unique_ptr<SchedaStampata> scheda(
+        stampa("testi come numeri", prova::copiaCon(valori)));
+    ASSERT_EQ(scheda->pagine.size(), 6);
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.controllo);
+        const auto dove = prova::posto(c.pagina, QString::fromLatin1(c.controllo));
+        ASSERT_TRUE(dove);
+        const auto controlli = paginaStampa(c.pagina).layout.sezioni[dove->sezione].controlli;
+        const int indice = int(dove->controllo - controlli.data());
+        const report::IstanzaRapporto &istanza = scheda->istanza(c.pagina);
+        const QString didascalia = istanza.didascalia(dove->sezione, indice);
+        const report::Stampata s = report::comeStampata(istanza, dove->sezione, indice);
+        if (c.numero) {
+            EXPECT_EQ(s.testo, didascalia);
+            EXPECT_LT(s.larghezza, 60);
+        } else {
+            EXPECT_EQ(s.larghezza, 60);
+            EXPECT_FALSE(s.testo.isEmpty());
+            EXPECT_LT(s.testo.size(), didascalia.size());
+            EXPECT_TRUE(didascalia.startsWith(s.testo)) << qPrintable(s.testo);
+        }
+        // On paper: what prints, in its label, at that width of its font.
+        const prova::PaginaPdf &pdf = scheda->pagine[c.pagina - 1];
+        EXPECT_EQ(pdf.testoIn(dove->sulFoglio), s.testo);
+        const prova::Parola *parola = pdf.parolaIn(s.testo, dove->sulFoglio);
+        ASSERT_NE(parola, nullptr);
+        EXPECT_GE(parola->box.left(), dove->sulFoglio.left() / 20.0 - 0.3);
+        EXPECT_LE(parola->box.right(), (dove->sulFoglio.right() + 1) / 20.0 + 0.3);
+        const double piena = QFontMetricsF(report::carattereTwips(dove->controllo->carattere))
+                                 .horizontalAdvance(s.testo)
+                             / 20.0;
+        EXPECT_NEAR(100 * parola->box.width() / piena, s.larghezza, 1.5);
+    }
 }

@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -63,14 +62,6 @@ struct Composta
     int larghezza = 100;
 };
 
-// An amount as our patterns print it ("1.234.567", "-,5", "1.234,50"): it
-// is narrowed as far as it must, never cut.
-bool importo(const QString &testo)
-{
-    static const QRegularExpression cifre(QStringLiteral(R"(^-?(\d{1,3}(\.\d{3})*(,\d*)?|,\d+)$)"));
-    return cifre.match(testo).hasMatch();
-}
-
 // Eight average characters, the average taken as the width of an "x".
 double passoTab(const QFont &f)
 {
@@ -106,8 +97,10 @@ void taglia(Composta &r, const Controllo &c, double spazio, double tab)
     r.riga = componi(r.testo, r.carattere, tab);
 }
 
-// `massima` narrows the caption at least that far (the width of its group).
-Composta componiNelloSpazio(const QString &testo, const Controllo &c, int spazio, int massima = 100)
+// `massima` narrows the caption at least that far (the width of its group);
+// a number may go below the text limit, as far as it must.
+Composta componiNelloSpazio(const QString &testo, Contenuto contenuto, const Controllo &c,
+                            int spazio, int massima = 100)
 {
     Composta r{testo, carattereTwips(c.carattere)};
     const double tab = passoTab(r.carattere);
@@ -121,7 +114,7 @@ Composta componiNelloSpazio(const QString &testo, const Controllo &c, int spazio
         return r;
     // Narrowed, it keeps a blank's room clear of whatever stands next to it.
     const double stanza = spazio - std::ceil(bianco);
-    const int minima = importo(testo) ? 1 : LarghezzaMinima;
+    const int minima = contenuto == Contenuto::Numero ? 1 : LarghezzaMinima;
     while (r.riga.larghezza > stanza && r.larghezza > minima) {
         const int stretta = int(std::floor(r.larghezza * stanza / r.riga.larghezza));
         r.larghezza = std::max(minima, std::min(r.larghezza - 1, stretta));
@@ -139,10 +132,11 @@ QRect spazioTesto(const QRect &r, const Controllo &c)
     return c.bordo ? r.adjusted(Rientro, 0, -Rientro, 0) : r;
 }
 
-Composta componiControllo(const Controllo &c, const QString &testo, int massima = 100)
+Composta componiControllo(const Controllo &c, const QString &testo, Contenuto contenuto,
+                          int massima = 100)
 {
-    return componiNelloSpazio(testo, c, spazioTesto(QRect(0, 0, c.width, c.height), c).width(),
-                              massima);
+    return componiNelloSpazio(testo, contenuto, c,
+                              spazioTesto(QRect(0, 0, c.width, c.height), c).width(), massima);
 }
 
 // Every caption of a section as it prints, each group at its narrowest.
@@ -152,14 +146,15 @@ std::vector<Composta> componiSezione(const IstanzaRapporto &istanza, int sezione
     std::vector<Composta> composte;
     QHash<int, int> gruppi; // group, its width
     for (std::size_t i = 0; i < controlli.size(); ++i) {
-        composte.push_back(componiControllo(controlli[i], istanza.didascalia(sezione, int(i))));
+        composte.push_back(componiControllo(controlli[i], istanza.didascalia(sezione, int(i)),
+                                            istanza.contenuto(sezione, int(i))));
         if (const int g = controlli[i].gruppo; g > 0)
             gruppi[g] = std::min(gruppi.value(g, 100), composte.back().larghezza);
     }
     for (std::size_t i = 0; i < controlli.size(); ++i)
         if (const int g = controlli[i].gruppo; g > 0 && composte[i].larghezza != gruppi[g])
             composte[i] = componiControllo(controlli[i], istanza.didascalia(sezione, int(i)),
-                                           gruppi[g]);
+                                           istanza.contenuto(sezione, int(i)), gruppi[g]);
     return composte;
 }
 
@@ -249,7 +244,7 @@ Stampata comeStampata(const IstanzaRapporto &istanza, int sezione, int indice)
 
 Stampata comeStampata(const Controllo &c, const QString &testo)
 {
-    const Composta composta = componiControllo(c, testo);
+    const Composta composta = componiControllo(c, testo, Contenuto::Testo);
     return {composta.testo, composta.larghezza};
 }
 

@@ -5,11 +5,11 @@
 // Captions stand on one line at the top of their label and keep their
 // blanks; tabs stop every eight average characters (the width of an "x").
 // A caption wider than its label is narrowed to fit with a blank to spare
-// (down to 60 %; an amount as far as it must, for a cut amount would read
-// as another); what is still wider loses its end, whole characters at a
-// time, so that nothing is drawn, and nothing is written into a PDF's text,
-// outside its label. Inside a border a caption keeps 30 twips clear of the
-// lines. Lines come last, over the cells.
+// (a text down to 60 %; a number, as its fill marked it, as far as it must,
+// for a cut number would read as another); what is still wider loses its
+// end, whole characters at a time, so that nothing is drawn, and nothing is
+// written into a PDF's text, outside its label. Inside a border a caption
+// keeps 30 twips clear of the lines. Lines come last, over the cells.
 
 #include "platform/report/Istanza.h"
 
@@ -43,7 +43,7 @@ struct Stampata
 };
 // Control `indice` of section `sezione` of an instance, its group included.
 Stampata comeStampata(const IstanzaRapporto &istanza, int sezione, int indice);
-// A caption in a control of no group.
+// A text in a control of no group.
 Stampata comeStampata(const Controllo &c, const QString &testo);
 
 // The sheet in twips, and its size for a paint device.

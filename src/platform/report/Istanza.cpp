@@ -22,7 +22,7 @@ IstanzaRapporto::IstanzaRapporto(const Rapporto &rapporto)
         const auto controlli = sezioni[s].controlli;
         didascalie_[s].reserve(controlli.size());
         for (std::size_t c = 0; c < controlli.size(); ++c) {
-            didascalie_[s].push_back(QString::fromUtf8(controlli[c].testo));
+            didascalie_[s].push_back({QString::fromUtf8(controlli[c].testo)});
             indice_.insert(chiave(QString::fromLatin1(sezioni[s].nome),
                                   QString::fromLatin1(controlli[c].nome)),
                            {int(s), int(c)});
@@ -41,16 +41,17 @@ std::pair<int, int> IstanzaRapporto::posizione(QStringView sezione, QStringView 
     return *it;
 }
 
-void IstanzaRapporto::imposta(QStringView sezione, QStringView controllo, const QString &testo)
+void IstanzaRapporto::imposta(QStringView sezione, QStringView controllo, const QString &testo,
+                              Contenuto contenuto)
 {
     const auto [s, c] = posizione(sezione, controllo);
-    didascalie_[s][c] = testo;
+    didascalie_[s][c] = {testo, contenuto};
 }
 
 const QString &IstanzaRapporto::didascalia(QStringView sezione, QStringView controllo) const
 {
     const auto [s, c] = posizione(sezione, controllo);
-    return didascalie_[s][c];
+    return didascalie_[s][c].testo;
 }
 
 } // namespace report

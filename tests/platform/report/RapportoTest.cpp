@@ -178,6 +178,7 @@ TEST_F(Rapporti, ATooLongCaptionIsCutAtAWholeCharacterAndNothingOfItPassesItsLab
         QString stampa;        // what prints, when known
         bool leggibile = true; // the PDF's text reads back as drawn (pdftotext splits
                                // combining accents and drops emoji)
+        Contenuto contenuto = Contenuto::Testo; // what its fill says it holds
     } casi[] = {
         {"Stretto", QStringLiteral("Alfa"), true, 100, QStringLiteral("Alfa")},
         {"Stretto", alfabeto, false, 60, {}},
@@ -186,10 +187,14 @@ TEST_F(Rapporti, ATooLongCaptionIsCutAtAWholeCharacterAndNothingOfItPassesItsLab
         {"Stretto", QStringLiteral("E\u0301").repeated(40), false, 60, {}, false},
         {"Stretto", QStringLiteral("😀").repeated(30), false, 60, {}, false},
         {"StrettoDestra", alfabeto, false, 60, {}},
-        // An amount is never cut: it is narrowed as far as it must.
+        // A number is never cut: it is narrowed as far as it must.
         {"StrettoDestra", QStringLiteral("-999.999.999.999.999,00"), true, 59,
-         QStringLiteral("-999.999.999.999.999,00")},
-        {"StrettoDestra", QStringLiteral("1.234"), true, 100, QStringLiteral("1.234")},
+         QStringLiteral("-999.999.999.999.999,00"), true, Contenuto::Numero},
+        {"StrettoDestra", QStringLiteral("1.234"), true, 100, QStringLiteral("1.234"), true,
+         Contenuto::Numero},
+        // A text written like a number is a text all the same.
+        {"StrettoDestra", QStringLiteral("-999.999.999.999.999,00"), false, 60, {}},
+        {"Stretto", QStringLiteral("1.234.567.890.123.456.789"), false, 60, {}},
         // The closing words stay; the names before them are cut.
         {"Dichiarazione", nomi + QLatin1Char(' ') + nomi + coda, false, 60, {}},
         {"Dichiarazione", QStringLiteral("ROSSI MARIO") + coda, true, 100,
@@ -198,7 +203,7 @@ TEST_F(Rapporti, ATooLongCaptionIsCutAtAWholeCharacterAndNothingOfItPassesItsLab
     QList<IstanzaRapporto> pagine;
     for (const auto &c : casi) {
         pagine << riempita();
-        pagine.back().imposta(u"Corpo", QString::fromLatin1(c.controllo), c.testo);
+        pagine.back().imposta(u"Corpo", QString::fromLatin1(c.controllo), c.testo, c.contenuto);
     }
     const auto pdf = prova::leggiPdf(scrivi(pagine));
     ASSERT_EQ(pdf.size(), qsizetype(std::size(casi)));
@@ -215,9 +220,10 @@ TEST_F(Rapporti, ATooLongCaptionIsCutAtAWholeCharacterAndNothingOfItPassesItsLab
         EXPECT_LE(s.larghezza, c.larghezza);
         if (!c.stampa.isEmpty())
             EXPECT_EQ(s.testo, c.stampa);
-        // Cut between whole characters: the end of the caption goes, the
-        // closing words excepted.
+        // Cut between whole characters, once narrowed as far as a text may
+        // be: the end of the caption goes, the closing words excepted.
         if (!c.intera) {
+            EXPECT_EQ(s.larghezza, 60);
             QString testa = s.testo;
             if (controllo.coda && c.testo.endsWith(coda)) {
                 EXPECT_TRUE(testa.endsWith(coda));
