@@ -10,24 +10,34 @@
 #include "pages/ServiziShell.h"
 #include "platform/dialoghi/Dialoghi.h"
 
+#include <functional>
+
 namespace scheda {
 
 namespace {
 
-// Steps of a record move after the move itself: close the page shown and
-// reopen it on the new sheet through its page button.
-void dopoLoSpostamento()
-{
-    const int pagina = PaginaCorrente;
-    chiudiPaginaMostrata();
-    if (pagina >= 1 && pagina <= 6 && FinestraPrincipale)
-        FinestraPrincipale->CMDPag_Click(pagina);
-}
-
-void primaDelloSpostamento()
+// A record move: the save question, the move of RsDati (which takes the new
+// key into IdRecord and sets Ricarica), then the page shown closed and
+// reopened on the new sheet through its page button. When the sheet moved to
+// cannot be read, the sheet left stays the current one and its page is shown
+// again: the failed move is reported and has changed nothing.
+void sposta(const std::function<void()> &movimento)
 {
     chiediSeSalvare(); // a Yes writes into the sheet being left
     PaginaModificata = 0;
+    const ado::Variant lasciata = IdRecord;
+    movimento();
+    const int pagina = PaginaCorrente;
+    chiudiPaginaMostrata();
+    if (pagina < 1 || pagina > 6 || !FinestraPrincipale)
+        return;
+    try {
+        FinestraPrincipale->CMDPag_Click(pagina);
+    } catch (...) {
+        IdRecord = lasciata;
+        mostraDiNuovo(pagina); // its load puts RsDati back on the sheet left
+        throw;
+    }
 }
 
 // Page 1 of the current sheet, as the new and delete commands open it.
@@ -42,44 +52,44 @@ void apriPagina1()
 
 void MDIForm1::CMDPrimo_Click()
 {
-    primaDelloSpostamento();
-    RsDati->MoveFirst();
-    IdRecord = RsDati->Fields(0).Value();
-    Ricarica = 1;
-    dopoLoSpostamento();
+    sposta([] {
+        RsDati->MoveFirst();
+        IdRecord = RsDati->Fields(0).Value();
+        Ricarica = 1;
+    });
 }
 
 void MDIForm1::CMDPrec_Click()
 {
-    primaDelloSpostamento();
-    Ricarica = 1;
-    cercaIdRecord(); // the page or a save may have moved the cursor
-    RsDati->MovePrevious();
-    if (RsDati->isBOF())
-        RsDati->MoveFirst();
-    IdRecord = RsDati->Fields(0).Value();
-    dopoLoSpostamento();
+    sposta([] {
+        Ricarica = 1;
+        cercaIdRecord(); // the page or a save may have moved the cursor
+        RsDati->MovePrevious();
+        if (RsDati->isBOF())
+            RsDati->MoveFirst();
+        IdRecord = RsDati->Fields(0).Value();
+    });
 }
 
 void MDIForm1::CMDSucc_Click()
 {
-    primaDelloSpostamento();
-    Ricarica = 1;
-    cercaIdRecord();
-    RsDati->MoveNext();
-    if (RsDati->isEOF())
-        RsDati->MoveLast();
-    IdRecord = RsDati->Fields(0).Value();
-    dopoLoSpostamento();
+    sposta([] {
+        Ricarica = 1;
+        cercaIdRecord();
+        RsDati->MoveNext();
+        if (RsDati->isEOF())
+            RsDati->MoveLast();
+        IdRecord = RsDati->Fields(0).Value();
+    });
 }
 
 void MDIForm1::CMDUltimo_Click()
 {
-    primaDelloSpostamento();
-    RsDati->MoveLast();
-    IdRecord = RsDati->Fields(0).Value();
-    Ricarica = 1;
-    dopoLoSpostamento();
+    sposta([] {
+        RsDati->MoveLast();
+        IdRecord = RsDati->Fields(0).Value();
+        Ricarica = 1;
+    });
 }
 
 void MDIForm1::CMDNuovo_Click()
@@ -124,6 +134,8 @@ void MDIForm1::CMDRipristina_Click()
 
 void MDIForm1::CMDElimina_Click()
 {
+    if (PaginaCorrente == 0)
+        return; // no sheet shown (a load failed): none to confirm or delete
     RispostaElimina = dlg::MsgBox(QStringLiteral("Cancelli record?"),
                                   dlg::vbYesNo | dlg::vbExclamation,
                                   QStringLiteral("Conferma cancellazione"));

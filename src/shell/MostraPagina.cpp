@@ -204,6 +204,19 @@ int chiediSeSalvare()
     return RispostaSalva;
 }
 
+void mostraDiNuovo(int n)
+{
+    if (n < 1 || n > 6)
+        return;
+    PaginaCorrente = std::int16_t(n);
+    coloraPulsantiPagina(n);
+    try {
+        apriForm(n);
+    } catch (...) {
+        // The failure that brought us here is the one reported.
+    }
+}
+
 void mostraPagina(int n)
 {
     const int precedente = PaginaCorrente;
@@ -225,16 +238,8 @@ void mostraPagina(int n)
             apriForm(n);
         } catch (...) {
             // Page N could not load (none is shown now): back to the page
-            // that was shown, if it loads again; the first failure is the
-            // one reported.
-            if (precedente >= 1 && precedente <= 6) {
-                PaginaCorrente = std::int16_t(precedente);
-                coloraPulsantiPagina(precedente);
-                try {
-                    apriForm(precedente);
-                } catch (...) {
-                }
-            }
+            // that was shown.
+            mostraDiNuovo(precedente);
             throw;
         }
     }

@@ -49,6 +49,11 @@ void validareFormMostrato();
 // saved. Returns the answer (0 when nothing was asked).
 int chiediSeSalvare();
 
+// After a load that failed: page N (1..6) of the current sheet shown again,
+// its button yellow, if it loads; when it does not, no page is shown. This
+// second failure is not raised: the first one is the one to report.
+void mostraDiNuovo(int n);
+
 // Show page N, from the main window's page buttons and the pages'
 // "Pag. Preced." / "Pag. Succes." alike (VaiPagina1 to VaiPagina6 of
 // pages/ServiziShell.h run it as a command). When page N cannot load, the

@@ -649,3 +649,80 @@ TEST(ComandiFileGuasto, OnceOneSheetCouldNotBeReadNoCommandWritesIntoTheFile)
     }
     EXPECT_FALSE(q.uscita.has_value());
 }
+
+TEST(ComandiFileGuasto, AMoveToASheetThatCannotBeReadKeepsTheSheetShownBefore)
+{
+    const struct
+    {
+        const char *nome;
+        int scheda, pagina; // shown before the move
+        QToolButton *MDIForm1::*pulsante;
+        int risposta; // to the save question after an edit, 0 for no edit
+    } casi[] = {
+        {"Primo", 3, 1, &MDIForm1::CMDPrimo, 0},
+        {"Precedente", 2, 4, &MDIForm1::CMDPrec, 0},
+        {"Primo with edits saved", 3, 2, &MDIForm1::CMDPrimo, dlg::vbYes},
+        {"Primo with edits dropped", 3, 2, &MDIForm1::CMDPrimo, dlg::vbNo},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.nome);
+        ProgrammaProva q;
+        prova::rovinaPrimaScheda(q.cartella); // sheet 1's row cannot be read
+        const QString file = q.cartella.percorso(FileVarnex);
+        ASSERT_TRUE(q.avvia()); // on sheet 3
+        if (c.scheda == 2)
+            clic(q.finestra().CMDPrec);
+        ASSERT_TRUE(q.apriPagina(c.pagina));
+        ASSERT_EQ(IdRecord.integer(), c.scheda);
+        if (c.risposta) {
+            prova::imposta(QStringLiteral("via_sede"), QStringLiteral("VIA NUOVA"));
+            PaginaModificata = 1;
+            q.dialoghi.rispondi(c.risposta);
+        }
+        const QByteArray prima = prova::byteDi(file);
+        q.dialoghi.mostrati.clear();
+
+        clic(q.finestra().*c.pulsante);
+        ASSERT_FALSE(q.dialoghi.mostrati.isEmpty());
+        EXPECT_EQ(q.dialoghi.mostrati.last().prompt.toStdString(),
+                  QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere il file "
+                                 "'%1': il file è danneggiato.")
+                      .arg(file)
+                      .toStdString());
+        EXPECT_EQ(prova::domandeSalva(q.dialoghi), c.risposta ? 1 : 0);
+        // The sheet shown before, on the page shown before, read again.
+        const auto mostrata = [&](int scheda) {
+            EXPECT_EQ(IdRecord.integer(), scheda);
+            EXPECT_EQ(RsDati->Fields(0).Value().integer(), scheda);
+            EXPECT_EQ(PaginaCorrente, c.pagina);
+            ASSERT_NE(Form(c.pagina), nullptr);
+            EXPECT_TRUE(Form(c.pagina)->isVisible());
+            EXPECT_EQ(Form(c.pagina)->windowTitle(),
+                      QStringLiteral("Pagina %1 - SCHEDA %2").arg(c.pagina).arg(scheda));
+            prova::soloPaginaGialla(q.finestra(), c.pagina);
+            EXPECT_EQ(PaginaModificata, 0);
+        };
+        mostrata(c.scheda);
+        if (c.risposta) {
+            // Saved on Yes into the sheet left, dropped on No: the page
+            // shows what its row holds.
+            const QString atteso = c.risposta == dlg::vbYes ? QStringLiteral("VIA NUOVA")
+                                                            : QString();
+            EXPECT_EQ(q.valoreSalvato(c.scheda, QStringLiteral("via_sede")).isNull(),
+                      atteso.isEmpty());
+            EXPECT_EQ(Form(2)->findChild<QLineEdit *>(QStringLiteral("TXTViaSede"))->text(), atteso);
+        } else
+            EXPECT_TRUE(prova::byteDi(file) == prima) << "the file was written";
+
+        // The other moves go on as before.
+        const qsizetype mostrati = q.dialoghi.mostrati.size();
+        clic(q.finestra().CMDUltimo);
+        mostrata(3);
+        clic(q.finestra().CMDPrec);
+        mostrata(2);
+        clic(q.finestra().CMDSucc);
+        mostrata(3);
+        EXPECT_EQ(q.dialoghi.mostrati.size(), mostrati) << "a move said something";
+        EXPECT_FALSE(q.uscita.has_value());
+    }
+}

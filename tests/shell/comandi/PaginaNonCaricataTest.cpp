@@ -126,6 +126,8 @@ TEST_F(PaginaNonCaricata, WithNoPageShownTheCommandsThatUseThePageShownDoNothing
         {"Stampa Pagina", [](MDIForm1 &f) { clic(f.Command1); }, {}},
         {"Validare", [](MDIForm1 &) { validareFormMostrato(); }, {}},
         {"Primo", [](MDIForm1 &f) { clic(f.CMDPrimo); }, {}},
+        // No sheet on screen to confirm: no question, nothing deleted.
+        {"Elimina", [](MDIForm1 &f) { clic(f.CMDElimina); }, {}},
         // Answered No: no save question before it, nothing printed.
         {"Stampa Scheda Corrente", [](MDIForm1 &f) { f.StampaScheda->trigger(); },
          QStringLiteral("Seleziona Stampante Predefinita")},
