@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QEvent>
+#include <QGroupBox>
 #include <QPointer>
 #include <QScrollBar>
 #include <algorithm>
@@ -55,8 +56,16 @@ private:
         QWidget *vista = area_ ? area_->viewport() : nullptr;
         if (!controllo || !vista || !vista->isAncestorOf(controllo) || !controllo->isVisible())
             return;
-        const QRect r(controllo->mapTo(vista, QPoint(0, 0)), controllo->size());
-        const QPoint d = scorrimentoPerVedere(r, vista->rect(), margine_);
+        const auto inVista = [vista](const QWidget *w) {
+            return QRect(w->mapTo(vista, QPoint(0, 0)), w->size());
+        };
+        QRect cornice;
+        for (QWidget *w = controllo->parentWidget(); w && w != vista; w = w->parentWidget())
+            if (qobject_cast<QGroupBox *>(w)) {
+                cornice = inVista(w);
+                break;
+            }
+        const QPoint d = scorrimentoPerVedere(inVista(controllo), vista->rect(), margine_, cornice);
         if (d.x())
             area_->horizontalScrollBar()->setValue(area_->horizontalScrollBar()->value() + d.x());
         if (d.y())
@@ -69,12 +78,18 @@ private:
 
 } // namespace
 
-QPoint scorrimentoPerVedere(const QRect &controllo, const QRect &vista, int margine)
+QPoint scorrimentoPerVedere(const QRect &controllo, const QRect &vista, int margine,
+                            const QRect &cornice)
 {
-    return QPoint(scorrimento(controllo.left() - vista.left(), controllo.right() + 1 - vista.left(),
-                              vista.width(), margine),
-                  scorrimento(controllo.top() - vista.top(), controllo.bottom() + 1 - vista.top(),
-                              vista.height(), margine));
+    QRect r = controllo;
+    if (!cornice.isEmpty() && cornice.width() <= vista.width())
+        r.setCoords(cornice.left(), r.top(), cornice.right(), r.bottom());
+    if (!cornice.isEmpty() && cornice.height() <= vista.height())
+        r.setCoords(r.left(), cornice.top(), r.right(), cornice.bottom());
+    return QPoint(scorrimento(r.left() - vista.left(), r.right() + 1 - vista.left(), vista.width(),
+                              margine),
+                  scorrimento(r.top() - vista.top(), r.bottom() + 1 - vista.top(), vista.height(),
+                              margine));
 }
 
 void fuocoSempreInVista(QAbstractScrollArea *area, int margine)

@@ -46,4 +46,37 @@ TEST(FuocoInVista, TheViewScrollsJustEnoughToShowTheControlWhole)
               QPoint(0, 20));
 }
 
+TEST(FuocoInVista, TheFrameOfTheControlShowsWholeWhereItFits)
+{
+    const QRect vista(0, 0, 800, 600);
+    const struct
+    {
+        const char *caso;
+        QRect controllo, cornice;
+        QPoint atteso;
+    } casi[] = {
+        {"control and frame in view", {100, 100, 80, 20}, {50, 80, 300, 100}, {0, 0}},
+        {"control in view, the frame's foot below", {100, 560, 80, 20}, {50, 540, 300, 100}, {0, 65}},
+        {"control in view, the frame's top above", {100, 10, 80, 20}, {50, -40, 300, 200}, {0, -65}},
+        {"frame taller than the view: the control", {100, 590, 80, 20}, {50, 0, 300, 700}, {0, 35}},
+        {"frame wider than the view: across, the control",
+         {780, 100, 80, 20},
+         {0, 90, 1000, 60},
+         {85, 0}},
+        {"no frame", {100, 590, 80, 20}, {}, {0, 35}},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.caso);
+        EXPECT_EQ(ui::scorrimentoPerVedere(c.controllo, vista, 25, c.cornice), c.atteso);
+        // Scrolled by that much, the control lies whole in view, and so does
+        // the frame along each axis where it fits.
+        EXPECT_TRUE(vista.contains(c.controllo.translated(-c.atteso)));
+        const QRect cornice = c.cornice.translated(-c.atteso);
+        if (!c.cornice.isEmpty() && c.cornice.height() <= vista.height())
+            EXPECT_TRUE(cornice.top() >= 0 && cornice.bottom() < vista.height());
+        if (!c.cornice.isEmpty() && c.cornice.width() <= vista.width())
+            EXPECT_TRUE(cornice.left() >= 0 && cornice.right() < vista.width());
+    }
+}
+
 } // namespace

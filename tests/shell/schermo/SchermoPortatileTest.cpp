@@ -1,6 +1,7 @@
 // A laptop screen (1366 x 768), too short for a whole page: the main window
 // opens maximized, the page area scrolls, and every focus move the keyboard
-// or the program makes brings the focused control whole into sight.
+// or the program makes brings the focused control whole into sight, with
+// its frame where that fits.
 
 #include "SchermoProva.h"
 
@@ -66,14 +67,52 @@ TEST_F(SchermoPortatile, TabKeepsEveryFocusedControlWholeInSight)
         do {
             tab();
             ASSERT_TRUE(fuoco() && pagina->isAncestorOf(fuoco()));
-            EXPECT_TRUE(inVista(area(), fuoco())) << qPrintable(fuoco()->objectName());
+            EXPECT_TRUE(conLaCorniceInVista(area(), fuoco())) << qPrintable(fuoco()->objectName());
             piuGiu = std::max(piuGiu, scorso());
         } while (fuoco() != primo && ++passi < 200);
         // The view went down with the focus and came back up with it.
         EXPECT_EQ(piuGiu > 0, sottoIlBordo);
         EXPECT_TRUE(inVista(area(), primo));
         QTest::keyClick(fuoco(), Qt::Key_Backtab);
-        EXPECT_TRUE(inVista(area(), fuoco())) << qPrintable(fuoco()->objectName());
+        EXPECT_TRUE(conLaCorniceInVista(area(), fuoco())) << qPrintable(fuoco()->objectName());
+    }
+}
+
+TEST_F(SchermoPortatile, TheOptionsUnderABoxShowWithIt)
+{
+    apri();
+    apriPagina(1);
+    const struct
+    {
+        const char *prima, *box, *cornice, *opzioni[2]; // Tab goes from `prima` to the box
+    } casi[] = {
+        {"TXTDataArt", "TXTIscrPref", "A10", {"OPTSezPref1", "OPTSezPref2"}},
+        {"TXTIscrPref", "TXTNumPref", "A10", {"OPTSezPref1", "OPTSezPref2"}},
+        {"TXTNumPref", "TXTDataPref", "A10", {"OPTSezPref1", "OPTSezPref2"}},
+        {"TXTDataPref", "TXTNumMini", "A11", {"OPTCategoriaMini1", "OPTCategoriaMini2"}},
+        {"TXTNumMini", "TXTDataMini", "A11", {"OPTCategoriaMini1", "OPTCategoriaMini2"}},
+    };
+    for (const auto &c : casi) {
+        SCOPED_TRACE(c.box);
+        // From the top of the page by code, and from the box before by Tab.
+        for (const bool conTab : {false, true}) {
+            Form(1)->primoControllo()->setFocus(Qt::TabFocusReason);
+            area()->verticalScrollBar()->setValue(0);
+            ASSERT_EQ(scorso(), 0);
+            QWidget *box = campo<QWidget>(c.box);
+            ASSERT_FALSE(inVista(area(), campo<QWidget>(c.opzioni[1]))); // below the fold
+            if (conTab) {
+                campo<QWidget>(c.prima)->setFocus(Qt::TabFocusReason);
+                tab();
+            } else {
+                box->setFocus(Qt::TabFocusReason);
+            }
+            ASSERT_EQ(fuoco(), box);
+            EXPECT_TRUE(inVista(area(), box));
+            EXPECT_TRUE(inVista(area(), campo<QGroupBox>(c.cornice)));
+            for (const char *opzione : c.opzioni)
+                EXPECT_TRUE(inVista(area(), campo<QWidget>(opzione))) << opzione;
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include "shell/MostraPagina.h"
 
 #include <QAbstractScrollArea>
+#include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolButton>
@@ -36,6 +37,25 @@ inline bool inVista(QAbstractScrollArea *area, const QWidget *controllo)
     return vista->isAncestorOf(controllo)
            && vista->rect().contains(
                QRect(controllo->mapTo(vista, QPoint(0, 0)), controllo->size()));
+}
+
+// The frame nearest around a control of a page, none when it stands on
+// the page itself.
+inline const QGroupBox *corniceDi(const QWidget *controllo)
+{
+    for (const QWidget *w = controllo->parentWidget(); w; w = w->parentWidget())
+        if (const auto *g = qobject_cast<const QGroupBox *>(w))
+            return g;
+    return nullptr;
+}
+
+// The control is in view, and so is its frame whole when it fits in the view.
+inline bool conLaCorniceInVista(QAbstractScrollArea *area, const QWidget *controllo)
+{
+    const QGroupBox *g = corniceDi(controllo);
+    const bool entra = g && g->height() <= area->viewport()->height()
+                       && g->width() <= area->viewport()->width();
+    return inVista(area, controllo) && (!entra || inVista(area, g));
 }
 
 // A stop of the Tab key.
