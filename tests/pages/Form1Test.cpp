@@ -2,11 +2,13 @@
 // the option pairs, every column through Salva and a restart, the Null
 // defaults, Validare, the foot button and the layout.
 
+#include "Guasti.h"
 #include "Interazione.h"
 
 #include "core/Archivio.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
+#include "core/RecordScheda.h"
 #include "pages/ServiziShell.h"
 #include "pages/page1/Form1.h"
 #include "platform/maschera/MaskEdBox.h"
@@ -331,6 +333,52 @@ TEST_F(Pagina1, APickOfASheetThatHasGoneShowsTheStoredSheetNeverTheOldValues)
                   Variant(nome));
         EXPECT_EQ(q.valoreSalvato(Variant(3), QStringLiteral("cognome")), Variant("BIANCHI"));
     }
+}
+
+TEST(Pagina1FileGuasto, APickOfASheetThatCannotBeReadKeepsTheSheetShownBefore)
+{
+    ProgrammaProva q;
+    prova::rovinaPrimaScheda(q.cartella); // sheet 1's row cannot be read
+    const QString file = q.cartella.percorso(FileVarnex);
+    ASSERT_TRUE(q.avviaSuPagina(1)); // on sheet 3
+    Form1 *pagina = qobject_cast<Form1 *>(Form(1));
+    ASSERT_NE(pagina, nullptr);
+    const QByteArray prima = prova::byteDi(file);
+
+    scegli(pagina->CMBDenominazione, 0); // the entry of sheet 1
+    ASSERT_FALSE(q.dialoghi.mostrati.isEmpty());
+    EXPECT_EQ(q.dialoghi.mostrati.last().prompt,
+              QStringLiteral("Errore di run-time '3049':\n\nImpossibile leggere il file "
+                             "'%1': il file è danneggiato.")
+                  .arg(file));
+    // Sheet 3 stays the current one, shown as stored, its entry chosen.
+    EXPECT_EQ(IdRecord.integer(), 3);
+    EXPECT_EQ(RsDati->Fields(0).Value().integer(), 3);
+    EXPECT_EQ(Form(1), pagina);
+    EXPECT_EQ(pagina->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 3"));
+    EXPECT_EQ(figlio(pagina, QStringLiteral("TXTDenom"))->text(), QStringLiteral("SCHEDA 3"));
+    EXPECT_EQ(pagina->CMBDenominazione->currentText(), QStringLiteral("SCHEDA 3"));
+    EXPECT_EQ(PaginaModificata, 0);
+    EXPECT_TRUE(prova::byteDi(file) == prima) << "the file was written";
+
+    // An edit typed now belongs to sheet 3: its save is refused as every
+    // write is once the file met a damaged page, and nothing is written.
+    scrivi(figlio(pagina, QStringLiteral("TXTCognome")), QStringLiteral("rossi"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("cognome")], Variant("ROSSI"));
+    clic(q.finestra().CMDSalva);
+    EXPECT_EQ(q.dialoghi.mostrati.last().prompt,
+              QStringLiteral("Errore di run-time '3049':\n\nImpossibile scrivere nel file '%1': "
+                             "una sua lettura non è riuscita (il file è danneggiato), il file "
+                             "resta com'è.")
+                  .arg(file));
+    EXPECT_TRUE(prova::byteDi(file) == prima) << "the file was written";
+    // The list goes on picking the sheets that read.
+    PaginaModificata = 0;
+    const qsizetype mostrati = q.dialoghi.mostrati.size();
+    scegli(pagina->CMBDenominazione, 1);
+    EXPECT_EQ(IdRecord.integer(), 2);
+    EXPECT_EQ(pagina->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 2"));
+    EXPECT_EQ(q.dialoghi.mostrati.size(), mostrati) << "the pick said something";
 }
 
 TEST_F(Pagina1, TheSheetListHasTheFocusWheneverPage1Opens)

@@ -370,8 +370,23 @@ void Form1::CMBDenominazione_Click(int indice)
         return;
     }
     PaginaModificata = 0;
+    const ado::Variant lasciata = IdRecord;
     IndiceProgetto = std::int16_t(IndiceLista);
-    ComboDenominazione();
+    try {
+        ComboDenominazione();
+    } catch (...) {
+        // The sheet picked cannot be read: the sheet shown stays the current
+        // one, read again from its row, its entry chosen again. The first
+        // failure is the one told.
+        IdRecord = lasciata;
+        try {
+            IndiceProgetto = std::int16_t(cercaIdRecord());
+            Carica();
+        } catch (...) {
+        }
+        Posiziona();
+        throw;
+    }
 }
 
 void Form1::ComboDenominazione()
