@@ -186,6 +186,15 @@ TEST_F(CopiaSuDisco, MissingFolder)
                  [&] { QDir().mkpath(mancante); });
 }
 
+TEST_F(CopiaSuDisco, AFolderInThePlaceOfTheFile)
+{
+    const QString cartellaNelPosto = suDisco();
+    ASSERT_TRUE(QDir().mkdir(cartellaNelPosto));
+    avvia(1);
+    copiaFallita(QStringLiteral("Al posto del file c'è una cartella"), cartellaDisco.path(),
+                 [&] { QDir().rmdir(cartellaNelPosto); });
+}
+
 TEST_F(CopiaSuDisco, ReadOnlyFolder)
 {
     if (::geteuid() != 0) {

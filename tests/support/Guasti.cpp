@@ -8,11 +8,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <climits>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace prova {
 
@@ -140,6 +144,59 @@ void BloccoFile::rilasciaTra(std::chrono::milliseconds dopo)
         std::this_thread::sleep_for(dopo);
         sqlite3_exec(c_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
     });
+}
+
+namespace {
+
+// The engine reads its files through the system calls of its table, which
+// it lets a program replace: the failing read is put there.
+struct Guasto
+{
+    QByteArray file; // the canonical path, as /proc names an open file
+    int volta = 0;
+    int letture = 0;
+    sqlite3_syscall_ptr vera = nullptr;
+} guasto;
+
+const char *const ChiamataLettura = "pread64";
+
+bool eIlFileGuasto(int fd)
+{
+    char nome[PATH_MAX];
+    const ssize_t n = ::readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(),
+                                 nome, sizeof nome);
+    return n > 0 && QByteArray(nome, int(n)) == guasto.file;
+}
+
+ssize_t letturaGuasta(int fd, void *dati, size_t quanti, off_t dove)
+{
+    if (eIlFileGuasto(fd) && (++guasto.letture == guasto.volta || guasto.volta == 0)) {
+        errno = EIO;
+        return -1;
+    }
+    return reinterpret_cast<ssize_t (*)(int, void *, size_t, off_t)>(guasto.vera)(fd, dati, quanti,
+                                                                                  dove);
+}
+
+} // namespace
+
+LetturaGuasta::LetturaGuasta(const QString &percorso, int volta)
+{
+    sqlite3_vfs *vfs = sqlite3_vfs_find(nullptr);
+    guasto = {QFile::encodeName(QFileInfo(percorso).canonicalFilePath()), volta, 0,
+              vfs->xGetSystemCall(vfs, ChiamataLettura)};
+    if (!guasto.vera || guasto.file.isEmpty()
+        || vfs->xSetSystemCall(vfs, ChiamataLettura,
+                               reinterpret_cast<sqlite3_syscall_ptr>(letturaGuasta))
+               != SQLITE_OK)
+        ADD_FAILURE() << "no failing read on " << qPrintable(percorso);
+}
+
+LetturaGuasta::~LetturaGuasta()
+{
+    sqlite3_vfs *vfs = sqlite3_vfs_find(nullptr);
+    vfs->xSetSystemCall(vfs, ChiamataLettura, nullptr); // the system's own again
+    guasto = {};
 }
 
 Montaggio::Montaggio(const QString &cartella)

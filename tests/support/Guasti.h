@@ -1,7 +1,8 @@
 #pragma once
 // Faults a hard tester puts on a database file: one page overwritten, as a
-// failing disk leaves it; another program holding the file locked; a small
-// file system of our own that fills up or turns read-only.
+// failing disk leaves it; a read that the disk fails; another program
+// holding the file locked; a small file system of our own that fills up or
+// turns read-only.
 
 #include "CartellaProva.h"
 
@@ -72,6 +73,19 @@ public:
 private:
     std::unique_ptr<ado::Connection> c_;
     std::thread attesa_;
+};
+
+// The disk failing under the database engine's reads of one file, as a bad
+// sector makes them fail: while this lives, the `volta`-th read of the file
+// that the engine makes from now on (every one of them with 0) fails with
+// EIO. Other readers of the file (byteDi) are not touched. One at a time.
+class LetturaGuasta
+{
+public:
+    explicit LetturaGuasta(const QString &percorso, int volta = 0);
+    ~LetturaGuasta();
+    LetturaGuasta(const LetturaGuasta &) = delete;
+    LetturaGuasta &operator=(const LetturaGuasta &) = delete;
 };
 
 // A small tmpfs of our own, where this machine lets a test mount one.

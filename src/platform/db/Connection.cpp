@@ -54,9 +54,15 @@ void Connection::Open()
         return;
     const QString path = dataSource();
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile())
+    if (path.isEmpty() || !info.exists())
         throw Error(err::FileNotFound,
                     QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
+    // Neither missing nor damaged: something else stands under the name.
+    if (!info.isFile())
+        throw Error(err::NotAFile,
+                    failureText(Access::Open, path,
+                                info.isDir() ? QStringLiteral("al suo posto c'è una cartella")
+                                             : QStringLiteral("non è un file ordinario")));
     // What a copy cut short leaves; the engine would take it for a new database.
     if (info.size() == 0)
         throw Error(err::FileDamaged,

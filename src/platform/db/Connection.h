@@ -37,8 +37,9 @@ public:
 
     // Opens an existing file (never creates one) and checks the password
     // by reading the schema; errors name the file and tell a missing file,
-    // a wrong password (or a damaged first page), a file without password,
-    // a damaged one and one locked by another program apart. Every call
+    // a folder (or anything but a file) in its place, a wrong password (or a
+    // damaged first page), a file without password, a damaged one, one
+    // locked by another program and a disk that fails a read apart. Every call
     // waits up to BusyTimeoutMs for a file another program holds.
     void Open();
     void Close(); // idempotent

@@ -43,6 +43,7 @@ constexpr long SqlFailed = -2147217900;   // the SQL text failed
 constexpr long ReadFailed = 3003;   // the disk failed while the file was read
 constexpr long WriteFailed = 3004;  // the disk failed while the file was written
 constexpr long FileReadOnly = 3027; // the file or its folder cannot be written
+constexpr long NotAFile = 3044;     // a folder, or no ordinary file, where the file should be
 constexpr long FileLocked = 3045;   // another program holds the file locked
 constexpr long FileDamaged = 3049;  // a page of the file cannot be read
 constexpr long NotEncrypted = 3343; // a database without a password: not one of ours

@@ -59,6 +59,15 @@ QString statementReason(sqlite3 *db)
     return QStringLiteral("istruzione non valida");
 }
 
+// The errno of the last system call on the file that failed (0: none).
+int lastSystemError(sqlite3 *db)
+{
+    int error = 0;
+    return db && sqlite3_file_control(db, "main", SQLITE_FCNTL_LAST_ERRNO, &error) == SQLITE_OK
+               ? error
+               : 0;
+}
+
 EngineFailure damaged()
 {
     return {err::FileDamaged, QStringLiteral("il file è danneggiato"), true};
@@ -72,7 +81,11 @@ EngineFailure engineFailure(sqlite3 *db, int rc, Access access, const QString &f
     switch (rc & 0xFF) {
     case SQLITE_NOTADB:
         // The key is tried on the first read: a wrong one and a page 1
-        // that no key decrypts look the same.
+        // that no key decrypts look the same. The engine takes a salt it
+        // could not read from the file for a random one, so a disk that
+        // failed then looks like a wrong key too: the read that failed tells.
+        if (access == Access::Open && lastSystemError(db) != 0)
+            return engineFailure(db, SQLITE_IOERR_READ, access, file);
         if (access == Access::Open)
             return plainDatabase(file)
                        ? EngineFailure{err::NotEncrypted,

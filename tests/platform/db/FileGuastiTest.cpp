@@ -90,6 +90,7 @@ struct Scena
     QString password = PasswordVarnex;
     std::unique_ptr<prova::Montaggio> disco;
     std::unique_ptr<prova::BloccoFile> blocco;
+    std::unique_ptr<prova::LetturaGuasta> lettura;
     QString nonQui; // why this machine cannot make the fault
     std::function<void()> ripristina;
 
@@ -142,6 +143,15 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
 {
     const QString bloccato = QStringLiteral(
         "il file è bloccato da un altro programma e non si è liberato entro 3 secondi");
+    // The disk fails the `volta`-th read of the open: whichever it is, the
+    // key's first read or one before it, the same text.
+    const auto letturaFallita = [](int volta) {
+        return [volta](Scena &s) {
+            s.lettura = std::make_unique<prova::LetturaGuasta>(s.file, volta);
+        };
+    };
+    const QString letturaDalDisco = QStringLiteral(
+        "Impossibile aprire il file '%1': errore di lettura dal disco.");
     const struct Caso
     {
         const char *nome;
@@ -153,6 +163,21 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
     } casi[] = {
         {"missing file", [](Scena &s) { QFile::remove(s.file); }, Passo::Apertura,
          err::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.")},
+        {"a folder in the file's place",
+         [](Scena &s) {
+             QFile::remove(s.file);
+             QDir().mkdir(s.file);
+         },
+         Passo::Apertura, err::NotAFile,
+         QStringLiteral("Impossibile aprire il file '%1': al suo posto c'è una cartella.")},
+        {"every read failing on the disk", letturaFallita(0), Passo::Apertura, err::ReadFailed,
+         letturaDalDisco},
+        {"the disk failing the open's first read", letturaFallita(1), Passo::Apertura,
+         err::ReadFailed, letturaDalDisco},
+        {"the disk failing the open's second read", letturaFallita(2), Passo::Apertura,
+         err::ReadFailed, letturaDalDisco},
+        {"the disk failing the open's third read", letturaFallita(3), Passo::Apertura,
+         err::ReadFailed, letturaDalDisco},
         {"empty file", [](Scena &s) { prova::scriviByte(s.file, {}); }, Passo::Apertura,
          err::FileDamaged, QStringLiteral("Impossibile aprire il file '%1': il file è vuoto.")},
         {"wrong password", [](Scena &s) { s.password = QStringLiteral("tervolK"); },
@@ -274,6 +299,7 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
         EXPECT_TRUE(prova::byteDi(scena.file) == prima) << "the file was changed";
         EXPECT_FALSE(QFile::exists(scena.file + QStringLiteral("-journal")));
         scena.blocco.reset();
+        scena.lettura.reset();
         if (scena.ripristina)
             scena.ripristina();
     }

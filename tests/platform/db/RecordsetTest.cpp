@@ -141,7 +141,7 @@ TEST(Connessione, FailedOpensNameTheFileAndCreateNothing)
     } casi[] = {
         {"missing file", cartella.percorso(QStringLiteral("Nessuno.mdb")), PasswordVarnex,
          err::FileNotFound},
-        {"folder instead of file", cartella.cartella(), PasswordVarnex, err::FileNotFound},
+        {"folder instead of file", cartella.cartella(), PasswordVarnex, err::NotAFile},
         {"wrong password", cartella.percorso(FileVarnex), QStringLiteral("tervolK"),
          err::BadPassword},
         {"no password", cartella.percorso(FileVarnex), QString(), err::BadPassword},

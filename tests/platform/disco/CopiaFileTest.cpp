@@ -188,6 +188,7 @@ TEST(MotivoErrore, CommonCausesInItalianTheRestAsTheSystemSaysThem)
     } casi[] = {
         {ENOENT, "La cartella o il file non esiste"},
         {ENOTDIR, "Al posto della cartella c'è un file"},
+        {EISDIR, "Al posto del file c'è una cartella"},
         {EACCES, "Permesso negato"},
         {EPERM, "Permesso negato"},
         {EROFS, "Il disco è di sola lettura (protetto dalla scrittura)"},

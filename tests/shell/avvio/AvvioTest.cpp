@@ -10,6 +10,7 @@
 #include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
 
+#include <QDir>
 #include <QFile>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -60,6 +61,7 @@ TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
         long numero;
         bool mancante = false;
         QString bloccatoCon = {}; // the password of the file another program holds locked
+        int letturaGuasta = 0;    // the read of the file that the disk fails, counted from start-up
     };
     const Caso casi[] = {
         {"missing main file", [](CartellaProva &c) { QFile::remove(c.percorso(FileVarnex)); },
@@ -95,6 +97,33 @@ TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
          FileIdentifica, err::BadPassword},
         {"export file locked by another program", [](CartellaProva &) {}, FileEsporta,
          err::FileLocked, false, PasswordEsporta},
+        {"a folder in the place of the main file",
+         [](CartellaProva &c) {
+             QFile::remove(c.percorso(FileVarnex));
+             QDir().mkdir(c.percorso(FileVarnex));
+         },
+         FileVarnex, err::NotAFile},
+        {"a folder in the place of the reference file",
+         [](CartellaProva &c) {
+             QFile::remove(c.percorso(FileIdentifica));
+             QDir().mkdir(c.percorso(FileIdentifica));
+         },
+         FileIdentifica, err::NotAFile},
+        // The read of the key's salt, which the engine would take for a wrong key.
+        {"the disk failing while the main file opens",
+         [](CartellaProva &) {},
+         FileVarnex,
+         err::ReadFailed,
+         false,
+         {},
+         2},
+        {"the disk failing while the reference file opens",
+         [](CartellaProva &) {},
+         FileIdentifica,
+         err::ReadFailed,
+         false,
+         {},
+         2},
     };
     for (const Caso &caso : casi) {
         SCOPED_TRACE(caso.nome);
@@ -104,9 +133,14 @@ TEST(Avvio, AMissingOrBrokenFileEndsTheProgramNamingIt)
         if (!caso.bloccatoCon.isEmpty())
             blocco = std::make_unique<prova::BloccoFile>(p.cartella.percorso(caso.file),
                                                          caso.bloccatoCon);
+        std::unique_ptr<prova::LetturaGuasta> lettura;
+        if (caso.letturaGuasta)
+            lettura = std::make_unique<prova::LetturaGuasta>(p.cartella.percorso(caso.file),
+                                                             caso.letturaGuasta);
         const QByteArray prima = prova::byteDi(p.cartella.percorso(caso.file));
         EXPECT_FALSE(p.avvia());
         blocco.reset();
+        lettura.reset();
         EXPECT_TRUE(prova::byteDi(p.cartella.percorso(caso.file)) == prima)
             << "the file was changed";
         ASSERT_EQ(p.uscita, std::optional<int>(1));
