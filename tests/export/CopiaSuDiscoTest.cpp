@@ -222,15 +222,7 @@ TEST_F(CopiaSuDisco, FullDisk)
     if (!disco.montato())
         GTEST_SKIP() << "mounting a small file system is not allowed here";
     copiaVecchiaSu(cartella("piena"));
-    // Fill what is left of it.
-    const QString riempitivo = QDir(cartella("piena")).filePath(QStringLiteral("riempitivo"));
-    {
-        QFile f(riempitivo);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        const QByteArray blocco(1024, 'x');
-        while (f.write(blocco) == blocco.size() && f.flush()) {
-        }
-    }
+    const QString riempitivo = disco.riempi();
     copiaFallita(QStringLiteral("Il disco è pieno"), cartella("piena"),
                  [&] { QFile::remove(riempitivo); });
 }

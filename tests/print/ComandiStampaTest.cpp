@@ -4,6 +4,7 @@
 // jobs, the failures, and the previews.
 
 #include "AiutiStampa.h"
+#include "Guasti.h"
 #include "Interazione.h"
 
 #include "core/Archivio.h"
@@ -25,6 +26,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <iostream>
 
 using namespace scheda;
 using namespace prova;
@@ -359,23 +361,54 @@ TEST_F(Stampa, Page6NamesTheRepresentativeAndSeatOfTheCurrentSheetAsStored)
 
 // --- Where the pages go --------------------------------------------------------------
 
-TEST_F(Stampa, AFolderThatCannotBeMadeIsReportedAndNothingIsCalledPrinted)
+TEST_F(Stampa, AFolderThatCannotBeUsedIsReportedAndNothingIsCalledPrinted)
 {
     avviaPiena();
     QFile blocco(stampe.filePath(QStringLiteral("blocco")));
     ASSERT_TRUE(blocco.open(QIODevice::WriteOnly));
     blocco.close();
-    qputenv("VARNEX_STAMPE", stampe.filePath(QStringLiteral("blocco/stampe")).toLocal8Bit());
-    for (const bool intera : {true, false}) {
-        p.dialoghi.mostrati.clear();
-        p.dialoghi.rispondi(dlg::vbYes);
-        intera ? stampaScheda() : stampaPagina();
-        ASSERT_EQ(p.dialoghi.mostrati.size(), 2);
-        EXPECT_TRUE(ultimoMessaggio().startsWith(QStringLiteral("Errore di run-time '75'")))
-            << qPrintable(ultimoMessaggio());
-        EXPECT_EQ(p.dialoghi.mostrati.back().stile, dlg::vbCritical);
+    const QString nonFatta = stampe.filePath(QStringLiteral("blocco/stampe"));
+    prova::Montaggio piena(stampe.filePath(QStringLiteral("piena")));
+    if (piena.montato())
+        piena.riempi();
+    const struct
+    {
+        const char *nome;
+        QByteArray variabile;
+        QString inizio, fine; // of the description
+    } casi[] = {
+        {"a folder that cannot be made",
+         QFile::encodeName(nonFatta),
+         QStringLiteral("Impossibile creare la cartella delle stampe %1.").arg(nonFatta),
+         {}},
+        {"a full disk", piena.montato() ? QFile::encodeName(piena.cartella()) : QByteArray(),
+         QStringLiteral("Impossibile scrivere il file di stampa %1/Scheda_").arg(piena.cartella()),
+         QStringLiteral(": Il disco è pieno")},
+    };
+    for (const auto &caso : casi) {
+        if (caso.variabile.isEmpty()) {
+            std::cout << "[ NOT MADE ] " << caso.nome << ": mounting is not allowed here\n";
+            continue;
+        }
+        SCOPED_TRACE(caso.nome);
+        qputenv("VARNEX_STAMPE", caso.variabile);
+        for (const bool intera : {true, false}) {
+            p.dialoghi.mostrati.clear();
+            p.dialoghi.rispondi(dlg::vbYes);
+            intera ? stampaScheda() : stampaPagina();
+            ASSERT_EQ(p.dialoghi.mostrati.size(), 2);
+            EXPECT_TRUE(ultimoMessaggio().startsWith(QStringLiteral("Errore di run-time '75'")))
+                << qPrintable(ultimoMessaggio());
+            EXPECT_TRUE(ultimoMessaggio().startsWith(QStringLiteral("Errore di run-time '75':\n\n")
+                                                     + caso.inizio))
+                << qPrintable(ultimoMessaggio());
+            EXPECT_TRUE(ultimoMessaggio().endsWith(caso.fine)) << qPrintable(ultimoMessaggio());
+            EXPECT_EQ(p.dialoghi.mostrati.back().stile, dlg::vbCritical);
+        }
     }
     EXPECT_TRUE(fileStampati().isEmpty());
+    if (piena.montato())
+        EXPECT_EQ(QDir(piena.cartella()).entryList({QStringLiteral("*.pdf")}), QStringList());
 }
 
 TEST_F(Stampa, WithoutVarnexStampeThePdfGoesToStampeInTheProgramFolder)

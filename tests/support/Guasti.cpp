@@ -223,6 +223,17 @@ bool Montaggio::solaLettura(bool si)
            == 0;
 }
 
+QString Montaggio::riempi()
+{
+    const QString riempitivo = QDir(cartella_).filePath(QStringLiteral("riempitivo"));
+    QFile f(riempitivo);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << qPrintable(riempitivo);
+    const QByteArray blocco(512, 'x');
+    while (f.write(blocco) == blocco.size() && f.flush()) {
+    }
+    return riempitivo;
+}
+
 bool Montaggio::legaFile(const QString &sorgente, const QString &file)
 {
     QFile segnaposto(file);

@@ -100,6 +100,8 @@ public:
     bool montato() const { return montato_; }
     const QString &cartella() const { return cartella_; }
     bool solaLettura(bool si);
+    // Fills what is left of it with a file of its own: its path.
+    QString riempi();
     // Puts `sorgente`, a writable file from elsewhere, in the place of
     // `file` of this file system: once this turns read-only, a writable
     // file in a read-only folder.

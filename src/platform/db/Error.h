@@ -28,6 +28,7 @@ private:
 namespace err {
 constexpr long Overflow = 6;
 constexpr long TypeMismatch = 13;
+constexpr long PathFileAccess = 75; // a file or folder the program cannot use
 constexpr long InvalidUseOfNull = 94;
 constexpr long NoCurrentRecord = 3021;     // BOF or EOF is true, or the current row was deleted
 constexpr long WrongType = 3421;           // a value the column cannot take

@@ -1,13 +1,20 @@
 #include "platform/report/Uscite.h"
 
 #include "platform/db/Error.h"
+#include "platform/disco/MotivoErrore.h"
 #include "platform/report/Disegno.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace report {
 
@@ -26,11 +33,13 @@ QPageSize formato(const Rapporto &r)
 FilePdf::FilePdf(const QString &percorso, const QString &titolo)
     : percorso_(percorso)
     , titolo_(titolo)
-    , file_(percorso)
+    , fd_(::open(QFile::encodeName(percorso).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                 0666))
 {
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (fd_ < 0)
         throw ado::Error(ErroreFile, QStringLiteral("Impossibile creare il file di stampa %1: %2")
-                                         .arg(percorso_, file_.errorString()));
+                                         .arg(percorso_, disco::motivoErrore(errno)));
+    pagineFatte_.open(QIODevice::WriteOnly);
 }
 
 FilePdf::~FilePdf()
@@ -40,8 +49,9 @@ FilePdf::~FilePdf()
     if (painter_.isActive())
         painter_.end();
     writer_.reset();
-    file_.close();
-    file_.remove();
+    if (fd_ >= 0)
+        ::close(fd_);
+    QFile::remove(percorso_);
 }
 
 void FilePdf::fallisci(const QString &motivo)
@@ -55,7 +65,7 @@ void FilePdf::aggiungi(const IstanzaRapporto &pagina)
     const Rapporto &r = pagina.rapporto();
     const QPageLayout impaginazione(formato(r), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
     if (!writer_) {
-        writer_ = std::make_unique<QPdfWriter>(&file_);
+        writer_ = std::make_unique<QPdfWriter>(&pagineFatte_);
         writer_->setResolution(1440); // one unit of the painter is one twip
         writer_->setCreator(QStringLiteral("Varnex"));
         writer_->setTitle(titolo_);
@@ -69,8 +79,6 @@ void FilePdf::aggiungi(const IstanzaRapporto &pagina)
     }
     disegnaPagina(painter_, pagina);
     ++pagine_;
-    if (file_.error() != QFileDevice::NoError)
-        fallisci(file_.errorString());
 }
 
 void FilePdf::chiudi()
@@ -78,11 +86,20 @@ void FilePdf::chiudi()
     if (painter_.isActive())
         painter_.end();
     writer_.reset();
-    if (!file_.flush() || file_.error() != QFileDevice::NoError)
-        fallisci(file_.errorString());
-    file_.close();
-    if (file_.error() != QFileDevice::NoError)
-        fallisci(file_.errorString());
+    // The whole file in one go, each failure told by the system's errno:
+    // Qt's text for a write cut short by a full disk is "Unknown error".
+    const QByteArray &dati = pagineFatte_.data();
+    for (qsizetype fatti = 0; fatti < dati.size();) {
+        const ssize_t scritti = ::write(fd_, dati.constData() + fatti, size_t(dati.size() - fatti));
+        if (scritti < 0 && errno != EINTR)
+            fallisci(disco::motivoErrore(errno));
+        fatti += std::max<ssize_t>(scritti, 0);
+    }
+    // Some file systems report a lost write only when the file is closed.
+    const int chiusura = ::close(fd_);
+    fd_ = -1;
+    if (chiusura != 0)
+        fallisci(disco::motivoErrore(errno));
     chiuso_ = true;
 }
 

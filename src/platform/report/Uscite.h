@@ -3,9 +3,10 @@
 // PDF file of one or more pages. Both draw through the one renderer.
 // Failures are typed errors: 482 for the printer, 75 for the file.
 
+#include "platform/db/Error.h"
 #include "platform/report/Istanza.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPainter>
 #include <QString>
 #include <memory>
@@ -15,10 +16,12 @@ class QPdfWriter;
 namespace report {
 
 inline constexpr long ErroreStampante = 482;
-inline constexpr long ErroreFile = 75;
+inline constexpr long ErroreFile = ado::err::PathFileAccess;
 
-// A PDF file being written, page by page. Until chiudi() succeeds the file
-// is not complete, and it is removed when the object goes.
+// A PDF file being written: created at once, its pages made in memory one
+// by one, and written whole by chiudi(). Until chiudi() succeeds the file is
+// not complete, and it is removed when the object goes. A failure of the
+// system names the file and gives its reason (motivoErrore).
 class FilePdf
 {
 public:
@@ -40,7 +43,8 @@ private:
 
     QString percorso_;
     QString titolo_;
-    QFile file_;
+    int fd_;
+    QBuffer pagineFatte_; // the file's bytes until chiudi() writes them
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
     int pagine_ = 0;

@@ -255,13 +255,8 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
          QStringLiteral("Impossibile scrivere nel file '%1': la cartella '%2' è di sola lettura.")},
         {"full disk",
          [](Scena &s) {
-             if (!s.copiaSuDisco("piena"))
-                 return;
-             QFile f(QDir(s.disco->cartella()).filePath(QStringLiteral("riempitivo")));
-             f.open(QIODevice::WriteOnly);
-             const QByteArray blocco(512, 'x');
-             while (f.write(blocco) == blocco.size() && f.flush()) {
-             }
+             if (s.copiaSuDisco("piena"))
+                 s.disco->riempi();
          },
          Passo::Scrittura, err::DiskFull,
          QStringLiteral("Impossibile scrivere nel file '%1': il disco è pieno.")},

@@ -3,6 +3,7 @@
 // from the PDF it writes (pdftotext) and from a picture, the PDF file's
 // failures, the default printer and the preview window.
 
+#include "Guasti.h"
 #include "TestoPdf.h"
 
 #include "platform/db/Error.h"
@@ -11,7 +12,9 @@
 #include "platform/report/Uscite.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -21,6 +24,7 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <iostream>
 
 using namespace report;
 
@@ -298,13 +302,45 @@ TEST_F(Rapporti, GreyCellsBordersAndLinesAsDrawnOnAPicture)
 
 TEST_F(Rapporti, APdfThatCannotBeWrittenIsAnErrorAndLeavesNoFile)
 {
-    const QString fuori = dir.filePath(QStringLiteral("manca/prova.pdf"));
-    try {
-        FilePdf pdf(fuori);
-        FAIL() << "opened";
-    } catch (const ado::Error &e) {
-        EXPECT_EQ(e.number(), ErroreFile);
-        EXPECT_TRUE(e.description().contains(fuori));
+    prova::Montaggio piena(dir.filePath(QStringLiteral("piena")));
+    if (piena.montato())
+        piena.riempi();
+    else
+        std::cout << "[ NOT MADE ] a full disk: mounting a small file system is not allowed here\n";
+    const QString cartella = dir.filePath(QStringLiteral("cartella.pdf"));
+    ASSERT_TRUE(QDir().mkdir(cartella));
+    const struct
+    {
+        const char *nome;
+        QString percorso;
+        QString testo; // %1 the file
+    } casi[] = {
+        {"a folder that is not there", dir.filePath(QStringLiteral("manca/prova.pdf")),
+         QStringLiteral(
+             "Impossibile creare il file di stampa %1: La cartella o il file non esiste")},
+        {"a folder in the file's place", cartella,
+         QStringLiteral("Impossibile creare il file di stampa %1: Al posto del file c'è una "
+                        "cartella")},
+        {"a full disk",
+         piena.montato() ? QDir(piena.cartella()).filePath(QStringLiteral("p.pdf")) : QString(),
+         QStringLiteral("Impossibile scrivere il file di stampa %1: Il disco è pieno")},
+    };
+    for (const auto &c : casi) {
+        if (c.percorso.isEmpty())
+            continue;
+        SCOPED_TRACE(c.nome);
+        QString testo;
+        EXPECT_EQ(prova::erroreDi(
+                      [&] {
+                          FilePdf pdf(c.percorso);
+                          pdf.aggiungi(riempita());
+                          pdf.chiudi();
+                      },
+                      &testo),
+                  ErroreFile);
+        EXPECT_TRUE(testo.contains(c.percorso));
+        EXPECT_EQ(testo.toStdString(), c.testo.arg(c.percorso).toStdString());
+        EXPECT_FALSE(QFileInfo(c.percorso).isFile()) << "a file was left";
     }
     // A file begun and never completed goes away.
     const QString percorso = dir.filePath(QStringLiteral("interrotto.pdf"));
