@@ -62,13 +62,15 @@ void segnalaCopiaFallita(const disco::EsitoCopia &esito)
 }
 
 // The export file is closed so that it is whole on disk, copied to the
-// drive, then opened again whatever happened to the copy.
+// drive, then opened again whatever happened to the copy. Drive A: is
+// found first: a variable that names no folder to use leaves it open.
 void copiaSuDisco()
 {
+    const QString destinazione = disco::percorsoLocale(FileSuDisco);
     chiudiEsporta();
     const disco::EsitoCopia esito = disco::copiaSostituendo(percorsoProgramma(CartellaProgramma,
                                                                               FileEsporta),
-                                                            disco::percorsoLocale(FileSuDisco));
+                                                            destinazione);
     if (esito.riuscita)
         dlg::MsgBox(EsportazioneRiuscita, dlg::vbOKOnly, TitoloEsportazione);
     else

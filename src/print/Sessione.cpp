@@ -4,6 +4,7 @@
 #include "core/Globali.h"
 #include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"
+#include "platform/disco/Ambiente.h"
 #include "print/SchedaStampa.h"
 
 #include <QDateTime>
@@ -57,7 +58,7 @@ QString lettereSemplici(const QString &testo)
 
 QString cartellaStampe()
 {
-    QString cartella = qEnvironmentVariable("VARNEX_STAMPE");
+    QString cartella = disco::cartellaDellaVariabile(disco::VariabileStampe);
     if (cartella.isEmpty())
         cartella = QDir(CartellaProgramma).filePath(QStringLiteral("Stampe"));
     if (!QDir().mkpath(cartella))

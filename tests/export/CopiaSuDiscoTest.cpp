@@ -195,6 +195,28 @@ TEST_F(CopiaSuDisco, AFolderInThePlaceOfTheFile)
                  [&] { QDir().rmdir(cartellaNelPosto); });
 }
 
+TEST_F(CopiaSuDisco, ADriveNamedInBytesThatAreNotUtf8IsToldAndTheExportFileStaysOpen)
+{
+    const prova::CartellaNonUtf8 cartella(cartellaDisco.path());
+    qputenv(disco::VariabileUnitaA, cartella.percorso());
+    avvia(1);
+    p.dialoghi.rispondi(dlg::vbYes);
+    esporta();
+    ASSERT_EQ(mostrati().size(), 2);
+    eDomandaFloppy(mostrati()[0]);
+    EXPECT_EQ(mostrati()[1].prompt,
+              QStringLiteral("Errore di run-time '75':\n\nLa cartella %1, indicata dalla "
+                             "variabile VARNEX_FLOPPY, ha un nome che non è in UTF-8: il "
+                             "programma non la può usare.")
+                  .arg(cartella.comeLetto()));
+    EXPECT_EQ(mostrati()[1].stile & dlg::vbCritical, dlg::vbCritical);
+    EXPECT_TRUE(esportaAperto());
+    EXPECT_FALSE(QFileInfo::exists(cartella.comeLetto())) << "made under the name as misread";
+
+    usaDisco(cartellaDisco.path());
+    esportaConSuccesso();
+}
+
 TEST_F(CopiaSuDisco, ReadOnlyFolder)
 {
     if (::geteuid() != 0) {

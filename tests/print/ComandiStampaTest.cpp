@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -371,6 +372,7 @@ TEST_F(Stampa, AFolderThatCannotBeUsedIsReportedAndNothingIsCalledPrinted)
     prova::Montaggio piena(stampe.filePath(QStringLiteral("piena")));
     if (piena.montato())
         piena.riempi();
+    const prova::CartellaNonUtf8 nonUtf8(stampe.path());
     const struct
     {
         const char *nome;
@@ -384,6 +386,12 @@ TEST_F(Stampa, AFolderThatCannotBeUsedIsReportedAndNothingIsCalledPrinted)
         {"a full disk", piena.montato() ? QFile::encodeName(piena.cartella()) : QByteArray(),
          QStringLiteral("Impossibile scrivere il file di stampa %1/Scheda_").arg(piena.cartella()),
          QStringLiteral(": Il disco è pieno")},
+        {"a folder named in bytes that are not UTF-8",
+         nonUtf8.percorso(),
+         QStringLiteral("La cartella %1, indicata dalla variabile VARNEX_STAMPE, ha un nome che "
+                        "non è in UTF-8: il programma non la può usare.")
+             .arg(nonUtf8.comeLetto()),
+         {}},
     };
     for (const auto &caso : casi) {
         if (caso.variabile.isEmpty()) {
@@ -409,6 +417,7 @@ TEST_F(Stampa, AFolderThatCannotBeUsedIsReportedAndNothingIsCalledPrinted)
     EXPECT_TRUE(fileStampati().isEmpty());
     if (piena.montato())
         EXPECT_EQ(QDir(piena.cartella()).entryList({QStringLiteral("*.pdf")}), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(nonUtf8.comeLetto())) << "made under the name as misread";
 }
 
 TEST_F(Stampa, WithoutVarnexStampeThePdfGoesToStampeInTheProgramFolder)

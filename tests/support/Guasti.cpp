@@ -199,6 +199,23 @@ LetturaGuasta::~LetturaGuasta()
     guasto = {};
 }
 
+CartellaNonUtf8::CartellaNonUtf8(const QString &dentro)
+    : percorso_(QFile::encodeName(dentro) + "/caf\xE9")
+{
+    EXPECT_EQ(::mkdir(percorso_.constData(), 0755), 0) << percorso_.toStdString();
+}
+
+CartellaNonUtf8::~CartellaNonUtf8()
+{
+    EXPECT_EQ(::rmdir(percorso_.constData()), 0)
+        << "something was put in " << qPrintable(comeLetto());
+}
+
+QString CartellaNonUtf8::comeLetto() const
+{
+    return QFile::decodeName(percorso_);
+}
+
 Montaggio::Montaggio(const QString &cartella)
     : cartella_(cartella)
 {

@@ -2,7 +2,7 @@
 // Faults a hard tester puts on a database file: one page overwritten, as a
 // failing disk leaves it; a read that the disk fails; another program
 // holding the file locked; a small file system of our own that fills up or
-// turns read-only.
+// turns read-only; a folder whose name is not UTF-8.
 
 #include "CartellaProva.h"
 
@@ -86,6 +86,26 @@ public:
     ~LetturaGuasta();
     LetturaGuasta(const LetturaGuasta &) = delete;
     LetturaGuasta &operator=(const LetturaGuasta &) = delete;
+};
+
+// A new folder inside `dentro` named "caf" and a Latin-1 "é" (the byte
+// 0xE9, which UTF-8 never has alone), which Qt cannot name: removed at the
+// end, and the test fails if anything was put in it.
+class CartellaNonUtf8
+{
+public:
+    explicit CartellaNonUtf8(const QString &dentro);
+    ~CartellaNonUtf8();
+    CartellaNonUtf8(const CartellaNonUtf8 &) = delete;
+    CartellaNonUtf8 &operator=(const CartellaNonUtf8 &) = delete;
+
+    // Its path as the system spells it.
+    const QByteArray &percorso() const { return percorso_; }
+    // The path as Qt decodes it: another folder, which is not there.
+    QString comeLetto() const;
+
+private:
+    QByteArray percorso_;
 };
 
 // A small tmpfs of our own, where this machine lets a test mount one.

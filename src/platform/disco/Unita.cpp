@@ -6,7 +6,7 @@ namespace disco {
 
 QString cartellaUnitaA()
 {
-    const QString scelta = qEnvironmentVariable(VariabileUnitaA);
+    const QString scelta = cartellaDellaVariabile(VariabileUnitaA);
     return QDir::cleanPath(scelta.isEmpty() ? QString::fromLatin1(CartellaUnitaAPredefinita)
                                             : scelta);
 }

@@ -4,14 +4,16 @@
 // one named by the environment variable VARNEX_FLOPPY when it is set, else
 // /media/floppy, where a removable disk is mounted.
 
+#include "platform/disco/Ambiente.h"
+
 #include <QString>
 
 namespace disco {
 
-inline constexpr const char *VariabileUnitaA = "VARNEX_FLOPPY";
 inline constexpr const char *CartellaUnitaAPredefinita = "/media/floppy";
 
-// The folder that stands for drive A:, read afresh at every call.
+// The folder that stands for drive A:, read afresh at every call (error 75
+// for a variable that names no folder the program can use).
 QString cartellaUnitaA();
 
 // A path on drive A: ("A:\Esporta.mdb") as a path of this machine, with

@@ -82,6 +82,25 @@ TEST(UnitaA, IsTheFolderOfTheVariableElseMediaFloppy)
     qunsetenv(disco::VariabileUnitaA);
 }
 
+TEST(UnitaA, AFolderNamedInBytesThatAreNotUtf8IsToldNotTakenForAnother)
+{
+    QTemporaryDir dentro;
+    const prova::CartellaNonUtf8 cartella(dentro.path());
+    qputenv(disco::VariabileUnitaA, cartella.percorso());
+    QString testo;
+    EXPECT_EQ(prova::erroreDi([] { disco::percorsoLocale(QStringLiteral("A:\\Esporta.mdb")); },
+                              &testo),
+              75);
+    EXPECT_EQ(testo, QStringLiteral("La cartella %1, indicata dalla variabile VARNEX_FLOPPY, ha un "
+                                    "nome che non è in UTF-8: il programma non la può usare.")
+                         .arg(cartella.comeLetto()));
+    EXPECT_TRUE(testo.contains(dentro.path() + QStringLiteral("/caf"))) << testo.toStdString();
+    // A name in UTF-8, accents and all, is the folder it names.
+    qputenv(disco::VariabileUnitaA, QFile::encodeName(dentro.path()) + "/caff\xC3\xA8");
+    EXPECT_EQ(disco::cartellaUnitaA(), dentro.path() + QStringLiteral("/caffè"));
+    qunsetenv(disco::VariabileUnitaA);
+}
+
 TEST_F(Copia, ReplacesTheTargetWholeAndLeavesNothingElse)
 {
     const Umask comune(022);
