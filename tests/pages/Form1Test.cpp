@@ -1,6 +1,6 @@
 // Page 1 in the whole program on real files: the first run, the sheet list,
 // the option pairs, every column through Salva and a restart, the Null
-// defaults, Validare, the foot button and the layout.
+// defaults, Validare and the layout (the foot button: PulsantiPiedeTest).
 
 #include "Guasti.h"
 #include "Interazione.h"
@@ -107,8 +107,7 @@ TEST_F(Pagina1, AnUnnamedSheetThatIsNotTheFirstRowAsksNothing)
 
 TEST_F(Pagina1, TheListNamesEverySheetAndAPickShowsItAtOnce)
 {
-    p.cartella.aggiungiSchede(3);
-    avvia();
+    avvia(3);
     QComboBox *c = f()->CMBDenominazione;
     ASSERT_EQ(c->count(), 3);
     EXPECT_EQ(c->itemText(0), QStringLiteral("SCHEDA 1"));
@@ -133,8 +132,7 @@ TEST_F(Pagina1, APickWithEditsAsksToSaveIntoTheSheetLeft)
     for (const int risposta : {int(dlg::vbYes), int(dlg::vbNo)}) {
         SCOPED_TRACE(risposta);
         ProgrammaProva q;
-        q.cartella.aggiungiSchede(3);
-        ASSERT_TRUE(q.avvia());
+        ASSERT_TRUE(q.conSchede(3).avvia());
         ASSERT_TRUE(q.attiva());
         Form1 *pagina = qobject_cast<Form1 *>(Form(1));
         auto *cognome = pagina->findChild<QLineEdit *>(QStringLiteral("TXTCognome"));
@@ -165,8 +163,7 @@ TEST_F(Pagina1, APickWithEditsAsksToSaveIntoTheSheetLeft)
 
 TEST_F(Pagina1, SavingANewNameRenamesItsEntry)
 {
-    p.cartella.aggiungiSchede(2);
-    avvia();
+    avvia(2);
     scriviSenzaUscire(campo("TXTDenom"), QStringLiteral("altra coop"));
     QTest::mouseClick(p.finestra().CMDSalva, Qt::LeftButton);
     EXPECT_EQ(salvato(2, "denominazione"), Variant("ALTRA COOP"));
@@ -176,8 +173,7 @@ TEST_F(Pagina1, SavingANewNameRenamesItsEntry)
 
 TEST_F(Pagina1, ANewSheetIsTheLastEntrySelected)
 {
-    p.cartella.aggiungiSchede(2);
-    avvia();
+    avvia(2);
     p.dialoghi.digita(QStringLiteral("nuova coop"));
     QTest::mouseClick(p.finestra().CMDNuovo, Qt::LeftButton);
     ASSERT_NE(f(), nullptr);
@@ -190,8 +186,7 @@ TEST_F(Pagina1, ANewSheetIsTheLastEntrySelected)
 
 TEST_F(Pagina1, AStaleListIsMadeAgainAndNeverReadPastItsEnd)
 {
-    p.cartella.aggiungiSchede(4);
-    avvia();
+    avvia(4);
     QComboBox *c = f()->CMBDenominazione;
     // Rows deleted behind the program's back: entry 2 (key 3) now stands at 1.
     p.cartella.esegui(FileVarnex, PasswordVarnex,
@@ -229,8 +224,7 @@ TEST_F(Pagina1, AStaleListIsMadeAgainAndNeverReadPastItsEnd)
 
 TEST_F(Pagina1, AListRebuiltWithoutTheSheetShownFallsBackToTheLastSheet)
 {
-    p.cartella.aggiungiSchede(4);
-    avvia();
+    avvia(4);
     QComboBox *c = f()->CMBDenominazione;
     p.cartella.esegui(FileVarnex, PasswordVarnex,
                       QStringLiteral("DELETE FROM Dati WHERE id_scheda IN (1, 4)"));
@@ -247,8 +241,7 @@ TEST_F(Pagina1, AListRebuiltWithoutTheSheetShownFallsBackToTheLastSheet)
 
 TEST_F(Pagina1, TheSheetShownGoneWithEditsAsksToSaveBeforeTheListIsMadeAgain)
 {
-    p.cartella.aggiungiSchede(4);
-    avvia();
+    avvia(4);
     QComboBox *c = f()->CMBDenominazione;
     scriviSenzaUscire(campo("TXTCognome"), QStringLiteral("rossi"));
     p.cartella.esegui(FileVarnex, PasswordVarnex,
@@ -383,8 +376,7 @@ TEST(Pagina1FileGuasto, APickOfASheetThatCannotBeReadKeepsTheSheetShownBefore)
 
 TEST_F(Pagina1, TheSheetListHasTheFocusWheneverPage1Opens)
 {
-    p.cartella.aggiungiSchede(2);
-    avvia();
+    avvia(2);
     EXPECT_EQ(QApplication::focusWidget(), f()->CMBDenominazione);
     VaiPagina2();
     VaiPagina1();
@@ -430,8 +422,7 @@ TEST_F(Pagina1, ThePageTellsTheCodeChosenOnScreenBeforeSalva)
 
 TEST_F(Pagina1, All27ColumnsGoThroughSalvaAndComeBackAfterARestart)
 {
-    p.cartella.aggiungiSchede(1);
-    avvia();
+    avvia(1);
     const struct
     {
         const char *box;
@@ -603,12 +594,11 @@ TEST_F(Pagina1, AClickAnywhereInADateBoxThenTypingStoresTheDate)
         EXPECT_EQ(salvato(1, c.colonna), Variant(c.atteso)) << c.colonna;
 }
 
-// --- Validare and the foot button ----------------------------------------------
+// --- Validare ------------------------------------------------------------------
 
 TEST_F(Pagina1, ValidareCommitsThePendingEditOfAnyField)
 {
-    p.cartella.aggiungiSchede(1);
-    avvia();
+    avvia(1);
     scriviSenzaUscire(campo("TXTIscrImpr"),
                       QStringLiteral("roma")); // not a field the export requires
     f()->Validare();
@@ -631,8 +621,7 @@ TEST_F(Pagina1, ValidareCommitsThePendingEditOfAnyField)
 
 TEST_F(Pagina1, TheMenuBarNeitherCommitsNorOverwritesItsCommandValidatesFirst)
 {
-    p.cartella.aggiungiSchede(1);
-    avvia();
+    avvia(1);
     scriviSenzaUscire(campo("TXTIscrImpr"), QStringLiteral("verdi"));
     QMenuBar *barra = p.finestra().menuBar();
     QTest::mouseClick(barra, Qt::LeftButton, {},
@@ -656,8 +645,7 @@ TEST_F(Pagina1, TheMenuBarNeitherCommitsNorOverwritesItsCommandValidatesFirst)
 
 TEST_F(Pagina1, AClickOnThePagesTitleBarNeitherCommitsNorReplacesWhatIsBeingTyped)
 {
-    p.cartella.aggiungiSchede(1);
-    avvia();
+    avvia(1);
     scriviSenzaUscire(campo("TXTNome"), QStringLiteral("ross"));
     QWidget *finestraPagina = f()->parentWidget(); // the page's window in the main window
     ASSERT_NE(finestraPagina, nullptr);
@@ -671,27 +659,11 @@ TEST_F(Pagina1, AClickOnThePagesTitleBarNeitherCommitsNorReplacesWhatIsBeingType
     EXPECT_EQ(PaginaModificata, 1);
 }
 
-TEST_F(Pagina1, TheNextPageButtonGoesToPage2)
-{
-    p.cartella.aggiungiSchede(1);
-    avvia();
-    EXPECT_FALSE(f()->CMDPrec->isEnabled());
-    scriviSenzaUscire(campo("TXTNome"), QStringLiteral("anna"));
-    p.dialoghi.rispondi(dlg::vbYes);
-    QTest::mouseClick(f()->CMDSucces, Qt::LeftButton);
-    EXPECT_EQ(domande(TitoloSalva), 1);
-    EXPECT_EQ(salvato(1, "nome"), Variant("ANNA"));
-    EXPECT_EQ(PaginaCorrente, 2);
-    EXPECT_NE(Form(2), nullptr);
-    EXPECT_EQ(Form(1), nullptr);
-}
-
 // --- Layout --------------------------------------------------------------------
 
 TEST_F(Pagina1, LayoutCaptionsLimitsAndFocusOrder)
 {
-    p.cartella.aggiungiSchede(1);
-    avvia();
+    avvia(1);
     EXPECT_EQ(campo("TXTDenom")->geometry(), ui::rettangolo(2040, 3720, 7575, 285));
     EXPECT_EQ(campo("TXTCodFisc")->geometry(), ui::rettangolo(2040, 5925, 1815, 285));
     EXPECT_EQ(campo<maschera::MaskEdBox>("TXTNato")->geometry(),

@@ -1,7 +1,7 @@
 // Page 2 in the whole program on real files: the layout and focus order,
 // every column through Salva and a restart, the Null defaults, the fax
 // column under either spelling, the balance-sheet grid through its boxes,
-// Validare for any box, and the foot buttons.
+// and Validare for any box (the foot buttons: PulsantiPiedeTest).
 
 #include "Interazione.h"
 
@@ -518,7 +518,7 @@ TEST_F(Pagina2, AStoredTotalBeyond32BitsOpensThePageWithABeepAndItsDefault)
     EXPECT_EQ(box('A', 25)->text(), QStringLiteral("3"));
 }
 
-// --- Validare, foot buttons ------------------------------------------------------
+// --- Validare ------------------------------------------------------------------
 
 TEST_F(Pagina2, AMenuCommandCommitsThePendingEditOfAnyBoxGridIncluded)
 {
@@ -539,21 +539,6 @@ TEST_F(Pagina2, AMenuCommandCommitsThePendingEditOfAnyBoxGridIncluded)
     EXPECT_EQ(salvato(1, "b5").toDouble(), 250.0);
     EXPECT_EQ(salvato(1, "b11").toDouble(), 250.0);
     EXPECT_EQ(p.uscita, 0);
-}
-
-TEST_F(Pagina2, TheFootButtonsGoToPages1And3AfterTheSaveQuestion)
-{
-    apri();
-    scriviSenzaUscire(campo("TXTViaSede"), QStringLiteral("via verdi"));
-    p.dialoghi.rispondi(dlg::vbYes);
-    clic(f()->CMDSucces);
-    EXPECT_EQ(domandeSalva(), 1);
-    EXPECT_EQ(salvato(1, "via_sede"), Variant("VIA VERDI"));
-    EXPECT_EQ(PaginaCorrente, 3);
-    apriPagina(2);
-    clic(f()->CMDPrec);
-    EXPECT_EQ(domandeSalva(), 1); // nothing changed: no question
-    EXPECT_EQ(PaginaCorrente, 1);
 }
 
 } // namespace

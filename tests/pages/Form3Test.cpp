@@ -1,7 +1,7 @@
 // Page 3 in the whole program on real files: the income statements' computed
 // rows through real boxes, the declarations, every column through Salva and
-// a restart, the Null defaults, the menu exit with a box still being typed,
-// the foot buttons and the layout.
+// a restart, the Null defaults, the menu exit with a box still being typed
+// and the layout (the foot buttons: PulsantiPiedeTest).
 
 #include "Interazione.h"
 
@@ -409,7 +409,7 @@ TEST_F(Pagina3, YearsAreFreeTextUpperCasedFlaggedOnlyWhenChanged)
     EXPECT_EQ(campo("TXTC1")->maxLength(), 4);
 }
 
-// --- Menu commands and the foot buttons --------------------------------------------
+// --- Menu commands -------------------------------------------------------------
 
 TEST_F(Pagina3, TheMenuExitCommitsTheBoxStillBeingTyped)
 {
@@ -424,8 +424,7 @@ TEST_F(Pagina3, TheMenuExitCommitsTheBoxStillBeingTyped)
     for (const auto &c : casi) {
         SCOPED_TRACE(c.tasti);
         ProgrammaProva q;
-        q.cartella.aggiungiSchede(1);
-        ASSERT_TRUE(q.avviaSuPagina(3));
+        ASSERT_TRUE(q.conSchede(1).avviaSuPagina(3));
         ASSERT_NE(Form(3), nullptr);
         scriviSenzaUscire(figlio(Form(3), QStringLiteral("TXTD7")), QString::fromLatin1(c.tasti));
         q.dialoghi.rispondi(dlg::vbYes);
@@ -443,30 +442,6 @@ TEST_F(Pagina3, TheMenuExitCommitsTheBoxStillBeingTyped)
             EXPECT_TRUE(d24.isNull());
         }
         EXPECT_EQ(q.uscita, 0);
-    }
-}
-
-TEST_F(Pagina3, TheFootButtonsAskThenShowPages2And4)
-{
-    for (const int n : {2, 4}) {
-        SCOPED_TRACE(n);
-        ProgrammaProva q;
-        q.cartella.aggiungiSchede(1);
-        ASSERT_TRUE(q.avviaSuPagina(3));
-        ASSERT_NE(Form(3), nullptr);
-        PaginaScheda *pagina = Form(3);
-        scriviSenzaUscire(figlio(pagina, QStringLiteral("TXTD19")),
-                          QStringLiteral("55")); // column D alone
-        q.dialoghi.rispondi(dlg::vbYes);
-        clic(n == 2 ? pagina->CMDPrec
-                    : pagina->CMDSucces); // the box commits as the button takes the focus
-        EXPECT_EQ(prova::domandeSalva(q.dialoghi), 1);
-        EXPECT_EQ(q.valoreSalvato(Variant(1), QStringLiteral("d19")).toDouble(), 55.0);
-        EXPECT_EQ(q.valoreSalvato(Variant(1), QStringLiteral("d21")).toDouble(), 55.0);
-        EXPECT_EQ(q.valoreSalvato(Variant(1), QStringLiteral("coop_dipe")), Variant(2));
-        EXPECT_EQ(PaginaCorrente, n);
-        EXPECT_EQ(Form(3), nullptr);
-        EXPECT_EQ(PaginaModificata, 0);
     }
 }
 

@@ -1,6 +1,7 @@
 // Page 4 in the whole program on real files: the layout, the four-choice
 // legal form, the three look-ups, the employees grid, every column through
-// Salva and a restart, the Null defaults, Validare and the foot buttons.
+// Salva and a restart, the Null defaults and Validare (the foot buttons:
+// PulsantiPiedeTest).
 
 #include "Interazione.h"
 
@@ -630,7 +631,7 @@ TEST_F(Pagina4, TheChangeAndTotalBoxesTakeNoTyping)
     EXPECT_EQ(salvato(1, "dipc1"), Variant(3.0));
 }
 
-// --- Validare, menu commands and the foot buttons ------------------------------
+// --- Validare and menu commands ------------------------------------------------
 
 TEST_F(Pagina4, ValidareCommitsThePendingEditOfAnyBoxOfThePage)
 {
@@ -664,26 +665,6 @@ TEST_F(Pagina4, TheExitMenuCommitsTheGridBoxBeforeItsSaveQuestion)
     esciSalvando();
     EXPECT_EQ(salvato(1, "dipb1"), Variant(4.1));
     EXPECT_EQ(salvato(1, "dipb4"), Variant(4.1));
-}
-
-TEST_F(Pagina4, TheFootButtonsGoToPages3And5AfterTheBoxCommits)
-{
-    for (const int pagina : {3, 5}) {
-        SCOPED_TRACE(pagina);
-        ProgrammaProva q;
-        q.cartella.aggiungiSchede(1);
-        ASSERT_TRUE(q.avviaSuPagina(4));
-        PaginaScheda *f = Form(4);
-        ASSERT_NE(f, nullptr);
-        scriviSenzaUscire(f->findChild<QLineEdit *>(QStringLiteral("TXTFaxLoc")),
-                          QStringLiteral("071 1"));
-        q.dialoghi.rispondi(dlg::vbYes);
-        clic(pagina == 3 ? f->CMDPrec : f->CMDSucces);
-        EXPECT_EQ(prova::domandeSalva(q.dialoghi), 1);
-        EXPECT_EQ(q.valoreSalvato(Variant(1), QStringLiteral("fax_loc")), Variant("071 1"));
-        EXPECT_EQ(PaginaCorrente, pagina);
-        EXPECT_EQ(Form(4), nullptr);
-    }
 }
 
 TEST_F(Pagina4, AnEmptyCompanyNameLeavesTheCaptionBare)

@@ -1,7 +1,7 @@
 // Page 5 in the whole program on real files: the expense grid and its
 // totals, the two dates, the general costs, every column through Salva and
-// a restart, the Null defaults, the menu commands, the foot buttons and the
-// layout.
+// a restart, the Null defaults, the menu commands and the layout (the foot
+// buttons: PulsantiPiedeTest).
 
 #include "Interazione.h"
 
@@ -41,15 +41,7 @@ protected:
 TEST_F(Pagina5, AmountCommitsStoreRoundAndRecomputeTheTotals)
 {
     apri();
-    const struct
-    {
-        const char *tasti;
-        double prima;
-        bool valido;
-        bool modificato;
-        double dopo;
-        const char *mostrato;
-    } casi[] = {
+    const NumeroScritto casi[] = {
         {"0,125", 0, true, true, 0.12, ",12"}, // half to even
         {"0,375", 0, true, true, 0.38, ",38"},
         {"5,001", 5, true, true, 5, "5,00"}, // marked, yet 5 kept
@@ -65,20 +57,11 @@ TEST_F(Pagina5, AmountCommitsStoreRoundAndRecomputeTheTotals)
         SCOPED_TRACE(c.tasti);
         // Stale totals: a valid commit renews them, a refused one leaves
         // them. The focus waits in a box with no dependants meanwhile.
-        entra(campo("TXTCostEser1"));
-        imposta("spea1", Variant(c.prima));
-        imposta("speb1", Variant(1.0));
-        for (const char *t : {"spec1", "spea7", "speb7", "spec7"})
-            imposta(t, Variant(999.0));
-        f()->Posiziona();
-        PaginaModificata = 0;
-        p.dialoghi.beep = 0;
-
-        scrivi(campo("TXTSpeA1"), QString::fromLatin1(c.tasti));
-        EXPECT_EQ(p.dialoghi.beep, c.valido ? 0 : 1);
-        EXPECT_EQ(PaginaModificata, c.modificato ? 1 : 0);
-        EXPECT_EQ(num("spea1"), c.dopo); // exact
-        EXPECT_EQ(testo("TXTSpeA1"), QString::fromLatin1(c.mostrato));
+        scriviNumero("TXTSpeA1", "spea1", "TXTCostEser1", c, [] {
+            imposta("speb1", Variant(1.0));
+            for (const char *t : {"spec1", "spea7", "speb7", "spec7"})
+                imposta(t, Variant(999.0));
+        });
         const double riga = c.valido ? c.dopo + 1 : 999;
         EXPECT_EQ(num("spec1"), riga);
         EXPECT_EQ(num("spea7"), c.valido ? c.dopo : 999);
@@ -320,7 +303,7 @@ TEST_F(Pagina5, ARowOfNullsShowsTheDefaultsAndSavesThem)
     EXPECT_EQ(salvato(1, "costeser1"), Variant(""));
 }
 
-// --- Menu commands and the foot buttons ----------------------------------------
+// --- Menu commands -------------------------------------------------------------
 
 TEST_F(Pagina5, ValidareCommitsThePendingEditOfAnyBox)
 {
@@ -339,24 +322,6 @@ TEST_F(Pagina5, ValidareCommitsThePendingEditOfAnyBox)
     esciSalvando();
     EXPECT_EQ(salvato(1, "spea6"), Variant(9.0));
     EXPECT_EQ(salvato(1, "spec7"), Variant(21.5));
-}
-
-TEST_F(Pagina5, TheFootButtonsGoToPages4And6AfterTheBoxCommits)
-{
-    apri();
-    for (const int verso : {4, 6}) {
-        SCOPED_TRACE(verso);
-        apriPagina(5);
-        scriviSenzaUscire(campo("TXTSpeA2"), QStringLiteral("%1").arg(verso));
-        p.dialoghi.rispondi(dlg::vbYes);
-        clic(verso == 4 ? f()->CMDPrec : f()->CMDSucces);
-        EXPECT_EQ(salvato(1, "spea2"), Variant(double(verso)));
-        EXPECT_EQ(salvato(1, "spec2"), Variant(double(verso)));
-        EXPECT_EQ(PaginaCorrente, verso);
-        EXPECT_EQ(Form(5), nullptr);
-        soloPaginaGialla(p.finestra(), verso);
-    }
-    EXPECT_EQ(domandeSalva(), 2);
 }
 
 // --- Layout --------------------------------------------------------------------

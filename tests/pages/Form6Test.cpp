@@ -1,6 +1,7 @@
 // Page 6 in the whole program on real files: the percentages, the names and
 // codes, the 42 columns through Salva and a restart, the Null defaults and
-// the fixed types, the menu commands, the foot buttons and the layout.
+// the fixed types, the menu commands and the layout (the foot button:
+// PulsantiPiedeTest).
 
 #include "Interazione.h"
 
@@ -53,16 +54,7 @@ protected:
 TEST_F(Pagina6, PercentageCommits)
 {
     apri();
-    const struct
-    {
-        const char *tasti;
-        double prima;
-        bool valido;
-        bool modificato;
-        double dopo;
-        const char *mostrato;
-        const char *rientrando; // the plain text on entering again
-    } casi[] = {
+    const NumeroScritto casi[] = {
         {"150", 0, true, true, 100, "100,00", "100"},
         {"150", 100, true, true, 100, "100,00", "100"},
         {"12,3456", 0, true, true, 12.346, "12,35", "12,346"},
@@ -82,19 +74,7 @@ TEST_F(Pagina6, PercentageCommits)
         const QString colonna = QStringLiteral("perc") + QString::fromLatin1(membro).toLower();
         for (const auto &c : casi) {
             SCOPED_TRACE(qPrintable(nome + QLatin1Char(' ') + QLatin1String(c.tasti)));
-            entra(campo(QStringLiteral("TXTPromo"))); // a box with no effect waits meanwhile
-            imposta(colonna, Variant(c.prima));
-            f()->Posiziona();
-            PaginaModificata = 0;
-            p.dialoghi.beep = 0;
-
-            scrivi(campo(nome), QString::fromLatin1(c.tasti));
-            EXPECT_EQ(p.dialoghi.beep, c.valido ? 0 : 1);
-            EXPECT_EQ(PaginaModificata, c.modificato ? 1 : 0);
-            EXPECT_EQ(valore(colonna).toDouble(), c.dopo); // exact
-            EXPECT_EQ(campo(nome)->text(), QString::fromLatin1(c.mostrato));
-            entra(campo(nome));
-            EXPECT_EQ(campo(nome)->text(), QString::fromLatin1(c.rientrando));
+            scriviNumero(nome, colonna, QStringLiteral("TXTPromo"), c);
         }
     }
     EXPECT_EQ(valore(QStringLiteral("percperson4")).kind(), Variant::Kind::Double);
@@ -242,7 +222,7 @@ TEST_F(Pagina6, ARowOfNullsShowsTheDefaultsAndTheFixedTypesHold)
     EXPECT_EQ(valore(QStringLiteral("percbanca4")), Variant(7.0));
 }
 
-// --- Menu commands and the foot buttons ----------------------------------------
+// --- Menu commands -------------------------------------------------------------
 
 TEST_F(Pagina6, ValidareCommitsThePendingEditOfAnyBox)
 {
@@ -287,20 +267,6 @@ TEST_F(Pagina6, APercentageCommittedByAMenuCommandKeepsItsThirdDecimalWhenItsBox
     digita(QStringLiteral("12,35"));
     tab();
     EXPECT_EQ(valore(QStringLiteral("percsocieta")), Variant(12.35));
-}
-
-TEST_F(Pagina6, ThePreviousPageButtonGoesToPage5AfterTheBoxCommits)
-{
-    apri();
-    EXPECT_FALSE(f()->CMDSucces->isEnabled());
-    scriviSenzaUscire(campo("TXTPercEnte1"), QStringLiteral("25"));
-    p.dialoghi.rispondi(dlg::vbYes);
-    clic(f()->CMDPrec);
-    EXPECT_EQ(domandeSalva(), 1);
-    EXPECT_EQ(salvato(QStringLiteral("percente1")).toDouble(), 25.0);
-    EXPECT_EQ(PaginaCorrente, 5);
-    EXPECT_EQ(Form(6), nullptr);
-    soloPaginaGialla(p.finestra(), 5);
 }
 
 // --- Layout --------------------------------------------------------------------

@@ -173,9 +173,7 @@ int domande(const dlg::DialoghiScriptati &dialoghi, const QString &titolo)
 
 void ConProgramma::avvia(int schede)
 {
-    if (schede > 0)
-        p.cartella.aggiungiSchede(schede);
-    ASSERT_TRUE(p.avvia());
+    ASSERT_TRUE(p.conSchede(schede).avvia());
     attiva();
 }
 
@@ -242,6 +240,28 @@ void ConProgramma::validaOgni(std::initializer_list<Pendente> casi)
         EXPECT_EQ(scheda::RecordScheda()[QString::fromLatin1(c.colonna)], c.atteso)
             << "after leaving";
         EXPECT_EQ(scheda::PaginaModificata, 0) << "after leaving";
+    }
+}
+
+void ConProgramma::scriviNumero(const QString &box, const QString &colonna, const QString &attesa,
+                                const NumeroScritto &c, const std::function<void()> &prepara)
+{
+    entra(campo(attesa));
+    imposta(colonna, ado::Variant(c.prima));
+    if (prepara)
+        prepara();
+    scheda::formMostrato()->Posiziona();
+    scheda::PaginaModificata = 0;
+    p.dialoghi.beep = 0;
+
+    scrivi(campo(box), QString::fromLatin1(c.tasti));
+    EXPECT_EQ(p.dialoghi.beep, c.valido ? 0 : 1);
+    EXPECT_EQ(scheda::PaginaModificata, c.modificato ? 1 : 0);
+    EXPECT_EQ(valore(colonna).toDouble(), c.dopo); // exact
+    EXPECT_EQ(campo(box)->text(), QString::fromLatin1(c.mostrato));
+    if (c.rientrando) {
+        entra(campo(box));
+        EXPECT_EQ(campo(box)->text(), QString::fromLatin1(c.rientrando));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QStringList>
+#include <functional>
 #include <gtest/gtest.h>
 #include <span>
 
@@ -139,6 +140,27 @@ protected:
     // committed, the flag raised and the focus left in it; then, the flag
     // cleared as by a save, the box left by Tab commits nothing more.
     void validaOgni(std::initializer_list<Pendente> casi);
+    // Keys typed into a number box over a stored value, and what the commit
+    // leaves: the keys taken or refused with a beep, the page marked or not,
+    // the value held (compared exactly), the text shown once the box is left
+    // and, when given, the plain text on entering it again.
+    struct NumeroScritto
+    {
+        const char *tasti;
+        double prima;
+        bool valido;
+        bool modificato;
+        double dopo;
+        const char *mostrato;
+        const char *rientrando = nullptr;
+    };
+    // One case in box `box` of column `colonna` of the page shown: while the
+    // focus waits in `attesa`, a box with no effect, the column takes
+    // `prima` and `prepara` sets what else the case needs; the page shows
+    // it (Posiziona), flag and beeps cleared, the keys are typed and the box
+    // is left by Tab; then what the case says is checked.
+    void scriviNumero(const QString &box, const QString &colonna, const QString &attesa,
+                      const NumeroScritto &c, const std::function<void()> &prepara = {});
     // "&Esci" answered Yes: one save question, and the program ends well.
     void esciSalvando();
     // Tab from the focused control, the first of `ordine`, stops at each of

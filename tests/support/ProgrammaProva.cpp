@@ -62,6 +62,13 @@ ProgrammaProva::~ProgrammaProva()
     azzeraStato();
 }
 
+ProgrammaProva &ProgrammaProva::conSchede(int n)
+{
+    if (n > 0)
+        cartella.aggiungiSchede(n);
+    return *this;
+}
+
 bool ProgrammaProva::avvia()
 {
     finestra_ = std::make_unique<scheda::MDIForm1>();

@@ -18,6 +18,10 @@ public:
     explicit ProgrammaProva(bool conFile = true);
     ~ProgrammaProva();
 
+    // Puts n sheets "SCHEDA 1".."SCHEDA n" in the folder: the set-up of the
+    // fresh program a test starts for each of its cases (an answer, a
+    // command), as `ASSERT_TRUE(q.conSchede(n).avvia())`.
+    ProgrammaProva &conSchede(int n);
     // Creates the main window and runs its start-up; false when it failed.
     bool avvia();
     // Brings the main window to the front, as the user has it; false when

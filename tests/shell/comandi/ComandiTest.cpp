@@ -38,8 +38,7 @@ TEST_F(Comandi, PageSwitchWithEditsWritesOnYesOnly)
     for (const int risposta : {int(dlg::vbYes), int(dlg::vbNo)}) {
         SCOPED_TRACE(risposta);
         ProgrammaProva q;
-        q.cartella.aggiungiSchede(1);
-        ASSERT_TRUE(q.avvia());
+        ASSERT_TRUE(q.conSchede(1).avvia());
         QTest::mouseClick(q.finestra().CMDPag[2], Qt::LeftButton);
         ASSERT_EQ(PaginaCorrente, 2);
         RecordScheda().imposta(QStringLiteral("via_sede"), QStringLiteral("VIA ROMA 1"));
@@ -240,8 +239,7 @@ TEST_F(Comandi, ExitByButtonMenuAndFrame)
         for (const int risposta : {0, int(dlg::vbYes), int(dlg::vbNo)}) {
             SCOPED_TRACE(testing::Message() << "via " << via << " answer " << risposta);
             ProgrammaProva q;
-            q.cartella.aggiungiSchede(1);
-            ASSERT_TRUE(q.avvia());
+            ASSERT_TRUE(q.conSchede(1).avvia());
             if (risposta) {
                 RecordScheda().imposta(QStringLiteral("nome"), QStringLiteral("ANNA"));
                 PaginaModificata = 1;
@@ -416,8 +414,7 @@ TEST(ComandiSpostamento, AMoveWithEditsWritesIntoTheSheetLeftOnYesOnly)
         for (const int risposta : {int(dlg::vbYes), int(dlg::vbNo)}) {
             SCOPED_TRACE(testing::Message() << s.nome << " answer " << risposta);
             ProgrammaProva q;
-            q.cartella.aggiungiSchede(3);
-            ASSERT_TRUE(q.avvia());
+            ASSERT_TRUE(q.conSchede(3).avvia());
             clic(q.finestra().CMDPrec);
             clic(q.finestra().CMDPag[3]);
             ASSERT_EQ(IdRecord.integer(), 2);
@@ -446,8 +443,7 @@ TEST(ComandiNuovo, AFailedInsertChangesNothingOnThePageShown)
     for (const int risposta : {int(dlg::vbYes), int(dlg::vbNo)}) {
         SCOPED_TRACE(risposta);
         ProgrammaProva q;
-        q.cartella.aggiungiSchede(2);
-        ASSERT_TRUE(q.avvia());
+        ASSERT_TRUE(q.conSchede(2).avvia());
         clic(q.finestra().CMDPag[4]);
         PaginaScheda *pagina4 = Form(4);
         ASSERT_NE(pagina4, nullptr);
@@ -563,8 +559,7 @@ TEST(ComandiFileGuasto, OnAFileDamagedWhileShownEveryCommandReportsItAndChangesN
     for (const auto &c : comandi) {
         SCOPED_TRACE(c.nome);
         ProgrammaProva q;
-        q.cartella.aggiungiSchede(3);
-        ASSERT_TRUE(q.avvia());
+        ASSERT_TRUE(q.conSchede(3).avvia());
         clic(q.finestra().CMDPrec); // on sheet 2, so that moves go both ways
         ASSERT_EQ(IdRecord.integer(), 2);
         const QString file = q.cartella.percorso(FileVarnex);
