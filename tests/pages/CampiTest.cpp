@@ -20,9 +20,11 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -254,13 +256,30 @@ enum class Modo {
     Incolla,   // pasted from the clipboard with Ctrl+V
     Inserisci, // put in at the caret, as a drop does
     UnTasto,   // one key event carrying it all, as an input method sends it
+    Trascina,  // dropped on the box
+    Menu,      // pasted with the box's own menu
 };
+
+// One key event carrying `testo`, as an input method or a key of another alphabet sends it.
+void unTasto(QLineEdit *box, const QString &testo)
+{
+    QKeyEvent giu(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, testo);
+    QKeyEvent su(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, testo);
+    QApplication::sendEvent(box, &giu);
+    QApplication::sendEvent(box, &su);
+}
 
 void entrata(QLineEdit *box, Modo modo, const QString &testo)
 {
     switch (modo) {
     case Modo::Tasti:
-        QTest::keyClicks(box, testo);
+        // A key for each character: the letters of the test's keyboard, the others sent as text.
+        for (const uint c : testo.toUcs4()) {
+            if (c < 0x80)
+                QTest::keyClick(box, char(c));
+            else
+                unTasto(box, QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1));
+        }
         return;
     case Modo::Incolla:
         QApplication::clipboard()->setText(testo);
@@ -269,11 +288,35 @@ void entrata(QLineEdit *box, Modo modo, const QString &testo)
     case Modo::Inserisci:
         box->insert(testo);
         return;
-    case Modo::UnTasto: {
-        QKeyEvent giu(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, testo);
-        QKeyEvent su(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, testo);
-        QApplication::sendEvent(box, &giu);
-        QApplication::sendEvent(box, &su);
+    case Modo::UnTasto:
+        unTasto(box, testo);
+        return;
+    case Modo::Trascina: {
+        QMimeData dati;
+        dati.setText(testo);
+        const QPoint dove(box->width() - 2, box->height() / 2);
+        QDragEnterEvent sopra(dove, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &sopra); // a box takes a drop only after a drag has entered it
+        QDropEvent lascia(dove, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &lascia);
+        return;
+    }
+    case Modo::Menu: {
+        QApplication::clipboard()->setText(testo);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2),
+                               box->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(box, &menu);
+        QMenu *aperto = box->findChild<QMenu *>();
+        ASSERT_NE(aperto, nullptr);
+        // The menu's "Paste", known by its key.
+        const QString tasto = QLatin1Char('\t')
+                              + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        const QList<QAction *> voci = aperto->actions();
+        const auto incolla = std::find_if(voci.begin(), voci.end(),
+                                          [&](QAction *a) { return a->text().endsWith(tasto); });
+        ASSERT_NE(incolla, voci.end());
+        (*incolla)->trigger();
+        delete aperto;
         return;
     }
     }
@@ -284,6 +327,10 @@ TEST_F(Famiglie, WhatEntersATextBoxIsOneLineAndNeverHalfACharacter)
     const QString sorriso = QString::fromUtf8("\U0001F600"); // one character, two UTF-16 units
     const QString a48(48, QLatin1Char('a')), a49(49, QLatin1Char('a'));
     const QString A48 = a48.toUpper(), A49 = a49.toUpper();
+    const QString a46(46, QLatin1Char('a')), A46 = a46.toUpper();
+    const QString acuto = QStringLiteral("e\u0301"), E = QStringLiteral("\u00C9"); // é decomposed
+    const QString italia = QString::fromUtf8("\U0001F1EE\U0001F1F9");
+    const QString famiglia = QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467");
     const struct
     {
         const char *box;
@@ -320,6 +367,33 @@ TEST_F(Famiglie, WhatEntersATextBoxIsOneLineAndNeverHalfACharacter)
          QStringLiteral("mario @x.it  ")},
         {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla,
          QStringLiteral("\x07\x07\x07\x07"), QString()},
+        // Composed as it comes in, and cut between whole characters as the user sees them.
+        {"TXTCognome", "cognome", QString(), Modo::Incolla, a49 + acuto, A49 + E},
+        {"TXTCognome", "cognome", QString(), Modo::Trascina, a49 + acuto, A49 + E},
+        {"TXTCognome", "cognome", QString(), Modo::Menu, a49 + acuto, A49 + E},
+        {"TXTCognome", "cognome", a49, Modo::UnTasto, acuto, A49 + E},
+        {"TXTCognome", "cognome", a48, Modo::Tasti, acuto, A48 + E},
+        {"TXTCognome", "cognome", a49, Modo::Incolla, acuto + acuto, A49 + E},
+        {"TXTCognome", "cognome", QString(), Modo::Incolla, a48 + italia, A48},
+        {"TXTCognome", "cognome", QString(), Modo::Menu, a48 + italia, A48},
+        {"TXTCognome", "cognome", a46, Modo::Incolla, italia, A46 + italia},
+        {"TXTCognome", "cognome", QString(), Modo::Incolla, a46 + famiglia, A46},
+        {"TXTCognome", "cognome", a46, Modo::UnTasto, famiglia, A46},
+        {"TXTCognome", "cognome", QString(), Modo::Trascina, a46 + famiglia, A46},
+        {"TXTEserUltimo", "eser_ultimo", QString(), Modo::Incolla, QStringLiteral("200e\u0301"),
+         QStringLiteral("200") + E},
+        // No invisible character that reorders what follows it, or is none.
+        {"TXTCognome", "cognome", QString(), Modo::Incolla, QStringLiteral("rossi \u202Emario"),
+         QStringLiteral("ROSSI MARIO")},
+        {"TXTCognome", "cognome", QString(), Modo::Tasti, QStringLiteral("a\u202Eb\u202Cc"),
+         QStringLiteral("ABC")},
+        {"TXTCognome", "cognome", QString(), Modo::Inserisci,
+         QStringLiteral("\u2066x\u2069\u202A\u202B\u202D\u2067\u2068y\uFFFE\uFFFF"),
+         QStringLiteral("XY")},
+        {"TXTEmailRef", "email_ref", QString(), Modo::Menu,
+         QStringLiteral("\u202Dmario@x.it\u202C"), QStringLiteral("mario@x.it")},
+        {"TXTCognome", "cognome", a49, Modo::UnTasto, QStringLiteral("\u202E\u2066x"),
+         A49 + QStringLiteral("X")},
     };
     for (const auto &c : casi) {
         SCOPED_TRACE(std::string(c.box) + ": " + c.entrato.toHtmlEscaped().toStdString());
@@ -341,24 +415,31 @@ TEST_F(Famiglie, WhatEntersATextBoxIsOneLineAndNeverHalfACharacter)
 
 TEST_F(Famiglie, AStoredTextWithControlCharactersIsShownAndKeptAsItIs)
 {
-    const QString memorizzato = QStringLiteral("AN\t123\a");
-    imposta("cognome", Variant(memorizzato));
-    mostraTutto();
-    QLineEdit *box = w("TXTCognome");
-    EXPECT_EQ(box->text(), memorizzato);
-    entra(box);
-    EXPECT_EQ(box->text(), memorizzato);
-    tab();
-    EXPECT_EQ(valore("cognome"), Variant(memorizzato));
-    EXPECT_EQ(PaginaModificata, 0);
+    // Control characters, an override, an isolate, noncharacters, a letter and its accent
+    // apart: what the file holds is no entry.
+    for (const QString &memorizzato :
+         {QStringLiteral("AN\t123\a"), QStringLiteral("\u202EROSSI\u202C \u2066X\u2069"),
+          QStringLiteral("E\u0301\uFFFE\uFFFF")}) {
+        SCOPED_TRACE(memorizzato.toHtmlEscaped().toStdString());
+        imposta("cognome", Variant(memorizzato));
+        PaginaModificata = 0;
+        mostraTutto();
+        QLineEdit *box = w("TXTCognome");
+        EXPECT_EQ(box->text(), memorizzato);
+        entra(box);
+        EXPECT_EQ(box->text(), memorizzato);
+        tab();
+        EXPECT_EQ(valore("cognome"), Variant(memorizzato));
+        EXPECT_EQ(PaginaModificata, 0);
 
-    // An edit of it cleans only what comes in.
-    entra(box);
-    QTest::keyClick(box, Qt::Key_End);
-    entrata(box, Modo::Incolla, QStringLiteral("\tb\x1b"));
-    tab();
-    EXPECT_EQ(valore("cognome"), Variant(memorizzato + QStringLiteral(" B")));
-    EXPECT_EQ(PaginaModificata, 1);
+        // An edit of it cleans only what comes in.
+        entra(box);
+        QTest::keyClick(box, Qt::Key_End);
+        entrata(box, Modo::Incolla, QStringLiteral("\tb\x1b\u202E"));
+        tab();
+        EXPECT_EQ(valore("cognome"), Variant(memorizzato + QStringLiteral(" B")));
+        EXPECT_EQ(PaginaModificata, 1);
+    }
 }
 
 TEST_F(Famiglie, TheEmailBoxStoresLowerCase)
