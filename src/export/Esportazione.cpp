@@ -5,8 +5,6 @@
 
 #include "core/Archivio.h"
 #include "core/FileDati.h"
-#include "core/Globali.h"
-#include "pages/ServiziShell.h"
 #include "platform/db/Error.h"
 #include "platform/dialoghi/Dialoghi.h"
 #include "platform/disco/CopiaFile.h"
@@ -82,11 +80,6 @@ void copiaSuDisco()
 
 void EsportaSchedaCorrente()
 {
-    // A menu item takes no focus: the box being edited commits here.
-    serviziShell().registraModificaInCorso();
-    if (serviziShell().offriSalvataggio() == dlg::vbYes)
-        PaginaModificata = 0;
-
     if (!RsEsporta || !ConnessioneEsporta || !RsEsporta->isOpen())
         riapriEsporta();
     verificaFileEsportazione();

@@ -1,7 +1,9 @@
 #pragma once
 // "Esporta" > "Esporta Scheda Corrente": the current sheet, as stored, goes
 // into the one row of the export file, is tested for the data the export
-// requires, and the export file is copied onto the disk in drive A:.
+// requires, and the export file is copied onto the disk in drive A:. The
+// shell's handler commits the edit of the page shown and offers to save it
+// first; the export reads only the stored row.
 
 #include <QString>
 

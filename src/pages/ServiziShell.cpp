@@ -13,8 +13,6 @@ public:
     void esciDalProgramma() override {}
     void mostraAlPosto(PaginaScheda *pagina) override { pagina->mostraDaSola(); }
     void riapri(PaginaScheda *pagina) override { pagina->Form_Load(); }
-    PaginaScheda *paginaInVista() override { return nullptr; }
-    void registraModificaInCorso() override {}
     int offriSalvataggio() override { return 0; }
 };
 

@@ -1,7 +1,6 @@
 #pragma once
-// What the page forms, printing and export ask of the shell: the show-page
-// operation, the exit procedure, placing and reopening a page form, the page
-// shown, the commit of its pending edit and the save question.
+// What the page forms ask of the shell: the show-page operation, the exit
+// procedure, placing and reopening a page form and the save question.
 // The main window installs the shell's own; until then (a page form made on
 // its own) a page places and shows itself and nothing else happens.
 
@@ -25,10 +24,6 @@ public:
     // Closes a page form and opens it again: its load event runs anew.
     virtual void riapri(PaginaScheda *pagina) = 0;
 
-    // The page shown (PaginaCorrente), or nullptr.
-    virtual PaginaScheda *paginaInVista() = 0;
-    // Validare of the page shown: commits the edit of its focused box.
-    virtual void registraModificaInCorso() = 0;
     // The save question when PaginaModificata is 1; on Yes the page shown
     // is saved into the current sheet's row. The answer, 0 when not asked.
     virtual int offriSalvataggio() = 0;

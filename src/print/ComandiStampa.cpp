@@ -1,8 +1,7 @@
 #include "print/ComandiStampa.h"
 
-#include "core/Globali.h"
+#include "core/ColonneDati.h"
 #include "pages/PaginaScheda.h"
-#include "pages/ServiziShell.h"
 #include "platform/dialoghi/Dialoghi.h"
 #include "print/RecordPerStampa.h"
 #include "print/Sessione.h"
@@ -24,10 +23,10 @@ bool chiediStampa()
 // Page n as the user sees it: the in-memory sheet with the option buttons
 // chosen on the page shown. Page 6 names the legal representative and the
 // seat of the current sheet as stored, whatever page loaded them last.
-SchedaStampa comeSulloSchermo(int n)
+SchedaStampa comeSulloSchermo(int n, PaginaScheda *mostrata)
 {
     SchedaStampa copia = SchedaStampa::daMemoria();
-    if (PaginaScheda *mostrata = serviziShell().paginaInVista(); mostrata && mostrata->numero() == n)
+    if (mostrata && mostrata->numero() == n)
         for (const Colonna &c : colonnePagina(n))
             if (c.tipo == Tipo::Opzione) {
                 const QString nome = QString::fromLatin1(c.nome);
@@ -44,15 +43,14 @@ SchedaStampa comeSulloSchermo(int n)
 
 } // namespace
 
-void StampaPaginaMostrata()
+void StampaPaginaMostrata(PaginaScheda *mostrata)
 {
-    PaginaScheda *pagina = serviziShell().paginaInVista();
-    if (!pagina)
+    if (!mostrata)
         return;
     if (!chiediStampa())
         return;
-    const int n = pagina->numero();
-    const SchedaStampa copia = comeSulloSchermo(n);
+    const int n = mostrata->numero();
+    const SchedaStampa copia = comeSulloSchermo(n, mostrata);
     SessioneStampa sessione(nomeStampa(copia, n));
     StampaPagina(n, copia);
     sessione.concludi();
@@ -60,9 +58,6 @@ void StampaPaginaMostrata()
 
 void StampaSchedaCorrente()
 {
-    serviziShell().registraModificaInCorso(); // the edit being typed goes into the in-memory sheet
-    if (serviziShell().offriSalvataggio() == dlg::vbYes)
-        PaginaModificata = 0;
     if (!chiediStampa())
         return;
     const SchedaStampa copia = CaricaRecordPerStampa();
@@ -72,9 +67,9 @@ void StampaSchedaCorrente()
     sessione.concludi();
 }
 
-void AnteprimaPagina(int n)
+void AnteprimaPagina(int n, PaginaScheda *mostrata)
 {
-    VisualizzaPagina(n, comeSulloSchermo(n));
+    VisualizzaPagina(n, comeSulloSchermo(n, mostrata), mostrata ? mostrata->window() : nullptr);
 }
 
 } // namespace scheda

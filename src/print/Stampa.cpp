@@ -1,7 +1,5 @@
 #include "print/Stampa.h"
 
-#include "pages/PaginaScheda.h"
-#include "pages/ServiziShell.h"
 #include "platform/report/Anteprima.h"
 #include "print/Impaginazione.h"
 #include "print/Sessione.h"
@@ -37,11 +35,10 @@ void StampaPagina(int n, const SchedaStampa &s)
     sola.concludi();
 }
 
-void VisualizzaPagina(int n, const SchedaStampa &s)
+void VisualizzaPagina(int n, const SchedaStampa &s, QWidget *sopra)
 {
     riempiPagina(n, s);
-    PaginaScheda *mostrata = serviziShell().paginaInVista();
-    report::mostraAnteprima(DataReport(n), mostrata ? mostrata->window() : nullptr);
+    report::mostraAnteprima(DataReport(n), sopra);
 }
 
 } // namespace scheda

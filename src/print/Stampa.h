@@ -3,10 +3,12 @@
 // instance from a print copy and print it (one page, on the default printer
 // without a dialog, or into the PDF of the command running);
 // VisualizzaPagina1..6 fill it the same way and show it in its preview
-// window.
+// window, over the window `sopra` (nullptr: on its own).
 
 #include "platform/report/Istanza.h"
 #include "print/SchedaStampa.h"
+
+class QWidget;
 
 namespace scheda {
 
@@ -16,7 +18,7 @@ report::IstanzaRapporto &DataReport(int n);
 QStringList riempiPagina(int n, const SchedaStampa &s);
 
 void StampaPagina(int n, const SchedaStampa &s);
-void VisualizzaPagina(int n, const SchedaStampa &s);
+void VisualizzaPagina(int n, const SchedaStampa &s, QWidget *sopra);
 
 inline void StampaPagina1(const SchedaStampa &s)
 {
@@ -42,29 +44,29 @@ inline void StampaPagina6(const SchedaStampa &s)
 {
     StampaPagina(6, s);
 }
-inline void VisualizzaPagina1(const SchedaStampa &s)
+inline void VisualizzaPagina1(const SchedaStampa &s, QWidget *sopra)
 {
-    VisualizzaPagina(1, s);
+    VisualizzaPagina(1, s, sopra);
 }
-inline void VisualizzaPagina2(const SchedaStampa &s)
+inline void VisualizzaPagina2(const SchedaStampa &s, QWidget *sopra)
 {
-    VisualizzaPagina(2, s);
+    VisualizzaPagina(2, s, sopra);
 }
-inline void VisualizzaPagina3(const SchedaStampa &s)
+inline void VisualizzaPagina3(const SchedaStampa &s, QWidget *sopra)
 {
-    VisualizzaPagina(3, s);
+    VisualizzaPagina(3, s, sopra);
 }
-inline void VisualizzaPagina4(const SchedaStampa &s)
+inline void VisualizzaPagina4(const SchedaStampa &s, QWidget *sopra)
 {
-    VisualizzaPagina(4, s);
+    VisualizzaPagina(4, s, sopra);
 }
-inline void VisualizzaPagina5(const SchedaStampa &s)
+inline void VisualizzaPagina5(const SchedaStampa &s, QWidget *sopra)
 {
-    VisualizzaPagina(5, s);
+    VisualizzaPagina(5, s, sopra);
 }
-inline void VisualizzaPagina6(const SchedaStampa &s)
+inline void VisualizzaPagina6(const SchedaStampa &s, QWidget *sopra)
 {
-    VisualizzaPagina(6, s);
+    VisualizzaPagina(6, s, sopra);
 }
 
 } // namespace scheda

@@ -18,12 +18,13 @@ namespace {
 
 // A record move: the save question, the move of RsDati (which takes the new
 // key into IdRecord and sets Ricarica), then the page shown closed and
-// reopened on the new sheet through its page button. When the sheet moved to
-// cannot be read, the sheet left stays the current one and its page is shown
-// again: the failed move is reported and has changed nothing.
+// reopened on the new sheet by the show-page operation its page button runs.
+// When the sheet moved to cannot be read, the sheet left stays the current
+// one and its page is shown again: the failed move is reported and has
+// changed nothing.
 void sposta(const std::function<void()> &movimento)
 {
-    chiediSeSalvare(); // a Yes writes into the sheet being left
+    offriSalvataggio(); // a Yes writes into the sheet being left
     PaginaModificata = 0;
     const ado::Variant lasciata = IdRecord;
     movimento();
@@ -32,7 +33,7 @@ void sposta(const std::function<void()> &movimento)
     if (pagina < 1 || pagina > 6 || !FinestraPrincipale)
         return;
     try {
-        FinestraPrincipale->CMDPag_Click(pagina);
+        cambiaPagina(pagina);
     } catch (...) {
         IdRecord = lasciata;
         mostraDiNuovo(pagina); // its load puts RsDati back on the sheet left
@@ -99,7 +100,7 @@ void MDIForm1::CMDNuovo_Click()
     if (Valore.isEmpty())
         return;
     // The edits of the page shown would be lost with the page: ask first.
-    if (chiediSeSalvare() == dlg::vbYes)
+    if (offriSalvataggio() == dlg::vbYes)
         PaginaModificata = 0; // written: nothing is pending any more
     Valore = nomeScheda(Valore);
     // One insert that carries the name. When it fails nothing has changed:
@@ -162,34 +163,29 @@ void MDIForm1::CMDElimina_Click()
 
 void MDIForm1::CMDTrova_Click() {}
 
-void MDIForm1::CMDPag_Click(int n)
-{
-    mostraPagina(n);
-}
-
 void MDIForm1::CMDPag1_Click()
 {
-    CMDPag_Click(1);
+    cambiaPagina(1);
 }
 void MDIForm1::CMDPag2_Click()
 {
-    CMDPag_Click(2);
+    cambiaPagina(2);
 }
 void MDIForm1::CMDPag3_Click()
 {
-    CMDPag_Click(3);
+    cambiaPagina(3);
 }
 void MDIForm1::CMDPag4_Click()
 {
-    CMDPag_Click(4);
+    cambiaPagina(4);
 }
 void MDIForm1::CMDPag5_Click()
 {
-    CMDPag_Click(5);
+    cambiaPagina(5);
 }
 void MDIForm1::CMDPag6_Click()
 {
-    CMDPag_Click(6);
+    cambiaPagina(6);
 }
 
 void MDIForm1::CMDEsci_Click()

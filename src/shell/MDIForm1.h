@@ -42,7 +42,6 @@ public:
     void CMDPag4_Click();
     void CMDPag5_Click();
     void CMDPag6_Click();
-    void CMDPag_Click(int n);
     void CMDSalva_Click();
     void CMDRipristina_Click();
     void CMDEsci_Click();

@@ -148,12 +148,6 @@ void apriForm(int n)
     piazzaFinestra(finestre[n]);
 }
 
-void mostraForm(int n)
-{
-    if (n >= 1 && n <= 6 && finestre[n])
-        piazzaFinestra(finestre[n]);
-}
-
 void chiudiForm(int n)
 {
     chiudi(posto(n));
@@ -194,7 +188,7 @@ void validareFormMostrato()
         pagina->Validare();
 }
 
-int chiediSeSalvare()
+int offriSalvataggio()
 {
     if (PaginaModificata != 1)
         return 0;
@@ -217,12 +211,12 @@ void mostraDiNuovo(int n)
     }
 }
 
-void mostraPagina(int n)
+void cambiaPagina(int n)
 {
     const int precedente = PaginaCorrente;
     coloraPulsantiPagina(n);
     try {
-        chiediSeSalvare();
+        offriSalvataggio();
     } catch (...) {
         // The save failed: the page shown stays, and so do its buttons.
         coloraPulsantiPagina(precedente);
@@ -250,17 +244,20 @@ void mostraPagina(int n)
     }
 }
 
-// --- The services the page forms, printing and export use ----------------------
+// --- The services the page forms use --------------------------------------------
+// cambiaPagina and offriSalvataggio run the procedures of the same name above,
+// called as scheda::…: unqualified, the member would call itself.
 
 void ServiziMdi::cambiaPagina(int n)
 {
-    eseguiComando([n] { mostraPagina(n); });
+    eseguiComando([n] { scheda::cambiaPagina(n); });
 }
 
 void ServiziMdi::mostraAlPosto(PaginaScheda *pagina)
 {
-    if (Form(pagina->numero()) == pagina)
-        mostraForm(pagina->numero());
+    // Page 1 places itself so from inside its own load event.
+    if (const int n = pagina->numero(); Form(n) == pagina)
+        piazzaFinestra(finestre[n]);
     else
         pagina->mostraDaSola(); // a form outside the main window
 }
@@ -276,19 +273,9 @@ void ServiziMdi::riapri(PaginaScheda *pagina)
     apriForm(n);
 }
 
-PaginaScheda *ServiziMdi::paginaInVista()
-{
-    return formMostrato();
-}
-
-void ServiziMdi::registraModificaInCorso()
-{
-    validareFormMostrato();
-}
-
 int ServiziMdi::offriSalvataggio()
 {
-    return chiediSeSalvare();
+    return scheda::offriSalvataggio();
 }
 
 void coloraPulsantiPagina(int n)

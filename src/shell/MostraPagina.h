@@ -25,9 +25,6 @@ PaginaScheda *formMostrato();
 // PaginaCorrente and the page buttons naming the window still shown, or
 // none (0).
 void apriForm(int n);
-// Places the open page form N at Left 0, Top 0, 13060 x 15000 twips and
-// shows it (page 1 does so from inside its own load event).
-void mostraForm(int n);
 // Unloads page form N (10: the record grid window): its controls are
 // dropped, the in-memory sheet stays.
 void chiudiForm(int n);
@@ -47,19 +44,19 @@ void validareFormMostrato();
 
 // The save question, when PaginaModificata is 1; on Yes the page shown is
 // saved. Returns the answer (0 when nothing was asked).
-int chiediSeSalvare();
+int offriSalvataggio();
 
 // After a load that failed: page N (1..6) of the current sheet shown again,
 // its button yellow, if it loads; when it does not, no page is shown. This
 // second failure is not raised: the first one is the one to report.
 void mostraDiNuovo(int n);
 
-// Show page N, from the main window's page buttons and the pages'
-// "Pag. Preced." / "Pag. Succes." alike (VaiPagina1 to VaiPagina6 of
-// pages/ServiziShell.h run it as a command). When page N cannot load, the
+// The show-page operation: page N, from the main window's page buttons and
+// the pages' "Pag. Preced." / "Pag. Succes." alike (VaiPagina1 to VaiPagina6
+// of pages/ServiziShell.h run it as a command). When page N cannot load, the
 // page shown before is loaded again; when that fails too, no page is shown
 // (PaginaCorrente 0, no yellow button) until a page button loads one.
-void mostraPagina(int n);
+void cambiaPagina(int n);
 
 // The page buttons of the main window: N yellow, the other five button face.
 void coloraPulsantiPagina(int n);

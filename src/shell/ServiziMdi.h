@@ -1,7 +1,8 @@
 #pragma once
-// The shell's own services for the page forms, printing and export: the
-// show-page operation, the exit procedure and the window registry of the
-// main window. The main window installs them for its lifetime.
+// The shell's own services for the page forms: the show-page operation, the
+// exit procedure, placing and reopening a page form and the save question
+// (cambiaPagina and offriSalvataggio run the procedures of the same name of
+// shell/MostraPagina.h). The main window installs them for its lifetime.
 
 #include "pages/ServiziShell.h"
 
@@ -14,8 +15,6 @@ public:
     void esciDalProgramma() override; // Uscita.cpp
     void mostraAlPosto(PaginaScheda *pagina) override;
     void riapri(PaginaScheda *pagina) override;
-    PaginaScheda *paginaInVista() override;
-    void registraModificaInCorso() override;
     int offriSalvataggio() override;
 };
 

@@ -24,7 +24,7 @@ void esciSenzaDomande(int stato)
 
 void ServiziMdi::esciDalProgramma()
 {
-    chiediSeSalvare(); // a failed save stops here: the program goes on
+    scheda::offriSalvataggio(); // a failed save stops here: the program goes on
     PaginaModificata = 0;
     esciSenzaDomande(0);
 }

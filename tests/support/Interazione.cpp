@@ -4,7 +4,6 @@
 #include "core/FileDati.h"
 #include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
-#include "pages/ServiziShell.h"
 #include "platform/maschera/MaskEdBox.h"
 #include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
@@ -228,7 +227,7 @@ void ConProgramma::validaOgni(std::initializer_list<Pendente> casi)
         scheda::PaginaModificata = 0;
         QWidget *box = campo<QWidget>(c.box);
         scriviSenzaUscire(box, QString::fromLatin1(c.tasti));
-        scheda::serviziShell().registraModificaInCorso();
+        scheda::validareFormMostrato();
         EXPECT_EQ(scheda::NomeControllo, QString::fromLatin1(c.box));
         EXPECT_EQ(scheda::RecordScheda()[QString::fromLatin1(c.colonna)], c.atteso);
         EXPECT_EQ(scheda::PaginaModificata, 1);
