@@ -52,7 +52,7 @@ void StampaPaginaMostrata(PaginaScheda *mostrata)
     const int n = mostrata->numero();
     const SchedaStampa copia = comeSulloSchermo(n, mostrata);
     SessioneStampa sessione(nomeStampa(copia, n));
-    StampaPagina(n, copia);
+    StampaPagina(n, copia, sessione);
     sessione.concludi();
 }
 
@@ -63,7 +63,7 @@ void StampaSchedaCorrente()
     const SchedaStampa copia = CaricaRecordPerStampa();
     SessioneStampa sessione(nomeStampa(copia));
     for (int n = 1; n <= 6; ++n)
-        StampaPagina(n, copia);
+        StampaPagina(n, copia, sessione);
     sessione.concludi();
 }
 

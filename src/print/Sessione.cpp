@@ -18,8 +18,6 @@ namespace scheda {
 
 namespace {
 
-SessioneStampa *inCorso = nullptr;
-
 // A file that is not there yet: the moment, then _2, _3... when needed.
 QString nuovoFile(const QString &cartella, const QString &nome)
 {
@@ -84,20 +82,7 @@ QString nomeStampa(const SchedaStampa &s, int pagina)
 
 SessioneStampa::SessioneStampa(const QString &nome)
     : nome_(nome)
-    , precedente_(inCorso)
-{
-    inCorso = this;
-}
-
-SessioneStampa::~SessioneStampa()
-{
-    inCorso = precedente_;
-}
-
-SessioneStampa *SessioneStampa::attiva()
-{
-    return inCorso;
-}
+{}
 
 QString SessioneStampa::percorso() const
 {

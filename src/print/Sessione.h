@@ -1,5 +1,6 @@
 #pragma once
-// Where one print command's pages go. With a default printer, each page is
+// Where one print command's pages go: the command makes the session and
+// hands it to each page it prints. With a default printer, each page is
 // a job of its own. Without one, the command's pages make one PDF file, in
 // the folder named by VARNEX_STAMPE or else "Stampe" in the program folder,
 // named after the sheet and the moment; at the end a message gives its
@@ -22,7 +23,6 @@ class SessioneStampa
 public:
     // `nome`: what the file is called before its date, e.g. "Scheda_12_COOP".
     explicit SessioneStampa(const QString &nome);
-    ~SessioneStampa();
     SessioneStampa(const SessioneStampa &) = delete;
     SessioneStampa &operator=(const SessioneStampa &) = delete;
 
@@ -30,8 +30,6 @@ public:
     // The PDF completed and its path told; nothing for a printer.
     void concludi();
 
-    // The session of the command running, if any.
-    static SessioneStampa *attiva();
     // The PDF file's path once begun.
     QString percorso() const;
 
@@ -39,7 +37,6 @@ private:
     QString nome_;
     std::optional<bool> suStampante_;
     std::unique_ptr<report::FilePdf> pdf_;
-    SessioneStampa *precedente_;
 };
 
 // The folder the PDF files go to, made when missing (error 75 when it cannot be).

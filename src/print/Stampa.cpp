@@ -23,16 +23,10 @@ QStringList riempiPagina(int n, const SchedaStampa &s)
     return riempi(DataReport(n), paginaStampa(n).riempimento, s);
 }
 
-void StampaPagina(int n, const SchedaStampa &s)
+void StampaPagina(int n, const SchedaStampa &s, SessioneStampa &sessione)
 {
     riempiPagina(n, s);
-    if (SessioneStampa *sessione = SessioneStampa::attiva()) {
-        sessione->stampa(DataReport(n));
-        return;
-    }
-    SessioneStampa sola(nomeStampa(s, n));
-    sola.stampa(DataReport(n));
-    sola.concludi();
+    sessione.stampa(DataReport(n));
 }
 
 void VisualizzaPagina(int n, const SchedaStampa &s, QWidget *sopra)

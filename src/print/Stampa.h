@@ -1,7 +1,7 @@
 #pragma once
 // The twelve page procedures: StampaPagina1..6 fill their layout's kept
-// instance from a print copy and print it (one page, on the default printer
-// without a dialog, or into the PDF of the command running);
+// instance from a print copy and print it into the session the command gives
+// (one page, on the default printer without a dialog, or into its PDF);
 // VisualizzaPagina1..6 fill it the same way and show it in its preview
 // window, over the window `sopra` (nullptr: on its own).
 
@@ -12,37 +12,39 @@ class QWidget;
 
 namespace scheda {
 
+class SessioneStampa;
+
 // The kept instance of layout DataReport<n>, created on first use.
 report::IstanzaRapporto &DataReport(int n);
 // Fills it from the copy; the names set, in order.
 QStringList riempiPagina(int n, const SchedaStampa &s);
 
-void StampaPagina(int n, const SchedaStampa &s);
+void StampaPagina(int n, const SchedaStampa &s, SessioneStampa &sessione);
 void VisualizzaPagina(int n, const SchedaStampa &s, QWidget *sopra);
 
-inline void StampaPagina1(const SchedaStampa &s)
+inline void StampaPagina1(const SchedaStampa &s, SessioneStampa &sessione)
 {
-    StampaPagina(1, s);
+    StampaPagina(1, s, sessione);
 }
-inline void StampaPagina2(const SchedaStampa &s)
+inline void StampaPagina2(const SchedaStampa &s, SessioneStampa &sessione)
 {
-    StampaPagina(2, s);
+    StampaPagina(2, s, sessione);
 }
-inline void StampaPagina3(const SchedaStampa &s)
+inline void StampaPagina3(const SchedaStampa &s, SessioneStampa &sessione)
 {
-    StampaPagina(3, s);
+    StampaPagina(3, s, sessione);
 }
-inline void StampaPagina4(const SchedaStampa &s)
+inline void StampaPagina4(const SchedaStampa &s, SessioneStampa &sessione)
 {
-    StampaPagina(4, s);
+    StampaPagina(4, s, sessione);
 }
-inline void StampaPagina5(const SchedaStampa &s)
+inline void StampaPagina5(const SchedaStampa &s, SessioneStampa &sessione)
 {
-    StampaPagina(5, s);
+    StampaPagina(5, s, sessione);
 }
-inline void StampaPagina6(const SchedaStampa &s)
+inline void StampaPagina6(const SchedaStampa &s, SessioneStampa &sessione)
 {
-    StampaPagina(6, s);
+    StampaPagina(6, s, sessione);
 }
 inline void VisualizzaPagina1(const SchedaStampa &s, QWidget *sopra)
 {
