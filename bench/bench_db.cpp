@@ -333,7 +333,7 @@ void BM_EsportaScheda(benchmark::State &state)
     for (auto _ : state) {
         dialoghi.mostrati.clear();
         dialoghi.rispondi(suDisco ? dlg::vbYes : dlg::vbNo);
-        scheda::EsportaSchedaCorrente();
+        esportazione::EsportaSchedaCorrente();
         if (dialoghi.mostrati.size() != (suDisco ? 2 : 1))
             state.SkipWithError("l'esportazione non è arrivata in fondo");
     }

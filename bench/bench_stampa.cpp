@@ -32,6 +32,7 @@
 #include <stdexcept>
 
 using namespace scheda;
+using namespace stampa;
 
 namespace {
 

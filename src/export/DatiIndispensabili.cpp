@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace scheda {
+namespace esportazione {
 
 namespace {
 
@@ -45,27 +45,27 @@ ado::Variant valore(ado::Recordset &rs, const char *colonna)
 
 bool testoPresente(ado::Recordset &rs, const char *colonna)
 {
-    TestoMaiuscolo.clear();
+    scheda::TestoMaiuscolo.clear();
     if (const ado::Variant v = valore(rs, colonna); !v.isNull())
-        TestoMaiuscolo = v.toText();
-    return !TestoMaiuscolo.isEmpty();
+        scheda::TestoMaiuscolo = v.toText();
+    return !scheda::TestoMaiuscolo.isEmpty();
 }
 
 bool dataPresente(ado::Recordset &rs, const char *colonna)
 {
     const QDate vuota(1000, 1, 1);
-    ValoreData = ado::Variant(vuota);
+    scheda::ValoreData = ado::Variant(vuota);
     if (const ado::Variant v = valore(rs, colonna); !v.isNull())
-        ValoreData = ado::Variant(v.toDate());
-    return ValoreData.date() != vuota;
+        scheda::ValoreData = ado::Variant(v.toDate());
+    return scheda::ValoreData.date() != vuota;
 }
 
 bool numeroPresente(ado::Recordset &rs, const char *colonna)
 {
-    ValoreNumero = 0;
+    scheda::ValoreNumero = 0;
     if (const ado::Variant v = valore(rs, colonna); !v.isNull())
-        ValoreNumero = v.toDouble();
-    return ValoreNumero != 0;
+        scheda::ValoreNumero = v.toDouble();
+    return scheda::ValoreNumero != 0;
 }
 
 // Every percentage is read, also after one has been found.
@@ -113,4 +113,4 @@ std::optional<QString> primoDatoMancante(ado::Recordset &rs)
     return std::nullopt;
 }
 
-} // namespace scheda
+} // namespace esportazione

@@ -10,7 +10,7 @@ namespace ado {
 class Recordset;
 }
 
-namespace scheda {
+namespace esportazione {
 
 // Text: fails when empty (blanks pass). Date: fails on Null and on the empty
 // date 01/01/1000. Number: fails on exactly 0 (a negative passes).
@@ -37,4 +37,4 @@ std::span<const char *const> colonnePercentuali();
 // ValoreNumero, which keep the last one tested.
 std::optional<QString> primoDatoMancante(ado::Recordset &rs);
 
-} // namespace scheda
+} // namespace esportazione

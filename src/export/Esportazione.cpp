@@ -12,19 +12,19 @@
 
 #include <QDir>
 
-namespace scheda {
+namespace esportazione {
 
 namespace {
 
 // Closes and releases the export file's recordset, then its connection.
 void chiudiEsporta()
 {
-    if (RsEsporta)
-        RsEsporta->Close();
-    RsEsporta.reset();
-    if (ConnessioneEsporta)
-        ConnessioneEsporta->Close();
-    ConnessioneEsporta.reset();
+    if (scheda::RsEsporta)
+        scheda::RsEsporta->Close();
+    scheda::RsEsporta.reset();
+    if (scheda::ConnessioneEsporta)
+        scheda::ConnessioneEsporta->Close();
+    scheda::ConnessioneEsporta.reset();
 }
 
 // The export file opened as start-up opens it, in place of what is left of
@@ -34,7 +34,7 @@ void riapriEsporta()
 {
     chiudiEsporta();
     try {
-        apriEsporta();
+        scheda::apriEsporta();
     } catch (const ado::Error &e) {
         throw ado::Error(e.number(),
                          QStringLiteral("Il file di esportazione non si è potuto riaprire: %1\n"
@@ -66,9 +66,10 @@ void copiaSuDisco()
 {
     const QString destinazione = disco::percorsoLocale(FileSuDisco);
     chiudiEsporta();
-    const disco::EsitoCopia esito = disco::copiaSostituendo(percorsoProgramma(CartellaProgramma,
-                                                                              FileEsporta),
-                                                            destinazione);
+    const disco::EsitoCopia esito
+        = disco::copiaSostituendo(scheda::percorsoProgramma(scheda::CartellaProgramma,
+                                                            scheda::FileEsporta),
+                                  destinazione);
     if (esito.riuscita)
         dlg::MsgBox(EsportazioneRiuscita, dlg::vbOKOnly, TitoloEsportazione);
     else
@@ -80,16 +81,16 @@ void copiaSuDisco()
 
 void EsportaSchedaCorrente()
 {
-    if (!RsEsporta || !ConnessioneEsporta || !RsEsporta->isOpen())
+    if (!scheda::RsEsporta || !scheda::ConnessioneEsporta || !scheda::RsEsporta->isOpen())
         riapriEsporta();
     verificaFileEsportazione();
-    if (!posizionaSuIdRecord())
+    if (!scheda::posizionaSuIdRecord())
         throw ado::Error(ado::err::NoCurrentRecord,
                          QStringLiteral("La scheda corrente non si trova più nell'archivio: la "
                                         "scheda non è stata esportata."));
     copiaSchedaInEsportazione();
 
-    if (const auto mancante = primoDatoMancante(*RsEsporta)) {
+    if (const auto mancante = primoDatoMancante(*scheda::RsEsporta)) {
         dlg::MsgBox(*mancante, dlg::vbExclamation, TitoloDatiIndispensabili);
         return;
     }
@@ -101,4 +102,4 @@ void EsportaSchedaCorrente()
     copiaSuDisco();
 }
 
-} // namespace scheda
+} // namespace esportazione

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace scheda {
+namespace esportazione {
 
 inline const QString DomandaFloppy = QStringLiteral("Inserire un floppy nell'unità A: ");
 inline const QString TitoloFloppy = QStringLiteral("Inserire Floppy in A: ");
@@ -22,4 +22,4 @@ inline const QString FileSuDisco = QStringLiteral("A:\\Esporta.mdb");
 // first.
 void EsportaSchedaCorrente();
 
-} // namespace scheda
+} // namespace esportazione

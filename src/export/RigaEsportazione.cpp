@@ -4,7 +4,7 @@
 #include "core/ColonneDati.h"
 #include "platform/db/Error.h"
 
-namespace scheda {
+namespace esportazione {
 
 namespace {
 
@@ -18,7 +18,7 @@ const QString NienteEsportato = QStringLiteral(" La scheda non è stata esportat
 // The key, then the catalogue's 243 columns, in its order.
 void verificaColonne(ado::Recordset &rs, ado::Connection &c)
 {
-    const auto colonne = colonneDati();
+    const auto colonne = scheda::colonneDati();
     if (rs.FieldsCount() != int(colonne.size()) + 1)
         throw ado::Error(ado::err::ItemNotFound,
                          danneggiato(c)
@@ -45,26 +45,27 @@ void verificaColonne(ado::Recordset &rs, ado::Connection &c)
 
 void verificaFileEsportazione()
 {
-    verificaColonne(*RsDati, *ConnessioneDati);
-    verificaColonne(*RsEsporta, *ConnessioneEsporta);
-    if (RsEsporta->RecordCount() == 0)
+    verificaColonne(*scheda::RsDati, *scheda::ConnessioneDati);
+    verificaColonne(*scheda::RsEsporta, *scheda::ConnessioneEsporta);
+    if (scheda::RsEsporta->RecordCount() == 0)
         throw ado::Error(ado::err::NoCurrentRecord,
-                         danneggiato(*ConnessioneEsporta)
+                         danneggiato(*scheda::ConnessioneEsporta)
                              + QStringLiteral("la tabella \"Dati\" non ha righe.")
                              + NienteEsportato);
 }
 
 void copiaSchedaInEsportazione()
 {
-    RsEsporta->MoveFirst();
+    scheda::RsEsporta->MoveFirst();
     try {
-        for (int IndiceCampo = 1; IndiceCampo <= NumeroColonne; ++IndiceCampo)
-            RsEsporta->Fields(IndiceCampo).setValue(RsDati->Fields(IndiceCampo).Value());
-        RsEsporta->Update();
+        for (int IndiceCampo = 1; IndiceCampo <= scheda::NumeroColonne; ++IndiceCampo)
+            scheda::RsEsporta->Fields(IndiceCampo)
+                .setValue(scheda::RsDati->Fields(IndiceCampo).Value());
+        scheda::RsEsporta->Update();
     } catch (...) {
-        RsEsporta->CancelUpdate();
+        scheda::RsEsporta->CancelUpdate();
         throw;
     }
 }
 
-} // namespace scheda
+} // namespace esportazione

@@ -1,7 +1,7 @@
 #pragma once
 // The one row of the export file and the copy of the current sheet into it.
 
-namespace scheda {
+namespace esportazione {
 
 // Checks, before anything is written, that the export file can take the
 // sheet: its table "Dati" has a row, and both it and the main file's "Dati"
@@ -14,4 +14,4 @@ void verificaFileEsportazione();
 // RsEsporta stores half a sheet.
 void copiaSchedaInEsportazione();
 
-} // namespace scheda
+} // namespace esportazione

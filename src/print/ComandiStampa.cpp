@@ -7,7 +7,7 @@
 #include "print/Sessione.h"
 #include "print/Stampa.h"
 
-namespace scheda {
+namespace stampa {
 
 namespace {
 
@@ -23,12 +23,12 @@ bool chiediStampa()
 // Page n as the user sees it: the in-memory sheet with the option buttons
 // chosen on the page shown. Page 6 names the legal representative and the
 // seat of the current sheet as stored, whatever page loaded them last.
-SchedaStampa comeSulloSchermo(int n, PaginaScheda *mostrata)
+SchedaStampa comeSulloSchermo(int n, scheda::PaginaScheda *mostrata)
 {
     SchedaStampa copia = SchedaStampa::daMemoria();
     if (mostrata && mostrata->numero() == n)
-        for (const Colonna &c : colonnePagina(n))
-            if (c.tipo == Tipo::Opzione) {
+        for (const scheda::Colonna &c : scheda::colonnePagina(n))
+            if (c.tipo == scheda::Tipo::Opzione) {
                 const QString nome = QString::fromLatin1(c.nome);
                 if (const int codice = mostrata->codiceMostrato(nome); codice > 0)
                     copia.imposta(nome, ado::Variant(codice));
@@ -43,7 +43,7 @@ SchedaStampa comeSulloSchermo(int n, PaginaScheda *mostrata)
 
 } // namespace
 
-void StampaPaginaMostrata(PaginaScheda *mostrata)
+void StampaPaginaMostrata(scheda::PaginaScheda *mostrata)
 {
     if (!mostrata)
         return;
@@ -67,9 +67,9 @@ void StampaSchedaCorrente()
     sessione.concludi();
 }
 
-void AnteprimaPagina(int n, PaginaScheda *mostrata)
+void AnteprimaPagina(int n, scheda::PaginaScheda *mostrata)
 {
     VisualizzaPagina(n, comeSulloSchermo(n, mostrata), mostrata ? mostrata->window() : nullptr);
 }
 
-} // namespace scheda
+} // namespace stampa

@@ -7,8 +7,10 @@
 #include <cstdint>
 
 namespace scheda {
-
 class PaginaScheda;
+}
+
+namespace stampa {
 
 // The answer to the print question (6 Yes, 7 No), kept until the next one.
 inline std::int32_t RispostaStampa = 0;
@@ -16,7 +18,7 @@ inline std::int32_t RispostaStampa = 0;
 // Command1_Click: the print question, then `mostrata`, the page shown, as it
 // stands on screen, unsaved edits and option choices included. Nothing
 // without a page (nullptr).
-void StampaPaginaMostrata(PaginaScheda *mostrata);
+void StampaPaginaMostrata(scheda::PaginaScheda *mostrata);
 // StampaScheda_Click, once the shell has committed the edit of the page
 // shown and offered to save it: the print question, then the six pages of
 // the stored row.
@@ -24,6 +26,6 @@ void StampaSchedaCorrente();
 // Pag1_Click..Pag6_Click: the preview of page n, with no question, over the
 // window of `mostrata`, the page shown (nullptr: none), whose option choices
 // it shows when it is page n.
-void AnteprimaPagina(int n, PaginaScheda *mostrata);
+void AnteprimaPagina(int n, scheda::PaginaScheda *mostrata);
 
-} // namespace scheda
+} // namespace stampa

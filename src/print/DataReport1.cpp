@@ -3,7 +3,7 @@
 
 #include "print/Impaginazione.h"
 
-namespace scheda {
+namespace stampa {
 
 namespace {
 
@@ -122,4 +122,4 @@ constexpr Riempimento Valori[] = {
 
 constinit const PaginaStampa Pagina1{Layout, Valori};
 
-} // namespace scheda
+} // namespace stampa

@@ -4,7 +4,7 @@
 
 #include "print/Impaginazione.h"
 
-namespace scheda {
+namespace stampa {
 
 namespace {
 
@@ -227,4 +227,4 @@ constexpr Riempimento Valori[] = {
 
 constinit const PaginaStampa Pagina2{Layout, Valori};
 
-} // namespace scheda
+} // namespace stampa

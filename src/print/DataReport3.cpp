@@ -3,7 +3,7 @@
 
 #include "print/Impaginazione.h"
 
-namespace scheda {
+namespace stampa {
 
 namespace {
 
@@ -180,4 +180,4 @@ constexpr Riempimento Valori[] = {
 
 constinit const PaginaStampa Pagina3{Layout, Valori};
 
-} // namespace scheda
+} // namespace stampa

@@ -4,7 +4,7 @@
 
 #include "print/Impaginazione.h"
 
-namespace scheda {
+namespace stampa {
 
 namespace {
 
@@ -135,4 +135,4 @@ constexpr Riempimento Valori[] = {
 
 constinit const PaginaStampa Pagina4{Layout, Valori};
 
-} // namespace scheda
+} // namespace stampa

@@ -3,7 +3,7 @@
 
 #include "print/Impaginazione.h"
 
-namespace scheda {
+namespace stampa {
 
 namespace {
 
@@ -146,4 +146,4 @@ constexpr Riempimento Valori[] = {
 
 constinit const PaginaStampa Pagina5{Layout, Valori};
 
-} // namespace scheda
+} // namespace stampa

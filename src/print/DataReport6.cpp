@@ -4,7 +4,7 @@
 
 #include "print/Impaginazione.h"
 
-namespace scheda {
+namespace stampa {
 
 namespace {
 
@@ -186,4 +186,4 @@ constexpr Riempimento Valori[] = {
 
 constinit const PaginaStampa Pagina6{Layout, Valori};
 
-} // namespace scheda
+} // namespace stampa

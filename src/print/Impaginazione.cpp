@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace scheda {
+namespace stampa {
 
 const PaginaStampa &paginaStampa(int n)
 {
@@ -13,4 +13,4 @@ const PaginaStampa &paginaStampa(int n)
     return *pagine[n - 1];
 }
 
-} // namespace scheda
+} // namespace stampa

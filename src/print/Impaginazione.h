@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace scheda {
+namespace stampa {
 
 inline constexpr report::Controllo Firma[] = {
     report::Testo("Label44", 0, 0, 5385, 285, "Firma : ______________________________",
@@ -44,4 +44,4 @@ const PaginaStampa &paginaStampa(int n);
 
 extern const PaginaStampa Pagina1, Pagina2, Pagina3, Pagina4, Pagina5, Pagina6;
 
-} // namespace scheda
+} // namespace stampa

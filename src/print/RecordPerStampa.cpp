@@ -5,13 +5,13 @@
 
 #include <vector>
 
-namespace scheda {
+namespace stampa {
 
 namespace {
 
 void sullaRigaCorrente()
 {
-    if (!posizionaSuIdRecord())
+    if (!scheda::posizionaSuIdRecord())
         throw ado::Error(
             ado::err::NoCurrentRecord,
             QStringLiteral(
@@ -24,22 +24,22 @@ SchedaStampa CaricaRecordPerStampa()
 {
     sullaRigaCorrente();
     SchedaStampa copia;
-    copia.carica(*RsDati, colonneDati());
+    copia.carica(*scheda::RsDati, scheda::colonneDati());
     return copia;
 }
 
 void caricaDallaRiga(SchedaStampa &copia, std::span<const char *const> colonne)
 {
     sullaRigaCorrente();
-    std::vector<Colonna> scelte;
+    std::vector<scheda::Colonna> scelte;
     for (const char *nome : colonne) {
-        const int i = indiceColonna(QString::fromLatin1(nome));
+        const int i = scheda::indiceColonna(QString::fromLatin1(nome));
         if (i < 0)
             throw ado::Error(ado::err::ItemNotFound,
                              QStringLiteral("Colonna '%1' inesistente.").arg(QLatin1String(nome)));
-        scelte.push_back(colonneDati()[i]);
+        scelte.push_back(scheda::colonneDati()[i]);
     }
-    copia.carica(*RsDati, scelte);
+    copia.carica(*scheda::RsDati, scelte);
 }
 
-} // namespace scheda
+} // namespace stampa

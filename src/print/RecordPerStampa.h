@@ -5,7 +5,7 @@
 
 #include "print/SchedaStampa.h"
 
-namespace scheda {
+namespace stampa {
 
 // Finds the row of IdRecord from the first row of RsDati and loads it;
 // RsDati is left on that row. When no row holds the key (the sheet was
@@ -16,4 +16,4 @@ SchedaStampa CaricaRecordPerStampa();
 // and the seat of the current sheet, whatever the pages have loaded).
 void caricaDallaRiga(SchedaStampa &copia, std::span<const char *const> colonne);
 
-} // namespace scheda
+} // namespace stampa

@@ -3,7 +3,7 @@
 #include "core/formati/Date.h"
 #include "core/formati/Numeri.h"
 
-namespace scheda {
+namespace stampa {
 
 QString Regola::operator()(const SchedaStampa &s, const char *colonna) const
 {
@@ -14,32 +14,32 @@ namespace regole {
 
 QString comeMemorizzato(const ado::Variant &v)
 {
-    return testoSemplice(v);
+    return scheda::testoSemplice(v);
 }
 
 QString comeImporto(const ado::Variant &v)
 {
-    return formattaValore(v, Variante::Intero);
+    return scheda::formattaValore(v, scheda::Variante::Intero);
 }
 
 QString comeAnno(const ado::Variant &v)
 {
-    return formattaAnno(v);
+    return scheda::formattaAnno(v);
 }
 
 QString comeDecimi(const ado::Variant &v)
 {
-    return formattaValore(v, Variante::Decimi);
+    return scheda::formattaValore(v, scheda::Variante::Decimi);
 }
 
 QString comeDueDecimali(const ado::Variant &v)
 {
-    return formattaValore(v, Variante::DueDecimali);
+    return scheda::formattaValore(v, scheda::Variante::DueDecimali);
 }
 
 QString data(const ado::Variant &v)
 {
-    return testoCasellaData(v);
+    return scheda::testoCasellaData(v);
 }
 
 QString annoInGriglia(const ado::Variant &v)
@@ -62,7 +62,7 @@ QString segno(bool scelto)
 
 bool uguale(const ado::Variant &codice, int k)
 {
-    const auto n = numeroDi(codice);
+    const auto n = scheda::numeroDi(codice);
     return n && *n == k;
 }
 
@@ -85,4 +85,4 @@ QString secondaDiDue(const ado::Variant &codice)
 
 } // namespace regole
 
-} // namespace scheda
+} // namespace stampa

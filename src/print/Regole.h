@@ -13,7 +13,7 @@
 
 #include <QString>
 
-namespace scheda {
+namespace stampa {
 
 // How a value label's caption comes from the sheet: from the value of the
 // column its fill row names, or from the sheet as a whole.
@@ -85,4 +85,4 @@ QString secondaDiDue(const ado::Variant &codice);
 
 } // namespace regole
 
-} // namespace scheda
+} // namespace stampa

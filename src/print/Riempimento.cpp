@@ -1,6 +1,6 @@
 #include "print/Riempimento.h"
 
-namespace scheda {
+namespace stampa {
 
 QStringList riempi(report::IstanzaRapporto &istanza, std::span<const Riempimento> righe,
                    const SchedaStampa &s)
@@ -14,4 +14,4 @@ QStringList riempi(report::IstanzaRapporto &istanza, std::span<const Riempimento
     return impostati;
 }
 
-} // namespace scheda
+} // namespace stampa

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <span>
 
-namespace scheda {
+namespace stampa {
 
 struct Riempimento
 {
@@ -24,4 +24,4 @@ struct Riempimento
 QStringList riempi(report::IstanzaRapporto &istanza, std::span<const Riempimento> righe,
                    const SchedaStampa &s);
 
-} // namespace scheda
+} // namespace stampa

@@ -3,12 +3,12 @@
 #include "platform/db/Error.h"
 #include "platform/db/Recordset.h"
 
-namespace scheda {
+namespace stampa {
 
 SchedaStampa SchedaStampa::daMemoria()
 {
     SchedaStampa s;
-    s.scheda_ = RecordScheda();
+    s.scheda_ = scheda::RecordScheda();
     return s;
 }
 
@@ -16,7 +16,7 @@ const ado::Variant &SchedaStampa::operator[](const QString &colonna) const
 {
     const ado::Variant &v = scheda_[colonna]; // checks the name
     if (!comeMemorizzati_.isEmpty())
-        if (const auto it = comeMemorizzati_.constFind(indiceColonna(colonna));
+        if (const auto it = comeMemorizzati_.constFind(scheda::indiceColonna(colonna));
             it != comeMemorizzati_.cend())
             return *it;
     return v;
@@ -24,7 +24,7 @@ const ado::Variant &SchedaStampa::operator[](const QString &colonna) const
 
 void SchedaStampa::imposta(const QString &colonna, const ado::Variant &v)
 {
-    const int i = indiceColonna(colonna);
+    const int i = scheda::indiceColonna(colonna);
     comeMemorizzati_.remove(i);
     try {
         scheda_.imposta(colonna, v);
@@ -35,18 +35,18 @@ void SchedaStampa::imposta(const QString &colonna, const ado::Variant &v)
     }
 }
 
-void SchedaStampa::carica(ado::Recordset &rs, std::span<const Colonna> colonne)
+void SchedaStampa::carica(ado::Recordset &rs, std::span<const scheda::Colonna> colonne)
 {
-    for (const Colonna &c : colonne) {
+    for (const scheda::Colonna &c : colonne) {
         const QString nome = QString::fromLatin1(c.nome);
-        const int i = indiceColonna(nome);
+        const int i = scheda::indiceColonna(nome);
         comeMemorizzati_.remove(i);
         try {
-            scheda_.carica(rs, std::span<const Colonna>(&c, 1));
+            scheda_.carica(rs, std::span<const scheda::Colonna>(&c, 1));
         } catch (const ado::Error &) {
             comeMemorizzati_.insert(i, rs.Fields(nome).Value()); // what its fixed type refused
         }
     }
 }
 
-} // namespace scheda
+} // namespace stampa

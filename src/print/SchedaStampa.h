@@ -9,7 +9,7 @@
 
 #include <QHash>
 
-namespace scheda {
+namespace stampa {
 
 class SchedaStampa
 {
@@ -27,11 +27,11 @@ public:
     void imposta(const QString &colonna, const ado::Variant &v);
     // The given columns of the current row of rs: each its Null default,
     // then the row's value when it is not Null.
-    void carica(ado::Recordset &rs, std::span<const Colonna> colonne);
+    void carica(ado::Recordset &rs, std::span<const scheda::Colonna> colonne);
 
 private:
-    Scheda scheda_;
+    scheda::Scheda scheda_;
     QHash<int, ado::Variant> comeMemorizzati_; // what a fixed type refused, by column
 };
 
-} // namespace scheda
+} // namespace stampa

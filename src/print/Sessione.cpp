@@ -14,9 +14,11 @@
 #include <algorithm>
 #include <iterator>
 
-namespace scheda {
+namespace stampa {
 
 namespace {
+
+using scheda::CartellaProgramma;
 
 // A file that is not there yet: the moment, then _2, _3... when needed.
 QString nuovoFile(const QString &cartella, const QString &nome)
@@ -72,7 +74,7 @@ QString nomeStampa(const SchedaStampa &s, int pagina)
     QString denominazione = lettereSemplici(s["denominazione"].toText().left(40));
     denominazione.replace(altro, QStringLiteral("-"));
     denominazione.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
-    QString nome = QStringLiteral("Scheda_") + IdRecord.toText();
+    QString nome = QStringLiteral("Scheda_") + scheda::IdRecord.toText();
     if (!denominazione.isEmpty())
         nome += QLatin1Char('_') + denominazione;
     if (pagina > 0)
@@ -116,4 +118,4 @@ void SessioneStampa::concludi()
                 dlg::vbInformation, QStringLiteral("Stampa"));
 }
 
-} // namespace scheda
+} // namespace stampa

@@ -14,7 +14,7 @@
 #include <memory>
 #include <optional>
 
-namespace scheda {
+namespace stampa {
 
 class SchedaStampa;
 
@@ -46,4 +46,4 @@ QString cartellaStampe();
 // accented letter without its accent), anything else one "-".
 QString nomeStampa(const SchedaStampa &s, int pagina = 0);
 
-} // namespace scheda
+} // namespace stampa

@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-namespace scheda {
+namespace stampa {
 
 report::IstanzaRapporto &DataReport(int n)
 {
@@ -35,4 +35,4 @@ void VisualizzaPagina(int n, const SchedaStampa &s, QWidget *sopra)
     report::mostraAnteprima(DataReport(n), sopra);
 }
 
-} // namespace scheda
+} // namespace stampa

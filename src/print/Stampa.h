@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace scheda {
+namespace stampa {
 
 class SessioneStampa;
 
@@ -71,4 +71,4 @@ inline void VisualizzaPagina6(const SchedaStampa &s, QWidget *sopra)
     VisualizzaPagina(6, s, sopra);
 }
 
-} // namespace scheda
+} // namespace stampa

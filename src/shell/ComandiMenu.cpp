@@ -28,21 +28,21 @@ void registraEOffriSalvataggio()
 
 void MDIForm1::Command1_Click()
 {
-    StampaPaginaMostrata(formMostrato());
+    stampa::StampaPaginaMostrata(formMostrato());
 }
 void MDIForm1::StampaScheda_Click()
 {
     registraEOffriSalvataggio();
-    StampaSchedaCorrente();
+    stampa::StampaSchedaCorrente();
 }
 void MDIForm1::EsposrtaScheda_Click()
 {
     registraEOffriSalvataggio();
-    EsportaSchedaCorrente();
+    esportazione::EsportaSchedaCorrente();
 }
 void MDIForm1::Pag_Click(int n)
 {
-    AnteprimaPagina(n, formMostrato());
+    stampa::AnteprimaPagina(n, formMostrato());
 }
 void MDIForm1::Sommario_Click()
 {

@@ -7,9 +7,9 @@
 
 namespace prova {
 
-scheda::SchedaStampa copiaCon(const QList<std::pair<QString, ado::Variant>> &valori)
+stampa::SchedaStampa copiaCon(const QList<std::pair<QString, ado::Variant>> &valori)
 {
-    scheda::SchedaStampa s;
+    stampa::SchedaStampa s;
     for (const scheda::Colonna &c : scheda::colonneDati())
         s.imposta(QString::fromLatin1(c.nome), scheda::valoreNull(c));
     for (const auto &[colonna, valore] : valori)
@@ -74,7 +74,7 @@ QList<std::pair<QString, ado::Variant>> schedaAlLimite()
 
 std::optional<Posto> posto(int pagina, const QString &nome)
 {
-    const report::Rapporto &r = scheda::paginaStampa(pagina).layout;
+    const report::Rapporto &r = stampa::paginaStampa(pagina).layout;
     for (std::size_t s = 0; s < r.sezioni.size(); ++s)
         for (const report::Controllo &c : r.sezioni[s].controlli)
             if (nome.compare(QLatin1String(c.nome), Qt::CaseInsensitive) == 0)

@@ -15,9 +15,9 @@
 namespace prova {
 
 // A copy as a row of Nulls loads, then the given values.
-scheda::SchedaStampa copiaCon(const QList<std::pair<QString, ado::Variant>> &valori = {});
+stampa::SchedaStampa copiaCon(const QList<std::pair<QString, ado::Variant>> &valori = {});
 // The filled sheet of SchedaPiena.h.
-inline scheda::SchedaStampa copiaPiena()
+inline stampa::SchedaStampa copiaPiena()
 {
     return copiaCon(schedaPiena());
 }
@@ -28,7 +28,7 @@ inline scheda::SchedaStampa copiaPiena()
 // choice set. What the printed page must hold without one text running
 // into the next.
 QList<std::pair<QString, ado::Variant>> schedaAlLimite();
-inline scheda::SchedaStampa copiaAlLimite()
+inline stampa::SchedaStampa copiaAlLimite()
 {
     return copiaCon(schedaAlLimite());
 }

@@ -30,6 +30,7 @@
 #include <iostream>
 
 using namespace scheda;
+using namespace stampa;
 using namespace prova;
 using ado::Variant;
 

@@ -42,18 +42,18 @@ int main(int argc, char **argv)
     try {
         if (!alLimite)
             prova::salvaSchedaPiena();
-        const scheda::SchedaStampa copia = alLimite ? prova::copiaAlLimite()
-                                                    : scheda::CaricaRecordPerStampa();
+        const stampa::SchedaStampa copia = alLimite ? prova::copiaAlLimite()
+                                                    : stampa::CaricaRecordPerStampa();
         report::FilePdf pdf(uscita, QStringLiteral("Scheda"));
         for (int n = 1; n <= 6; ++n) {
-            scheda::riempiPagina(n, copia);
-            pdf.aggiungi(scheda::DataReport(n));
+            stampa::riempiPagina(n, copia);
+            pdf.aggiungi(stampa::DataReport(n));
         }
         pdf.chiudi();
         if (argc > 3) {
             const int n = QString::fromLocal8Bit(argv[2]).toInt();
-            scheda::riempiPagina(n, copia);
-            report::FinestraAnteprima *f = report::mostraAnteprima(scheda::DataReport(n));
+            stampa::riempiPagina(n, copia);
+            report::FinestraAnteprima *f = report::mostraAnteprima(stampa::DataReport(n));
             f->resize(900, 1000);
             QApplication::processEvents();
             f->grab().save(QString::fromLocal8Bit(argv[3]));

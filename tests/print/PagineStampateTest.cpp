@@ -18,6 +18,7 @@
 #include <memory>
 
 using namespace scheda;
+using namespace stampa;
 using ado::Variant;
 using report::TipoControllo;
 

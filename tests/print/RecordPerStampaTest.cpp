@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 using namespace scheda;
+using namespace stampa;
 using ado::Variant;
 
 namespace {
