@@ -85,48 +85,48 @@ protected:
                            .termini = {{QStringLiteral("a2")}, {QStringLiteral("a2")}}});
         ricalcolo.dipendenti(QStringLiteral("a2"), {QStringLiteral("a25")});
         const Legame tabella[] = {
-            {.controllo = QStringLiteral("TXTCognome"),
+            {.controllo = w("TXTCognome"),
              .famiglia = Famiglia::Testo,
              .colonna = QStringLiteral("cognome"),
              .lunghezza = 50},
-            {.controllo = QStringLiteral("TXTEmailRef"),
+            {.controllo = w("TXTEmailRef"),
              .famiglia = Famiglia::TestoMinuscolo,
              .colonna = QStringLiteral("email_ref"),
              .lunghezza = 50},
-            {.controllo = QStringLiteral("TXTEserUltimo"),
+            {.controllo = w("TXTEserUltimo"),
              .famiglia = Famiglia::Anno,
              .colonna = QStringLiteral("eser_ultimo"),
              .allineamento = Qt::AlignRight},
-            {.controllo = QStringLiteral("TXTFattUlt"),
+            {.controllo = w("TXTFattUlt"),
              .famiglia = Famiglia::Intero,
              .colonna = QStringLiteral("fatt_ultimo")},
-            {.controllo = QStringLiteral("TXTDipA1"),
+            {.controllo = w("TXTDipA1"),
              .famiglia = Famiglia::Decimi,
              .colonna = QStringLiteral("dipa1")},
-            {.controllo = QStringLiteral("TXTSpeA1"),
+            {.controllo = w("TXTSpeA1"),
              .famiglia = Famiglia::DueDecimali,
              .colonna = QStringLiteral("spea1")},
-            {.controllo = QStringLiteral("TXTPercPromo"),
+            {.controllo = w("TXTPercPromo"),
              .famiglia = Famiglia::Percentuale,
              .colonna = QStringLiteral("percpromo")},
-            {.controllo = QStringLiteral("TXTNato"),
+            {.controllo = w<maschera::MaskEdBox>("TXTNato"),
              .famiglia = Famiglia::Data,
              .colonna = QStringLiteral("nato")},
-            {.controllo = QStringLiteral("TXTProvSede"),
+            {.controllo = w("TXTProvSede"),
              .famiglia = Famiglia::SoloLettura,
              .colonna = QStringLiteral("prov_sede")},
             // a25 is a 32-bit variable: a2 * 2 beyond it is wrong input in a2.
-            {.controllo = QStringLiteral("TXTA2"),
+            {.controllo = w("TXTA2"),
              .famiglia = Famiglia::Intero,
              .colonna = QStringLiteral("a2"),
              .ricalcolo = &ricalcolo},
             {.famiglia = Famiglia::Opzioni,
              .colonna = QStringLiteral("natura_giuridica"),
-             .pulsanti = {QStringLiteral("OPTGiuri1"), QStringLiteral("OPTGiuri2")}},
+             .pulsanti = {w<QRadioButton>("OPTGiuri1"), w<QRadioButton>("OPTGiuri2")}},
             {.famiglia = Famiglia::Opzioni,
              .colonna = QStringLiteral("nat_giuri_promo"),
-             .pulsanti = {QStringLiteral("OPTPromo1"), QStringLiteral("OPTPromo2"),
-                          QStringLiteral("OPTPromo3"), QStringLiteral("OPTPromo4")}},
+             .pulsanti = {w<QRadioButton>("OPTPromo1"), w<QRadioButton>("OPTPromo2"),
+                          w<QRadioButton>("OPTPromo3"), w<QRadioButton>("OPTPromo4")}},
         };
         campi = lega(f, tabella);
         imposta("natura_giuridica", Variant(1));
@@ -1089,11 +1089,11 @@ TEST_F(Famiglie, AComputedBoxIsDisabledOrReadOnlyInTheFocusOrder)
     auto *totale = casella(f, QStringLiteral("TXTSpeA7"), 5000, 2700, 1095);
     auto *riga = casella(f, QStringLiteral("TXTSpeC1"), 5000, 3100, 1095);
     const Legame tabella[] = {
-        {.controllo = QStringLiteral("TXTSpeA7"),
+        {.controllo = totale,
          .famiglia = Famiglia::Calcolato,
          .colonna = QStringLiteral("spea7"),
          .variante = Variante::DueDecimali},
-        {.controllo = QStringLiteral("TXTSpeC1"),
+        {.controllo = riga,
          .famiglia = Famiglia::Calcolato,
          .colonna = QStringLiteral("spec1"),
          .variante = Variante::DueDecimali,
@@ -1218,9 +1218,9 @@ TEST_F(Famiglie, ConfermaCommitsThePendingEditWhileTheFocusStays)
 TEST_F(Famiglie, AMissingControlIsAProgrammingError)
 {
     const Legame sbagliato[] = {
-        {.controllo = QStringLiteral("TXTNessuno"), .colonna = QStringLiteral("cognome")}};
+        {.controllo = w("TXTNessuno"), .colonna = QStringLiteral("cognome")}};
     EXPECT_THROW(lega(finestra.get(), sbagliato), std::logic_error);
-    const Legame tipo[] = {{.controllo = QStringLiteral("TXTCognome"),
+    const Legame tipo[] = {{.controllo = w("TXTCognome"),
                             .famiglia = Famiglia::Data,
                             .colonna = QStringLiteral("nato")}};
     EXPECT_THROW(lega(finestra.get(), tipo), std::logic_error);

@@ -41,12 +41,14 @@ Fisso fissoDi(const QString &colonna)
     return colonneDati()[std::size_t(i)].fisso;
 }
 
+// The control of a binding as the kind its family drives.
 template<typename W>
-W *cerca(QWidget *pagina, const QString &nome)
+W *come(QWidget *controllo, const QString &colonna)
 {
-    W *w = pagina->findChild<W *>(nome);
+    W *w = qobject_cast<W *>(controllo);
     if (!w)
-        throw std::logic_error("controllo mancante o di tipo errato: " + nome.toStdString());
+        throw std::logic_error("controllo mancante o di tipo errato per " + colonna.toStdString()
+                               + (controllo ? ": " + controllo->objectName().toStdString() : ""));
     return w;
 }
 
@@ -62,13 +64,13 @@ void gialloChiaro(QWidget *box, bool attivo = false)
 }
 
 // A display box: a line edit or a plain text box of several lines.
-QWidget *cercaTesto(QWidget *pagina, const QString &nome)
+QWidget *comeTesto(QWidget *controllo, const QString &colonna)
 {
-    if (auto *righe = pagina->findChild<QPlainTextEdit *>(nome)) {
+    if (auto *righe = qobject_cast<QPlainTextEdit *>(controllo)) {
         righe->setReadOnly(true);
         return righe;
     }
-    return cerca<QLineEdit>(pagina, nome);
+    return come<QLineEdit>(controllo, colonna);
 }
 
 Variante varianteDi(Famiglia f)
@@ -470,7 +472,7 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
         case Famiglia::Testo:
         case Famiglia::TestoMinuscolo:
         case Famiglia::Anno: {
-            QLineEdit *box = cerca<QLineEdit>(pagina, l.controllo);
+            QLineEdit *box = come<QLineEdit>(l.controllo, l.colonna);
             const int limite = l.famiglia == Famiglia::Anno && l.lunghezza == 0 ? 4 : l.lunghezza;
             c = new CampoTesto(box, l.colonna, l.famiglia == Famiglia::TestoMinuscolo, limite,
                                l.formato, pagina);
@@ -482,31 +484,32 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
         case Famiglia::Decimi:
         case Famiglia::DueDecimali:
         case Famiglia::Percentuale:
-            c = new CampoNumero(cerca<QLineEdit>(pagina, l.controllo), l.colonna,
+            c = new CampoNumero(come<QLineEdit>(l.controllo, l.colonna), l.colonna,
                                 varianteDi(l.famiglia), l.ricalcolo, pagina);
             break;
         case Famiglia::Data:
-            c = new CampoData(cerca<maschera::MaskEdBox>(pagina, l.controllo), l.colonna, pagina);
+            c = new CampoData(come<maschera::MaskEdBox>(l.controllo, l.colonna), l.colonna, pagina);
             break;
         case Famiglia::SoloLettura:
-            c = new CampoSoloLettura(cercaTesto(pagina, l.controllo), l.colonna, pagina);
+            c = new CampoSoloLettura(comeTesto(l.controllo, l.colonna), l.colonna, pagina);
             break;
         case Famiglia::Calcolato:
-            c = new CampoCalcolato(cerca<QLineEdit>(pagina, l.controllo), l.colonna, l.variante,
+            c = new CampoCalcolato(come<QLineEdit>(l.controllo, l.colonna), l.colonna, l.variante,
                                    l.attivo, pagina);
             break;
         case Famiglia::Ricerca: {
-            const MembroRicerca *m = membroRicerca(l.controllo);
+            auto *box = come<ComboScheda>(l.controllo, l.colonna);
+            const MembroRicerca *m = membroRicerca(box->objectName());
             if (!m)
                 throw std::logic_error("casella di ricerca sconosciuta: "
-                                       + l.controllo.toStdString());
-            c = new CampoRicerca(cerca<ComboScheda>(pagina, l.controllo), *m, pagina);
+                                       + box->objectName().toStdString());
+            c = new CampoRicerca(box, *m, pagina);
             break;
         }
         case Famiglia::Opzioni: {
             QList<QRadioButton *> pulsanti;
-            for (const QString &nome : l.pulsanti)
-                pulsanti << cerca<QRadioButton>(pagina, nome);
+            for (QWidget *b : l.pulsanti)
+                pulsanti << come<QRadioButton>(b, l.colonna);
             if (pulsanti.size() < 2)
                 throw std::logic_error("gruppo di opzioni senza pulsanti: "
                                        + l.colonna.toStdString());

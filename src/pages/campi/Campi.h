@@ -3,7 +3,7 @@
 // a control of a page form to its variable of the in-memory sheet and runs
 // the family's handlers on the control's events. A page gives its controls
 // as a table (Tabella.h), whose builder makes them and hands lega() one
-// binding per field.
+// binding per field, with the control it made.
 //
 // Focus: the rules of Fuoco.h (a box commits only when the focus really
 // moves to another widget of the program). A click that gives a box the
@@ -63,22 +63,22 @@ enum class Formato {
 // One binding: a field of a page table, or an option group made of its buttons.
 struct Legame
 {
-    QString controllo; // the control's name ("TXTDenom"); unused for Opzioni
+    QWidget *controllo = nullptr; // the control made for the field; unused for Opzioni
     Famiglia famiglia = Famiglia::Testo;
     QString colonna;                      // the variable, named as its column
     int lunghezza = 0;                    // text boxes: length limit, 0 for none (year boxes: 4)
     const Ricalcolo *ricalcolo = nullptr; // number boxes: what their commit renews
-    QStringList pulsanti = {};            // Opzioni: the buttons, code 1 first
+    QList<QRadioButton *> pulsanti = {};  // Opzioni: the buttons, code 1 first
     Formato formato = Formato::Famiglia;
     Qt::Alignment allineamento = {};      // text and year boxes: left unless given
     Variante variante = Variante::Intero; // Calcolato: the pattern it shows
     bool attivo = false; // Calcolato: enabled but read-only, so it keeps its place in the focus order
 };
 
-// Binds each row to the control of that name among the page's children,
-// applies the family's box settings and returns the controllers in the
-// table's order (the order Posiziona shows them). A name that is missing or
-// names a control of the wrong kind is a programming error (std::logic_error).
+// Binds each row to its control, applies the family's box settings and
+// returns the controllers, children of `pagina`, in the table's order (the
+// order Posiziona shows them). A control that is missing or of the wrong
+// kind for its family is a programming error (std::logic_error).
 QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella);
 
 // Shows again every control of the page bound to a column (a dependant just

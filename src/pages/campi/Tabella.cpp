@@ -184,18 +184,18 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
             nuovaEtichetta(parent, e.testo, e.posto, e.stile, 0)->setObjectName(e.nome);
             continue;
         case Genere::Opzione: {
-            w = opzione(parent, e.nome, e.testo, e.posto.left, e.posto.top, e.posto.width,
-                        e.posto.height ? e.posto.height : 255);
-            applicaCarattere(w, e.stile);
+            QRadioButton *b = opzione(parent, e.nome, e.testo, e.posto.left, e.posto.top,
+                                      e.posto.width, e.posto.height ? e.posto.height : 255);
+            applicaCarattere(b, e.stile);
             auto gruppo = std::find_if(legami.begin(), legami.end(), [&e](const Legame &l) {
                 return l.famiglia == Famiglia::Opzioni && l.colonna == e.colonna;
             });
             if (gruppo == legami.end())
-                legami.push_back(Legame{.famiglia = Famiglia::Opzioni,
-                                        .colonna = e.colonna,
-                                        .pulsanti = {e.nome}});
+                legami.push_back(
+                    Legame{.famiglia = Famiglia::Opzioni, .colonna = e.colonna, .pulsanti = {b}});
             else
-                gruppo->pulsanti << e.nome;
+                gruppo->pulsanti << b;
+            w = b;
             break;
         }
         case Genere::Elenco: {
@@ -216,7 +216,7 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
                     p.top = e.posto.top;
                 nuovaEtichetta(parent, e.testo, p, e.stileEtichetta, e.posto.left);
             }
-            legami.push_back(Legame{.controllo = e.nome,
+            legami.push_back(Legame{.controllo = w,
                                     .famiglia = e.famiglia,
                                     .colonna = e.colonna,
                                     .lunghezza = e.lunghezza,
