@@ -61,6 +61,14 @@ PaginaScheda::PaginaScheda(int numero, QWidget *parent)
                 [n = numero] { serviziShell().cambiaPagina(n + 1); });
 }
 
+PaginaScheda::PaginaScheda(const DatiPagina &dati, QWidget *parent)
+    : PaginaScheda(dati.numero, parent)
+{
+    conCaricamento_ = dati.conCaricamento;
+    disponi(dati.righe, dati.ricalcolo);
+    posizionaPiede(dati.piede.left, dati.piede.top);
+}
+
 PaginaScheda::~PaginaScheda() = default;
 
 void PaginaScheda::posizionaPiede(int leftTwips, int topTwips)
@@ -74,11 +82,6 @@ void PaginaScheda::mostraDaSola()
     move(0, 0);
     resize(ui::px(LarghezzaPagina), ui::px(AltezzaPagina));
     show();
-}
-
-void PaginaScheda::aggiungiCampo(Campo *c)
-{
-    campi_.append(c);
 }
 
 Campo *PaginaScheda::campo(const QString &nomeControllo) const
@@ -98,11 +101,11 @@ int PaginaScheda::codiceMostrato(const QString &colonna) const
     return 0;
 }
 
-void PaginaScheda::disponi(std::span<const campi::Elemento> righe, const campi::Ricalcolo *ricalcolo)
+void PaginaScheda::disponi(std::span<const campi::Elemento> righe, const campi::Ricalcolo &ricalcolo)
 {
-    const campi::PaginaCostruita fatto = campi::costruisciPagina(this, righe, ricalcolo);
-    for (Campo *c : fatto.campi)
-        aggiungiCampo(c);
+    const campi::PaginaCostruita fatto = campi::costruisciPagina(this, righe, &ricalcolo);
+    campi_ = fatto.campi;
+    elenchi_ = fatto.elenchi;
     ordine_ = fatto.ordine;
     ordine_ << CMDPrec << CMDSucces;
     for (qsizetype i = 1; i < ordine_.size(); ++i)
@@ -150,13 +153,13 @@ void PaginaScheda::Carica()
 
 void PaginaScheda::Posiziona()
 {
-    if (conCaricamento)
+    if (conCaricamento_)
         Caricamento = 1;
     setWindowTitle(QStringLiteral("Pagina %1 - ").arg(numero_)
                    + RecordScheda()[QStringLiteral("denominazione")].toText());
     for (Campo *c : campi_)
         c->mostra();
-    if (conCaricamento)
+    if (conCaricamento_)
         Caricamento = 0;
 }
 

@@ -2,16 +2,19 @@
 // The page-form contract shared by the six pages of the sheet: finding the
 // current row, loading the page's columns into the in-memory sheet, showing
 // them, writing them back with one update and committing a pending edit for
-// the menu commands. A page gives its controls as one table of rows, from
-// which disponi makes them, binds them to their columns and orders them.
+// the menu commands. A page is data (DatiPagina): one table of rows, from
+// which one constructor makes its controls, binds them to their columns and
+// orders them, and the recompute rows of its number boxes.
 
 #include "core/ColonneDati.h"
 #include "pages/Campo.h"
+#include "pages/campi/Ricalcolo.h"
 #include "pages/campi/Tabella.h"
 
 #include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <vector>
 
 class QToolButton;
 
@@ -22,10 +25,29 @@ namespace scheda {
 inline constexpr int LarghezzaPagina = 13060;
 inline constexpr int AltezzaPagina = 15000;
 
+// A page as data (each pageN/FormN.cpp gives its own).
+struct DatiPagina
+{
+    int numero = 0;
+    // The controls in the order Posiziona shows the fields (Tabella.h).
+    std::vector<campi::Elemento> righe;
+    // What the commit of each number box renews (nothing when empty).
+    campi::Ricalcolo ricalcolo = {};
+    // Posiziona bracketed with Caricamento, so that the option buttons it
+    // sets change nothing (pages 1 and 4).
+    bool conCaricamento = false;
+    // Where "Pag. Preced." stands (left, top in twips); "Pag. Succes." follows.
+    campi::Posto piede = {8040, 13440};
+};
+
 class PaginaScheda : public QWidget
 {
     Q_OBJECT
 public:
+    // The page of `dati`, which outlives it: its controls made, bound and
+    // put in focus order, the foot buttons last.
+    explicit PaginaScheda(const DatiPagina &dati, QWidget *parent = nullptr);
+    // A page of that number with no controls: the contract and the foot buttons.
     explicit PaginaScheda(int numero, QWidget *parent = nullptr);
     ~PaginaScheda() override;
 
@@ -68,21 +90,22 @@ public:
     QToolButton *CMDSucces = nullptr; // "Pag. Succes."
 
 protected:
-    // Builds the page from its table: the controls, their bindings (in the
-    // table's order, Posiziona's) and the focus order, the foot buttons last.
-    void disponi(std::span<const campi::Elemento> righe,
-                 const campi::Ricalcolo *ricalcolo = nullptr);
-    // Binds a control; the page keeps its order for Posiziona.
-    void aggiungiCampo(Campo *c);
-    // Places the foot buttons: "Pag. Succes." stands 1320 twips to the right.
-    void posizionaPiede(int leftTwips, int topTwips);
-    // Pages 1 and 4 bracket Posiziona with Caricamento.
-    bool conCaricamento = false;
+    // The drop-down lists the page fills and handles itself, in the table's
+    // order (page 1's sheet list).
+    const QList<campi::ComboScheda *> &elenchi() const { return elenchi_; }
 
 private:
+    // Builds the page from its table: the controls, their bindings (in the
+    // table's order, Posiziona's) and the focus order, the foot buttons last.
+    void disponi(std::span<const campi::Elemento> righe, const campi::Ricalcolo &ricalcolo);
+    // Places the foot buttons: "Pag. Succes." stands 1320 twips to the right.
+    void posizionaPiede(int leftTwips, int topTwips);
+
     int numero_;
+    bool conCaricamento_ = false;
     QList<Campo *> campi_;
     QList<QWidget *> ordine_; // focus order
+    QList<campi::ComboScheda *> elenchi_;
 };
 
 } // namespace scheda

@@ -9,24 +9,26 @@
 
 namespace scheda {
 
+namespace {
+
+// Each page's data, made when the first page opens and kept for the others.
+const DatiPagina &datiPagina(int n)
+{
+    static const DatiPagina dati[] = {pagina1(), pagina2(), pagina3(),
+                                      pagina4(), pagina5(), pagina6()};
+    return dati[n - 1];
+}
+
+} // namespace
+
 PaginaScheda *creaPagina(int n, QWidget *parent)
 {
-    switch (n) {
-    case 1:
-        return creaForm1(parent);
-    case 2:
-        return new Form2(parent);
-    case 3:
-        return new Form3(parent);
-    case 4:
-        return creaForm4(parent);
-    case 5:
-        return new Form5(parent);
-    case 6:
-        return new Form6(parent);
-    default:
+    if (n < 1 || n > 6)
         return new PaginaScheda(n, parent); // no such page: the contract alone, no controls
-    }
+    // Page 1 adds the handlers of its sheet list.
+    if (n == 1)
+        return new Form1(datiPagina(n), parent);
+    return new PaginaScheda(datiPagina(n), parent);
 }
 
 } // namespace scheda

@@ -1,6 +1,7 @@
 #pragma once
-// Makes the page form of page N (1..6), inside `parent` when given (the
-// window it opens in: built there, it is not moved into it afterwards).
+// Makes the page form of page N (1..6) from its data (pageN/FormN.h), inside
+// `parent` when given (the window it opens in: built there, it is not moved
+// into it afterwards).
 
 class QWidget;
 

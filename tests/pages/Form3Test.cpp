@@ -9,7 +9,6 @@
 #include "core/Globali.h"
 #include "core/formati/Numeri.h"
 #include "pages/ServiziShell.h"
-#include "pages/page3/Form3.h"
 #include "platform/ui/Twips.h"
 #include "shell/MostraPagina.h"
 
@@ -36,7 +35,7 @@ QString nome(char lettera, int riga)
     return QLatin1Char(lettera) + QString::number(riga);
 }
 
-class Pagina3 : public ConPagina<3, Form3>
+class Pagina3 : public ConPagina<3>
 {
 protected:
     // The sheet's amounts set behind the program's back (all others 0), and

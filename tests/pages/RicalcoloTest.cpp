@@ -106,3 +106,33 @@ TEST(Ricalcolo, SubtractedTermsAndRoundedTotals)
     EXPECT_EQ(dump(due.valuta(foglio({{"b5", Variant(1.0)}}), QStringLiteral("a4"), 2)),
               QStringLiteral("a3=2"));
 }
+
+TEST(Ricalcolo, AGridRenewsItsRowThenItsColumnThenTheCorner)
+{
+    Ricalcolo somma;
+    aggiungiGriglia(somma, {.lettere = {QStringLiteral("spea"), QStringLiteral("speb"),
+                                        QStringLiteral("spec")},
+                            .righe = 2,
+                            .terza = GrigliaRighe::Somma,
+                            .decimali = 2});
+    Ricalcolo differenza;
+    aggiungiGriglia(differenza, {.lettere = {QStringLiteral("dipa"), QStringLiteral("dipb"),
+                                             QStringLiteral("dipc")},
+                                 .righe = 2,
+                                 .terza = GrigliaRighe::Differenza});
+    const Scheda s = foglio({{"spea2", Variant(0.2)},
+                             {"speb1", Variant(1.0)},
+                             {"spec2", Variant(0.2)},
+                             {"dipa2", Variant(3.0)},
+                             {"dipb1", Variant(7.5)},
+                             {"dipc2", Variant(-3.0)}});
+    EXPECT_EQ(dump(somma.valuta(s, QStringLiteral("spea1"), 0.1)),
+              QStringLiteral("spec1=1,1 spea3=0,3 spec3=1,3"));
+    EXPECT_EQ(dump(somma.valuta(s, QStringLiteral("speb2"), 2)),
+              QStringLiteral("spec2=2,2 speb3=3 spec3=2,2"));
+    EXPECT_EQ(dump(differenza.valuta(s, QStringLiteral("dipa1"), 2)),
+              QStringLiteral("dipc1=5,5 dipa3=5 dipc3=2,5"));
+    EXPECT_EQ(dump(differenza.valuta(s, QStringLiteral("dipb2"), 4)),
+              QStringLiteral("dipc2=1 dipb3=11,5 dipc3=1"));
+    EXPECT_EQ(dump(somma.valuta(s, QStringLiteral("spec1"), 1)), QString()); // computed
+}

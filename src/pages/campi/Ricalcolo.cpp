@@ -80,4 +80,26 @@ void aggiungiRighe(Ricalcolo &r, const QStringList &lettere, const QList<Formula
     }
 }
 
+void aggiungiGriglia(Ricalcolo &r, const GrigliaRighe &g)
+{
+    const auto nome = [](const QString &lettera, int riga) {
+        return lettera + QString::number(riga);
+    };
+    const QString &prima = g.lettere.at(0), &seconda = g.lettere.at(1), &terza = g.lettere.at(2);
+    const int totali = g.righe + 1;
+    QList<int> righe;
+    for (int n = 1; n <= g.righe; ++n)
+        righe << n;
+    aggiungiRighe(r, g.lettere, {{totali, righe, g.decimali}}, {});
+    for (int n = 1; n <= g.righe; ++n) {
+        r.formula({.risultato = nome(terza, n),
+                   .termini = g.terza == GrigliaRighe::Somma
+                                  ? QList<Termine>{{nome(prima, n)}, {nome(seconda, n)}}
+                                  : QList<Termine>{{nome(seconda, n)}, {nome(prima, n), true}},
+                   .decimali = g.decimali});
+        for (const QString &l : {prima, seconda})
+            r.dipendenti(nome(l, n), {nome(terza, n), nome(l, totali), nome(terza, totali)});
+    }
+}
+
 } // namespace scheda::campi

@@ -71,4 +71,19 @@ struct DipendentiRighe
 void aggiungiRighe(Ricalcolo &r, const QStringList &lettere, const QList<FormulaRighe> &formule,
                    const QList<DipendentiRighe> &dipendenti);
 
+// A grid of two entered columns and a third computed across each row, with
+// a totals row under all three: {{"dipa", "dipb", "dipc"}, 3, Differenza}
+// gives dipc1 = dipb1 - dipa1 to dipc3 and the sums of rows 1 to 3 in
+// dipa4, dipb4 and dipc4. The commit of an entered cell renews its row's
+// third cell, its column's total and the third column's total, in order.
+struct GrigliaRighe
+{
+    enum Terza { Somma, Differenza }; // first + second, or second - first
+    QStringList lettere;              // the two entered columns, then the computed one
+    int righe;                        // the entered rows 1..righe; the totals row follows
+    Terza terza;
+    int decimali = -1; // every result rounded so (-1: as summed)
+};
+void aggiungiGriglia(Ricalcolo &r, const GrigliaRighe &g);
+
 } // namespace scheda::campi

@@ -172,6 +172,7 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
         return g;
     };
 
+    PaginaCostruita fatto;
     std::vector<Legame> legami;
     QList<std::pair<int, QWidget *>> ordine;
     for (const Elemento &e : righe) {
@@ -203,6 +204,7 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
             c->setObjectName(e.nome);
             c->setGeometry(ui::rettangolo(e.posto.left, e.posto.top, e.posto.width,
                                           e.posto.height ? e.posto.height : AltezzaCombo));
+            fatto.elenchi << c;
             w = c;
             break;
         }
@@ -241,7 +243,6 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
             for (QWidget *w : g->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 if (!w->testAttribute(Qt::WA_SetFont))
                     w->setFont(tipoPagina);
-    PaginaCostruita fatto;
     fatto.campi = lega(pagina, legami);
     std::stable_sort(ordine.begin(), ordine.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });

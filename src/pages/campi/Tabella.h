@@ -25,6 +25,7 @@
 
 namespace scheda::campi {
 
+class ComboScheda;
 class Ricalcolo;
 
 enum class Genere {
@@ -144,8 +145,9 @@ inline Elemento soloLettura(Elemento e)
 
 struct PaginaCostruita
 {
-    QList<Campo *> campi;    // the bound fields, in the table's order (Posiziona's)
-    QList<QWidget *> ordine; // the controls in focus order
+    QList<Campo *> campi;         // the bound fields, in the table's order (Posiziona's)
+    QList<QWidget *> ordine;      // the controls in focus order
+    QList<ComboScheda *> elenchi; // the Elenco rows' lists, in the table's order
 };
 
 // Builds the rows on `pagina` (frames first), binds the fields through

@@ -246,18 +246,15 @@ std::vector<campi::Elemento> righePagina()
 
 } // namespace
 
-Form1::Form1(QWidget *parent)
-    : PaginaScheda(1, parent)
+DatiPagina pagina1()
 {
-    conCaricamento = true;
-    costruisci();
+    return {.numero = 1, .righe = righePagina(), .conCaricamento = true};
 }
 
-void Form1::costruisci()
+Form1::Form1(const DatiPagina &dati, QWidget *parent)
+    : PaginaScheda(dati, parent)
+    , CMBDenominazione(elenchi().front())
 {
-    disponi(righePagina());
-
-    CMBDenominazione = findChild<campi::ComboScheda *>(QStringLiteral("CMBDenominazione"));
     connect(CMBDenominazione, &QComboBox::activated, this, [this](int indice) {
         eseguiComando([this, indice] { CMBDenominazione_Click(indice); });
     });
@@ -420,11 +417,6 @@ void Form1::ComboDenominazione()
     IdRecord = RsDati->Fields(0).Value();
     Carica();
     Posiziona();
-}
-
-PaginaScheda *creaForm1(QWidget *parent)
-{
-    return new Form1(parent);
 }
 
 } // namespace scheda

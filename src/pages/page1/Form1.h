@@ -13,11 +13,16 @@
 
 namespace scheda {
 
+// Page 1's controls: the sheet list, the legal representative and section A.
+DatiPagina pagina1();
+
+// Page 1 with the handlers of its sheet list.
 class Form1 : public PaginaScheda
 {
     Q_OBJECT
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // The page of `dati` (pagina1()), which outlives it.
+    explicit Form1(const DatiPagina &dati, QWidget *parent = nullptr);
 
     void Form_Load() override;
     void Posiziona() override;
@@ -42,11 +47,7 @@ public:
     std::int16_t IndiceProgetto = 0;
 
 private:
-    void costruisci();
     QList<ado::Variant> chiavi_; // key of each entry
 };
-
-// The factory the shell opens page 1 with.
-PaginaScheda *creaForm1(QWidget *parent = nullptr);
 
 } // namespace scheda

@@ -6,10 +6,12 @@ namespace scheda {
 
 using namespace campi;
 
-Form2::Form2(QWidget *parent)
-    : PaginaScheda(2, parent)
+namespace {
+
+// The seat, the contact person and the address for correspondence, then the
+// balance sheets; in the order Posiziona shows them, `tab` giving the focus order.
+std::vector<Elemento> righePagina()
 {
-    // In the order Posiziona shows them; `tab` gives the focus order.
     std::vector<Elemento> righe = {
         cornice({.nome = "A12", .testo = "A.12) Sede Legale", .posto = {360, 360, 9615, 1335}}),
         ricerca({.nome = "CMBComuneSede",
@@ -141,10 +143,19 @@ Form2::Form2(QWidget *parent)
                .lunghezza = 50,
                .tab = 11}),
     };
-    const std::vector<Elemento> griglia = pagina2::righeStatiPatrimoniali();
+    const std::vector<Elemento> griglia = righeStatiPatrimoniali();
     righe.insert(righe.end(), griglia.begin(), griglia.end());
-    disponi(righe, &pagina2::ricalcoloStatiPatrimoniali());
-    posizionaPiede(7920, 12600);
+    return righe;
+}
+
+} // namespace
+
+DatiPagina pagina2()
+{
+    return {.numero = 2,
+            .righe = righePagina(),
+            .ricalcolo = ricalcoloStatiPatrimoniali(),
+            .piede = {7920, 12600}};
 }
 
 } // namespace scheda

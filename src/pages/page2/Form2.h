@@ -8,11 +8,6 @@
 
 namespace scheda {
 
-class Form2 : public PaginaScheda
-{
-    Q_OBJECT
-public:
-    explicit Form2(QWidget *parent = nullptr);
-};
+DatiPagina pagina2();
 
 } // namespace scheda

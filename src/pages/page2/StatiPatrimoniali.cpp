@@ -1,6 +1,6 @@
 #include "pages/page2/StatiPatrimoniali.h"
 
-namespace scheda::pagina2 {
+namespace scheda {
 
 using campi::cornice;
 using campi::Elemento;
@@ -140,33 +140,30 @@ std::vector<Elemento> righeStatiPatrimoniali()
     return righe;
 }
 
-const campi::Ricalcolo &ricalcoloStatiPatrimoniali()
+campi::Ricalcolo ricalcoloStatiPatrimoniali()
 {
-    static const campi::Ricalcolo r = [] {
-        campi::Ricalcolo x;
-        campi::aggiungiRighe(x, {QStringLiteral("a"), QStringLiteral("b")},
-                             {
-                                 {3, {4, 5, 6}},
-                                 {7, {8, 9, 10}},
-                                 {11, {2, 3, 7}},
-                                 {12, {13, 14, 15}},
-                                 {16, {17, 18, 19}},
-                                 {20, {21, 22, 23, 24}},
-                                 {25,
-                                  {12, 16,
-                                   20}}, // a 32-bit variable: rounded half to even as it is stored
-                             },
-                             {
-                                 {{2}, {11}},
-                                 {{4, 5, 6}, {3, 11}},
-                                 {{8, 9, 10}, {7, 11}},
-                                 {{13, 14, 15}, {12, 25}},
-                                 {{17, 18, 19}, {16, 25}},
-                                 {{21, 22, 23, 24}, {20, 25}},
-                             });
-        return x;
-    }();
+    campi::Ricalcolo r;
+    campi::aggiungiRighe(r, {QStringLiteral("a"), QStringLiteral("b")},
+                         {
+                             {3, {4, 5, 6}},
+                             {7, {8, 9, 10}},
+                             {11, {2, 3, 7}},
+                             {12, {13, 14, 15}},
+                             {16, {17, 18, 19}},
+                             {20, {21, 22, 23, 24}},
+                             {25,
+                              {12, 16,
+                               20}}, // a 32-bit variable: rounded half to even as it is stored
+                         },
+                         {
+                             {{2}, {11}},
+                             {{4, 5, 6}, {3, 11}},
+                             {{8, 9, 10}, {7, 11}},
+                             {{13, 14, 15}, {12, 25}},
+                             {{17, 18, 19}, {16, 25}},
+                             {{21, 22, 23, 24}, {20, 25}},
+                         });
     return r;
 }
 
-} // namespace scheda::pagina2
+} // namespace scheda

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-namespace scheda::pagina2 {
+namespace scheda {
 
 // The frame, its headings, the "PASSIVO" band, the 25 row labels and the
 // 50 boxes, in Posiziona's order (TXTA1..TXTA25, then TXTB1..TXTB25), each
@@ -18,6 +18,6 @@ namespace scheda::pagina2 {
 std::vector<campi::Elemento> righeStatiPatrimoniali();
 
 // Subtotals and totals of both columns.
-const campi::Ricalcolo &ricalcoloStatiPatrimoniali();
+campi::Ricalcolo ricalcoloStatiPatrimoniali();
 
-} // namespace scheda::pagina2
+} // namespace scheda

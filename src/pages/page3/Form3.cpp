@@ -1,8 +1,5 @@
 #include "pages/page3/Form3.h"
 
-#include "pages/campi/Ricalcolo.h"
-#include "pages/campi/Tabella.h"
-
 #include <iterator>
 #include <vector>
 
@@ -181,42 +178,42 @@ std::vector<Elemento> righePagina()
     return righe;
 }
 
-} // namespace
-
-const Ricalcolo &ricalcoloContoEconomico()
+// What a commit of an entered amount renews: the section subtotal of its
+// row (5, 14, 18 or 21; none for row 23), then rows 15, 22 and 24, in the
+// box's own column only.
+Ricalcolo ricalcoloContoEconomico()
 {
-    static const Ricalcolo r = [] {
-        Ricalcolo x;
-        aggiungiRighe(x, {QStringLiteral("c"), QStringLiteral("d")},
-                      {
-                          {5, {2, 3, 4}},
-                          {14, {6, 7, 8, 9, 10, 11, 12, 13}},
-                          {15, {5, -14}},
-                          {18, {16, 17}},
-                          {21, {19, 20}},
-                          {22, {15, 18, 21}},
-                          {24,
-                           {22, -23}}, // a 32-bit column: rounded half to even, refused out of range
-                      },
-                      {
-                          {{2, 3, 4}, {5, 15, 22, 24}},
-                          {{6, 7, 8, 9, 10, 11, 12, 13}, {14, 15, 22, 24}},
-                          {{16, 17}, {18, 15, 22, 24}},
-                          {{19, 20}, {21, 15, 22, 24}},
-                          {{23}, {15, 22, 24}},
-                      });
-        return x;
-    }();
+    Ricalcolo r;
+    aggiungiRighe(r, {QStringLiteral("c"), QStringLiteral("d")},
+                  {
+                      {5, {2, 3, 4}},
+                      {14, {6, 7, 8, 9, 10, 11, 12, 13}},
+                      {15, {5, -14}},
+                      {18, {16, 17}},
+                      {21, {19, 20}},
+                      {22, {15, 18, 21}},
+                      {24, {22, -23}}, // a 32-bit column: rounded half to even, refused out of range
+                  },
+                  {
+                      {{2, 3, 4}, {5, 15, 22, 24}},
+                      {{6, 7, 8, 9, 10, 11, 12, 13}, {14, 15, 22, 24}},
+                      {{16, 17}, {18, 15, 22, 24}},
+                      {{19, 20}, {21, 15, 22, 24}},
+                      {{23}, {15, 22, 24}},
+                  });
     return r;
 }
 
-Form3::Form3(QWidget *parent)
-    : PaginaScheda(3, parent)
+} // namespace
+
+// No Caricamento bracket: the Click of each button Posiziona selects runs,
+// and a stored declaration code other than 1 or 2 raises the flag.
+DatiPagina pagina3()
 {
-    // No Caricamento bracket: the Click of each button Posiziona selects
-    // runs, and a stored declaration code other than 1 or 2 raises the flag.
-    disponi(righePagina(), &ricalcoloContoEconomico());
-    posizionaPiede(8160, 10080);
+    return {.numero = 3,
+            .righe = righePagina(),
+            .ricalcolo = ricalcoloContoEconomico(),
+            .piede = {8160, 10080}};
 }
 
 } // namespace scheda

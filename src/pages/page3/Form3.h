@@ -7,20 +7,6 @@
 
 namespace scheda {
 
-namespace campi {
-class Ricalcolo;
-}
-
-class Form3 : public PaginaScheda
-{
-    Q_OBJECT
-public:
-    explicit Form3(QWidget *parent = nullptr);
-};
-
-// What a commit of an entered amount renews: the section subtotal of its
-// row (5, 14, 18 or 21; none for row 23), then rows 15, 22 and 24, in the
-// box's own column only.
-const campi::Ricalcolo &ricalcoloContoEconomico();
+DatiPagina pagina3();
 
 } // namespace scheda

@@ -6,6 +6,8 @@
 
 namespace scheda {
 
+using namespace campi;
+
 namespace {
 
 // The employees grid: rows 1 to 3 entered in columns A and B, row 4 the
@@ -20,32 +22,48 @@ QString nomeDip(const char *prefisso, char lettera, int riga)
     return QStringLiteral("%1%2%3").arg(QLatin1String(prefisso)).arg(QLatin1Char(lettera)).arg(riga);
 }
 
-} // namespace
-
-Form4::Form4(QWidget *parent)
-    : PaginaScheda(4, parent)
+// The change of each row, then the column totals and the total change.
+Ricalcolo ricalcoloDipendenti()
 {
-    conCaricamento = true;
-    costruisci();
+    Ricalcolo r;
+    aggiungiGriglia(r, {.lettere = {QStringLiteral("dipa"), QStringLiteral("dipb"),
+                                    QStringLiteral("dipc")},
+                        .righe = 3,
+                        .terza = GrigliaRighe::Differenza});
+    return r;
 }
 
-void Form4::costruisci()
+// The grid, column by column (Posiziona's order), after its captions: rows 1
+// to 3 of A and B are entered, row by row in the focus order; row 4 and
+// column C are computed and take no typing.
+std::vector<Elemento> righeDipendenti()
 {
-    using namespace campi;
+    std::vector<Elemento> righe;
+    for (int k = 1; k <= 4; ++k)
+        righe.push_back(
+            titolo({.testo = RigheDipendenti[k - 1], .posto = {240, TopRiga[k - 1]}, .in = "C3"}));
+    for (int c = 0; c < 3; ++c) {
+        const char lettera = char('A' + c);
+        for (int k = 1; k <= 4; ++k) {
+            const bool immessa = c < 2 && k < 4;
+            righe.push_back(Elemento{
+                .nome = nomeDip("TXTDip", lettera, k),
+                .famiglia = immessa ? Famiglia::Decimi : Famiglia::Calcolato,
+                .colonna = nomeDip("dip", char('a' + c), k),
+                .posto = {LeftColonna[c], TopRiga[k - 1], 975, 285},
+                .in = "C3",
+                .tab = immessa ? TabPrimaCasella + 2 * (k - 1) + c : -1,
+                .variante = Variante::Decimi,
+            });
+        }
+    }
+    return righe;
+}
 
-    // The change of each row, then the column totals and the total change.
-    for (int k = 1; k <= 3; ++k)
-        ricalcolo_.formula({.risultato = nomeDip("dip", 'c', k),
-                            .termini = {{nomeDip("dip", 'b', k)}, {nomeDip("dip", 'a', k), true}}});
-    aggiungiRighe(ricalcolo_,
-                  {QStringLiteral("dipa"), QStringLiteral("dipb"), QStringLiteral("dipc")},
-                  {{4, {1, 2, 3}}}, {});
-    for (const char l : {'a', 'b'})
-        for (int k = 1; k <= 3; ++k)
-            ricalcolo_.dipendenti(nomeDip("dip", l, k),
-                                  {nomeDip("dip", 'c', k), nomeDip("dip", l, 4),
-                                   QStringLiteral("dipc4")});
-
+// The promoting body (section B), the local unit and its activity (C.1 and
+// C.2), then the employees grid (C.3).
+std::vector<Elemento> righePagina()
+{
     // The rows in the order Posiziona shows the fields; `tab` gives the
     // focus order: the boxes and look-ups, the grid, then the option buttons.
     std::vector<Elemento> righe = {
@@ -202,35 +220,20 @@ void Form4::costruisci()
         titolo({.testo = "terzo eserc.", .posto = {2880, 720}, .in = "C3"}),
         titolo({.testo = "Variazione", .posto = {3840, 720}, .in = "C3"}),
     };
-
-    // The grid, column by column (Posiziona's order): rows 1 to 3 of A and B
-    // are entered, row by row in the focus order; row 4 and column C are
-    // computed and take no typing.
-    for (int k = 1; k <= 4; ++k)
-        righe.push_back(
-            titolo({.testo = RigheDipendenti[k - 1], .posto = {240, TopRiga[k - 1]}, .in = "C3"}));
-    for (int c = 0; c < 3; ++c) {
-        const char lettera = char('A' + c);
-        for (int k = 1; k <= 4; ++k) {
-            const bool immessa = c < 2 && k < 4;
-            righe.push_back(Elemento{
-                .nome = nomeDip("TXTDip", lettera, k),
-                .famiglia = immessa ? Famiglia::Decimi : Famiglia::Calcolato,
-                .colonna = nomeDip("dip", char('a' + c), k),
-                .posto = {LeftColonna[c], TopRiga[k - 1], 975, 285},
-                .in = "C3",
-                .tab = immessa ? TabPrimaCasella + 2 * (k - 1) + c : -1,
-                .variante = Variante::Decimi,
-            });
-        }
-    }
-    disponi(righe, &ricalcolo_);
-    posizionaPiede(7920, 12720);
+    const std::vector<Elemento> griglia = righeDipendenti();
+    righe.insert(righe.end(), griglia.begin(), griglia.end());
+    return righe;
 }
 
-PaginaScheda *creaForm4(QWidget *parent)
+} // namespace
+
+DatiPagina pagina4()
 {
-    return new Form4(parent);
+    return {.numero = 4,
+            .righe = righePagina(),
+            .ricalcolo = ricalcoloDipendenti(),
+            .conCaricamento = true,
+            .piede = {7920, 12720}};
 }
 
 } // namespace scheda

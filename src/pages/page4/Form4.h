@@ -5,21 +5,9 @@
 // activity carried on there with its code, and the employees grid.
 
 #include "pages/PaginaScheda.h"
-#include "pages/campi/Ricalcolo.h"
 
 namespace scheda {
 
-class Form4 : public PaginaScheda
-{
-    Q_OBJECT
-public:
-    explicit Form4(QWidget *parent = nullptr);
-
-private:
-    void costruisci();
-    campi::Ricalcolo ricalcolo_; // the employees grid's totals and changes
-};
-
-PaginaScheda *creaForm4(QWidget *parent = nullptr);
+DatiPagina pagina4();
 
 } // namespace scheda

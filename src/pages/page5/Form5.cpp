@@ -1,7 +1,5 @@
 #include "pages/page5/Form5.h"
 
-#include "pages/campi/Ricalcolo.h"
-
 #include <vector>
 
 namespace scheda {
@@ -16,30 +14,15 @@ constexpr int Centesimi = 2;
 
 // C.4: each row total is its two amounts, each column total (the grand
 // total too) its six rows; C.6: the total of the three years.
-const Ricalcolo &ricalcolo()
+Ricalcolo ricalcolo()
 {
-    static const Ricalcolo r = [] {
-        Ricalcolo r;
-        aggiungiRighe(r, {QStringLiteral("spea"), QStringLiteral("speb"), QStringLiteral("spec")},
-                      {{7, {1, 2, 3, 4, 5, 6}, Centesimi}}, {});
-        for (int n = 1; n <= 6; ++n) {
-            const QString riga = QString::number(n);
-            r.formula({.risultato = QStringLiteral("spec") + riga,
-                       .termini = {{QStringLiteral("spea") + riga}, {QStringLiteral("speb") + riga}},
-                       .decimali = Centesimi});
-            for (const QString colonna : {QStringLiteral("spea"), QStringLiteral("speb")})
-                r.dipendenti(colonna + riga, {QStringLiteral("spec") + riga,
-                                              colonna + QLatin1Char('7'), QStringLiteral("spec7")});
-        }
-        r.formula({.risultato = QStringLiteral("cost4"),
-                   .termini = {{QStringLiteral("cost1")},
-                               {QStringLiteral("cost2")},
-                               {QStringLiteral("cost3")}},
-                   .decimali = Centesimi});
-        for (int k = 1; k <= 3; ++k)
-            r.dipendenti(QStringLiteral("cost%1").arg(k), {QStringLiteral("cost4")});
-        return r;
-    }();
+    Ricalcolo r;
+    aggiungiGriglia(r, {.lettere = {QStringLiteral("spea"), QStringLiteral("speb"),
+                                    QStringLiteral("spec")},
+                        .righe = 6,
+                        .terza = GrigliaRighe::Somma,
+                        .decimali = Centesimi});
+    aggiungiRighe(r, {QStringLiteral("cost")}, {{4, {1, 2, 3}, Centesimi}}, {{{1, 2, 3}, {4}}});
     return r;
 }
 
@@ -154,11 +137,9 @@ std::vector<Elemento> righe()
 
 } // namespace
 
-Form5::Form5(QWidget *parent)
-    : PaginaScheda(5, parent)
+DatiPagina pagina5()
 {
-    disponi(righe(), &ricalcolo());
-    posizionaPiede(7320, 8760);
+    return {.numero = 5, .righe = righe(), .ricalcolo = ricalcolo(), .piede = {7320, 8760}};
 }
 
 } // namespace scheda

@@ -8,11 +8,6 @@
 
 namespace scheda {
 
-class Form5 : public PaginaScheda
-{
-    Q_OBJECT
-public:
-    explicit Form5(QWidget *parent = nullptr);
-};
+DatiPagina pagina5();
 
 } // namespace scheda

@@ -105,11 +105,9 @@ std::vector<Elemento> righe()
 
 } // namespace
 
-Form6::Form6(QWidget *parent)
-    : PaginaScheda(6, parent)
+DatiPagina pagina6()
 {
-    disponi(righe());
-    posizionaPiede(9120, 8400);
+    return {.numero = 6, .righe = righe(), .piede = {9120, 8400}};
 }
 
 } // namespace scheda

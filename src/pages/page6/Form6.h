@@ -8,11 +8,6 @@
 
 namespace scheda {
 
-class Form6 : public PaginaScheda
-{
-    Q_OBJECT
-public:
-    explicit Form6(QWidget *parent = nullptr);
-};
+DatiPagina pagina6();
 
 } // namespace scheda
