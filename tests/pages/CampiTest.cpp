@@ -8,6 +8,7 @@
 #include "core/RecordScheda.h"
 #include "core/formati/Date.h"
 #include "pages/campi/Campi.h"
+#include "pages/campi/Combo.h"
 #include "pages/campi/Disposizione.h"
 #include "pages/campi/Ricalcolo.h"
 #include "pages/campi/Tabella.h"
@@ -1224,6 +1225,12 @@ TEST_F(Famiglie, AMissingControlIsAProgrammingError)
                             .famiglia = Famiglia::Data,
                             .colonna = QStringLiteral("nato")}};
     EXPECT_THROW(lega(finestra.get(), tipo), std::logic_error);
+    // A look-up box whose row gives it no reference list.
+    auto *combo = new ComboScheda(finestra.get(), true);
+    const Legame senzaElenco[] = {{.controllo = combo,
+                                   .famiglia = Famiglia::Ricerca,
+                                   .colonna = QStringLiteral("comune_sede")}};
+    EXPECT_THROW(lega(finestra.get(), senzaElenco), std::logic_error);
 }
 
 // --- Page tables -----------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "pages/campi/Fuoco.h"
 #include "pages/campi/Ricerca.h"
 #include "pages/campi/Tabella.h"
+#include "pages/page4/Form4.h"
 #include "shell/MostraPagina.h"
 
 #include <QAbstractItemView>
@@ -637,40 +638,38 @@ protected:
         p.cartella.esegui(FileIdentifica, PasswordIdentifica, ComuniProva);
         avvia(1);
         pagina = std::make_unique<QWidget>();
-        const Elemento righe[] = {
-            {.nome = "CMBComuneLoc",
-             .famiglia = Famiglia::Ricerca,
-             .colonna = "comune_loc",
-             .posto = {120, 120, 4455},
-             .tab = 0},
-            {.nome = "TXTProvLoc",
-             .famiglia = Famiglia::SoloLettura,
-             .colonna = "prov_loc",
-             .posto = {4700, 120, 600}},
-            {.nome = "TXTCapLoc",
-             .famiglia = Famiglia::SoloLettura,
-             .colonna = "cap_loc",
-             .posto = {5400, 120, 900}},
-            {.nome = "CMBIstatPromo",
-             .famiglia = Famiglia::Ricerca,
-             .colonna = "istat_codice_promo",
-             .posto = {120, 600, 1500},
-             .tab = 1},
-            {.nome = "TXTDescIstatPromo",
-             .famiglia = Famiglia::SoloLettura,
-             .colonna = "istat_descrizione_promo",
-             .posto = {1800, 600, 4000, 600},
-             .righe = true},
-            {.nome = "CMBIstat",
-             .famiglia = Famiglia::Ricerca,
-             .colonna = "istat_codice",
-             .posto = {120, 1400, 1500},
-             .tab = 2},
-            {.nome = "TXTDescIstat",
-             .famiglia = Famiglia::SoloLettura,
-             .colonna = "istat_descrizione",
-             .posto = {1800, 1400, 4000}},
+        // Page 4's own rows of the three boxes and their display boxes,
+        // without their labels, placed anew; TXTDescIstat on one line, so
+        // that both kinds of display box are seen.
+        const struct
+        {
+            const char *nome;
+            Posto posto;
+            int tab;
+            bool righe = false;
+        } posti[] = {
+            {"CMBComuneLoc", {120, 120, 4455}, 0},
+            {"TXTProvLoc", {4700, 120, 600}, -1},
+            {"TXTCapLoc", {5400, 120, 900}, -1},
+            {"CMBIstatPromo", {120, 600, 1500}, 1},
+            {"TXTDescIstatPromo", {1800, 600, 4000, 600}, -1, true},
+            {"CMBIstat", {120, 1400, 1500}, 2},
+            {"TXTDescIstat", {1800, 1400, 4000}, -1},
         };
+        const DatiPagina pagina4 = scheda::pagina4();
+        std::vector<Elemento> righe;
+        for (const auto &x : posti) {
+            const auto e = std::find_if(pagina4.righe.begin(), pagina4.righe.end(),
+                                        [&x](const Elemento &e) { return e.nome == x.nome; });
+            ASSERT_NE(e, pagina4.righe.end()) << x.nome;
+            Elemento r = *e;
+            r.testo.clear();
+            r.posto = x.posto;
+            r.in.clear();
+            r.tab = x.tab;
+            r.righe = x.righe;
+            righe.push_back(r);
+        }
         const PaginaCostruita fatta = costruisciPagina(pagina.get(), righe);
         campi = fatta.campi;
         for (const char *t :

@@ -499,11 +499,10 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
             break;
         case Famiglia::Ricerca: {
             auto *box = come<ComboScheda>(l.controllo, l.colonna);
-            const MembroRicerca *m = membroRicerca(box->objectName());
-            if (!m)
-                throw std::logic_error("casella di ricerca sconosciuta: "
-                                       + box->objectName().toStdString());
-            c = new CampoRicerca(box, *m, pagina);
+            if (!l.riferimento || !l.riferimento->lista)
+                throw std::logic_error("casella di ricerca senza elenco: "
+                                       + l.colonna.toStdString());
+            c = new CampoRicerca(box, l.colonna, *l.riferimento, pagina);
             break;
         }
         case Famiglia::Opzioni: {
@@ -519,6 +518,9 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
         }
         campi << c;
     }
+    for (Campo *c : std::as_const(campi))
+        if (auto *r = qobject_cast<CampoRicerca *>(c))
+            r->mostraIn(campi);
     return campi;
 }
 

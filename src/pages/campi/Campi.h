@@ -36,6 +36,7 @@ namespace scheda::campi {
 
 class EntrataRiga;
 class Ricalcolo;
+struct Riferimento;
 
 enum class Famiglia {
     Testo,          // upper case on commit
@@ -50,7 +51,7 @@ enum class Famiglia {
     SoloLettura, // disabled, light yellow, refreshed by its look-up
     Calcolato,   // a computed amount: light yellow, in its variant's pattern; disabled,
                  // or read-only in the focus order (`attivo`)
-    Ricerca,     // a look-up combo box (Ricerca.h), its parameters found by name
+    Ricerca,     // a look-up combo box (Ricerca.h) over the reference list its row gives
 };
 
 // The pattern in which Posiziona shows a text box's value, where a page
@@ -73,12 +74,15 @@ struct Legame
     Qt::Alignment allineamento = {};      // text and year boxes: left unless given
     Variante variante = Variante::Intero; // Calcolato: the pattern it shows
     bool attivo = false; // Calcolato: enabled but read-only, so it keeps its place in the focus order
+    const Riferimento *riferimento = nullptr; // Ricerca: its reference list
 };
 
 // Binds each row to its control, applies the family's box settings and
 // returns the controllers, children of `pagina`, in the table's order (the
-// order Posiziona shows them). A control that is missing or of the wrong
-// kind for its family is a programming error (std::logic_error).
+// order Posiziona shows them); a look-up refreshes the display fields of the
+// table bound to its dependants. A control that is missing or of the wrong
+// kind for its family, or a look-up without its list, is a programming
+// error (std::logic_error).
 QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella);
 
 // Shows again every control of the page bound to a column (a dependant just

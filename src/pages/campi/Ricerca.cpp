@@ -22,59 +22,6 @@ namespace scheda::campi {
 
 namespace {
 
-const MembroRicerca Membri[] = {
-    {"CMBComuneSede",
-     &RsComune,
-     "descrizione",
-     "comune_sede",
-     {{"prov_sede", "id_provincia"}, {"cap_sede", "cap"}},
-     {"TXTProvSede", "TXTCapSede"},
-     &VecchioComuneSede,
-     &ChiaveComune,
-     &ComuneTrovato,
-     "id_provincia"},
-    {"CMBComunePosta",
-     &RsComune2,
-     "descrizione",
-     "comune_posta",
-     {{"prov_posta", "id_provincia"}, {"cap_posta", "cap"}},
-     {"TXTProvPosta", "TXTCapPosta"},
-     &VecchioComunePosta,
-     &ChiaveComunePosta,
-     &ComunePostaTrovato,
-     "id_provincia"},
-    {"CMBComuneLoc",
-     &RsComuneRegione,
-     "descrizione",
-     "comune_loc",
-     {{"prov_loc", "id_provincia"}, {"cap_loc", "cap"}},
-     {"TXTProvLoc", "TXTCapLoc"},
-     &VecchioComuneLoc,
-     &ChiaveComune,
-     &ComuneTrovato,
-     "id_provincia"},
-    {"CMBIstatPromo",
-     &RsAteco,
-     "codice_istat",
-     "istat_codice_promo",
-     {{"istat_descrizione_promo", "descrizione"}},
-     {"TXTDescIstatPromo"},
-     &VecchioIstatPromo,
-     &ChiaveIstat,
-     &IstatTrovato,
-     nullptr},
-    {"CMBIstat",
-     &RsAteco,
-     "codice_istat",
-     "istat_codice",
-     {{"istat_descrizione", "descrizione"}},
-     {"TXTDescIstat"},
-     &VecchioIstat,
-     &ChiaveIstat,
-     &IstatTrovato,
-     nullptr},
-};
-
 QString testo(const ado::Variant &v)
 {
     return v.isNull() ? QString() : v.toText();
@@ -108,18 +55,33 @@ private:
 
 } // namespace
 
-const MembroRicerca *membroRicerca(const QString &combo)
+Riferimento comune(std::unique_ptr<ado::Recordset> &lista, const char *provincia, const char *cap,
+                   QString &vecchio, QString &chiave, std::int16_t &trovato)
 {
-    for (const MembroRicerca &m : Membri)
-        if (combo == QLatin1String(m.combo))
-            return &m;
-    return nullptr;
+    return {.lista = &lista,
+            .chiave = "descrizione",
+            .dipendenti = {{provincia, "id_provincia"}, {cap, "cap"}},
+            .vecchio = &vecchio,
+            .chiaveTrovata = &chiave,
+            .trovato = &trovato,
+            .dettaglio = "id_provincia"};
 }
 
-CampoRicerca::CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObject *parent)
-    : Campo(QString::fromLatin1(membro.colonna), parent)
+Riferimento codiceAteco(const char *descrizione, QString &vecchio)
+{
+    return {.lista = &RsAteco,
+            .chiave = "codice_istat",
+            .dipendenti = {{descrizione, "descrizione"}},
+            .vecchio = &vecchio,
+            .chiaveTrovata = &ChiaveIstat,
+            .trovato = &IstatTrovato};
+}
+
+CampoRicerca::CampoRicerca(ComboScheda *box, const QString &variabile,
+                           const Riferimento &riferimento, QObject *parent)
+    : Campo(variabile, parent)
     , box_(box)
-    , m_(membro)
+    , m_(riferimento)
 {
     RecordScheda()[colonna()]; // a wrong name fails at binding, not at the first edit
     for (const Dipendente &d : m_.dipendenti)
@@ -270,13 +232,21 @@ QStringList CampoRicerca::dipendentiMemorizzati() const
     return d;
 }
 
+void CampoRicerca::mostraIn(const QList<Campo *> &campi)
+{
+    caselle_.clear();
+    for (const Dipendente &d : m_.dipendenti)
+        for (Campo *c : campi)
+            if (auto *casella = qobject_cast<CampoSoloLettura *>(c);
+                casella && casella->colonna() == QLatin1String(d.variabile))
+                caselle_ << casella;
+}
+
 void CampoRicerca::aggiornaCaselle()
 {
-    for (const QString &nome : m_.caselle)
-        for (CampoSoloLettura *c :
-             parent()->findChildren<CampoSoloLettura *>(Qt::FindDirectChildrenOnly))
-            if (c->controllo() && c->controllo()->objectName() == nome)
-                c->GotFocus();
+    for (CampoSoloLettura *c : std::as_const(caselle_))
+        if (c && c->controllo())
+            c->GotFocus();
 }
 
 int CampoRicerca::prendi(int riga)

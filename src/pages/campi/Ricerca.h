@@ -36,6 +36,7 @@ class Recordset;
 
 namespace scheda::campi {
 
+class CampoSoloLettura;
 class ComboScheda;
 
 // A dependant: the sheet's variable and the reference column it takes.
@@ -45,29 +46,38 @@ struct Dipendente
     const char *colonnaLista;
 };
 
-// The parameters of one look-up box.
-struct MembroRicerca
+// What a look-up box takes its values from and what it fills, given on the
+// box's own page row (Tabella.h), which names the box and its column. The
+// boxes that show the dependants are the page's display fields of their
+// variables.
+struct Riferimento
 {
-    const char *combo;                      // the control, "CMBComuneSede"
-    std::unique_ptr<ado::Recordset> *lista; // the reference recordset, read at each use
-    const char *chiave;                     // its key column
-    const char *colonna;                    // the stored value
-    QList<Dipendente> dipendenti;           // in the order they are filled
-    QStringList caselle;                    // display boxes refreshed, in order
-    QString *vecchio;                       // the value on entry
-    QString *chiaveTrovata;                 // key scratch
-    std::int16_t *trovato;                  // found scratch
-    const char *dettaglio;                  // reference column shown beside the key in the list
+    std::unique_ptr<ado::Recordset> *lista = nullptr; // the reference recordset, read at each use
+    const char *chiave = nullptr;                     // its key column
+    QList<Dipendente> dipendenti = {};                // in the order they are filled
+    QString *vecchio = nullptr;                       // the value on entry
+    QString *chiaveTrovata = nullptr;                 // key scratch
+    std::int16_t *trovato = nullptr;                  // found scratch
+    const char *dettaglio = nullptr; // reference column shown beside the key in the list
 };
 
-// The five members, by control name; nullptr for another name.
-const MembroRicerca *membroRicerca(const QString &combo);
+// A municipality of `lista` (RsComune, RsComune2, RsComuneRegione): its
+// province into the variable `provincia` and its postal code into `cap`,
+// the province beside each name in the list.
+Riferimento comune(std::unique_ptr<ado::Recordset> &lista, const char *provincia, const char *cap,
+                   QString &vecchio, QString &chiave, std::int16_t &trovato);
+// An ATECO 2002 code of RsAteco: its description into the variable `descrizione`.
+Riferimento codiceAteco(const char *descrizione, QString &vecchio);
 
 class CampoRicerca : public Campo
 {
     Q_OBJECT
 public:
-    CampoRicerca(ComboScheda *box, const MembroRicerca &membro, QObject *parent);
+    CampoRicerca(ComboScheda *box, const QString &variabile, const Riferimento &riferimento,
+                 QObject *parent);
+    // The display boxes it refreshes: those of `campi` bound to its
+    // dependants' variables, in the dependants' order.
+    void mostraIn(const QList<Campo *> &campi);
 
     QWidget *controllo() const override;
     void mostra() override; // the stored value into the box's text
@@ -101,7 +111,8 @@ private:
     void aggiornaCaselle();
 
     QPointer<ComboScheda> box_;
-    const MembroRicerca &m_;
+    const Riferimento m_;
+    QList<QPointer<CampoSoloLettura>> caselle_;
     int scelta_ = -1; // the row picked from the list, while the box shows it
     QString testoScelto_;
     QStringList vecchiDipendenti_; // the dependants on entry, beside the value on entry

@@ -226,7 +226,8 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
                                     .formato = e.formato,
                                     .allineamento = e.stile.allineamento,
                                     .variante = e.variante,
-                                    .attivo = e.attivo});
+                                    .attivo = e.attivo,
+                                    .riferimento = &e.riferimento});
             break;
         }
         }

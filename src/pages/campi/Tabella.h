@@ -17,6 +17,7 @@
 // Grids are rows made by a loop from their naming rule, added to the rest.
 
 #include "pages/campi/Campi.h"
+#include "pages/campi/Ricerca.h"
 
 #include <QList>
 #include <QString>
@@ -76,6 +77,7 @@ struct Elemento
     Variante variante = Variante::Intero; // computed boxes: the pattern they show
     bool righe = false;                   // a display box of several lines
     bool attivo = false; // a computed box: read-only in the focus order instead of disabled
+    Riferimento riferimento = {}; // a look-up box: the list it takes its values from
 };
 
 // Type and colours the pages share.

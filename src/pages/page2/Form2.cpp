@@ -2,6 +2,9 @@
 
 #include "pages/page2/StatiPatrimoniali.h"
 
+#include "core/Archivio.h"
+#include "core/Globali.h"
+
 namespace scheda {
 
 using namespace campi;
@@ -20,7 +23,9 @@ std::vector<Elemento> righePagina()
                  .posto = {960, 360, 4455, 315},
                  .etichetta = {240},
                  .in = "A12",
-                 .tab = 0}),
+                 .tab = 0,
+                 .riferimento = comune(RsComune, "prov_sede", "cap_sede", VecchioComuneSede,
+                                       ChiaveComune, ComuneTrovato)}),
         soloLettura({.nome = "TXTProvSede",
                      .colonna = "prov_sede",
                      .testo = "Prov.",
@@ -121,7 +126,9 @@ std::vector<Elemento> righePagina()
                  .posto = {960, 960, 4455, 315},
                  .etichetta = {240},
                  .in = "A14",
-                 .tab = 10}),
+                 .tab = 10,
+                 .riferimento = comune(RsComune2, "prov_posta", "cap_posta", VecchioComunePosta,
+                                       ChiaveComunePosta, ComunePostaTrovato)}),
         soloLettura({.nome = "TXTProvPosta",
                      .colonna = "prov_posta",
                      .testo = "Prov. :",

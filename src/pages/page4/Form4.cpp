@@ -1,5 +1,7 @@
 #include "pages/page4/Form4.h"
 
+#include "core/Archivio.h"
+#include "core/Globali.h"
 #include "pages/campi/Tabella.h"
 
 #include <vector>
@@ -135,7 +137,8 @@ std::vector<Elemento> righePagina()
                  .posto = {2400, 800, 2055},
                  .etichetta = {120, 840},
                  .in = "B5",
-                 .tab = 5}),
+                 .tab = 5,
+                 .riferimento = codiceAteco("istat_descrizione_promo", VecchioIstatPromo)}),
         soloLettura({.nome = "TXTDescIstatPromo",
                      .colonna = "istat_descrizione_promo",
                      .posto = {120, 1320, 9135, 525},
@@ -151,7 +154,9 @@ std::vector<Elemento> righePagina()
                  .posto = {960, 360, 4455},
                  .etichetta = {240},
                  .in = "C1",
-                 .tab = 6}),
+                 .tab = 6,
+                 .riferimento = comune(RsComuneRegione, "prov_loc", "cap_loc", VecchioComuneLoc,
+                                       ChiaveComune, ComuneTrovato)}),
         soloLettura({.nome = "TXTProvLoc",
                      .colonna = "prov_loc",
                      .testo = "Prov.",
@@ -205,7 +210,8 @@ std::vector<Elemento> righePagina()
                  .posto = {2280, 800, 2055},
                  .etichetta = {120, 840},
                  .in = "C2",
-                 .tab = 11}),
+                 .tab = 11,
+                 .riferimento = codiceAteco("istat_descrizione", VecchioIstat)}),
         soloLettura({.nome = "TXTDescIstat",
                      .colonna = "istat_descrizione",
                      .posto = {120, 1320, 9135, 525},
