@@ -1259,4 +1259,38 @@ TEST(Tabella, ACaptionWiderThanItsLabelIsCondensedNotCut)
     }
 }
 
+TEST(Tabella, TheButtonsFollowTheBoxesAndNoTabIsTakenTwice)
+{
+    QWidget pagina;
+    const std::vector<Elemento> campi = {
+        testo({.nome = "TXTCognome", .colonna = "cognome", .posto = {0, 0, 900}, .tab = 1}),
+        opzione({.nome = "OPTGiuri1", .colonna = "natura_giuridica", .testo = "A", .tab = 0}),
+        opzione({.nome = "OPTGiuri2", .colonna = "natura_giuridica", .testo = "B", .tab = 1}),
+        testo({.nome = "TXTNome", .colonna = "nome", .posto = {0, 300, 900}, .tab = 0}),
+        titolo({.testo = "Titolo", .posto = {0, 600}}),
+    };
+    EXPECT_EQ(tabSeguente(campi), 2); // the buttons' tabs are their own
+    EXPECT_EQ(tabSeguente({}), 0);
+    QStringList ordine;
+    for (QWidget *w : costruisciPagina(&pagina, campi).ordine)
+        ordine << w->objectName();
+    EXPECT_EQ(ordine.join(QLatin1Char(' ')),
+              QStringLiteral("TXTNome TXTCognome OPTGiuri1 OPTGiuri2"));
+
+    // A field given a grid's first tab: an error, not an order left to chance.
+    for (const auto &[nome, righe] : {
+             std::pair{"two boxes",
+                       std::vector<Elemento>{
+                           testo({.nome = "TXTCognome", .colonna = "cognome", .tab = 3}),
+                           testo({.nome = "TXTNome", .colonna = "nome", .tab = 3})}},
+             std::pair{"two buttons",
+                       std::vector<Elemento>{
+                           opzione({.nome = "OPTGiuri1", .colonna = "natura_giuridica", .tab = 0}),
+                           opzione({.nome = "OPTGiuri2", .colonna = "natura_giuridica", .tab = 0})}},
+         }) {
+        QWidget altra;
+        EXPECT_THROW(costruisciPagina(&altra, righe), std::logic_error) << nome;
+    }
+}
+
 } // namespace

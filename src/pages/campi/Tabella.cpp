@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 namespace scheda::campi {
 
@@ -174,7 +175,7 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
 
     PaginaCostruita fatto;
     std::vector<Legame> legami;
-    QList<std::pair<int, QWidget *>> ordine;
+    QList<std::pair<std::pair<bool, int>, QWidget *>> ordine; // (button, tab), control
     for (const Elemento &e : righe) {
         QWidget *parent = genitore(e);
         QWidget *w = nullptr;
@@ -232,7 +233,7 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
         }
         }
         if (e.tab >= 0)
-            ordine.append({e.tab, w});
+            ordine.append({{e.genere == Genere::Opzione, e.tab}, w});
     }
 
     // A caption is condensed once what its frame holds has been sized in
@@ -247,12 +248,26 @@ PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righ
     fatto.campi = lega(pagina, legami);
     std::stable_sort(ordine.begin(), ordine.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (qsizetype i = 1; i < ordine.size(); ++i)
+        if (ordine[i].first == ordine[i - 1].first)
+            throw std::logic_error("tab " + std::to_string(ordine[i].first.second) + " ripetuto: "
+                                   + ordine[i - 1].second->objectName().toStdString() + ", "
+                                   + ordine[i].second->objectName().toStdString());
     for (const auto &[tab, w] : ordine) {
         if (!fatto.ordine.isEmpty())
             QWidget::setTabOrder(fatto.ordine.last(), w);
         fatto.ordine << w;
     }
     return fatto;
+}
+
+int tabSeguente(std::span<const Elemento> righe)
+{
+    int seguente = 0;
+    for (const Elemento &e : righe)
+        if (e.genere != Genere::Opzione)
+            seguente = std::max(seguente, e.tab + 1);
+    return seguente;
 }
 
 } // namespace scheda::campi

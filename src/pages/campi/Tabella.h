@@ -12,9 +12,15 @@
 //       testo({.nome = "TXTCognome", .colonna = "cognome", .testo = "Cognome :", .posto = {1320, 1920, 2295},
 //              .etichetta = {360}, .lunghezza = 50, .tab = 1}),
 //       opzione({.nome = "OPTGiuri1", .colonna = "natura_giuridica", .testo = "A) Cooperativa",
-//                .posto = {600, 240}, .in = "A2", .tab = 25}),
+//                .posto = {600, 240}, .in = "A2", .tab = 0}),
 //   };
 // Grids are rows made by a loop from their naming rule, added to the rest.
+//
+// The focus order: the controls by `tab`, then the option buttons by their
+// own `tab`s (on every page the buttons follow the boxes), the foot buttons
+// last. A grid that follows the rows before it takes its first tab from
+// them (tabSeguente), so a field added before it moves it on; a tab shared
+// by two controls is a programming error, not an order left to chance.
 
 #include "pages/campi/Campi.h"
 #include "pages/campi/Ricerca.h"
@@ -71,7 +77,7 @@ struct Elemento
     Stile stileEtichetta = {};
     QString in;        // the frame it stands in ("" the page)
     int lunghezza = 0; // text boxes: length limit (0 none; year boxes 4)
-    int tab = -1;      // position in the focus order (-1: none)
+    int tab = -1; // position in the focus order (-1: none); an option button's among the buttons
     Stile stile = {};
     Formato formato = Formato::Famiglia;
     Variante variante = Variante::Intero; // computed boxes: the pattern they show
@@ -154,8 +160,13 @@ struct PaginaCostruita
 
 // Builds the rows on `pagina` (frames first), binds the fields through
 // lega() with the page's recompute table, and chains the focus order by
-// `tab`. A row that names an unknown frame or column is a programming error.
+// `tab`. A row that names an unknown frame or column, or a tab taken twice,
+// is a programming error (std::logic_error).
 PaginaCostruita costruisciPagina(QWidget *pagina, std::span<const Elemento> righe,
                                  const Ricalcolo *ricalcolo = nullptr);
+
+// The tab after the highest of the rows' controls other than option
+// buttons (0 when none has one): where a grid that follows them begins.
+int tabSeguente(std::span<const Elemento> righe);
 
 } // namespace scheda::campi

@@ -150,7 +150,7 @@ std::vector<Elemento> righePagina()
                .lunghezza = 50,
                .tab = 11}),
     };
-    const std::vector<Elemento> griglia = righeStatiPatrimoniali();
+    const std::vector<Elemento> griglia = righeStatiPatrimoniali(tabSeguente(righe));
     righe.insert(righe.end(), griglia.begin(), griglia.end());
     return righe;
 }

@@ -71,7 +71,7 @@ bool aDestra(int n)
     return n == 1 || n == 11 || n == 25;
 }
 
-Elemento casella(int n, int colonna)
+Elemento casella(int n, int colonna, int primoTab)
 {
     const Riga &r = Righe[n - 1];
     const QString lettera = colonna == 0 ? QStringLiteral("a") : QStringLiteral("b");
@@ -79,7 +79,7 @@ Elemento casella(int n, int colonna)
                .colonna = lettera + QString::number(n),
                .posto = {LeftColonna[colonna], top(n), LarghezzaCasella, 285},
                .in = Cornice,
-               .tab = 10 + 2 * n + colonna};
+               .tab = primoTab + 2 * (n - 1) + colonna};
     switch (r.tipo) {
     case Tipo::Anno:
         e.famiglia = Famiglia::Anno;
@@ -99,7 +99,7 @@ Elemento casella(int n, int colonna)
 
 } // namespace
 
-std::vector<Elemento> righeStatiPatrimoniali()
+std::vector<Elemento> righeStatiPatrimoniali(int primoTab)
 {
     const Qt::Alignment sinistra = Qt::AlignLeft | Qt::AlignTop;
     const Qt::Alignment centro = Qt::AlignHCenter | Qt::AlignTop;
@@ -136,7 +136,7 @@ std::vector<Elemento> righeStatiPatrimoniali()
     }
     for (int colonna : {0, 1})
         for (int n = 1; n <= NumeroRighe; ++n)
-            righe.push_back(casella(n, colonna));
+            righe.push_back(casella(n, colonna, primoTab));
     return righe;
 }
 

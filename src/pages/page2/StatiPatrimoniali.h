@@ -13,9 +13,10 @@
 namespace scheda {
 
 // The frame, its headings, the "PASSIVO" band, the 25 row labels and the
-// 50 boxes, in Posiziona's order (TXTA1..TXTA25, then TXTB1..TXTB25), each
-// box with its place in the focus order (TabIndex 10 + 2n and 11 + 2n).
-std::vector<campi::Elemento> righeStatiPatrimoniali();
+// 50 boxes, in Posiziona's order (TXTA1..TXTA25, then TXTB1..TXTB25). The
+// boxes follow the page's fields in the focus order, from tab `primoTab`,
+// along each row, column A before column B, from row 1 to row 25.
+std::vector<campi::Elemento> righeStatiPatrimoniali(int primoTab);
 
 // Subtotals and totals of both columns.
 campi::Ricalcolo ricalcoloStatiPatrimoniali();

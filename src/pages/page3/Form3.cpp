@@ -66,7 +66,6 @@ constexpr int LeftEtichetta = 960;
 constexpr int LarghezzaEtichetta = 2295;
 constexpr int LarghezzaCasella = 1335;
 constexpr int AltezzaRiga = 255;
-constexpr int PrimoTabPulsanti = 100;
 
 // The rows of the page: frames, headings, the statement's boxes (column C
 // then column D, Posiziona's order; the label stands with the column C
@@ -101,9 +100,9 @@ std::vector<Elemento> righePagina()
                 .stile = {.sfondo = VerdeChiaro, .allineamento = centro}}),
     };
 
-    // Focus order: the two years, then the entered boxes row by row,
-    // column C before column D.
-    int tabInserita = 2;
+    // Focus order: the two years (tabs 0 and 1), then the entered boxes row
+    // by row, column C before column D; the declarations' buttons follow.
+    int tabInserita = int(std::size(Colonne));
     std::vector<int> tabRiga(std::size(Conto) + 1, -1);
     for (const RigaConto &r : Conto)
         if (r.tipo == Tipo::Inserita) {
@@ -154,25 +153,25 @@ std::vector<Elemento> righePagina()
                  .testo = "SI",
                  .posto = {2160, 360, 735, 255},
                  .in = "A17",
-                 .tab = PrimoTabPulsanti}),
+                 .tab = 0}),
         opzione({.nome = "OPTDipe2",
                  .colonna = "coop_dipe",
                  .testo = "NO",
                  .posto = {3360, 360, 975, 255},
                  .in = "A17",
-                 .tab = PrimoTabPulsanti + 1}),
+                 .tab = 1}),
         opzione({.nome = "OPTVersa1",
                  .colonna = "coop_versa",
                  .testo = "SI",
                  .posto = {2160, 360, 855, 255},
                  .in = "A18",
-                 .tab = PrimoTabPulsanti + 2}),
+                 .tab = 2}),
         opzione({.nome = "OPTVersa2",
                  .colonna = "coop_versa",
                  .testo = "NO",
                  .posto = {3360, 360, 735, 255},
                  .in = "A18",
-                 .tab = PrimoTabPulsanti + 3}),
+                 .tab = 3}),
     };
     righe.insert(righe.end(), std::begin(dichiarazioni), std::end(dichiarazioni));
     return righe;

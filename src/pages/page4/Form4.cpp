@@ -17,7 +17,6 @@ namespace {
 const char *const RigheDipendenti[] = {"- dirigenti", "- impiegati", "- operai", "  totale"};
 constexpr int LeftColonna[] = {1920, 2880, 3840};
 constexpr int TopRiga[] = {1080, 1440, 1800, 2160};
-constexpr int TabPrimaCasella = 12; // after CMBIstat; A1, B1, A2, B2, A3, B3
 
 QString nomeDip(const char *prefisso, char lettera, int riga)
 {
@@ -36,9 +35,10 @@ Ricalcolo ricalcoloDipendenti()
 }
 
 // The grid, column by column (Posiziona's order), after its captions: rows 1
-// to 3 of A and B are entered, row by row in the focus order; row 4 and
-// column C are computed and take no typing.
-std::vector<Elemento> righeDipendenti()
+// to 3 of A and B are entered, row by row in the focus order from tab
+// `primoTab` (A1, B1, A2, B2, A3, B3); row 4 and column C are computed and
+// take no typing.
+std::vector<Elemento> righeDipendenti(int primoTab)
 {
     std::vector<Elemento> righe;
     for (int k = 1; k <= 4; ++k)
@@ -54,7 +54,7 @@ std::vector<Elemento> righeDipendenti()
                 .colonna = nomeDip("dip", char('a' + c), k),
                 .posto = {LeftColonna[c], TopRiga[k - 1], 975, 285},
                 .in = "C3",
-                .tab = immessa ? TabPrimaCasella + 2 * (k - 1) + c : -1,
+                .tab = immessa ? primoTab + 2 * (k - 1) + c : -1,
                 .variante = Variante::Decimi,
             });
         }
@@ -85,25 +85,25 @@ std::vector<Elemento> righePagina()
                  .testo = "A) Cooperativa di produzione-lavoro",
                  .posto = {600, 360, 4095, 255},
                  .in = "B2",
-                 .tab = 18}),
+                 .tab = 0}),
         opzione({.nome = "OPTGiuri2",
                  .colonna = "nat_giuri_promo",
                  .testo = "B) Cooperativa sociale",
                  .posto = {600, 720, 4095, 255},
                  .in = "B2",
-                 .tab = 19}),
+                 .tab = 1}),
         opzione({.nome = "OPTGiuri3",
                  .colonna = "nat_giuri_promo",
                  .testo = "C) Consorzio di cooperative di produzione-lavoro",
                  .posto = {600, 1080, 4095, 255},
                  .in = "B2",
-                 .tab = 20}),
+                 .tab = 2}),
         opzione({.nome = "OPTGiuri4",
                  .colonna = "nat_giuri_promo",
                  .testo = "D) Consorzio di cooperative sociali",
                  .posto = {600, 1440, 4095, 255},
                  .in = "B2",
-                 .tab = 21}),
+                 .tab = 3}),
         testo({.nome = "TXTCodFisc",
                .colonna = "cod_fiscale_promo",
                .testo = "B.3) Cod. Fiscale :",
@@ -226,7 +226,7 @@ std::vector<Elemento> righePagina()
         titolo({.testo = "terzo eserc.", .posto = {2880, 720}, .in = "C3"}),
         titolo({.testo = "Variazione", .posto = {3840, 720}, .in = "C3"}),
     };
-    const std::vector<Elemento> griglia = righeDipendenti();
+    const std::vector<Elemento> griglia = righeDipendenti(tabSeguente(righe));
     righe.insert(righe.end(), griglia.begin(), griglia.end());
     return righe;
 }
