@@ -44,16 +44,24 @@ struct ColonnaSpese
     int left;
 };
 const ColonnaSpese ColonneSpese[] = {{'A', 1920}, {'B', 3000}, {'C', 4080}};
-// The focus order runs across the grid row by row (A then B), then the
-// dates and C.6; the row totals follow, then the column totals.
+// The focus order, block after block, each from where the one before it
+// ends: the C.4 amounts row by row (A then B), the two dates of C.5, the
+// C.6 rows (year, then amount), the C.4 row totals; the column totals and
+// the C.6 total, which never take the focus, last.
+constexpr int RigheImmesse = 6; // C.4 rows 1 to 6; row 7 the totals
+constexpr int Esercizi = 3;     // the C.6 rows
+constexpr int TabDate = 2 * RigheImmesse;
+constexpr int TabEsercizi = TabDate + 2;
+constexpr int TabTotaliRiga = TabEsercizi + 2 * Esercizi;
+constexpr int TabTotaliColonna = TabTotaliRiga + RigheImmesse;
+constexpr int TabTotaleCosti = TabTotaliColonna + 3;
+
 int tabSpese(char lettera, int n)
 {
-    static const int totaliRiga[] = {21, 22, 23, 24, 35, 37};
-    static const int totaliColonna[] = {39, 40, 41};
-    if (n == 7)
-        return totaliColonna[lettera - 'A'];
+    if (n > RigheImmesse)
+        return TabTotaliColonna + (lettera - 'A');
     if (lettera == 'C')
-        return totaliRiga[n - 1];
+        return TabTotaliRiga + (n - 1);
     return 2 * (n - 1) + (lettera - 'A');
 }
 
@@ -102,20 +110,20 @@ std::vector<Elemento> righe()
                       .posto = {3000, 360},
                       .etichetta = {360, 0, 2655},
                       .in = "Frame1",
-                      .tab = 12}));
+                      .tab = TabDate}));
     r.push_back(data({.nome = "TXTDataUltimazione",
                       .colonna = "dataultimazione",
                       .testo = "C.5.2) Data di ultimazione :",
                       .posto = {3000, 720},
                       .etichetta = {360, 0, 2655},
                       .in = "Frame1",
-                      .tab = 13}));
+                      .tab = TabDate + 1}));
     r.push_back(titolo({.testo = "DOMANDA", .posto = {2400, 480, 1095, 255}, .in = "Frame2"}));
     r.push_back(titolo(
         {.testo = "Esercizi di riferimento", .posto = {2040, 960, 1575, 255}, .in = "Frame2"}));
     r.push_back(titolo({.testo = "Imp. Costi", .posto = {3960, 960, 975, 255}, .in = "Frame2"}));
     const char *esercizi[] = {"Primo esercizio", "Secondo esercizio", "Terzo esercizio"};
-    for (int k = 1; k <= 3; ++k)
+    for (int k = 1; k <= Esercizi; ++k)
         r.push_back(anno({.nome = QStringLiteral("TXTCostEser%1").arg(k),
                           .colonna = QStringLiteral("costeser%1").arg(k),
                           .testo = esercizi[k - 1],
@@ -123,14 +131,14 @@ std::vector<Elemento> righe()
                           .etichetta = {480, 0, 1575, 255},
                           .in = "Frame2",
                           .lunghezza = 4,
-                          .tab = 14 + 2 * (k - 1)}));
-    for (int k = 1; k <= 4; ++k)
+                          .tab = TabEsercizi + 2 * (k - 1)}));
+    for (int k = 1; k <= Esercizi + 1; ++k)
         r.push_back({.nome = QStringLiteral("TXTCost%1").arg(k),
-                     .famiglia = k < 4 ? Famiglia::DueDecimali : Famiglia::Calcolato,
+                     .famiglia = k <= Esercizi ? Famiglia::DueDecimali : Famiglia::Calcolato,
                      .colonna = QStringLiteral("cost%1").arg(k),
                      .posto = {3840, 1320 + 360 * (k - 1), 1095},
                      .in = "Frame2",
-                     .tab = k < 4 ? 15 + 2 * (k - 1) : 49,
+                     .tab = k <= Esercizi ? TabEsercizi + 2 * (k - 1) + 1 : TabTotaleCosti,
                      .variante = Variante::DueDecimali});
     return r;
 }
