@@ -16,9 +16,9 @@
 //   };
 // Grids are rows made by a loop from their naming rule, added to the rest.
 //
-// The focus order: the controls by `tab`, then the option buttons by their
-// own `tab`s (on every page the buttons follow the boxes), the foot buttons
-// last. A grid that follows the rows before it takes its first tab from
+// The focus order: the boxes and lists by `tab`, then the option buttons by
+// their own `tab`s (on every page the buttons follow the boxes), the foot
+// buttons last. A grid that follows the rows before it takes its first tab from
 // them (tabSeguente), so a field added before it moves it on; a tab shared
 // by two controls is a programming error, not an order left to chance.
 
