@@ -227,19 +227,9 @@ private:
 
     bool scrivi(int fd, const char *dati, std::size_t quanti)
     {
-        while (quanti > 0) {
-            if (guasto(Passo::Scrittura, cartellaDestinazione_))
-                return false;
-            const ssize_t scritti = ::write(fd, dati, quanti);
-            if (scritti < 0) {
-                if (errno == EINTR)
-                    continue;
-                return fallito(Passo::Scrittura, cartellaDestinazione_);
-            }
-            dati += scritti;
-            quanti -= std::size_t(scritti);
-        }
-        return true;
+        if (guasto(Passo::Scrittura, cartellaDestinazione_))
+            return false;
+        return scriviTutto(fd, dati, quanti) || fallito(Passo::Scrittura, cartellaDestinazione_);
     }
 
     // True when the test hook makes this step fail.

@@ -1,6 +1,8 @@
 #pragma once
 // A file descriptor of the system, closed on every way out.
 
+#include <cerrno>
+#include <cstddef>
 #include <unistd.h>
 #include <utility>
 
@@ -34,5 +36,22 @@ public:
 private:
     int fd_;
 };
+
+// Writes all of `quanti` bytes, going on after an interrupted or partial
+// write; false at a failure, with errno the system's reason.
+inline bool scriviTutto(int fd, const char *dati, std::size_t quanti)
+{
+    while (quanti > 0) {
+        const ssize_t scritti = ::write(fd, dati, quanti);
+        if (scritti < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        dati += scritti;
+        quanti -= std::size_t(scritti);
+    }
+    return true;
+}
 
 } // namespace disco

@@ -11,10 +11,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace report {
 
@@ -36,7 +34,7 @@ FilePdf::FilePdf(const QString &percorso, const QString &titolo)
     , fd_(::open(QFile::encodeName(percorso).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
                  0666))
 {
-    if (fd_ < 0)
+    if (!fd_.valido())
         throw ado::Error(ErroreFile, QStringLiteral("Impossibile creare il file di stampa %1: %2")
                                          .arg(percorso_, disco::motivoErrore(errno)));
     pagineFatte_.open(QIODevice::WriteOnly);
@@ -49,8 +47,7 @@ FilePdf::~FilePdf()
     if (painter_.isActive())
         painter_.end();
     writer_.reset();
-    if (fd_ >= 0)
-        ::close(fd_);
+    fd_.chiudi();
     QFile::remove(percorso_);
 }
 
@@ -89,16 +86,9 @@ void FilePdf::chiudi()
     // The whole file in one go, each failure told by the system's errno:
     // Qt's text for a write cut short by a full disk is "Unknown error".
     const QByteArray &dati = pagineFatte_.data();
-    for (qsizetype fatti = 0; fatti < dati.size();) {
-        const ssize_t scritti = ::write(fd_, dati.constData() + fatti, size_t(dati.size() - fatti));
-        if (scritti < 0 && errno != EINTR)
-            fallisci(disco::motivoErrore(errno));
-        fatti += std::max<ssize_t>(scritti, 0);
-    }
-    // Some file systems report a lost write only when the file is closed.
-    const int chiusura = ::close(fd_);
-    fd_ = -1;
-    if (chiusura != 0)
+    if (!disco::scriviTutto(fd_.fd(), dati.constData(), std::size_t(dati.size())))
+        fallisci(disco::motivoErrore(errno));
+    if (fd_.chiudi() != 0) // some file systems report a lost write only here
         fallisci(disco::motivoErrore(errno));
     chiuso_ = true;
 }

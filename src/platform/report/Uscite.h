@@ -4,6 +4,7 @@
 // Failures are typed errors: 482 for the printer, 75 for the file.
 
 #include "platform/db/Error.h"
+#include "platform/disco/Descrittore.h"
 #include "platform/report/Istanza.h"
 
 #include <QBuffer>
@@ -43,7 +44,7 @@ private:
 
     QString percorso_;
     QString titolo_;
-    int fd_;
+    disco::Descrittore fd_;
     QBuffer pagineFatte_; // the file's bytes until chiudi() writes them
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
