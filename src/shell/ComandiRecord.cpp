@@ -7,8 +7,8 @@
 #include "shell/MostraPagina.h"
 
 #include "core/formati/Testi.h"
-#include "pages/ServiziShell.h"
 #include "platform/dialoghi/Dialoghi.h"
+#include "shell/Uscita.h"
 
 #include <functional>
 
@@ -190,13 +190,13 @@ void MDIForm1::CMDPag6_Click()
 
 void MDIForm1::CMDEsci_Click()
 {
-    ChiudiProgramma();
+    esciDalProgramma();
 }
 
 void MDIForm1::MNUEsciItem_Click()
 {
     validareFormMostrato();
-    ChiudiProgramma();
+    esciDalProgramma();
 }
 
 } // namespace scheda

@@ -22,11 +22,16 @@ void esciSenzaDomande(int stato)
     std::_Exit(stato);
 }
 
-void ServiziMdi::esciDalProgramma()
+void esciDalProgramma()
 {
-    scheda::offriSalvataggio(); // a failed save stops here: the program goes on
+    offriSalvataggio(); // a failed save stops here: the program goes on
     PaginaModificata = 0;
     esciSenzaDomande(0);
+}
+
+void ServiziMdi::esciDalProgramma()
+{
+    scheda::esciDalProgramma(); // unqualified, the member would call itself
 }
 
 } // namespace scheda

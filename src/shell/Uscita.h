@@ -11,8 +11,11 @@ namespace scheda {
 // exit and returns, and every caller stops at once after the call.
 inline std::function<void(int)> finisciProcesso;
 
-// The exit procedure ChiudiProgramma (pages/ServiziShell.h) runs the shell's
-// ServiziMdi::esciDalProgramma (Uscita.cpp).
+// The exit procedure: the save question, then the files closed and the
+// process ended. A failed save stops it, and the program goes on. The
+// shell's exit button and menu item run it; the pages' ChiudiProgramma
+// (pages/ServiziShell.h) reaches it through the services the shell installs.
+void esciDalProgramma();
 
 // Closes the files and ends the process at once, with no question
 // (start-up failures, the open and new dialogs on an empty table).
