@@ -867,9 +867,11 @@ const Cliccato Cliccati[] = {
 // before the box sees it, as with the user's click.
 TEST_F(Famiglie, AClickThatGivesABoxTheFocusKeepsItsSelectionSoTypingReplacesTheValue)
 {
-    for (const bool trascina : {false, true}) { // the button held down and moved before its release
+    // The button held down and moved before its release, less than the drag
+    // distance: a hand that shakes is no drag.
+    for (const bool trema : {false, true}) {
         for (const Cliccato &c : Cliccati) {
-            SCOPED_TRACE(testing::Message() << c.box << (trascina ? ", dragged" : ""));
+            SCOPED_TRACE(testing::Message() << c.box << (trema ? ", shaken" : ""));
             imposta(c.colonna, c.memorizzato);
             mostraTutto();
             PaginaModificata = 0;
@@ -882,8 +884,8 @@ TEST_F(Famiglie, AClickThatGivesABoxTheFocusKeepsItsSelectionSoTypingReplacesThe
             QPoint lascia = dove;
             QTest::mousePress(box, Qt::LeftButton, {}, dove);
             ASSERT_EQ(fuoco(), box);
-            if (trascina) {
-                lascia = QPoint(box->width() - 2, dove.y());
+            if (trema) {
+                lascia = dove + QPoint(QApplication::startDragDistance() - 1, 0);
                 QTest::mouseMove(box, lascia);
             }
             QTest::mouseRelease(box, Qt::LeftButton, {}, lascia);
@@ -974,6 +976,126 @@ TEST_F(Famiglie, OnlyTheLeftPressOfTheClickThatGaveTheFocusIsHeldBack)
     EXPECT_EQ(cognome->selectedText(), QStringLiteral("ROSSI MARIO"));
     QTest::mouseDClick(cognome, Qt::LeftButton, {}, mario);
     QTest::mouseRelease(cognome, Qt::LeftButton, {}, mario);
+    EXPECT_EQ(cognome->selectedText(), QStringLiteral("MARIO"));
+    digita(QStringLiteral("bianchi"));
+    tab();
+    EXPECT_EQ(valore("cognome"), Variant("ROSSI BIANCHI"));
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
+// A double click into a box, from another box or inside the box that has
+// the focus: a number or a year is one word, sign and decimals included, so
+// typing replaces the value; a text and a date select the word they fall on.
+TEST_F(Famiglie, ADoubleClickSelectsAWholeNumberOrYearAndAWordOfATextOrDate)
+{
+    const struct
+    {
+        const char *box;
+        const char *colonna;
+        Variant memorizzato;
+        int dove; // the place of the text the double click falls on
+        const char *selezionato;
+        const char *tasti;
+        Variant atteso;
+    } casi[] = {
+        {"TXTCognome", "cognome", Variant("ROSSI MARIO"), 8, "MARIO", "bianchi",
+         Variant("ROSSI BIANCHI")},
+        {"TXTEserUltimo", "eser_ultimo", Variant("20,3"), 3, "20,3", "2004", Variant("2004")},
+        {"TXTFattUlt", "fatt_ultimo", Variant(-9600.0), 2, "-9600", "8700", Variant(8700.0)},
+        {"TXTFattUlt", "fatt_ultimo", Variant(-9600.0), 4, "-9600", "-9800", Variant(-9800.0)},
+        {"TXTDipA1", "dipa1", Variant(12.5), 1, "12,5", "3", Variant(3.0)},
+        {"TXTSpeA1", "spea1", Variant(14500.5), 2, "14500,5", "14800", Variant(14800.0)},
+        {"TXTPercPromo", "percpromo", Variant(17.5), 3, "17,5", "20", Variant(20.0)},
+        {"TXTA2", "a2", Variant(-300.0), 1, "-300", "7", Variant(7.0)},
+        // The day and its stroke, which the mask then types over in place.
+        {"TXTNato", "nato", Variant(QDate(2004, 3, 5)), 1, "05/", "17", Variant(QDate(2004, 3, 17))},
+    };
+    for (const bool dentro : {false, true}) {
+        for (const auto &c : casi) {
+            SCOPED_TRACE(testing::Message() << c.box << " " << c.tasti
+                                            << (dentro ? ", from inside" : ", from another box"));
+            imposta(c.colonna, c.memorizzato);
+            mostraTutto();
+            PaginaModificata = 0;
+            QLineEdit *box = w(c.box);
+            entra(box == w("TXTCognome") ? w("TXTA2") : w("TXTCognome"));
+            if (dentro)
+                entra(box);
+            const QPoint punto = alPosto(box, c.dove);
+            QTest::mouseClick(box, Qt::LeftButton, {}, punto);
+            ASSERT_EQ(fuoco(), box);
+            QTest::mouseDClick(box, Qt::LeftButton, {}, punto);
+            QTest::mouseRelease(box, Qt::LeftButton, {}, punto);
+            EXPECT_EQ(box->selectedText(), QString::fromLatin1(c.selezionato));
+            digita(QString::fromLatin1(c.tasti));
+            tab();
+            EXPECT_EQ(valore(c.colonna), c.atteso);
+            EXPECT_EQ(PaginaModificata, 1);
+        }
+    }
+
+    // The button held after the double click and moved a little: the whole
+    // number stays selected.
+    imposta("spea1", Variant(14500.5));
+    mostraTutto();
+    QLineEdit *spea1 = w("TXTSpeA1");
+    entra(spea1);
+    const QPoint punto = alPosto(spea1, 2);
+    QTest::mouseDClick(spea1, Qt::LeftButton, {}, punto);
+    QTest::mouseMove(spea1, punto + QPoint(QApplication::startDragDistance() + 5, 0));
+    QTest::mouseRelease(spea1, Qt::LeftButton, {},
+                        punto + QPoint(QApplication::startDragDistance() + 5, 0));
+    EXPECT_EQ(spea1->selectedText(), QStringLiteral("14500,5"));
+    EXPECT_EQ(dialoghi.beep, 0);
+}
+
+// A press that gives a box the focus and drags past the drag distance
+// selects what it dragged over, as in a box that has the focus.
+TEST_F(Famiglie, ADragFromTheClickThatGivesTheFocusSelectsWhatItDraggedOver)
+{
+    const std::pair<const char *, Variant> casi[] = {
+        {"cognome", Variant("ROSSI")},
+        {"email_ref", Variant("rossi")},
+        {"eser_ultimo", Variant("2003")},
+        {"fatt_ultimo", Variant(25000.0)},
+        {"dipa1", Variant(12.5)},
+        {"spea1", Variant(18500.25)},
+        {"percpromo", Variant(17.5)},
+        {"a2", Variant(100.0)},
+        {"nato", Variant(QDate(2004, 3, 5))},
+    };
+    for (const auto &[colonna, memorizzato] : casi) {
+        SCOPED_TRACE(colonna);
+        imposta(colonna, memorizzato);
+        mostraTutto();
+        QLineEdit *box = nullptr;
+        for (Campo *c : campi)
+            if (c->colonna() == QLatin1String(colonna))
+                box = qobject_cast<QLineEdit *>(c->controllo());
+        ASSERT_NE(box, nullptr);
+        // From its second character to its end, as the box lays out the
+        // text its focus-in shows.
+        entra(box);
+        const QPoint da = alPosto(box, 1);
+        const QPoint a = alPosto(box, int(box->displayText().size()));
+        ASSERT_GE((a - da).manhattanLength(), QApplication::startDragDistance());
+        entra(box == w("TXTCognome") ? w("TXTA2") : w("TXTCognome"));
+        QTest::mousePress(box, Qt::LeftButton, {}, da);
+        ASSERT_EQ(fuoco(), box);
+        QTest::mouseMove(box, a);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, a);
+        EXPECT_EQ(box->selectedText(), box->displayText().mid(1));
+        EXPECT_EQ(box->selectionStart(), 1);
+    }
+
+    // Typed over, the range dragged over is replaced and the rest stays.
+    imposta("cognome", Variant("ROSSI MARIO"));
+    mostraTutto();
+    QLineEdit *cognome = w("TXTCognome");
+    entra(w("TXTFattUlt"));
+    QTest::mousePress(cognome, Qt::LeftButton, {}, alPosto(cognome, 6));
+    QTest::mouseMove(cognome, alPosto(cognome, 11));
+    QTest::mouseRelease(cognome, Qt::LeftButton, {}, alPosto(cognome, 11));
     EXPECT_EQ(cognome->selectedText(), QStringLiteral("MARIO"));
     digita(QStringLiteral("bianchi"));
     tab();

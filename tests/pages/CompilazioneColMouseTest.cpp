@@ -78,4 +78,40 @@ TEST_F(CompilazioneColMouse, EachClickedBoxStoresWhatWasTypedInPlaceOfItsValue)
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
 }
 
+// A double click on a figure, from the box before or inside it, then the keys: the whole
+// figure goes, its sign and decimals too, saved with "Salva".
+TEST_F(CompilazioneColMouse, ADoubleClickedFigureIsReplacedWholeByWhatIsTyped)
+{
+    avviaSuPagina(1, QStringLiteral("capitale_sociale = -9600, c2 = -9600, c3 = -9600,"
+                                    " spea1 = 14500.5, percpromo = 17.5"));
+    const Pagina pagine[] = {
+        {1, {{"TXTCapSociale", "7", "capitale_sociale", Variant(7.0)}}},
+        {3, {{"TXTC2", "8700", "c2", Variant(8700.0)}, {"TXTC3", "-9800", "c3", Variant(-9800.0)}}},
+        {5, {{"TXTSpeA1", "14800", "spea1", Variant(14800.0)}}},
+        {6, {{"TXTPercPromo", "20", "percpromo", Variant(20.0)}}},
+    };
+    for (const Pagina &pagina : pagine) {
+        SCOPED_TRACE(pagina.n);
+        apriPagina(pagina.n);
+        for (const Clic &c : pagina.clic) {
+            SCOPED_TRACE(c.box);
+            QLineEdit *box = campo(c.box); // page 5 opens with the focus in it
+            // On the figure's second digit, as the box shows it once entered.
+            QTest::mouseClick(box, Qt::LeftButton, {}, alPosto(box, 2));
+            ASSERT_EQ(fuoco(), box);
+            const QPoint cifra = alPosto(box, 2);
+            QTest::mouseDClick(box, Qt::LeftButton, {}, cifra);
+            QTest::mouseRelease(box, Qt::LeftButton, {}, cifra);
+            EXPECT_EQ(box->selectedText(), box->displayText());
+            digita(QString::fromLatin1(c.tasti));
+        }
+        clic(p.finestra().CMDSalva);
+        EXPECT_EQ(PaginaModificata, 0);
+        for (const Clic &c : pagina.clic)
+            EXPECT_EQ(salvato(1, c.colonna), c.atteso) << c.colonna;
+    }
+    EXPECT_EQ(p.dialoghi.beep, 0);
+    EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
+}
+
 } // namespace

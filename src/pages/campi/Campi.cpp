@@ -91,7 +91,8 @@ Variante varianteDi(Famiglia f)
 
 // --- CasellaCampo ----------------------------------------------------------
 
-CasellaCampo::CasellaCampo(QLineEdit *box, const QString &colonna, QObject *parent)
+CasellaCampo::CasellaCampo(QLineEdit *box, const QString &colonna, ui::DoppioClic doppio,
+                           QObject *parent)
     : Campo(colonna, parent)
     , box_(box)
     , filtrato_(box)
@@ -102,7 +103,7 @@ CasellaCampo::CasellaCampo(QLineEdit *box, const QString &colonna, QObject *pare
     box->installEventFilter(this);
     // After the focus tracker, which takes the focus events for itself.
     ui::selezioneSoloConFuoco(box);
-    ui::tieniSelezioneAlClic(box);
+    ui::tieniSelezioneAlClic(box, doppio);
 }
 
 CasellaCampo::~CasellaCampo()
@@ -159,8 +160,8 @@ bool CasellaCampo::eventFilter(QObject *o, QEvent *e)
 // --- CampoTesto --------------------------------------------------------------
 
 CampoTesto::CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza,
-                       Formato formato, QObject *parent)
-    : CasellaCampo(box, colonna, parent)
+                       Formato formato, ui::DoppioClic doppio, QObject *parent)
+    : CasellaCampo(box, colonna, doppio, parent)
     , minuscole_(minuscole)
     , formato_(formato)
 {
@@ -197,7 +198,7 @@ void CampoTesto::LostFocus()
 
 CampoNumero::CampoNumero(QLineEdit *box, const QString &colonna, Variante variante,
                          const Ricalcolo *ricalcolo, QObject *parent)
-    : CasellaCampo(box, colonna, parent)
+    : CasellaCampo(box, colonna, ui::DoppioClic::Tutto, parent)
     , variante_(variante)
     , fisso_(fissoDi(colonna))
     , ricalcolo_(ricalcolo)
@@ -267,7 +268,7 @@ bool CampoNumero::tasto(QKeyEvent *k)
 // --- CampoData ---------------------------------------------------------------
 
 CampoData::CampoData(maschera::MaskEdBox *box, const QString &colonna, QObject *parent)
-    : CasellaCampo(box, colonna, parent)
+    : CasellaCampo(box, colonna, ui::DoppioClic::Parola, parent)
 {
     box->setMaschera(QStringLiteral("##/##/####"));
     box->setPromptChar(QLatin1Char('_'));
@@ -474,8 +475,12 @@ QList<Campo *> lega(QWidget *pagina, std::span<const Legame> tabella)
         case Famiglia::Anno: {
             QLineEdit *box = come<QLineEdit>(l.controllo, l.colonna);
             const int limite = l.famiglia == Famiglia::Anno && l.lunghezza == 0 ? 4 : l.lunghezza;
+            // A year is one word to a double click, as a number is.
             c = new CampoTesto(box, l.colonna, l.famiglia == Famiglia::TestoMinuscolo, limite,
-                               l.formato, pagina);
+                               l.formato,
+                               l.famiglia == Famiglia::Anno ? ui::DoppioClic::Tutto
+                                                            : ui::DoppioClic::Parola,
+                               pagina);
             if (l.allineamento)
                 box->setAlignment(l.allineamento);
             break;

@@ -7,7 +7,8 @@
 //
 // Focus: the rules of Fuoco.h (a box commits only when the focus really
 // moves to another widget of the program). A click that gives a box the
-// focus keeps what its focus-in selected (platform/ui/SelezioneAlClic.h).
+// focus keeps what its focus-in selected, and a double click in a number or
+// year box selects its whole text (platform/ui/SelezioneAlClic.h).
 //
 // A number box with dependants renews them after every numeric commit, from
 // the in-memory sheet (Ricalcolo.h); a commit whose dependants could not be
@@ -17,6 +18,7 @@
 #include "core/ColonneDati.h"
 #include "core/formati/Numeri.h"
 #include "pages/Campo.h"
+#include "platform/ui/SelezioneAlClic.h"
 
 #include <QLineEdit>
 #include <QList>
@@ -112,7 +114,7 @@ public:
     static CasellaCampo *attiva();
 
 protected:
-    CasellaCampo(QLineEdit *box, const QString &colonna, QObject *parent);
+    CasellaCampo(QLineEdit *box, const QString &colonna, ui::DoppioClic doppio, QObject *parent);
     ado::Variant variabile() const;
     void imposta(const ado::Variant &v);
     // Sets the text; a stored text longer than the limit is shown whole.
@@ -135,7 +137,7 @@ class CampoTesto : public CasellaCampo
     Q_OBJECT
 public:
     CampoTesto(QLineEdit *box, const QString &colonna, bool minuscole, int lunghezza,
-               Formato formato, QObject *parent);
+               Formato formato, ui::DoppioClic doppio, QObject *parent);
     void mostra() override;
     void entrata() override { GotFocus(); }
     void uscita() override { LostFocus(); }

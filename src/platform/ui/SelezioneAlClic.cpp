@@ -1,9 +1,11 @@
 #include "platform/ui/SelezioneAlClic.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
+#include <memory>
 #include <utility>
 
 namespace ui {
@@ -13,9 +15,10 @@ namespace {
 class SelezioneAlClic : public QObject
 {
 public:
-    explicit SelezioneAlClic(QLineEdit *box)
+    SelezioneAlClic(QLineEdit *box, DoppioClic doppio)
         : QObject(box)
         , box_(box)
+        , doppio_(doppio)
     {
         box->installEventFilter(this);
     }
@@ -30,31 +33,83 @@ public:
                 entrataDalClic();
             return false;
         case QEvent::FocusOut:
-            entrata_ = trattenuto_ = false;
+            entrata_ = false;
+            lasciaStare();
             return false;
-        case QEvent::MouseButtonPress: {
-            // Only the press of the click that gave the focus, and only
-            // when the focus-in left a selection to keep.
-            const bool entrata = std::exchange(entrata_, false);
-            trattenuto_ = entrata && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton
-                          && box_->hasSelectedText();
-            return trattenuto_ && trattieni(e);
-        }
+        case QEvent::MouseButtonPress:
+            return premuto(static_cast<QMouseEvent *>(e));
         case QEvent::MouseMove:
-            return trattenuto_ && trattieni(e); // no selection dragged from where the click fell
+            return mosso(static_cast<QMouseEvent *>(e));
         case QEvent::MouseButtonRelease:
-            return std::exchange(trattenuto_, false) && trattieni(e);
+            // The release of a press held back is held back too; after a
+            // double click the box has seen its press and sees its release.
+            return std::exchange(stato_, Stato::Libero) == Stato::PressioneTrattenuta
+                   && trattieni(e);
+        case QEvent::MouseButtonDblClick:
+            if (doppio_ != DoppioClic::Tutto
+                || static_cast<QMouseEvent *>(e)->button() != Qt::LeftButton)
+                return false;
+            lasciaStare();
+            box_->selectAll();
+            stato_ = Stato::DoppioClicPreso;
+            return trattieni(e);
         default:
             return false;
         }
     }
 
 private:
+    enum class Stato {
+        Libero,
+        PressioneTrattenuta, // the press that gave the focus, not yet seen by the box
+        DoppioClicPreso,     // the whole text selected by a double click, its button still down
+    };
+
     // Taken here: the box does not see it, nor does its parent.
     static bool trattieni(QEvent *e)
     {
         e->accept();
         return true;
+    }
+
+    bool premuto(QMouseEvent *e)
+    {
+        // Only the press of the click that gave the focus, and only when
+        // the focus-in left a selection to keep.
+        const bool entrata = std::exchange(entrata_, false);
+        lasciaStare();
+        if (!entrata || e->button() != Qt::LeftButton || !box_->hasSelectedText())
+            return false;
+        stato_ = Stato::PressioneTrattenuta;
+        pressione_.reset(e->clone());
+        return trattieni(e);
+    }
+
+    bool mosso(QMouseEvent *e)
+    {
+        switch (stato_) {
+        case Stato::Libero:
+            return false;
+        case Stato::DoppioClicPreso:
+            return trattieni(e); // the whole text stays selected under a shaking hand
+        case Stato::PressioneTrattenuta:
+            if ((e->position() - pressione_->position()).manhattanLength()
+                < QApplication::startDragDistance())
+                return trattieni(e);
+            break;
+        }
+        // A drag: the press goes to the box where it fell, and the move
+        // selects from there as in a box that has the focus.
+        const std::unique_ptr<QMouseEvent> pressione = std::move(pressione_);
+        stato_ = Stato::Libero;
+        QCoreApplication::sendEvent(box_, pressione.get());
+        return false;
+    }
+
+    void lasciaStare()
+    {
+        stato_ = Stato::Libero;
+        pressione_.reset();
     }
 
     void entrataDalClic()
@@ -67,16 +122,18 @@ private:
     }
 
     QLineEdit *box_;
-    bool entrata_ = false;    // the focus came by a click whose press is still to come
-    bool trattenuto_ = false; // that press, held back until its release
+    DoppioClic doppio_;
+    bool entrata_ = false; // the focus came by a click whose press is still to come
+    Stato stato_ = Stato::Libero;
+    std::unique_ptr<QMouseEvent> pressione_; // the press held back, for a drag
 };
 
 } // namespace
 
-void tieniSelezioneAlClic(QLineEdit *box)
+void tieniSelezioneAlClic(QLineEdit *box, DoppioClic doppio)
 {
     if (box)
-        new SelezioneAlClic(box);
+        new SelezioneAlClic(box, doppio);
 }
 
 } // namespace ui
