@@ -98,7 +98,7 @@ private:
         if (guasto(Passo::ConfermaCartella, cartellaDestinazione_))
             return false;
         Descrittore cartella(::open(cartella_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (cartella.valido() && ::fsync(cartella.fd()) != 0 && errno != EINVAL)
+        if (!cartella.valido() || (::fsync(cartella.fd()) != 0 && errno != EINVAL))
             return fallito(Passo::ConfermaCartella, cartellaDestinazione_);
         return true;
     }
@@ -148,9 +148,8 @@ private:
     // The name still stands for the open file: neither removed nor renamed away.
     bool stessoFile(int fd, const QByteArray &nome) const
     {
-        struct stat aperto, nominato;
-        return ::fstat(fd, &aperto) == 0 && ::lstat(percorso(nome).constData(), &nominato) == 0
-               && aperto.st_dev == nominato.st_dev && aperto.st_ino == nominato.st_ino;
+        struct stat aperto;
+        return ::fstat(fd, &aperto) == 0 && disco::stessoFile(aperto, percorso(nome).constData());
     }
 
     // A name that a copy onto this target makes for its temporary file.

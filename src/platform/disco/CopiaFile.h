@@ -6,7 +6,10 @@
 // temporary file, leaves the old target as it was, and says which step
 // failed, in which folder, and why (motivoErrore). Only the last step,
 // flushing the folder after the rename, fails with the new file already in
-// place: its name may not have reached the disk, so that is a failure too.
+// place: its name may not have reached the disk, so that is a failure too,
+// and so is a folder that cannot be opened for it. A file system that says
+// it cannot flush a folder at all (EINVAL) keeps its names without it: there
+// the copy is complete.
 //
 // A copy killed before its rename leaves its temporary file behind, a whole
 // or partial copy of an earlier file. Each copy removes such leftovers from

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -38,7 +39,8 @@ private:
 };
 
 // Writes all of `quanti` bytes, going on after an interrupted or partial
-// write; false at a failure, with errno the system's reason.
+// write; false at a failure, with errno the system's reason. A write that
+// takes nothing is told as the disk being full (ENOSPC), never waited on.
 inline bool scriviTutto(int fd, const char *dati, std::size_t quanti)
 {
     while (quanti > 0) {
@@ -48,10 +50,24 @@ inline bool scriviTutto(int fd, const char *dati, std::size_t quanti)
                 continue;
             return false;
         }
+        if (scritti == 0) {
+            errno = ENOSPC;
+            return false;
+        }
         dati += scritti;
         quanti -= std::size_t(scritti);
     }
     return true;
+}
+
+// The name still stands for the file `aperto` describes (fstat of our own
+// descriptor): neither removed nor renamed away, nor replaced by another
+// file or a link.
+inline bool stessoFile(const struct stat &aperto, const char *percorso)
+{
+    struct stat nominato;
+    return ::lstat(percorso, &nominato) == 0 && aperto.st_dev == nominato.st_dev
+           && aperto.st_ino == nominato.st_ino;
 }
 
 } // namespace disco

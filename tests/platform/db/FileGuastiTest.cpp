@@ -19,7 +19,6 @@
 #include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <memory>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -261,6 +260,7 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
          Passo::Scrittura, err::DiskFull,
          QStringLiteral("Impossibile scrivere nel file '%1': il disco è pieno.")},
     };
+    QStringList nonFatti; // the cases this machine cannot make
     for (const Caso &caso : casi) {
         SCOPED_TRACE(caso.nome);
         CartellaProva cartella;
@@ -268,7 +268,7 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
         Scena scena{cartella, cartella.percorso(FileVarnex)};
         caso.guasta(scena);
         if (!scena.nonQui.isEmpty()) {
-            std::cout << "[ NOT MADE ] " << caso.nome << ": " << scena.nonQui.toStdString() << '\n';
+            nonFatti << QStringLiteral("%1: %2").arg(QLatin1String(caso.nome), scena.nonQui);
             continue;
         }
         const bool cera = QFile::exists(scena.file);
@@ -298,6 +298,8 @@ TEST(FileGuasti, EachFailureOfTheFileIsToldApartAndTheFileStaysAsItWas)
         if (scena.ripristina)
             scena.ripristina();
     }
+    if (!nonFatti.isEmpty())
+        GTEST_SKIP() << "not made: " << nonFatti.join(QStringLiteral("; ")).toStdString();
 }
 
 TEST(FileGuasti, AShortLockOfAnotherProgramIsWaitedFor)

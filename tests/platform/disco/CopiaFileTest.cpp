@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -164,6 +165,34 @@ TEST_F(Copia, AFolderThatCannotBeFlushedAfterTheRenameIsStillAFailure)
     EXPECT_FALSE(esito.riuscita);
     EXPECT_EQ(esito.passo, Passo::ConfermaCartella);
     // The new file stands whole; only its name may not have reached the disk.
+    EXPECT_EQ(byteDi(destinazione), nuovo);
+    EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
+}
+
+// The folder that cannot even be opened for its flush (here: no descriptor
+// left for it, the process's limit reached just before) is a failure too,
+// never a copy reported as done.
+TEST_F(Copia, AFolderThatCannotBeOpenedForItsFlushIsAFailure)
+{
+    scriviByte(destinazione, "VECCHIO");
+    struct rlimit limite;
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limite), 0);
+    disco::GuastoSimulato = [limite](Passo p) {
+        if (p == Passo::ConfermaCartella) {
+            const int libero = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+            ::close(libero);
+            struct rlimit pieno = limite;
+            pieno.rlim_cur = rlim_t(libero); // the next descriptor is beyond it
+            ::setrlimit(RLIMIT_NOFILE, &pieno);
+        }
+        return 0;
+    };
+    const disco::EsitoCopia esito = disco::copiaSostituendo(origine, destinazione);
+    ::setrlimit(RLIMIT_NOFILE, &limite);
+    EXPECT_FALSE(esito.riuscita);
+    EXPECT_EQ(esito.passo, Passo::ConfermaCartella);
+    EXPECT_EQ(esito.errore, EMFILE);
+    EXPECT_EQ(esito.cartella, disco.path());
     EXPECT_EQ(byteDi(destinazione), nuovo);
     EXPECT_EQ(fileSulDisco(), QStringList{QStringLiteral("Esporta.mdb")});
 }
