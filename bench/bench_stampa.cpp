@@ -109,14 +109,16 @@ void BM_PaginaInPdf(benchmark::State &state)
     Programma &p = Programma::istanza();
     const int n = int(state.range(0));
     const SchedaStampa copia = CaricaRecordPerStampa();
-    const QString percorso = QDir(p.stampe.path()).filePath(QStringLiteral("pagina.pdf"));
+    qint64 byte = 0;
     for (auto _ : state) {
         riempiPagina(n, copia);
-        report::FilePdf pdf(percorso);
+        report::FilePdf pdf(p.stampe.path(), QStringLiteral("pagina"));
         pdf.aggiungi(DataReport(n));
         pdf.chiudi();
+        byte = QFile(pdf.percorso()).size();
+        QFile::remove(pdf.percorso()); // its name free for the next one
     }
-    state.counters["byte"] = double(QFile(percorso).size());
+    state.counters["byte"] = double(byte);
     state.SetLabel("page " + std::to_string(n));
 }
 BENCHMARK(BM_PaginaInPdf)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);

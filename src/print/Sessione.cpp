@@ -9,7 +9,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <iterator>
@@ -20,16 +19,12 @@ namespace {
 
 using scheda::CartellaProgramma;
 
-// A file that is not there yet: the moment, then _2, _3... when needed.
-QString nuovoFile(const QString &cartella, const QString &nome)
+// The file's name before ".pdf": the sheet and the moment (FilePdf adds
+// _2, _3... when the name is taken).
+QString conMomento(const QString &nome)
 {
-    const QString base = nome + QLatin1Char('_')
-                         + QDateTime::currentDateTime().toString(
-                             QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
-    QString percorso = QDir(cartella).filePath(base + QStringLiteral(".pdf"));
-    for (int n = 2; QFileInfo::exists(percorso); ++n)
-        percorso = QDir(cartella).filePath(base + QStringLiteral("_%1.pdf").arg(n));
-    return percorso;
+    return nome + QLatin1Char('_')
+           + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
 }
 
 // A name in plain letters for a file name: each letter without its accents
@@ -101,7 +96,7 @@ void SessioneStampa::stampa(const report::IstanzaRapporto &pagina)
         return;
     }
     if (!pdf_)
-        pdf_ = std::make_unique<report::FilePdf>(nuovoFile(cartellaStampe(), nome_), nome_);
+        pdf_ = std::make_unique<report::FilePdf>(cartellaStampe(), conMomento(nome_), nome_);
     pdf_->aggiungi(pagina);
 }
 

@@ -3,9 +3,11 @@
 // hands it to each page it prints. With a default printer, each page is
 // a job of its own. Without one, the command's pages make one PDF file, in
 // the folder named by VARNEX_STAMPE or else "Stampe" in the program folder,
-// named after the sheet and the moment; at the end a message gives its
-// full path. A failure stops the command: the pages after it are not
-// printed, a PDF begun is removed, and no message says it was printed.
+// named after the sheet and the moment, a new file under a name that was
+// free (a file, folder or link of that name is left as it is and the next
+// name taken); at the end a message gives its full path. A failure stops
+// the command: the pages after it are not printed, the PDF it began is
+// removed, and no message says it was printed.
 
 #include "platform/report/Istanza.h"
 #include "platform/report/Uscite.h"

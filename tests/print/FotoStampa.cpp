@@ -16,6 +16,7 @@
 #include "print/Stampa.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
                                               : QStringLiteral("scheda.pdf"))
                                .absoluteFilePath();
 
+    QString salvato;
     ProgrammaProva p;
     p.cartella.aggiungiSchede(1);
     if (!alLimite && !p.avvia())
@@ -44,12 +46,16 @@ int main(int argc, char **argv)
             prova::salvaSchedaPiena();
         const stampa::SchedaStampa copia = alLimite ? prova::copiaAlLimite()
                                                     : stampa::CaricaRecordPerStampa();
-        report::FilePdf pdf(uscita, QStringLiteral("Scheda"));
+        // The picture of the last run in the place of the one before.
+        QFile::remove(uscita);
+        const QFileInfo file(uscita);
+        report::FilePdf pdf(file.absolutePath(), file.completeBaseName(), QStringLiteral("Scheda"));
         for (int n = 1; n <= 6; ++n) {
             stampa::riempiPagina(n, copia);
             pdf.aggiungi(stampa::DataReport(n));
         }
         pdf.chiudi();
+        salvato = pdf.percorso();
         if (argc > 3) {
             const int n = QString::fromLocal8Bit(argv[2]).toInt();
             stampa::riempiPagina(n, copia);
@@ -62,6 +68,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    std::printf("saved %s\n", qPrintable(uscita));
+    std::printf("saved %s\n", qPrintable(salvato));
     return 0;
 }

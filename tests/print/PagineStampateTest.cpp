@@ -333,16 +333,14 @@ protected:
     static SchedaStampata *stampa(const char *nome, const SchedaStampa &s)
     {
         auto *stampata = new SchedaStampata{nome, {}, {}};
-        const QString percorso = cartella->filePath(QString::fromLatin1(nome)
-                                                    + QStringLiteral(".pdf"));
-        report::FilePdf pdf(percorso);
+        report::FilePdf pdf(cartella->path(), QString::fromLatin1(nome));
         for (int n = 1; n <= 6; ++n) {
             riempiPagina(n, s);
             pdf.aggiungi(DataReport(n));
             stampata->istanze.push_back(std::make_unique<report::IstanzaRapporto>(DataReport(n)));
         }
         pdf.chiudi();
-        stampata->pagine = prova::leggiPdf(percorso);
+        stampata->pagine = prova::leggiPdf(pdf.percorso());
         return stampata;
     }
     static inline QTemporaryDir *cartella = nullptr;

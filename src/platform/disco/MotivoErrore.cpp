@@ -17,6 +17,7 @@ constexpr Motivo Motivi[] = {
     {ENOENT, "La cartella o il file non esiste"},
     {ENOTDIR, "Al posto della cartella c'è un file"},
     {EISDIR, "Al posto del file c'è una cartella"},
+    {EEXIST, "Esiste già un file con questo nome"},
     {EACCES, "Permesso negato"},
     {EPERM, "Permesso negato"},
     {EROFS, "Il disco è di sola lettura (protetto dalla scrittura)"},

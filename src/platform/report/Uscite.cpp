@@ -4,6 +4,7 @@
 #include "platform/disco/MotivoErrore.h"
 #include "platform/report/Disegno.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -18,6 +19,9 @@ namespace report {
 
 namespace {
 
+// How many names a PDF tries, "<nome>.pdf" to "<nome>_<NomiPdf>.pdf".
+constexpr int NomiPdf = 1000;
+
 QPageSize formato(const Rapporto &r)
 {
     return QPageSize(QSizeF(r.larghezzaFoglio / 20.0, r.altezzaFoglio / 20.0), QPageSize::Point,
@@ -28,15 +32,25 @@ QPageSize formato(const Rapporto &r)
 
 // --- PDF ---------------------------------------------------------------------
 
-FilePdf::FilePdf(const QString &percorso, const QString &titolo)
-    : percorso_(percorso)
-    , titolo_(titolo)
-    , fd_(::open(QFile::encodeName(percorso).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                 0666))
+FilePdf::FilePdf(const QString &cartella, const QString &nome, const QString &titolo)
+    : titolo_(titolo)
 {
-    if (!fd_.valido())
+    const QDir dove(cartella);
+    for (int n = 1; n <= NomiPdf && !fd_.valido(); ++n) {
+        percorso_ = dove.filePath(n == 1 ? nome + QStringLiteral(".pdf")
+                                         : QStringLiteral("%1_%2.pdf").arg(nome).arg(n));
+        fd_.sostituisci(::open(QFile::encodeName(percorso_).constData(),
+                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!fd_.valido() && errno != EEXIST)
+            break;
+    }
+    if (!fd_.valido() || ::fstat(fd_.fd(), &creato_) != 0) {
+        const int errore = errno;
+        if (fd_.valido())
+            ::unlink(QFile::encodeName(percorso_).constData());
         throw ado::Error(ErroreFile, QStringLiteral("Impossibile creare il file di stampa %1: %2")
-                                         .arg(percorso_, disco::motivoErrore(errno)));
+                                         .arg(percorso_, disco::motivoErrore(errore)));
+    }
     pagineFatte_.open(QIODevice::WriteOnly);
 }
 
@@ -47,8 +61,11 @@ FilePdf::~FilePdf()
     if (painter_.isActive())
         painter_.end();
     writer_.reset();
+    // Only the file made here: a name that another has taken since stays.
+    const QByteArray nome = QFile::encodeName(percorso_);
+    if (disco::stessoFile(creato_, nome.constData()))
+        ::unlink(nome.constData());
     fd_.chiudi();
-    QFile::remove(percorso_);
 }
 
 void FilePdf::fallisci(const QString &motivo)

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QString>
 #include <memory>
+#include <sys/stat.h>
 
 class QPdfWriter;
 
@@ -19,15 +20,19 @@ namespace report {
 inline constexpr long ErroreStampante = 482;
 inline constexpr long ErroreFile = ado::err::PathFileAccess;
 
-// A PDF file being written: created at once, its pages made in memory one
-// by one, and written whole by chiudi(). Until chiudi() succeeds the file is
-// not complete, and it is removed when the object goes. A failure of the
+// A PDF file being written: created at once under a name that was free,
+// its pages made in memory one by one, and written whole by chiudi(). The
+// file is new: never opened over a name that exists, nor through a link.
+// Until chiudi() succeeds it is not complete, and it is removed when the
+// object goes, only while its name still stands for it. A failure of the
 // system names the file and gives its reason (motivoErrore).
 class FilePdf
 {
 public:
-    // Creates the file (error 75 when it cannot).
-    explicit FilePdf(const QString &percorso, const QString &titolo = QString());
+    // Creates "<nome>.pdf" in `cartella`, or "<nome>_2.pdf", "<nome>_3.pdf"…
+    // when the name is taken (by a file, a folder or a link, dangling or
+    // not); error 75 when it cannot.
+    FilePdf(const QString &cartella, const QString &nome, const QString &titolo = QString());
     ~FilePdf();
     FilePdf(const FilePdf &) = delete;
     FilePdf &operator=(const FilePdf &) = delete;
@@ -45,7 +50,8 @@ private:
     QString percorso_;
     QString titolo_;
     disco::Descrittore fd_;
-    QBuffer pagineFatte_; // the file's bytes until chiudi() writes them
+    struct stat creato_ = {}; // the file made, to know it again by its name
+    QBuffer pagineFatte_;     // the file's bytes until chiudi() writes them
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
     int pagine_ = 0;

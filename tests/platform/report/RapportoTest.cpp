@@ -24,7 +24,7 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <iostream>
+#include <memory>
 
 using namespace report;
 
@@ -84,12 +84,11 @@ class Rapporti : public ::testing::Test
 protected:
     QString scrivi(const QList<IstanzaRapporto> &pagine)
     {
-        const QString percorso = dir.filePath(QStringLiteral("prova.pdf"));
-        FilePdf pdf(percorso, QStringLiteral("Prova"));
+        FilePdf pdf(dir.path(), QStringLiteral("prova"), QStringLiteral("Prova"));
         for (const IstanzaRapporto &p : pagine)
             pdf.aggiungi(p);
         pdf.chiudi();
-        return percorso;
+        return pdf.percorso();
     }
     QTemporaryDir dir;
 };
@@ -305,51 +304,125 @@ TEST_F(Rapporti, APdfThatCannotBeWrittenIsAnErrorAndLeavesNoFile)
     prova::Montaggio piena(dir.filePath(QStringLiteral("piena")));
     if (piena.montato())
         piena.riempi();
-    else
-        std::cout << "[ NOT MADE ] a full disk: mounting a small file system is not allowed here\n";
-    const QString cartella = dir.filePath(QStringLiteral("cartella.pdf"));
-    ASSERT_TRUE(QDir().mkdir(cartella));
+    const QString nonDirectory = dir.filePath(QStringLiteral("file"));
+    {
+        QFile f(nonDirectory);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
     const struct
     {
         const char *nome;
-        QString percorso;
+        QString cartella;
         QString testo; // %1 the file
     } casi[] = {
-        {"a folder that is not there", dir.filePath(QStringLiteral("manca/prova.pdf")),
+        {"a folder that is not there", dir.filePath(QStringLiteral("manca")),
          QStringLiteral(
              "Impossibile creare il file di stampa %1: La cartella o il file non esiste")},
-        {"a folder in the file's place", cartella,
-         QStringLiteral("Impossibile creare il file di stampa %1: Al posto del file c'è una "
-                        "cartella")},
-        {"a full disk",
-         piena.montato() ? QDir(piena.cartella()).filePath(QStringLiteral("p.pdf")) : QString(),
+        {"a file in the folder's place", nonDirectory,
+         QStringLiteral(
+             "Impossibile creare il file di stampa %1: Al posto della cartella c'è un file")},
+        {"a full disk", piena.montato() ? piena.cartella() : QString(),
          QStringLiteral("Impossibile scrivere il file di stampa %1: Il disco è pieno")},
     };
     for (const auto &c : casi) {
-        if (c.percorso.isEmpty())
+        if (c.cartella.isEmpty())
             continue;
         SCOPED_TRACE(c.nome);
+        const QString percorso = QDir(c.cartella).filePath(QStringLiteral("prova.pdf"));
         QString testo;
         EXPECT_EQ(prova::erroreDi(
                       [&] {
-                          FilePdf pdf(c.percorso);
+                          FilePdf pdf(c.cartella, QStringLiteral("prova"));
                           pdf.aggiungi(riempita());
                           pdf.chiudi();
                       },
                       &testo),
                   ErroreFile);
-        EXPECT_TRUE(testo.contains(c.percorso));
-        EXPECT_EQ(testo.toStdString(), c.testo.arg(c.percorso).toStdString());
-        EXPECT_FALSE(QFileInfo(c.percorso).isFile()) << "a file was left";
+        EXPECT_EQ(testo.toStdString(), c.testo.arg(percorso).toStdString());
+        EXPECT_FALSE(QFileInfo(percorso).isFile()) << "a file was left";
     }
     // A file begun and never completed goes away.
-    const QString percorso = dir.filePath(QStringLiteral("interrotto.pdf"));
     {
-        FilePdf pdf(percorso);
+        FilePdf pdf(dir.path(), QStringLiteral("interrotto"));
         pdf.aggiungi(riempita());
-        EXPECT_TRUE(QFile::exists(percorso));
+        EXPECT_TRUE(QFile::exists(pdf.percorso()));
     }
-    EXPECT_FALSE(QFile::exists(percorso));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("interrotto.pdf"))));
+    if (!piena.montato())
+        GTEST_SKIP() << "a full disk: mounting a small file system is not allowed here";
+}
+
+// What stands under a PDF's name is never ours to write, follow or remove:
+// a user's file, a folder, a link to a file, a link to nowhere. The PDF
+// takes the next free name; a failure removes only the file it made, and
+// only while its name still stands for it.
+TEST_F(Rapporti, APdfIsANewFileNeverWrittenOverANameThatExistsNorThroughALink)
+{
+    const QDir d(dir.path());
+    const auto scriviFile = [](const QString &percorso, const QByteArray &dati) {
+        QFile f(percorso);
+        return f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size();
+    };
+    ASSERT_TRUE(d.mkdir(QStringLiteral("altrove")));
+    const QString bersaglio = d.filePath(QStringLiteral("altrove/bersaglio"));
+    const QString nessuno = d.filePath(QStringLiteral("altrove/nessuno.pdf"));
+    ASSERT_TRUE(scriviFile(bersaglio, "del bersaglio"));
+    ASSERT_TRUE(scriviFile(d.filePath(QStringLiteral("s.pdf")), "dell'utente"));
+    ASSERT_TRUE(QFile::link(nessuno, d.filePath(QStringLiteral("s_2.pdf"))));
+    ASSERT_TRUE(QFile::link(bersaglio, d.filePath(QStringLiteral("s_3.pdf"))));
+    ASSERT_TRUE(d.mkdir(QStringLiteral("s_4.pdf")));
+    const auto comeErano = [&] {
+        EXPECT_EQ(prova::byteDi(d.filePath(QStringLiteral("s.pdf"))), QByteArray("dell'utente"));
+        EXPECT_EQ(QFileInfo(d.filePath(QStringLiteral("s_2.pdf"))).symLinkTarget(), nessuno);
+        EXPECT_FALSE(QFileInfo::exists(nessuno)) << "written through a link to nowhere";
+        EXPECT_EQ(QFileInfo(d.filePath(QStringLiteral("s_3.pdf"))).symLinkTarget(), bersaglio);
+        EXPECT_EQ(prova::byteDi(bersaglio), QByteArray("del bersaglio"));
+        EXPECT_TRUE(QFileInfo(d.filePath(QStringLiteral("s_4.pdf"))).isDir());
+    };
+    {
+        FilePdf pdf(d.path(), QStringLiteral("s"));
+        EXPECT_EQ(pdf.percorso(), d.filePath(QStringLiteral("s_5.pdf")));
+        pdf.aggiungi(riempita());
+        pdf.chiudi();
+    }
+    comeErano();
+    EXPECT_FALSE(prova::leggiPdf(d.filePath(QStringLiteral("s_5.pdf"))).isEmpty());
+
+    // Two prints of one name at once: each its own file, and the one that
+    // fails takes nothing of the other's.
+    {
+        auto primo = std::make_unique<FilePdf>(d.path(), QStringLiteral("t"));
+        FilePdf secondo(d.path(), QStringLiteral("t"));
+        EXPECT_EQ(primo->percorso(), d.filePath(QStringLiteral("t.pdf")));
+        EXPECT_EQ(secondo.percorso(), d.filePath(QStringLiteral("t_2.pdf")));
+        secondo.aggiungi(riempita());
+        primo->aggiungi(riempita());
+        primo.reset(); // failed
+        secondo.chiudi();
+    }
+    EXPECT_FALSE(QFileInfo::exists(d.filePath(QStringLiteral("t.pdf"))));
+    EXPECT_FALSE(prova::leggiPdf(d.filePath(QStringLiteral("t_2.pdf"))).isEmpty());
+
+    // A failure after the name was given to another file or to a link.
+    for (const bool collegamento : {false, true}) {
+        SCOPED_TRACE(collegamento ? "a link in its place" : "a file in its place");
+        QString percorso;
+        {
+            FilePdf pdf(d.path(), QStringLiteral("u"));
+            percorso = pdf.percorso();
+            pdf.aggiungi(riempita());
+            ASSERT_TRUE(QFile::remove(percorso));
+            ASSERT_TRUE(collegamento ? QFile::link(bersaglio, percorso)
+                                     : scriviFile(percorso, "di un altro"));
+        }
+        if (collegamento)
+            EXPECT_EQ(QFileInfo(percorso).symLinkTarget(), bersaglio);
+        else
+            EXPECT_EQ(prova::byteDi(percorso), QByteArray("di un altro"));
+        EXPECT_EQ(prova::byteDi(bersaglio), QByteArray("del bersaglio"));
+        ASSERT_TRUE(QFile::remove(percorso));
+    }
+    comeErano();
 }
 
 TEST_F(Rapporti, TheSystemPrinterIsThereWhenTheSystemHasADefaultPrinter)
