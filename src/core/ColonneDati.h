@@ -1,8 +1,8 @@
 #pragma once
 // The columns of table "Dati", in the order the pages load them and the
-// export copies them: the key id_scheda, then 243 named columns. One table
-// serves the schema of the main and export files, the in-memory sheet, the
-// print loader and the export.
+// export copies them: the key id_scheda, then NumeroColonne named columns.
+// One table serves the schema of the main and export files, the in-memory
+// sheet, the print loader and the export.
 
 #include "platform/db/Variant.h"
 
@@ -30,7 +30,7 @@ inline constexpr int NumeroColonne = 243;
 std::span<const Colonna> colonneDati();
 // The columns of one page, in its order.
 std::span<const Colonna> colonnePagina(int pagina);
-// Position among the 243 (0-based; the key is not counted), -1 when unknown.
+// Position among the named columns (0-based; the key is not counted), -1 when unknown.
 int indiceColonna(const QString &nome);
 
 // What a column's variable takes when the column is Null.

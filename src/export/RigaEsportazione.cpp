@@ -15,7 +15,7 @@ QString danneggiato(ado::Connection &c)
 
 const QString NienteEsportato = QStringLiteral(" La scheda non è stata esportata.");
 
-// The key, then the catalogue's 243 columns, in its order.
+// The key, then the catalogue's columns, in its order.
 void verificaColonne(ado::Recordset &rs, ado::Connection &c)
 {
     const auto colonne = scheda::colonneDati();

@@ -19,7 +19,8 @@ public:
     // When it returns the program has ended (or a failed save stopped it),
     // and the caller does nothing more.
     virtual void esciDalProgramma() = 0;
-    // Places a page form at Left 0, Top 0, 13060 x 15000 twips and shows it.
+    // Places a page form at Left 0, Top 0 in the page's size (LarghezzaPagina
+    // x AltezzaPagina, pages/PaginaScheda.h) and shows it.
     virtual void mostraAlPosto(PaginaScheda *pagina) = 0;
     // Closes a page form and opens it again: its load event runs anew.
     virtual void riapri(PaginaScheda *pagina) = 0;

@@ -1,7 +1,7 @@
 #pragma once
-// The print loader: the current sheet's stored row, all 243 columns, into
-// a print copy (the in-memory sheet, the page's boxes and the page-modified
-// flag stay as they were).
+// The print loader: the current sheet's stored row, every column of the
+// catalogue, into a print copy (the in-memory sheet, the page's boxes and
+// the page-modified flag stay as they were).
 
 #include "print/SchedaStampa.h"
 

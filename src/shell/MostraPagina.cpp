@@ -53,7 +53,7 @@ QMdiSubWindow *nuovaFinestra(QWidget *contenuto)
 
 void piazzaFinestra(QMdiSubWindow *sub)
 {
-    // Top 0, Left 0, Height 15000, Width 13060, in this order, from the
+    // Top 0, Left 0, the page's height, its width, in this order, from the
     // top-left corner of the area scrolled back; a fixed border: the user
     // cannot resize the window.
     if (areaPagine) {

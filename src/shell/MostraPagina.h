@@ -20,17 +20,16 @@ PaginaScheda *Form(int n);
 PaginaScheda *formMostrato();
 
 // Loads page form N unless it is open (its load event seeks IdRecord,
-// runs Carica and Posiziona), then places it at Left 0, Top 0, 13060 x 15000
-// twips and shows it. A load that fails leaves the form closed, and
+// runs Carica and Posiziona), then places it at Left 0, Top 0 in the page's
+// size (LarghezzaPagina x AltezzaPagina, pages/PaginaScheda.h) and shows it. A load that fails leaves the form closed, and
 // PaginaCorrente and the page buttons naming the window still shown, or
 // none (0).
 void apriForm(int n);
 // Unloads page form N (10: the record grid window): its controls are
 // dropped, the in-memory sheet stays.
 void chiudiForm(int n);
-// Closes the page shown, and with it every other page form still open
-// (page 1 opened beside another by the whole-sheet print), so that no stale
-// form can later write over another sheet. Nothing while the record grid
+// Closes the page shown, and with it any other page form left open, so that
+// no stale form can later write over another sheet. Nothing while the record grid
 // window is shown; with no page shown (0), any page form left.
 void chiudiPaginaMostrata();
 

@@ -102,8 +102,8 @@ public:
 };
 
 // Opens the record grid window in the place of the page forms: it closes
-// whatever page form is open, shows the window at Left 0, Top 0, 13060 x
-// 15000 twips and sets PaginaCorrente to 10. A failure to read the data is
+// whatever page form is open, shows the window at Left 0, Top 0 in the
+// page's size (pages/PaginaScheda.h) and sets PaginaCorrente to 10. A failure to read the data is
 // reported and changes nothing. Returns the window, or nullptr.
 Query *ApriQuery();
 
