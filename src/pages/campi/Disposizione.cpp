@@ -18,7 +18,7 @@ namespace {
 
 void posiziona(QWidget *w, int left, int top, int width, int height)
 {
-    // The natural size only where the form gives none: it lays the text out.
+    // The natural size only where the row gives none: it lays the text out.
     const auto *l = qobject_cast<const QLabel *>(w);
     const QSize naturale = width > 0 && height > 0 ? QSize()
                            : l                     ? dimensioneNaturale(l)
@@ -27,10 +27,10 @@ void posiziona(QWidget *w, int left, int top, int width, int height)
                    height > 0 ? ui::px(height) : naturale.height());
 }
 
-// A frame as the forms draw it: an etched line from the middle of the
-// caption's first line, the caption 6 pixels in over the page's background
-// with a pixel of room each side, the children placed from the frame's outer
-// corner. Painted here rather than by a style sheet: a sheet would be
+// A page's frame: an etched line from the middle of the caption's first
+// line, the caption 6 pixels in over the page's background with a pixel of
+// room each side, the children placed from the frame's outer corner.
+// Painted here rather than by a style sheet: a sheet would be
 // matched and polished for every control the frame holds.
 class Telaio : public QGroupBox
 {

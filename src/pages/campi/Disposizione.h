@@ -1,7 +1,7 @@
 #pragma once
-// Building blocks of the page layouts: controls placed in twips as the forms
-// give them (inside a frame, relative to the frame), the Windows fonts of
-// the forms mapped to the fonts at hand, the page colours.
+// Building blocks of the page layouts: controls placed in twips as the page
+// tables give them (inside a frame, relative to the frame), the Windows fonts
+// the pages name mapped to the fonts at hand, the page colours.
 
 #include "platform/ui/Aspetto.h"
 
@@ -27,8 +27,8 @@ QSize dimensioneNaturale(const QLabel *l);
 // A label with the page's background; as wide as its text when no width is given.
 QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, int width = 0,
                   int height = 0);
-// A label that ends 60 twips before the box it names (where the forms give
-// only the box's place).
+// A label that ends 60 twips before the box it names (where a page's row
+// gives only the box's place).
 QLabel *etichettaPrima(QWidget *parent, const QString &testo, int leftCasella, int top);
 // A frame with its caption.
 QGroupBox *cornice(QWidget *parent, const QString &titolo, int left, int top, int width, int height);

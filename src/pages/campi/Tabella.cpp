@@ -46,10 +46,10 @@ void applicaSfondo(QWidget *w, const Stile &s, QPalette::ColorRole ruolo)
 }
 
 // A caption a little wider than its place in our fonts is set condensed
-// rather than cut (the forms' own type was narrower): the widest stretch
-// from 99 down to 85 percent that fits, else 85. Each stretch tried loads a
-// font, so the search starts from the proportional guess and steps from
-// there: the width grows with the stretch.
+// rather than cut (the places were measured for a narrower type): the
+// widest stretch from 99 down to 85 percent that fits, else 85. Each stretch
+// tried loads a font, so the search starts from the proportional guess and
+// steps from there: the width grows with the stretch.
 QFont stretto(QFont f, const QString &testo, int spazio)
 {
     constexpr int StrettoMassimo = 85; // percent of the normal width

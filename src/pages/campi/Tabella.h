@@ -51,7 +51,7 @@ struct Posto
     int left = 0, top = 0, width = 0, height = 0;
 };
 
-// A field's label that ends 60 twips before its box (where the forms give
+// A field's label that ends 60 twips before its box (where its row gives
 // only the box's place).
 inline constexpr int PrimaDellaCasella = -1;
 
@@ -88,7 +88,7 @@ struct Elemento
 
 // Type and colours the pages share.
 inline constexpr Stile Grassetto{.grassetto = true};
-inline constexpr Stile Bianco{.sfondo = 0x00FFFFFF}; // the boxes the forms colour white
+inline constexpr Stile Bianco{.sfondo = 0x00FFFFFF}; // the boxes the pages colour white
 
 // --- Row builders: each sets the kind of its row, the row gives the rest ----
 

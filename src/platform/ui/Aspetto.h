@@ -1,6 +1,7 @@
 #pragma once
-// The look of the program: one style and the fonts the forms were drawn
-// with (the Windows fonts map to Liberation, DejaVu as fallback).
+// The look of the program: one style, and the fonts its windows and printed
+// pages name by their Windows names (mapped to Liberation, DejaVu as
+// fallback).
 
 #include <QFont>
 #include <QString>
@@ -14,7 +15,7 @@ void impostaAspetto();
 // Roman" Liberation Serif, "Courier New" Liberation Mono; another name as given.
 QString famiglia(const QString &nomeWindows);
 
-// A font of the forms, the one way the program sizes its type: the family
+// A font by its Windows name, the one way the program sizes its type: the family
 // above (DejaVu as fallback), the size in points turned into pixels at 96
 // DPI whatever the screen says (8.25 points are 11 pixels).
 QFont carattere(const QString &nomeWindows = QStringLiteral("MS Sans Serif"), double punti = 8.25,

@@ -16,7 +16,7 @@ inline QRect rettangolo(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-// &H00BBGGRR& as the form designer holds it.
+// A colour as the program's tables give it, &H00BBGGRR& (red in the low byte).
 inline QColor coloreVb(unsigned int bgr)
 {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
