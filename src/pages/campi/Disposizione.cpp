@@ -16,7 +16,7 @@ namespace scheda::campi {
 
 namespace {
 
-void posiziona(QWidget *w, int left, int top, int width, int height)
+void colloca(QWidget *w, int left, int top, int width, int height)
 {
     // The natural size only where the row gives none: it lays the text out.
     const auto *l = qobject_cast<const QLabel *>(w);
@@ -102,7 +102,7 @@ QLabel *etichetta(QWidget *parent, const QString &testo, int left, int top, int 
     auto *l = new QLabel(testo, parent);
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    posiziona(l, left, top, width, height);
+    colloca(l, left, top, width, height);
     return l;
 }
 
@@ -142,7 +142,7 @@ QRadioButton *opzione(QWidget *parent, const QString &nome, const QString &testo
 {
     auto *r = new QRadioButton(testo, parent);
     r->setObjectName(nome);
-    posiziona(r, left, top, width, height);
+    colloca(r, left, top, width, height);
     return r;
 }
 

@@ -69,7 +69,7 @@ void FileGuida::chiudiTutte()
     rimuoviCartellaTemporanea();
 }
 
-FileGuida *FileGuida::apri(const QString &percorso)
+FileGuida *FileGuida::apriGuida(const QString &percorso)
 {
     const QFileInfo fi(percorso);
     if (percorso.isEmpty() || !fi.isFile() || !fi.isReadable())

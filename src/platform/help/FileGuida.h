@@ -20,9 +20,9 @@ class FileGuida : public QObject
 public:
     // The help file at that path, opened once per run; nullptr when the file
     // is missing or is no help file.
-    static FileGuida *apri(const QString &percorso);
+    static FileGuida *apriGuida(const QString &percorso);
     // Every help file opened closes, and a private temporary folder of
-    // their collections goes; the next apri opens afresh.
+    // their collections goes; the next apriGuida opens afresh.
     static void chiudiTutte();
 
     QHelpEngine *motore() const { return motore_; }

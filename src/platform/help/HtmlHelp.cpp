@@ -89,7 +89,7 @@ std::int32_t HtmlHelpA(QWidget *owner, const QString &file, unsigned comando, co
 {
     ultima = Chiamata{owner, file, comando, dati};
     const Percorso p = scomponiPercorso(file);
-    FileGuida *guida = FileGuida::apri(p.file);
+    FileGuida *guida = FileGuida::apriGuida(p.file);
     if (!guida)
         return 0;
 

@@ -57,7 +57,7 @@ constexpr int Limite = 30000;
 
 hh::FileGuida *guidaBuild()
 {
-    hh::FileGuida *g = hh::FileGuida::apri(FileBuild);
+    hh::FileGuida *g = hh::FileGuida::apriGuida(FileBuild);
     EXPECT_NE(g, nullptr) << FileBuild.toStdString();
     return g;
 }
@@ -671,7 +671,7 @@ TEST(CartellaGuida, OldCollectionsInTheUsersFolderGoAndALinkAmongThemGoesAsALink
     QDir().mkpath(vecchia + QStringLiteral("/fts"));
     prova::scriviByte(vecchia + QStringLiteral("/fts/indice"), "VECCHIO");
 
-    hh::FileGuida *g = hh::FileGuida::apri(file);
+    hh::FileGuida *g = hh::FileGuida::apriGuida(file);
     ASSERT_NE(g, nullptr);
     EXPECT_FALSE(g->dati(g->url(QStringLiteral("index.html"))).isEmpty());
     EXPECT_EQ(QFileInfo(g->motore()->collectionFile()).absolutePath(),
@@ -740,7 +740,7 @@ TEST(CartellaGuida, TheCacheFolderServesOnlyWhenItIsTheUsersOwn)
             EXPECT_NE(::geteuid(), 0u) << "only a case for root fails to set up";
             continue;
         }
-        hh::FileGuida *g = hh::FileGuida::apri(FileBuild);
+        hh::FileGuida *g = hh::FileGuida::apriGuida(FileBuild);
         ASSERT_NE(g, nullptr);
         EXPECT_FALSE(g->dati(g->url(QStringLiteral("index.html"))).isEmpty());
         const QString usata = QFileInfo(g->motore()->collectionFile()).absolutePath();
