@@ -338,12 +338,17 @@ TEST_F(Pagina3, All50ColumnsGoThroughSalvaAndComeBackAfterARestart)
     clic(p.finestra().CMDSalva);
     EXPECT_EQ(PaginaModificata, 0);
 
-    EXPECT_EQ(salvato(1, "c1"), Variant("2002"));
-    EXPECT_EQ(salvato(1, "d1"), Variant("0203"));
+    QMap<QString, std::function<void()>> verifiche = {
+        {"c1", [this] { EXPECT_EQ(salvato(1, "c1"), Variant("2002")); }},
+        {"d1", [this] { EXPECT_EQ(salvato(1, "d1"), Variant("0203")); }},
+        {"coop_dipe", [this] { EXPECT_EQ(salvato(1, "coop_dipe"), Variant(1)); }},
+        {"coop_versa", [this] { EXPECT_EQ(salvato(1, "coop_versa"), Variant(2)); }},
+    };
     for (auto it = atteso.cbegin(); it != atteso.cend(); ++it)
-        EXPECT_EQ(salvato(1, qPrintable(it.key())).toDouble(), it.value()) << qPrintable(it.key());
-    EXPECT_EQ(salvato(1, "coop_dipe"), Variant(1));
-    EXPECT_EQ(salvato(1, "coop_versa"), Variant(2));
+        verifiche[it.key()] = [this, colonna = it.key(), valore = it.value()] {
+            EXPECT_EQ(salvato(1, qPrintable(colonna)).toDouble(), valore) << qPrintable(colonna);
+        };
+    verificaColonnePagina(3, verifiche);
     EXPECT_EQ(salvato(1, "denominazione"), Variant("COOP"));
 
     riavvia();

@@ -301,10 +301,16 @@ TEST_F(Pagina4, All28ColumnsGoThroughSalvaAndComeBackAfterARestart)
         {"dipc3", Variant(7.0 - -1.2), "TXTDipC3", "8,2"},
         {"dipc4", Variant(1.5 + (1234.6 - 0.1) + (7.0 - -1.2)), "TXTDipC4", "1.244,2"},
     };
-    for (const auto &c : campi)
-        EXPECT_TRUE(salvato(1, c.colonna).looselyEquals(c.atteso)) << c.colonna;
-    for (const auto &c : calcolati)
-        EXPECT_TRUE(salvato(1, c.colonna).looselyEquals(c.atteso)) << c.colonna;
+    QMap<QString, std::function<void()>> verifiche;
+    const auto verifica = [&](const auto &righe) {
+        for (const auto &c : righe)
+            verifiche[c.colonna] = [this, colonna = c.colonna, atteso = c.atteso] {
+                EXPECT_TRUE(salvato(1, colonna).looselyEquals(atteso)) << colonna;
+            };
+    };
+    verifica(campi);
+    verifica(calcolati);
+    verificaColonnePagina(4, verifiche);
     EXPECT_EQ(salvato(1, "denominazione"), Variant("COOP")); // page 4 never writes it
 
     riavvia();

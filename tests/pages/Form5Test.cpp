@@ -233,6 +233,8 @@ TEST_F(Pagina5, All30ColumnsGoThroughSalvaAndComeBackAfterARestart)
     EXPECT_EQ(p.dialoghi.beep, 0);
     EXPECT_EQ(PaginaModificata, 0);
 
+    // Each column's value as saved.
+    QMap<QString, Variant> salvati;
     // A: 11,25 .. 16,25; B: 21,25 .. 26,25.
     double a7 = 0, b7 = 0, c7 = 0;
     for (int n = 1; n <= 6; ++n) {
@@ -240,21 +242,26 @@ TEST_F(Pagina5, All30ColumnsGoThroughSalvaAndComeBackAfterARestart)
         a7 += a;
         b7 += b;
         c7 += a + b;
-        EXPECT_EQ(salvato(1, qPrintable(QStringLiteral("spea%1").arg(n))), Variant(a)) << n;
-        EXPECT_EQ(salvato(1, qPrintable(QStringLiteral("speb%1").arg(n))), Variant(b)) << n;
-        EXPECT_EQ(salvato(1, qPrintable(QStringLiteral("spec%1").arg(n))), Variant(a + b)) << n;
+        salvati[QStringLiteral("spea%1").arg(n)] = Variant(a);
+        salvati[QStringLiteral("speb%1").arg(n)] = Variant(b);
+        salvati[QStringLiteral("spec%1").arg(n)] = Variant(a + b);
     }
-    EXPECT_EQ(salvato(1, "spea7"), Variant(a7));
-    EXPECT_EQ(salvato(1, "speb7"), Variant(b7));
-    EXPECT_EQ(salvato(1, "spec7"), Variant(c7));
-    EXPECT_EQ(salvato(1, "dataavvio"), Variant(QDate(2004, 9, 1)));
-    EXPECT_EQ(salvato(1, "dataultimazione"), Variant(QDate(2006, 12, 31)));
+    salvati["spea7"] = Variant(a7);
+    salvati["speb7"] = Variant(b7);
+    salvati["spec7"] = Variant(c7);
+    salvati["dataavvio"] = Variant(QDate(2004, 9, 1));
+    salvati["dataultimazione"] = Variant(QDate(2006, 12, 31));
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(salvato(1, qPrintable(QStringLiteral("costeser%1").arg(k))),
-                  Variant(QString::number(2003 + k)));
-        EXPECT_EQ(salvato(1, qPrintable(QStringLiteral("cost%1").arg(k))), Variant(k * 1000 + 0.5));
+        salvati[QStringLiteral("costeser%1").arg(k)] = Variant(QString::number(2003 + k));
+        salvati[QStringLiteral("cost%1").arg(k)] = Variant(k * 1000 + 0.5);
     }
-    EXPECT_EQ(salvato(1, "cost4"), Variant(6001.5));
+    salvati["cost4"] = Variant(6001.5);
+    QMap<QString, std::function<void()>> verifiche;
+    for (auto it = salvati.cbegin(); it != salvati.cend(); ++it)
+        verifiche[it.key()] = [this, colonna = it.key(), atteso = it.value()] {
+            EXPECT_EQ(salvato(1, qPrintable(colonna)), atteso) << qPrintable(colonna);
+        };
+    verificaColonnePagina(5, verifiche);
 
     riavvia();
     apriPagina(5);

@@ -157,13 +157,18 @@ TEST_F(Pagina6, All42ColumnsGoThroughSalvaAndComeBackAfterARestart)
     clic(p.finestra().CMDSalva); // the last box commits as the button takes the focus
     EXPECT_EQ(p.dialoghi.beep, 0);
     EXPECT_EQ(PaginaModificata, 0);
+    QMap<QString, std::function<void()>> verifiche;
+    const auto verifica = [&](const QString &colonna, const Variant &atteso) {
+        verifiche[colonna] = [this, colonna, atteso] {
+            EXPECT_EQ(salvato(colonna), atteso) << qPrintable(colonna);
+        };
+    };
     for (qsizetype i = 0; i < l.size(); ++i) {
-        SCOPED_TRACE(qPrintable(l[i].colonna));
-        EXPECT_EQ(salvato(l[i].colonna), Variant(QStringLiteral("SOCIO ") + l[i].colonna.toUpper()));
-        EXPECT_EQ(salvato(QStringLiteral("iva") + l[i].colonna),
-                  Variant(QStringLiteral("IVA%1").arg(i)));
-        EXPECT_EQ(salvato(QStringLiteral("perc") + l[i].colonna), Variant(i + 0.25));
+        verifica(l[i].colonna, Variant(QStringLiteral("SOCIO ") + l[i].colonna.toUpper()));
+        verifica(QStringLiteral("iva") + l[i].colonna, Variant(QStringLiteral("IVA%1").arg(i)));
+        verifica(QStringLiteral("perc") + l[i].colonna, Variant(i + 0.25));
     }
+    verificaColonnePagina(6, verifiche);
 
     riavvia();
     apriPagina(6);

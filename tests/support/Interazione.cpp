@@ -1,6 +1,7 @@
 #include "Interazione.h"
 
 #include "core/Archivio.h"
+#include "core/ColonneDati.h"
 #include "core/FileDati.h"
 #include "core/RecordScheda.h"
 #include "pages/PaginaScheda.h"
@@ -283,6 +284,23 @@ void ConProgramma::seguiOrdineTab(const QStringList &ordine)
 ado::Variant ConProgramma::salvato(qint64 chiave, const char *colonna) const
 {
     return p.valoreSalvato(ado::Variant(std::int64_t(chiave)), QString::fromLatin1(colonna));
+}
+
+void ConProgramma::verificaColonnePagina(int pagina,
+                                         const QMap<QString, std::function<void()>> &verifiche)
+{
+    QStringList colonne;
+    for (const scheda::Colonna &c : scheda::colonnePagina(pagina)) {
+        colonne << QString::fromLatin1(c.nome);
+        if (const auto v = verifiche.find(colonne.back()); v != verifiche.end())
+            (*v)();
+        else
+            ADD_FAILURE() << "page " << pagina << ": column " << c.nome << " is not checked";
+    }
+    for (auto v = verifiche.keyBegin(); v != verifiche.keyEnd(); ++v)
+        if (!colonne.contains(*v))
+            ADD_FAILURE() << "page " << pagina << ": " << qPrintable(*v)
+                          << " is none of its columns";
 }
 
 const QWidget *ConProgramma::paginaMostrata()

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMap>
 #include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
@@ -176,6 +177,12 @@ protected:
     }
     // A column of row `chiave` as the file holds it.
     ado::Variant salvato(qint64 chiave, const char *colonna) const;
+    // The round trip of page `pagina`: each of its columns, taken from the
+    // column table, is checked by the entry of `verifiche` that it names. A
+    // column with no entry fails, and so does an entry that names none of
+    // the page's columns: a field added to the page cannot be left out.
+    static void verificaColonnePagina(int pagina,
+                                      const QMap<QString, std::function<void()>> &verifiche);
     int domande(const QString &titolo) const { return prova::domande(p.dialoghi, titolo); }
     int domandeSalva() const { return prova::domandeSalva(p.dialoghi); }
 

@@ -1,8 +1,10 @@
 #include "SchedaPiena.h"
 
 #include "core/Archivio.h"
+#include "core/ColonneDati.h"
 
 #include <QDate>
+#include <QSet>
 #include <stdexcept>
 
 namespace prova {
@@ -20,6 +22,36 @@ void somma(QList<std::pair<QString, V>> &s, const QString &colonna,
             if (c == lettera + QString::number(r))
                 t += v.toDouble();
     s.append({colonna, V(t)});
+}
+
+// Page 6's lines 2 to 4 of the banks, the public bodies and the other
+// members: the sheet leaves them Null, so its printed page has empty lines.
+QSet<QString> lasciateNull()
+{
+    QSet<QString> l;
+    for (const char *socio : {"banca", "ente", "person"})
+        for (int n = 2; n <= 4; ++n)
+            for (const char *davanti : {"", "iva", "perc"})
+                l.insert(QLatin1String(davanti) + QLatin1String(socio) + QString::number(n));
+    return l;
+}
+
+// Each column of the catalogue once, with a value or among those left Null.
+void controllaColonne(const QList<std::pair<QString, V>> &s)
+{
+    const QSet<QString> nulle = lasciateNull();
+    QSet<QString> conValore;
+    for (const auto &[c, v] : s) {
+        if (scheda::indiceColonna(c) < 0 || nulle.contains(c) || conValore.contains(c))
+            throw std::logic_error(
+                "scheda piena: colonna sconosciuta, da lasciare Null o ripetuta: "
+                + c.toStdString());
+        conValore.insert(c);
+    }
+    for (const scheda::Colonna &c : scheda::colonneDati())
+        if (!conValore.contains(QLatin1String(c.nome)) && !nulle.contains(QLatin1String(c.nome)))
+            throw std::logic_error(std::string("scheda piena: nessun valore per la colonna ")
+                                   + c.nome);
 }
 
 } // namespace
@@ -183,6 +215,7 @@ QList<std::pair<QString, V>> schedaPiena()
     s.append({"spea7", V(ta)});
     s.append({"speb7", V(tb)});
     s.append({"spec7", V(ta + tb)});
+    controllaColonne(s);
     return s;
 }
 

@@ -10,7 +10,10 @@
 
 namespace prova {
 
-// Every named column that the sheet fills, with its value (the others stay Null).
+// Every named column with its value, but page 6's lines 2 to 4, which stay
+// Null. A column of the catalogue given no value here (and not one of those
+// lines), or a name that is none of its columns, is a logic_error: a column
+// added to the catalogue takes its value here.
 QList<std::pair<QString, ado::Variant>> schedaPiena();
 
 // Writes them into the current sheet's row of the running program (RsDati
