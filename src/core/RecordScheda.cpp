@@ -72,21 +72,27 @@ void Scheda::imposta(const QString &colonna, const ado::Variant &v)
 
 void Scheda::carica(ado::Recordset &rs, std::span<const Colonna> colonne, QStringList *rifiutate)
 {
+    // Into a sheet of its own: this one takes it only once every column was read.
+    Scheda letta = *this;
+    QStringList scartate;
     for (const Colonna &c : colonne) {
         const QString nome = QString::fromLatin1(c.nome);
-        imposta(nome, valoreNull(c));
+        letta.imposta(nome, valoreNull(c));
         const ado::Variant v = rs.Fields(nome).Value();
         if (v.isNull())
             continue;
         try {
-            imposta(nome, v);
+            letta.imposta(nome, v);
         } catch (const ado::Error &e) {
             if (!rifiutate || c.fisso == Fisso::Nessuno
                 || (e.number() != ado::err::Overflow && e.number() != ado::err::TypeMismatch))
                 throw;
-            *rifiutate << nome;
+            scartate << nome;
         }
     }
+    valori_ = std::move(letta.valori_);
+    if (rifiutate)
+        *rifiutate << scartate;
 }
 
 void Scheda::scrivi(ado::Recordset &rs, std::span<const Colonna> colonne) const

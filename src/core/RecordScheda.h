@@ -32,7 +32,9 @@ public:
     // default, then the row's value when it is not Null. A value that its
     // fixed-type variable cannot hold (a 32-bit total beyond its range)
     // fails the load; with `rifiutate` it leaves the Null default instead
-    // and the column's name is added there.
+    // and the column's name is added there. All or nothing: a load that
+    // fails (a read refused by a lock, a damaged page) leaves every value
+    // as it was.
     void carica(ado::Recordset &rs, std::span<const Colonna> colonne,
                 QStringList *rifiutate = nullptr);
     // Writes the given columns into the current row (no Update).

@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <algorithm>
+#include <vector>
 
 namespace scheda {
 
@@ -137,16 +138,16 @@ void PaginaScheda::Form_Load()
 void PaginaScheda::Carica()
 {
     // Every page shows the company name in its caption; only page 1 owns it.
+    // One load for both, so that a failed one leaves the sheet as it was.
     const auto cols = colonne();
+    std::vector<Colonna> daLeggere(cols.begin(), cols.end());
     const bool haDenominazione = std::any_of(cols.begin(), cols.end(), [](const Colonna &c) {
         return QLatin1String(c.nome) == QLatin1String("denominazione");
     });
     if (!haDenominazione)
-        RecordScheda().carica(*RsDati,
-                              colonneDati().subspan(indiceColonna(QStringLiteral("denominazione")),
-                                                    1));
+        daLeggere.push_back(colonneDati()[indiceColonna(QStringLiteral("denominazione"))]);
     QStringList rifiutate;
-    RecordScheda().carica(*RsDati, cols, &rifiutate);
+    RecordScheda().carica(*RsDati, daLeggere, &rifiutate);
     if (!rifiutate.isEmpty())
         dlg::Beep();
 }

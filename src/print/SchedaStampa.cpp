@@ -37,16 +37,14 @@ void SchedaStampa::imposta(const QString &colonna, const ado::Variant &v)
 
 void SchedaStampa::carica(ado::Recordset &rs, std::span<const scheda::Colonna> colonne)
 {
+    // Into a copy of its own, taken only once every column was read.
+    SchedaStampa letta = *this;
     for (const scheda::Colonna &c : colonne) {
         const QString nome = QString::fromLatin1(c.nome);
-        const int i = scheda::indiceColonna(nome);
-        comeMemorizzati_.remove(i);
-        try {
-            scheda_.carica(rs, std::span<const scheda::Colonna>(&c, 1));
-        } catch (const ado::Error &) {
-            comeMemorizzati_.insert(i, rs.Fields(nome).Value()); // what its fixed type refused
-        }
+        const ado::Variant v = rs.Fields(nome).Value(); // a read that fails ends the load
+        letta.imposta(nome, v.isNull() ? scheda::valoreNull(c) : v);
     }
+    *this = std::move(letta);
 }
 
 } // namespace stampa

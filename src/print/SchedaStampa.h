@@ -26,7 +26,8 @@ public:
     }
     void imposta(const QString &colonna, const ado::Variant &v);
     // The given columns of the current row of rs: each its Null default,
-    // then the row's value when it is not Null.
+    // then the row's value when it is not Null. All or nothing: a read that
+    // fails leaves the copy as it was.
     void carica(ado::Recordset &rs, std::span<const scheda::Colonna> colonne);
 
 private:

@@ -374,6 +374,83 @@ TEST(Pagina1FileGuasto, APickOfASheetThatCannotBeReadKeepsTheSheetShownBefore)
     EXPECT_EQ(q.dialoghi.mostrati.size(), mostrati) << "the pick said something";
 }
 
+// A pick whose reads fail, and go on failing for the sheet shown too: the
+// file locked by another program in a write transaction (the cursor's first
+// read is refused), or the disk failing from the n-th read on, wherever
+// that falls (in the cursor's move, or in the load of the sheet picked,
+// which then fails half way). The sheet shown stays whole, on screen and in
+// memory, and a save writes what the screen shows, nothing blank.
+TEST(Pagina1FileBloccato, APickWhoseReadsFailKeepsTheSheetShownWholeAndSalvaWritesIt)
+{
+    int caricamentiFalliti = 0; // of the sheet picked, after its cursor moved
+    for (int volta = 0; volta <= 12; ++volta) {
+        SCOPED_TRACE(volta == 0 ? std::string("a lock") : "from read " + std::to_string(volta));
+        ProgrammaProva q;
+        q.cartella.aggiungiSchede(3);
+        q.cartella.esegui(FileVarnex, PasswordVarnex,
+                          QStringLiteral("UPDATE Dati SET nome = 'MARIO', cognome = 'ROSSI',"
+                                         " partita_iva = '01234567890', capitale_sociale = 9600"
+                                         " WHERE id_scheda = 3"));
+        const QString file = q.cartella.percorso(FileVarnex);
+        ASSERT_TRUE(q.avviaSuPagina(1)); // on sheet 3
+        Form1 *pagina = qobject_cast<Form1 *>(Form(1));
+        ASSERT_NE(pagina, nullptr);
+        const auto mostrati = [pagina] {
+            QStringList testi;
+            for (const QLineEdit *box : pagina->findChildren<QLineEdit *>())
+                testi << box->objectName() + QLatin1Char('=') + box->text();
+            return testi;
+        };
+        const QStringList primaDellaScelta = mostrati();
+        const auto colonne = colonnePagina(1);
+        QList<Variant> memoria;
+        for (const Colonna &c : colonne)
+            memoria << RecordScheda()[QString::fromLatin1(c.nome)];
+
+        apriElenco(pagina->CMBDenominazione); // read before the fault
+        {
+            std::unique_ptr<prova::BloccoFile> blocco;
+            std::unique_ptr<prova::LetturaGuasta> disco;
+            if (volta == 0)
+                blocco = std::make_unique<prova::BloccoFile>(file, PasswordVarnex);
+            else
+                disco = std::make_unique<prova::LetturaGuasta>(file, volta, true);
+            scegliAperto(pagina->CMBDenominazione, 0); // the entry of sheet 1
+            if (volta > 0 && IdRecord.integer() == 1)
+                break; // the pick read all it needed before the fault
+        }
+        ASSERT_EQ(q.dialoghi.mostrati.size(), 1);
+        EXPECT_TRUE(
+            q.dialoghi.mostrati[0].prompt.startsWith(QStringLiteral("Errore di run-time '")))
+            << qPrintable(q.dialoghi.mostrati[0].prompt);
+        EXPECT_TRUE(q.dialoghi.mostrati[0].prompt.contains(file))
+            << qPrintable(q.dialoghi.mostrati[0].prompt);
+        if (RsDati->Fields(0).Value().integer() == 1)
+            ++caricamentiFalliti;
+        EXPECT_EQ(IdRecord.integer(), 3);
+        EXPECT_EQ(pagina->CMBDenominazione->currentText(), QStringLiteral("SCHEDA 3"));
+        EXPECT_EQ(pagina->windowTitle(), QStringLiteral("Pagina 1 - SCHEDA 3"));
+        EXPECT_EQ(mostrati(), primaDellaScelta);
+        for (qsizetype i = 0; i < memoria.size(); ++i)
+            EXPECT_EQ(RecordScheda()[QString::fromLatin1(colonne[i].nome)], memoria[i])
+                << colonne[i].nome;
+        EXPECT_EQ(PaginaModificata, 0);
+
+        // The fault gone, an edit and "Salva": the row holds what the screen shows.
+        scrivi(figlio(pagina, QStringLiteral("TXTCognome")), QStringLiteral("verdi"));
+        clic(q.finestra().CMDSalva);
+        ASSERT_EQ(q.dialoghi.mostrati.size(), 1) << qPrintable(q.dialoghi.mostrati.last().prompt);
+        const Variant chiave(3);
+        EXPECT_EQ(q.valoreSalvato(chiave, QStringLiteral("cognome")), Variant("VERDI"));
+        EXPECT_EQ(q.valoreSalvato(chiave, QStringLiteral("nome")), Variant("MARIO"));
+        EXPECT_EQ(q.valoreSalvato(chiave, QStringLiteral("partita_iva")), Variant("01234567890"));
+        EXPECT_EQ(q.valoreSalvato(chiave, QStringLiteral("capitale_sociale")).toDouble(), 9600.0);
+        EXPECT_EQ(q.valoreSalvato(chiave, QStringLiteral("denominazione")), Variant("SCHEDA 3"));
+        EXPECT_EQ(q.dialoghi.beep, 0);
+    }
+    EXPECT_GT(caricamentiFalliti, 0) << "no fault fell in the load itself";
+}
+
 TEST_F(Pagina1, TheSheetListHasTheFocusWheneverPage1Opens)
 {
     avvia(2);

@@ -154,6 +154,7 @@ struct Guasto
 {
     QByteArray file; // the canonical path, as /proc names an open file
     int volta = 0;
+    bool eLeSeguenti = false;
     int letture = 0;
     sqlite3_syscall_ptr vera = nullptr;
 } guasto;
@@ -170,7 +171,9 @@ bool eIlFileGuasto(int fd)
 
 ssize_t letturaGuasta(int fd, void *dati, size_t quanti, off_t dove)
 {
-    if (eIlFileGuasto(fd) && (++guasto.letture == guasto.volta || guasto.volta == 0)) {
+    if (eIlFileGuasto(fd)
+        && (++guasto.letture == guasto.volta || guasto.volta == 0
+            || (guasto.eLeSeguenti && guasto.letture > guasto.volta))) {
         errno = EIO;
         return -1;
     }
@@ -180,10 +183,10 @@ ssize_t letturaGuasta(int fd, void *dati, size_t quanti, off_t dove)
 
 } // namespace
 
-LetturaGuasta::LetturaGuasta(const QString &percorso, int volta)
+LetturaGuasta::LetturaGuasta(const QString &percorso, int volta, bool eLeSeguenti)
 {
     sqlite3_vfs *vfs = sqlite3_vfs_find(nullptr);
-    guasto = {QFile::encodeName(QFileInfo(percorso).canonicalFilePath()), volta, 0,
+    guasto = {QFile::encodeName(QFileInfo(percorso).canonicalFilePath()), volta, eLeSeguenti, 0,
               vfs->xGetSystemCall(vfs, ChiamataLettura)};
     if (!guasto.vera || guasto.file.isEmpty()
         || vfs->xSetSystemCall(vfs, ChiamataLettura,

@@ -77,12 +77,13 @@ private:
 
 // The disk failing under the database engine's reads of one file, as a bad
 // sector makes them fail: while this lives, the `volta`-th read of the file
-// that the engine makes from now on (every one of them with 0) fails with
-// EIO. Other readers of the file (byteDi) are not touched. One at a time.
+// that the engine makes from now on (every one of them with 0, and every
+// one from the `volta`-th on with `eLeSeguenti`) fails with EIO. Other
+// readers of the file (byteDi) are not touched. One at a time.
 class LetturaGuasta
 {
 public:
-    explicit LetturaGuasta(const QString &percorso, int volta = 0);
+    explicit LetturaGuasta(const QString &percorso, int volta = 0, bool eLeSeguenti = false);
     ~LetturaGuasta();
     LetturaGuasta(const LetturaGuasta &) = delete;
     LetturaGuasta &operator=(const LetturaGuasta &) = delete;

@@ -372,16 +372,19 @@ void Form1::CMBDenominazione_Click(int indice)
     try {
         ComboDenominazione();
     } catch (...) {
-        // The sheet picked cannot be read: the sheet shown stays the current
-        // one, read again from its row, its entry chosen again. The first
-        // failure is the one told.
+        // The sheet picked cannot be read: its load left the sheet in memory
+        // as it was, so the sheet shown stays the current one as it stands
+        // on screen, nothing read again; its entry is chosen again and the
+        // cursor put back on its row by the keys (a save finds the row
+        // itself, should that fail too). The first failure is the one told.
         IdRecord = lasciata;
+        IndiceProgetto = std::int16_t(posizioneChiave(chiavi_, IdRecord));
+        if (IndiceProgetto >= 0)
+            CMBDenominazione->setCurrentIndex(IndiceProgetto);
         try {
-            IndiceProgetto = std::int16_t(cercaIdRecord());
-            Carica();
+            posizionaSuIdRecord();
         } catch (...) {
         }
-        Posiziona();
         throw;
     }
 }
