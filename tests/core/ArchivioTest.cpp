@@ -5,10 +5,12 @@
 
 #include "CartellaProva.h"
 #include "ContaIstruzioni.h"
+#include "Guasti.h"
 
 #include "core/Archivio.h"
 #include "core/FileDati.h"
 #include "core/Globali.h"
+#include "core/RecordScheda.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Error.h"
 #include "platform/db/Recordset.h"
@@ -284,4 +286,43 @@ TEST_F(Archivio, AfterAPageSaveTheSheetListReadsTheSavedRowAloneUnlessMoreHasCha
         throw ado::Error(3027, QStringLiteral("scrittura rifiutata"));
     }));
     EXPECT_EQ(leggiVociSchede().nomi.at(0), QStringLiteral("CINQUE BIS"));
+}
+
+// A load of the sheet whose reads fail, from its first one or half way
+// through its columns (the row read, then one column converted by a type
+// it does not fit): the sheet in memory stays as it was, every value.
+TEST_F(Archivio, ALoadThatFailsLeavesTheSheetInMemoryAsItWas)
+{
+    cartella.aggiungiSchede(2);
+    cartella.esegui(FileVarnex, PasswordVarnex,
+                    QStringLiteral("UPDATE Dati SET cognome = 'BIANCHI', nome = 'ANNA',"
+                                   " a25 = 99999999999 WHERE id_scheda = 1"));
+    apri();
+    RsDati->MoveLast();
+    RecordScheda().carica(*RsDati, colonneDati());
+    RecordScheda().imposta(QStringLiteral("nome"), ado::Variant("MARIO")); // an edit
+    const Scheda prima = RecordScheda();
+    const auto uguale = [&prima] {
+        for (const Colonna &c : colonneDati()) {
+            const QString nome = QString::fromLatin1(c.nome);
+            EXPECT_EQ(RecordScheda()[nome], prima[nome]) << c.nome;
+        }
+    };
+
+    RsDati->MoveFirst();
+    {
+        const prova::LetturaGuasta disco(cartella.percorso(FileVarnex));
+        EXPECT_THROW(RecordScheda().carica(*RsDati, colonneDati()), ado::Error);
+    }
+    uguale();
+    // a25 holds more than its 32-bit variable: the load fails at it, the
+    // columns before it read.
+    EXPECT_THROW(RecordScheda().carica(*RsDati, colonneDati()), ado::Error);
+    uguale();
+    // With the refused columns noted, the rest loads.
+    QStringList rifiutate;
+    RecordScheda().carica(*RsDati, colonneDati(), &rifiutate);
+    EXPECT_EQ(rifiutate, QStringList{QStringLiteral("a25")});
+    EXPECT_EQ(RecordScheda()[QStringLiteral("cognome")], ado::Variant("BIANCHI"));
+    EXPECT_EQ(RecordScheda()[QStringLiteral("nome")], ado::Variant("ANNA"));
 }
