@@ -119,7 +119,8 @@ Riga modificaRiga(const QString &prima, const QString &dopo, int cursore, int li
         // came in may also have begun like the text it replaced.
         for (int s = davanti; s >= 0; --s) {
             const int visto = cursore - s;
-            if (visto < intera.size() && QStringView(dopo).mid(s, visto) == intera.left(visto)) {
+            if (visto > 0 && visto < intera.size()
+                && QStringView(dopo).mid(s, visto) == intera.left(visto)) {
                 davanti = s;
                 venuto = intera;
                 break;

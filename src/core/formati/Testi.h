@@ -40,7 +40,7 @@ QString testoInRiga(const QString &entrato);
 // A box that keeps a limit of its own cuts what comes in before we see it
 // (Qt's line edit, in UTF-16 units): `intera`, when given, is the whole of
 // what came in, and it is taken instead of the cut one when `dopo` fills the
-// limit with a start of it.
+// limit with a start of it, of one character at least.
 struct Riga
 {
     QString testo;

@@ -33,7 +33,10 @@ EntrataRiga::EntrataRiga(QLineEdit *box)
 
 void EntrataRiga::mostra(const QString &testo)
 {
-    prima_ = testo; // the box checks its new text against itself: nothing came in
+    // The box checks its new text against itself: nothing came in, and a
+    // note of an entry the box refused (a paste into a full box) is stale.
+    prima_ = testo;
+    intera_.clear();
     box_->setText(testo);
 }
 

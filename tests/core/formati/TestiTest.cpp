@@ -181,6 +181,10 @@ TEST(ModificaRiga, WhatCameInIsCleanedAndCutAtAWholeCharacter)
         {"what came in noted, not cut", a48, a48 + q("E\u0301"), 50, 50, a48 + q("É"), 49,
          q("E\u0301")},
         {"a box not full", a48, a48 + q("E"), 49, 50, a48 + q("E"), 49, q("E\u0301")},
+        // A note of an entry that never came (a paste a full box refused):
+        // nothing of it is taken for a start of it.
+        {"a full box with a note left over", a49 + q("E"), a49 + q("E"), 50, 50, a49 + q("E"), 50,
+         q("\u0301x")},
         {"what came in began like the text it replaced", q("ABCD"), q("ABxE"), 4, 4, q("ABxÉ"), 4,
          q("ABxE\u0301")},
         // Invisible controls go; a stored one stays.
