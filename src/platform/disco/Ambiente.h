@@ -1,7 +1,9 @@
 #pragma once
-// The environment variables the program reads, all of them: each names a
-// folder of this machine. They are read afresh at every call, so that a
-// change made while the program runs (and every test) takes effect.
+// The program's own environment variables, all of them: each names a folder
+// of this machine. They are read afresh at every call, so that a change made
+// while the program runs (and every test) takes effect. (The help keeps its
+// collections in the user's cache folder or a temporary one, as Qt finds
+// them: help/CartellaGuida.h.)
 
 #include <QString>
 
