@@ -4,6 +4,7 @@
 #include "core/Archivio.h"
 #include "platform/memoria/Memoria.h"
 #include "platform/ui/Aspetto.h"
+#include "platform/ui/Lingua.h"
 #include "shell/MDIForm1.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
     memoria::tieniMemoriaLiberata();
     QApplication app(argc, argv);
     ui::impostaAspetto();
+    ui::traduciQt(); // without them the program still starts, Qt's texts in English
     scheda::CartellaProgramma = QCoreApplication::applicationDirPath();
 
     scheda::MDIForm1 finestra;
