@@ -70,7 +70,7 @@ void Scheda::imposta(const QString &colonna, const ado::Variant &v)
     valori_[i] = converti(colonneDati()[i], v);
 }
 
-void Scheda::carica(ado::Recordset &rs, std::span<const Colonna> colonne, QStringList *rifiutate)
+void Scheda::leggi(ado::Recordset &rs, std::span<const Colonna> colonne, QStringList *rifiutate)
 {
     // Into a sheet of its own: this one takes it only once every column was read.
     Scheda letta = *this;

@@ -35,8 +35,8 @@ public:
     // and the column's name is added there. All or nothing: a load that
     // fails (a read refused by a lock, a damaged page) leaves every value
     // as it was.
-    void carica(ado::Recordset &rs, std::span<const Colonna> colonne,
-                QStringList *rifiutate = nullptr);
+    void leggi(ado::Recordset &rs, std::span<const Colonna> colonne,
+               QStringList *rifiutate = nullptr);
     // Writes the given columns into the current row (no Update).
     void scrivi(ado::Recordset &rs, std::span<const Colonna> colonne) const;
 

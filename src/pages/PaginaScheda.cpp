@@ -147,7 +147,7 @@ void PaginaScheda::Carica()
     if (!haDenominazione)
         daLeggere.push_back(colonneDati()[indiceColonna(QStringLiteral("denominazione"))]);
     QStringList rifiutate;
-    RecordScheda().carica(*RsDati, daLeggere, &rifiutate);
+    RecordScheda().leggi(*RsDati, daLeggere, &rifiutate);
     if (!rifiutate.isEmpty())
         dlg::Beep();
 }

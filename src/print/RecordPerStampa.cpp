@@ -24,7 +24,7 @@ SchedaStampa CaricaRecordPerStampa()
 {
     sullaRigaCorrente();
     SchedaStampa copia;
-    copia.carica(*scheda::RsDati, scheda::colonneDati());
+    copia.leggi(*scheda::RsDati, scheda::colonneDati());
     return copia;
 }
 
@@ -39,7 +39,7 @@ void caricaDallaRiga(SchedaStampa &copia, std::span<const char *const> colonne)
                              QStringLiteral("Colonna '%1' inesistente.").arg(QLatin1String(nome)));
         scelte.push_back(scheda::colonneDati()[i]);
     }
-    copia.carica(*scheda::RsDati, scelte);
+    copia.leggi(*scheda::RsDati, scelte);
 }
 
 } // namespace stampa

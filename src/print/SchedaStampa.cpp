@@ -35,7 +35,7 @@ void SchedaStampa::imposta(const QString &colonna, const ado::Variant &v)
     }
 }
 
-void SchedaStampa::carica(ado::Recordset &rs, std::span<const scheda::Colonna> colonne)
+void SchedaStampa::leggi(ado::Recordset &rs, std::span<const scheda::Colonna> colonne)
 {
     // Into a copy of its own, taken only once every column was read.
     SchedaStampa letta = *this;

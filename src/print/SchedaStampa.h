@@ -28,7 +28,7 @@ public:
     // The given columns of the current row of rs: each its Null default,
     // then the row's value when it is not Null. All or nothing: a read that
     // fails leaves the copy as it was.
-    void carica(ado::Recordset &rs, std::span<const scheda::Colonna> colonne);
+    void leggi(ado::Recordset &rs, std::span<const scheda::Colonna> colonne);
 
 private:
     scheda::Scheda scheda_;

@@ -299,7 +299,7 @@ TEST_F(Archivio, ALoadThatFailsLeavesTheSheetInMemoryAsItWas)
                                    " a25 = 99999999999 WHERE id_scheda = 1"));
     apri();
     RsDati->MoveLast();
-    RecordScheda().carica(*RsDati, colonneDati());
+    RecordScheda().leggi(*RsDati, colonneDati());
     RecordScheda().imposta(QStringLiteral("nome"), ado::Variant("MARIO")); // an edit
     const Scheda prima = RecordScheda();
     const auto uguale = [&prima] {
@@ -312,16 +312,16 @@ TEST_F(Archivio, ALoadThatFailsLeavesTheSheetInMemoryAsItWas)
     RsDati->MoveFirst();
     {
         const prova::LetturaGuasta disco(cartella.percorso(FileVarnex));
-        EXPECT_THROW(RecordScheda().carica(*RsDati, colonneDati()), ado::Error);
+        EXPECT_THROW(RecordScheda().leggi(*RsDati, colonneDati()), ado::Error);
     }
     uguale();
     // a25 holds more than its 32-bit variable: the load fails at it, the
     // columns before it read.
-    EXPECT_THROW(RecordScheda().carica(*RsDati, colonneDati()), ado::Error);
+    EXPECT_THROW(RecordScheda().leggi(*RsDati, colonneDati()), ado::Error);
     uguale();
     // With the refused columns noted, the rest loads.
     QStringList rifiutate;
-    RecordScheda().carica(*RsDati, colonneDati(), &rifiutate);
+    RecordScheda().leggi(*RsDati, colonneDati(), &rifiutate);
     EXPECT_EQ(rifiutate, QStringList{QStringLiteral("a25")});
     EXPECT_EQ(RecordScheda()[QStringLiteral("cognome")], ado::Variant("BIANCHI"));
     EXPECT_EQ(RecordScheda()[QStringLiteral("nome")], ado::Variant("ANNA"));

@@ -545,10 +545,16 @@ TEST_F(Pagina1, All27ColumnsGoThroughSalvaAndComeBackAfterARestart)
     QTest::mouseClick(p.finestra().CMDSalva, Qt::LeftButton);
     EXPECT_EQ(PaginaModificata, 0);
 
+    QMap<QString, std::function<void()>> verifiche;
     for (const auto &c : campi)
-        EXPECT_EQ(salvato(1, c.colonna), c.atteso) << c.colonna;
+        verifiche[QString::fromLatin1(c.colonna)] = [this, c] {
+            EXPECT_EQ(salvato(1, c.colonna), c.atteso) << c.colonna;
+        };
     for (const char *opzione : {"natura_giuridica", "sez_pref", "categoria_mini"})
-        EXPECT_EQ(salvato(1, opzione), Variant(2)) << opzione;
+        verifiche[QString::fromLatin1(opzione)] = [this, opzione] {
+            EXPECT_EQ(salvato(1, opzione), Variant(2)) << opzione;
+        };
+    verificaColonnePagina(1, verifiche);
 
     riavvia();
     EXPECT_TRUE(p.dialoghi.mostrati.isEmpty());
