@@ -40,11 +40,13 @@ public:
             return premuto(static_cast<QMouseEvent *>(e));
         case QEvent::MouseMove:
             return mosso(static_cast<QMouseEvent *>(e));
-        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonRelease: {
             // The release of a press held back is held back too; after a
             // double click the box has seen its press and sees its release.
-            return std::exchange(stato_, Stato::Libero) == Stato::PressioneTrattenuta
-                   && trattieni(e);
+            const bool trattenuta = stato_ == Stato::PressioneTrattenuta;
+            lasciaStare();
+            return trattenuta && trattieni(e);
+        }
         case QEvent::MouseButtonDblClick:
             if (doppio_ != DoppioClic::Tutto
                 || static_cast<QMouseEvent *>(e)->button() != Qt::LeftButton)
